@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release (build/) and runs each of them.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/deps.sh
+ensure_packages
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j2
+export QT_QPA_PLATFORM=offscreen
+for b in build/bench/bench_*; do
+    [ -x "$b" ] && "$b" "$@"
+done
