@@ -1,0 +1,81 @@
+// trabik-cli: batch work on project files with the core library alone, never a window.
+#include "cli/CliCommand.h"
+#include "model/TError.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+
+std::vector<TCliCommand>& CliCommands()
+{
+    static std::vector<TCliCommand> commands;
+    return commands;
+}
+
+namespace {
+
+void printHelp(QTextStream& out)
+{
+    out << "Usage: trabik-cli COMMAND [ARGUMENTS]\n\n"
+        << "Batch tool of the beam statics program Trabík. Errors go to stderr with exit status 1;\n"
+        << "usage errors exit with 2.\n\nCommands:\n";
+    auto commands = CliCommands();
+    std::sort(commands.begin(), commands.end(), [](auto& a, auto& b) { return a.Name < b.Name; });
+    for (const auto& c : commands)
+        out << "  " << c.Usage << "\n      " << c.Summary << "\n";
+    out << "\n'trabik-cli help COMMAND' describes one command.\n";
+}
+
+const TCliCommand* findCommand(const QString& name)
+{
+    for (const auto& c : CliCommands())
+        if (c.Name == name)
+            return &c;
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args.first() == "--help" || args.first() == "-h") {
+        printHelp(args.isEmpty() ? err : out);
+        return args.isEmpty() ? 2 : 0;
+    }
+    QString name = args.takeFirst();
+    if (name == "help") {
+        const TCliCommand* c = args.isEmpty() ? nullptr : findCommand(args.first());
+        if (!c) {
+            printHelp(out);
+            return 0;
+        }
+        out << "Usage: trabik-cli " << c->Usage << "\n\n" << c->Summary << "\n" << c->Help << "\n";
+        return 0;
+    }
+    const TCliCommand* command = findCommand(name);
+    if (!command) {
+        err << "trabik-cli: unknown command '" << name << "'\n";
+        printHelp(err);
+        return 2;
+    }
+    try {
+        return command->Run(args);
+    } catch (const TUsageError& e) {
+        err << "trabik-cli " << name << ": " << QString::fromUtf8(e.what()) << "\nUsage: trabik-cli "
+            << command->Usage << "\n";
+        return 2;
+    } catch (const TError& e) {
+        err << e.Message << "\n";
+        return 1;
+    } catch (const std::exception& e) {
+        err << QString::fromUtf8(e.what()) << "\n";
+        return 1;
+    }
+}
