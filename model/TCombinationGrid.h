@@ -1,0 +1,22 @@
+#pragma once
+// The combination grid KombiGrid as data: cells[col][row], row 0 and column 0 fixed.
+// Flag cells: "" = yes, "0" = no.
+#include <QString>
+#include <vector>
+
+class TCombinationGrid
+{
+public:
+    TCombinationGrid(); // 5 columns, 2 rows, all empty: the state before the first refresh
+
+    int ColCount() const { return int(Cells.size()); }
+    int RowCount() const { return Cells.empty() ? 0 : int(Cells.front().size()); }
+    void SetSize(int cols, int rows); // new cells are empty; cells outside are dropped
+    QString Cell(int col, int row) const; // empty outside the grid
+    void SetCell(int col, int row, const QString& text); // ignored outside the grid
+    void InsertColumn(int col);
+    void RemoveColumn(int col);
+
+private:
+    std::vector<std::vector<QString>> Cells;
+};

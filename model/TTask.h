@@ -1,0 +1,220 @@
+#pragma once
+// The task as the user edits it: every value of the windows lives here, the windows are views of it.
+// Load values are kept as the texts typed; the readers convert them with StrToFloatX.
+#include "model/TCombinationGrid.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+// Who asks for a load case or a row: the main window itself (program start, New task), the load
+// generator (also used by the project file reader: rows get the numbers, no dialog) or the user.
+enum class TCaller { MainWindow, Generator, User };
+
+enum TLoadKind { KindPx = 0, KindQ = 1, KindQQ = 2, KindMx = 3 };
+
+struct TPxRow
+{
+    bool Checked = false;
+    QString P, a; // "_P", "_Px"
+};
+
+struct TQRow
+{
+    bool Checked = false;
+    QString q; // "_qq"
+};
+
+struct TQQRow
+{
+    bool Checked = false;
+    bool Enabled = true; // only EnablePartialLoads disables it
+    QString qa, a, qb, b; // "_qqqa", "_qqa", "_qqqb", "_qqb"
+};
+
+struct TMxRow
+{
+    bool Checked = false;
+    QString M, a; // "_M", "_Mx"
+};
+
+// One load case page: number n, caption, the two hidden labels and the rows of each kind.
+struct TLoadCase
+{
+    int Number = 0;
+    QString Caption = QStringLiteral("[nový]");
+    QString LongShort = QStringLiteral("0"); // caption of "_longshort": "0" = long-term
+    QString GamafText = QStringLiteral("1.10"); // caption of "_gamaf"
+    bool PrintResults = true; // enabled flag of "_gamaf"
+    std::vector<TPxRow> Px;
+    std::vector<TQRow> Q;
+    std::vector<TQQRow> QQ;
+    std::vector<TMxRow> Mx;
+};
+
+struct TZSInfo
+{
+    QString Name;
+    int Number = -1;
+    double Gamaf = 0;
+    bool LongTerm = false;
+    bool ShortTerm = false;
+    std::array<int, 4> Counts {}; // point forces, uniform, partial, point moments
+    bool PrintResults = false;
+};
+
+struct TPxLoad
+{
+    bool Included = false;
+    double P = 0, a = 0;
+};
+struct TQLoad
+{
+    bool Included = false;
+    double q = 0;
+};
+struct TQQLoad
+{
+    bool Included = false;
+    double qa = 0, a = 0, qb = 0, b = 0;
+};
+struct TMxLoad
+{
+    bool Included = false;
+    double M = 0, a = 0;
+};
+
+// The 22 report options of the print tab (CheckBox1 .. CheckBox22) with checked and enabled state.
+struct TPrintOptions
+{
+    struct TOption
+    {
+        bool Checked = false;
+        bool Enabled = true;
+    };
+    TPrintOptions(); // the defaults of the print tab
+    TOption& operator[](int checkBox) { return Options.at(checkBox); }
+    const TOption& operator[](int checkBox) const { return Options.at(checkBox); }
+    std::array<TOption, 23> Options; // index = number of the check box; [0] unused
+};
+
+// The deflection tab's inputs, as texts.
+struct TDeflectionInputs
+{
+    QString Edit30 = QStringLiteral("0.0003375"); // Iy
+    QString IyUnit = QStringLiteral("m4"); // ComboBox3 text: "m4", "cm4", "mm4"
+    QString Edit31 = QStringLiteral("210"); // E
+    QString EUnit = QStringLiteral("GPa"); // ComboBox4 text: "Pa", "kPa", "MPa", "GPa"
+    bool CheckBox23 = false; // "obdélník"
+    QString Edit32 = QStringLiteral("0.15"); // b [m]
+    QString Edit33 = QStringLiteral("0.30"); // h [m]
+    QString Material; // ComboBox5 text
+    QString Section; // ComboBox6 text
+    QStringList MaterialStore; // name=value lines, values in GPa (empty)
+    QStringList SectionStore; // name=value lines, values in mm4 (empty)
+};
+
+// The load generator's 27 inputs, named after the wizard's controls.
+struct TGeneratorInputs
+{
+    QString Edit1; // L
+    bool CheckBox1 = false; // "konzola vlevo" (never shown)
+    QString Edit2; // La
+    bool CheckBox2 = false; // "konzola vpravo" (never shown)
+    QString Edit3; // Lb
+    QString Edit4; // Z
+    bool RadioButton3 = true; // roof girder
+    bool RadioButton4 = false; // floor girder
+    bool RadioButton1 = true; // distributed load
+    bool RadioButton2 = false; // point loads
+    QString Edit5, Edit6; // d, d1
+    QString Edit8, Edit9; // g0, gamaf of g0
+    QString Edit10; // g1
+    QString Edit12, Edit13, Edit14, Edit15, Edit16, Edit17, Edit18, Edit19; // g2..g5 with factors
+    QString Edit20, Edit21; // s0, gamaf
+    QString Edit22, Edit23; // v1, gamaf
+};
+
+// What the calculation tab computes and how the diagrams tab shows it.
+struct TCalculationChoice
+{
+    enum TMode { LoadCase = 1, Combination = 2, Envelope = 3 };
+    TMode Mode = LoadCase; // RadioButton1..3
+    QString ComboBox1; // load case name
+    QString ComboBox2; // combination name
+    bool MomentCharacteristic = true; // RadioButton4 ("normové") vs RadioButton5
+    bool ShearCharacteristic = true; // RadioButton6 vs RadioButton7
+};
+
+class TTask
+{
+public:
+    TTask(); // the state at program start, before the first load case is created
+
+    // Identification and geometry.
+    QString Job; // Jmeno_Edit
+    QString Author; // Vypracoval_Edit
+    QString TaskTitle = QStringLiteral("Trabík 1"); // Uloha_edit
+    QString SpanText; // Edit1, as typed
+    unsigned char Typ = 11;
+    int ZSCounter = 0;
+
+    std::vector<TLoadCase> LoadCases; // in page order
+    int ActiveLoadCase = -1; // index into LoadCases of the active page, -1 without one
+    TCombinationGrid Grid;
+    TPrintOptions Print;
+    TDeflectionInputs Deflection;
+    TGeneratorInputs Generator;
+    TCalculationChoice Calc;
+
+    double SpanL() const; // StrToFloatX(SpanText)
+
+    // The end condition, as a click on its radio button: Typ and EnablePartialLoads.
+    void SetTyp(unsigned char typ);
+
+    // Load case records.
+    TZSInfo FindZSInfo(const QString& name) const;
+    TZSInfo GetZSInfo(int number) const;
+    void SetZSInfo(const TZSInfo& info); // also keeps the grid header of a renamed load case in step
+    int IndexOfNumber(int number) const; // -1 when absent
+    TLoadCase* LoadCaseByNumber(int number);
+    const TLoadCase* LoadCaseByNumber(int number) const;
+
+    // Load readers: load i (1-based) of load case number n.
+    TPxLoad ReadPx(int n, int i) const;
+    TQLoad ReadQ(int n, int i) const;
+    TQQLoad ReadQQ(int n, int i) const;
+    TMxLoad ReadMx(int n, int i) const;
+
+    void EnablePartialLoads(bool enabled);
+
+    // The model part of Novy_ZSExecute: a new load case, active, with one empty row of each kind
+    // unless the caller is the load generator. Returns its index. The window opens the properties
+    // dialog itself for TCaller::User.
+    int NewLoadCase(TCaller caller);
+    // Rows of the active load case (no-op without one). Numbers go into the edits (fixed notation,
+    // three decimals, six significant digits) only for the load generator.
+    void AddPxRow(TCaller caller, bool checked, double P, double a);
+    void AddQRow(TCaller caller, bool checked, double q);
+    void AddQQRow(TCaller caller, bool checked, double qa, double a, double qb, double b);
+    void AddMxRow(TCaller caller, bool checked, double M, double a);
+    // Smazat_ZSExecute after the confirmation: removes the active load case and its grid column;
+    // the page that followed becomes active (the first when the last was deleted).
+    void DeleteActiveLoadCase();
+    void DeleteAllLoadCases();
+
+    // New task (Nova_ulohaExecute, the model part).
+    void NewTask();
+
+    // Combination grid operations.
+    void RefreshCombinationGrid(); // TabSheet_kombinaceEnter
+    void AddCombination(); // BitBtn10Click
+    void ToggleGridFlag(int col, int row); // a click on a flag cell (col >= 2, row >= 1)
+
+    // The calculation tab's lists: load case captions and non-empty combination names.
+    QStringList LoadCaseNames() const;
+    QStringList CombinationNames() const;
+    // Each list keeps its text when it is in the list (letter case ignored), else its first entry.
+    void RefreshCalculationLists();
+};
