@@ -14,8 +14,9 @@ public:
     void SetSize(int cols, int rows); // new cells are empty; cells outside are dropped
     QString Cell(int col, int row) const; // empty outside the grid
     void SetCell(int col, int row, const QString& text); // ignored outside the grid
-    void InsertColumn(int col);
-    void RemoveColumn(int col);
+    void InsertColumn(int col); // an empty column; col is limited to 0..ColCount()
+    void RemoveColumn(int col); // ignored outside the grid
+    void Clear(); // every cell empty, size kept
 
 private:
     std::vector<std::vector<QString>> Cells;

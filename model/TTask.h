@@ -151,6 +151,12 @@ class TTask
 {
 public:
     TTask(); // the state at program start, before the first load case is created
+    // The state once the main window has shown: TTask() plus load case ZS1 with one empty row of
+    // each kind.
+    static TTask StartState();
+
+    // Column of the combination grid that holds load case index 0; index i is in column 3 + i.
+    static constexpr int FirstLoadCaseColumn = 3;
 
     // Identification and geometry.
     QString Job; // Jmeno_Edit
@@ -172,6 +178,8 @@ public:
 
     // The end condition, as a click on its radio button: Typ and EnablePartialLoads.
     void SetTyp(unsigned char typ);
+    // Whether the partial loads take part for the end condition (false for 12, 21 and 22).
+    static bool PartialLoadsSolved(unsigned char typ);
 
     // Load case records.
     TZSInfo FindZSInfo(const QString& name) const;
@@ -180,6 +188,11 @@ public:
     int IndexOfNumber(int number) const; // -1 when absent
     TLoadCase* LoadCaseByNumber(int number);
     const TLoadCase* LoadCaseByNumber(int number) const;
+    TLoadCase* ActiveCase(); // nullptr without an active load case
+    const TLoadCase* ActiveCase() const;
+    static TZSInfo InfoOf(const TLoadCase& loadCase); // the record of one load case
+    // The caption of load case `index` (the properties dialog's "o.k."), with its grid header.
+    void RenameLoadCase(int index, const QString& name);
 
     // Load readers: load i (1-based) of load case number n.
     TPxLoad ReadPx(int n, int i) const;
