@@ -111,3 +111,16 @@ void TTask::RenameLoadCase(int index, const QString& name)
     if (column < Grid.ColCount() && Grid.RowCount() > 0)
         Grid.SetCell(column, 0, name);
 }
+
+void TTask::ApplyLoadCaseProperties(
+    int number, const QString& name, bool longTerm, const QString& gamafText, bool printResults)
+{
+    const int index = IndexOfNumber(number);
+    if (index < 0)
+        return;
+    TLoadCase& loadCase = LoadCases[size_t(index)];
+    loadCase.LongShort = longTerm ? QStringLiteral("0") : QStringLiteral("1");
+    loadCase.GamafText = gamafText; // as typed: the readers take it with StrToFloatX
+    loadCase.PrintResults = printResults;
+    RenameLoadCase(index, name);
+}

@@ -193,6 +193,10 @@ public:
     static TZSInfo InfoOf(const TLoadCase& loadCase); // the record of one load case
     // The caption of load case `index` (the properties dialog's "o.k."), with its grid header.
     void RenameLoadCase(int index, const QString& name);
+    // The properties dialog's "o.k." for load case number n: the name, "0" or "1" for long- or
+    // short-term, gamma_f as typed and the print flag. Nothing without that load case.
+    void ApplyLoadCaseProperties(
+        int number, const QString& name, bool longTerm, const QString& gamafText, bool printResults);
 
     // Load readers: load i (1-based) of load case number n.
     TPxLoad ReadPx(int n, int i) const;
