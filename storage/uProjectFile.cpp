@@ -1,0 +1,95 @@
+// Opening and saving project files on disk; the byte layout is in ProjectLayoutRead/Write.
+#include "storage/uProjectFile.h"
+
+#include "model/TError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+
+namespace {
+
+// The messages the user knows from file errors, chosen by the system's error code.
+QString FileErrorText(int code, QFileDevice::FileError qtError)
+{
+    switch (code) {
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("File not found");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+        return QStringLiteral("File access denied");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("Disk full");
+    case 0:
+        return QStringLiteral("I/O error %1").arg(int(qtError));
+    default:
+        return QStringLiteral("I/O error %1").arg(code);
+    }
+}
+
+[[noreturn]] void ThrowFileError(int code, const QFileDevice& file)
+{
+    throw TError(FileErrorText(code, file.error()));
+}
+
+} // namespace
+
+QByteArray ReadProjectBytes(const QString& path)
+{
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) {
+        const int code = errno;
+        if (!QFileInfo::exists(path))
+            throw TError(QStringLiteral("File not found"));
+        ThrowFileError(code, file);
+    }
+    errno = 0;
+    QByteArray bytes = file.read(MaxProjectFileBytes);
+    if (file.error() != QFileDevice::NoError)
+        ThrowFileError(errno, file);
+    return bytes;
+}
+
+void WriteProjectBytes(const QByteArray& bytes, const QString& path)
+{
+    QSaveFile file(path);
+    // Writing straight into the target would destroy it on a failure; rather fail.
+    file.setDirectWriteFallback(false);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) {
+        const int code = errno;
+        const QFileInfo target(path);
+        if (target.exists() && !target.isWritable())
+            throw TError(QStringLiteral("File access denied"));
+        ThrowFileError(code, file);
+    }
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        const int code = errno;
+        file.cancelWriting();
+        ThrowFileError(code, file);
+    }
+}
+
+void SaveProject(const TTask& task, const QString& path)
+{
+    WriteProjectBytes(EncodeProject(task), path);
+}
+
+void LoadProject(const QString& path, TTask& task)
+{
+    // A broken file must not cost the task on screen: it is replaced only by a whole new one.
+    TTask loaded = DecodeProject(ReadProjectBytes(path), task);
+    task = std::move(loaded);
+}
+
+TTask LoadProject(const QString& path)
+{
+    return DecodeProject(ReadProjectBytes(path), TTask());
+}

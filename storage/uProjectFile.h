@@ -1,0 +1,34 @@
+#pragma once
+// The project file (*.DAT): the whole task as one flat sequence of values in a fixed order, with no
+// header and no version. Windows-1250 texts, numbers as texts with the system's decimal separator.
+#include "model/TTask.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The bytes of the project file of `task`. Throws TError (Czech) for what the format cannot hold:
+// a character outside Windows-1250, a text of more than 65535 bytes, a count above 65535.
+QByteArray EncodeProject(const TTask& task);
+
+// Rebuilds a task from project file bytes as Open does: `base` supplies what files do not hold
+// (deflection rectangle and lists, calculation choices, enabled states of the print options but the
+// first). Load cases are renumbered 1..N in file order. Throws TError ("Read beyond end of file",
+// "'x' is not a valid floating point value") for bytes that do not make a task.
+TTask DecodeProject(const QByteArray& bytes, const TTask& base = TTask());
+
+// Writes the file whole or not at all: the bytes are composed first and then go to a temporary file
+// beside the target, which replaces the target only when everything was written.
+void SaveProject(const TTask& task, const QString& path);
+
+// Opens a file into `task`; the task is replaced only when the whole file was read.
+void LoadProject(const QString& path, TTask& task);
+// Opens a file into a task that starts as the program starts (before its first load case).
+TTask LoadProject(const QString& path);
+
+// The bytes of a file as LoadProject reads them (at most the first MaxProjectFileBytes).
+QByteArray ReadProjectBytes(const QString& path);
+// Writes bytes as SaveProject does.
+void WriteProjectBytes(const QByteArray& bytes, const QString& path);
+
+// Files are read into memory; a valid project never comes near this, a foreign file is cut here.
+constexpr qint64 MaxProjectFileBytes = qint64(256) * 1024 * 1024;
