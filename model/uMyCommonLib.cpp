@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -21,6 +22,40 @@ bool TryConvert(const QString& text, double& value)
         return false;
     value = v;
     return true;
+}
+
+// Plain numbers ("-12", "3.25", "0,5") read the same whatever the locale, so they skip the locale
+// machinery: the solver reads thousands of them per calculation. Anything else takes the full path.
+bool TryPlainNumber(QStringView text, double& value)
+{
+    char buffer[64];
+    if (text.size() >= qsizetype(sizeof buffer))
+        return false;
+    qsizetype i = 0;
+    size_t length = 0;
+    if (text[0] == QLatin1Char('-') || text[0] == QLatin1Char('+')) {
+        if (text[0] == QLatin1Char('-'))
+            buffer[length++] = '-';
+        ++i;
+    }
+    int digits = 0, separators = 0, digitsAfter = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            buffer[length++] = char(c);
+            ++digits;
+            digitsAfter += separators;
+        } else if ((c == u'.' || c == u',') && digits > 0 && separators == 0) {
+            buffer[length++] = '.';
+            ++separators;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0 || (separators > 0 && digitsAfter == 0))
+        return false;
+    const auto [end, error] = std::from_chars(buffer, buffer + length, value);
+    return error == std::errc() && end == buffer + length && std::isfinite(value);
 }
 
 // The exact decimal digits of |value| (enough of them to decide any rounding we do) and the
@@ -123,10 +158,13 @@ QString ExponentText(TDecimalDigits number, int precision, const QString& point)
 
 double StrToFloatX(const QString& text)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
+    const QStringView view = QStringView(text).trimmed();
+    if (view.isEmpty())
         return 0;
     double value = 0;
+    if (TryPlainNumber(view, value))
+        return value;
+    const QString trimmed = view.toString();
     if (TryConvert(trimmed, value))
         return value;
     QString commas = trimmed;

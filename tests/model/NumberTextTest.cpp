@@ -31,12 +31,20 @@ TEST_P(NumberTextTest, ReadsBothSeparatorsWhateverTheLocale)
     EXPECT_DOUBLE_EQ(StrToFloatX("1.10"), 1.1);
     EXPECT_DOUBLE_EQ(StrToFloatX("1e3"), 1000);
     EXPECT_DOUBLE_EQ(StrToFloatX("1,5E-2"), 0.015);
+    EXPECT_DOUBLE_EQ(StrToFloatX("+5"), 5);
+    EXPECT_DOUBLE_EQ(StrToFloatX("5."), 5);
+    EXPECT_DOUBLE_EQ(StrToFloatX(".5"), 0.5);
+    EXPECT_DOUBLE_EQ(StrToFloatX("-,5"), -0.5);
+    EXPECT_DOUBLE_EQ(StrToFloatX("007,50"), 7.5);
+    EXPECT_DOUBLE_EQ(StrToFloatX("0.1"), 0.1); // correctly rounded, like any other conversion
+    EXPECT_EQ(StrToFloatX(QString(400, QLatin1Char('9'))), 0.0); // beyond the range of a double
 }
 
 TEST_P(NumberTextTest, UnreadableTextIsZero)
 {
-    for (const char* text : { "", "   ", "abc", "1.000,5", "1,000.5", "1 000", "1\u00a0000", "2,5m", "1..5", "--1",
-             "1,2,3", "inf", "-inf", "nan", "Infinity", "1e999", "-1e999" })
+    for (const char* text :
+        { "", "   ", "abc", "1.000,5", "1,000.5", "1 000", "1\u00a0000", "2,5m", "-", "+", ".", "1.5.", "- 1", "0x10",
+            "1_0", "1..5", "--1", "1,2,3", "inf", "-inf", "nan", "Infinity", "1e999", "-1e999" })
         EXPECT_EQ(StrToFloatX(QString::fromUtf8(text)), 0.0) << text;
 }
 
@@ -104,6 +112,21 @@ TEST(RoundHalfEvenTest, HalvesGoToTheEvenNeighbour)
     EXPECT_EQ(RoundHalfEven(-2.5001), -3);
     EXPECT_EQ(RoundHalfEven(std::nan("")), 0);
     EXPECT_EQ(RoundHalfEven(1e300), std::numeric_limits<long long>::max());
+}
+
+} // namespace
+
+namespace {
+
+// A locale whose group separator is the full stop: thousands are never read into a number.
+TEST(StrToFloatXTest, GroupSeparatorsAreNeverAccepted)
+{
+    TLocaleGuard german(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(StrToFloatX("1.000,5"), 0.0);
+    EXPECT_DOUBLE_EQ(StrToFloatX("1.000"), 1.0);
+    EXPECT_DOUBLE_EQ(StrToFloatX("1.5e3"), 1500);
+    EXPECT_DOUBLE_EQ(StrToFloatX("2,5"), 2.5);
+    EXPECT_EQ(FormatFixed(1000.5, 3, 6), QStringLiteral("1000,500"));
 }
 
 } // namespace
