@@ -1,0 +1,199 @@
+// The sections that restate the task: generator data, dimensions, load cases, combination table.
+#include "model/uMyCommonLib.h"
+#include "report/ReportFormats.h"
+#include "report/uPosudek.h"
+
+namespace {
+
+// The wizard's row captions, which follow its girder type.
+struct TGeneratorCaptions
+{
+    QString Label23, Label27, Label31, Label35, Label39, Label43, Label52, Label47;
+};
+
+TGeneratorCaptions CaptionsFor(const TGeneratorInputs& g)
+{
+    const QString label39 = QStringLiteral("zavěšené technologie a rozvody");
+    const QString label43 = QStringLiteral("ostatní stálá zatížení");
+    const QString label47 = QStringLiteral("zatížení sněhem");
+    if (g.RadioButton4 && !g.RadioButton3)
+        return { QStringLiteral("vlastní hmotnost trámu"), QStringLiteral("vlastní hmotnost žeber"),
+            QStringLiteral("stropní desky"), QStringLiteral("podlaha"), label39, label43,
+            QStringLiteral("užitné zatížení"), label47 };
+    return { QStringLiteral("vlastní hmotnost vazníku"), QStringLiteral("vlastní hmotnost krokví"),
+        QStringLiteral("střešní desky/plechy"), QStringLiteral("střešní plášť"), label39, label43,
+        QStringLiteral("pochozí zatížení"), label47 };
+}
+
+// One generator row after its caption: "<b>sym<sub>n</sub></b> = value unit ... design value".
+QString GeneratorRow(const QString& lead, const QString& caption, const QString& gotoPrefix, const QString& n,
+    const QString& d, double value, const QString& unit, double factor)
+{
+    return lead + caption + gotoPrefix + QStringLiteral("1><b>") + n + QStringLiteral("</b> = ") + ValueText(value)
+        + unit + gotoPrefix + QStringLiteral("2><b><gama><sub>f</sub></b> = ") + ValueText(factor) + gotoPrefix
+        + QStringLiteral("3><b>") + d + QStringLiteral("</b> = ") + ValueText(value * factor);
+}
+
+const QString AreaUnit = QStringLiteral(" kN.m<sup>-2</sup>");
+
+} // namespace
+
+void TReportWriter::WriteGeneratorData()
+{
+    const TGeneratorInputs& g = Task.Generator;
+    Add(QStringLiteral("<h2>Zatížení konstrukce</h2><br>"));
+    if (g.RadioButton3)
+        Add(g.RadioButton1 ? QStringLiteral("střešní vazník zatížený spojitým zatížením od střešního pláště. ")
+                           : QStringLiteral("střešní vazník zatížený reakcemi vaznic (krokví) po vzdálenosti ")
+                    + g.Edit5 + QStringLiteral(" m. "));
+    if (g.RadioButton4)
+        Add(g.RadioButton1 ? QStringLiteral("stropní průvlak zatížený spojitým zatížením od stropních panelů (desek). ")
+                           : QStringLiteral("stropní průvlak zatížený reakcemi trámů (žeber) po vzdálenosti ") + g.Edit5
+                    + QStringLiteral(" m. "));
+    Add(QStringLiteral("Rozpětí prvku ") + g.Edit1 + QStringLiteral(" m,"));
+    Add(QStringLiteral("zatěžovací šířka ") + g.Edit4 + QStringLiteral(" m<br><br>"));
+    Add(QStringLiteral("<b>Stálá a dlouhodobá zatížení</b>"));
+    WriteGeneratorPermanentRows();
+    Add(QStringLiteral("</ul><br>"));
+    Add(QStringLiteral("<b>Krátkodobá a užitná zatížení</b>"));
+    WriteGeneratorVariableRows();
+    Add(QStringLiteral("</ul><br>"));
+}
+
+void TReportWriter::WriteGeneratorPermanentRows()
+{
+    const TGeneratorInputs& g = Task.Generator;
+    const TGeneratorCaptions c = CaptionsFor(g);
+    const double g0 = StrToFloatX(g.Edit8), gama0 = StrToFloatX(g.Edit9), g1 = StrToFloatX(g.Edit10);
+    const QString lineUnit = QStringLiteral(" kN/m`");
+    if (g0 != 0)
+        Add(GeneratorRow(QStringLiteral("<ul><li>"), c.Label23, QStringLiteral("<tab><mark "),
+            QStringLiteral("g<sub>0,n</sub>"), QStringLiteral("g<sub>0,d</sub>"), g0, lineUnit, gama0));
+    if (g1 != 0 && g.RadioButton2)
+        Add(GeneratorRow(QStringLiteral("<li>"), c.Label27, QStringLiteral("<gotox "),
+            QStringLiteral("g<sub>1,n</sub>"), QStringLiteral("g<sub>1,d</sub>"), g1, lineUnit, gama0));
+    Add(QStringLiteral("<br>"));
+    const struct
+    {
+        QString Caption;
+        const QString& Value;
+        const QString& Factor;
+    } rows[] = { { c.Label31, g.Edit12, g.Edit13 }, { c.Label35, g.Edit14, g.Edit15 },
+        { c.Label39, g.Edit16, g.Edit17 }, { c.Label43, g.Edit18, g.Edit19 } };
+    for (int i = 0; i < 4; ++i) {
+        const double value = StrToFloatX(rows[i].Value);
+        if (value == 0)
+            continue;
+        const QString k = QString::number(i + 2);
+        Add(GeneratorRow(QStringLiteral("<li>"), rows[i].Caption, QStringLiteral("<gotox "),
+            QStringLiteral("g<sub>") + k + QStringLiteral(",n</sub>"),
+            QStringLiteral("g<sub>") + k + QStringLiteral(",d</sub>"), value, AreaUnit, StrToFloatX(rows[i].Factor)));
+    }
+}
+
+void TReportWriter::WriteGeneratorVariableRows()
+{
+    const TGeneratorInputs& g = Task.Generator;
+    const TGeneratorCaptions c = CaptionsFor(g);
+    const double v = StrToFloatX(g.Edit22), s = StrToFloatX(g.Edit20);
+    if (v != 0)
+        Add(GeneratorRow(QStringLiteral("<ul><li>"), c.Label52, QStringLiteral("<gotox "),
+            QStringLiteral("v<sub>n</sub>"), QStringLiteral("v<sub>d</sub>"), v, AreaUnit, StrToFloatX(g.Edit23)));
+    if (s != 0 && g.RadioButton3)
+        Add(GeneratorRow(QStringLiteral("<li>"), c.Label47, QStringLiteral("<gotox "), QStringLiteral("s<sub>n</sub>"),
+            QStringLiteral("s<sub>d</sub>"), s, AreaUnit, StrToFloatX(g.Edit21)));
+}
+
+void TReportWriter::WriteDimensions()
+{
+    Add(QStringLiteral("<h2>Rozměry</h2><br>"));
+    Add(QStringLiteral("Délka prvku <b>L = ") + ValueText(Task.SpanL()) + QStringLiteral(" m</b>, "));
+    switch (Task.Typ) {
+    case 11:
+        Add(QStringLiteral("prostý trabík (kloubové podepření vlevo i vpravo)"));
+        break;
+    case 21:
+        Add(QStringLiteral("jednostranně vetknutý trabík (vlevo vetknutí, vpravo kloub)"));
+        break;
+    case 12:
+        Add(QStringLiteral("jednostranně vetknutý trabík (vlevo kloub, vpravo vetknutí)"));
+        break;
+    case 22:
+        Add(QStringLiteral("oboustranně vetknutý trabík"));
+        break;
+    case 2: // the cantilever sentences have no closing parenthesis in the printed report either
+        Add(QStringLiteral("konzola zleva (levý konec volný, pravý vetknutí"));
+        break;
+    case 20:
+        Add(QStringLiteral("konzola zprava (levý konec vetknutý, pravý volný"));
+        break;
+    default:
+        break;
+    }
+    Add(QStringLiteral("<br><br>"));
+}
+
+void TReportWriter::WriteLoadCases()
+{
+    Add(QStringLiteral("<h2>Zatížení prvku</h2><br>"));
+    const std::vector<TLoadCase> pages = Task.LoadCases;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        // The page's own record, so that two pages with one caption each restate their own loads.
+        const TZSInfo info = Task.GetZSInfo(pages[i].Number);
+        Add(QStringLiteral("<h3><b>") + pages[i].Caption + QStringLiteral("</b> [zatěžovací stav číslo ")
+            + QString::number(i + 1) + QStringLiteral("]</h3>    <i>"));
+        Add(info.ShortTerm ? QStringLiteral("krátkodobé zatížení, ") : QStringLiteral("dlouhodobé zatížení, "));
+        Add(QStringLiteral("<b><gama><sub>f</sub></b> = ") + FactorText(info.Gamaf) + QStringLiteral("</i><br>"));
+        Add(QStringLiteral("<br>"));
+        if (Option(17))
+            WriteLoadList(info);
+        if (Option(18))
+            WriteLoadSchema(info);
+    }
+}
+
+void TReportWriter::WriteLoadList(const TZSInfo& info)
+{
+    const int n = info.Number;
+    for (int k = 1; k <= info.Counts[KindPx]; ++k)
+        if (const TPxLoad l = Task.ReadPx(n, k); l.Included)
+            Add(QStringLiteral("<b>P<sub>%1</sub></b> = ").arg(k) + LoadValueText(l.P)
+                + QStringLiteral(" kN, <b>a</b> = ") + LoadValueText(l.a) + QStringLiteral(" m<br>"));
+    for (int k = 1; k <= info.Counts[KindQ]; ++k)
+        if (const TQLoad l = Task.ReadQ(n, k); l.Included)
+            Add(QStringLiteral("<b>q<sub>%1</sub></b> = ").arg(k) + LoadValueText(l.q)
+                + QStringLiteral(" kN.m<sup>-1</sup><br>"));
+    for (int k = 1; k <= info.Counts[KindQQ]; ++k)
+        if (const TQQLoad l = Task.ReadQQ(n, k); l.Included) {
+            Add(QStringLiteral("<b>qq<sub>%1,a</sub></b> = ").arg(k) + LoadValueText(l.qa)
+                + QStringLiteral(" kN.m<sup>-1</sup>, <b>a</b> = ") + LoadValueText(l.a) + QStringLiteral(" m    "));
+            Add(QStringLiteral("<b>qq<sub>%1,b</sub></b> = ").arg(k) + LoadValueText(l.qb)
+                + QStringLiteral(" kN.m<sup>-1</sup>, <b>b</b> = ") + LoadValueText(l.b) + QStringLiteral(" m<br>"));
+        }
+    for (int k = 1; k <= info.Counts[KindMx]; ++k)
+        if (const TMxLoad l = Task.ReadMx(n, k); l.Included)
+            Add(QStringLiteral("<b>M<sub>%1</sub></b> = ").arg(k) + LoadValueText(l.M)
+                + QStringLiteral(" kNm, <b>a</b> = ") + LoadValueText(l.a) + QStringLiteral(" m<br>"));
+    Add(QStringLiteral("<br>"));
+}
+
+void TReportWriter::WriteCombinationTable()
+{
+    const TCombinationGrid& grid = Task.Grid;
+    Add(QStringLiteral("<h2>Kombinace zatížení</h2><br>"));
+    Add(QStringLiteral("<table 1>"));
+    for (int r = 0; r < grid.RowCount(); ++r) {
+        if (r == 0)
+            Add(QStringLiteral("<tr><td> <td>") + grid.Cell(1, 0));
+        else
+            Add(QStringLiteral("<tr><td>") + QString::number(r) + QStringLiteral("<td>") + grid.Cell(1, r));
+        for (size_t c = 0; c < Task.LoadCases.size(); ++c) {
+            if (r == 0)
+                Add(QStringLiteral("<td>") + Task.LoadCases[c].Caption);
+            else
+                Add(grid.Cell(int(c) + 3, r).isEmpty() ? QStringLiteral("<td> X ") : QStringLiteral("<td> - "));
+        }
+        Add(QString());
+    }
+    Add(QStringLiteral("</table><br>"));
+}

@@ -1,0 +1,127 @@
+// The drawn load schema of one load case: load rows stacked above the beam line and its supports.
+#include "model/uMyCommonLib.h"
+#include "report/ReportFormats.h"
+#include "report/uPosudek.h"
+
+namespace {
+
+QString Goto1MoveRel(const QString& dx, const QString& dy)
+{
+    return QStringLiteral("<goto 1><moverel ") + dx + QLatin1Char(' ') + dy + QLatin1Char('>');
+}
+
+} // namespace
+
+void TReportWriter::WriteLoadSchema(const TZSInfo& info)
+{
+    const int cQ = info.Counts[KindQ];
+    const int cQQ = info.Counts[KindQQ];
+    Add(QStringLiteral("<moverel 0 3><spacey ") + QString::number(20 * cQ + 20 + 20 * cQQ + 20)
+        + QStringLiteral("><mark 1>"));
+    WriteSchemaPointForces(info);
+    WriteSchemaUniformLoads(info);
+    for (int k = 1; k <= cQQ; ++k)
+        if (const TQQLoad load = Task.ReadQQ(info.Number, k); load.Included)
+            WriteSchemaPartialLoad(load);
+    WriteSchemaPointMoments(info);
+    Add(QStringLiteral("<goto 1><moverel 0 2><mark 1>"));
+    WriteSupport(Task.Typ / 10);
+    Add(QStringLiteral("<goto 1><linerel ") + Coord(W) + QStringLiteral(" 0>"));
+    WriteSupport(Task.Typ % 10);
+    Add(QStringLiteral("<br>"));
+}
+
+void TReportWriter::WriteSchemaPointForces(const TZSInfo& info)
+{
+    const double L = Task.SpanL();
+    bool drawn = false;
+    for (int k = 1; k <= info.Counts[KindPx]; ++k) {
+        const TPxLoad load = Task.ReadPx(info.Number, k);
+        if (!load.Included)
+            continue;
+        Add(Goto1MoveRel(Coord(W * load.a / L), QStringLiteral("0"))
+            + QStringLiteral("<linerel 0 -5><moverel -2 3><linerel 2 2><linerel 2 -2><moverel -4 -5>")
+            + ValueText(load.P));
+        drawn = true;
+    }
+    if (drawn)
+        Add(QStringLiteral("<goto 1><moverel 0 3><mark 1>"));
+}
+
+void TReportWriter::WriteSchemaUniformLoads(const TZSInfo& info)
+{
+    const long long w = RoundHalfEven(W);
+    const long long hatches = RoundHalfEven(W / 2);
+    for (int k = 1; k <= info.Counts[KindQ]; ++k) {
+        const TQLoad load = Task.ReadQ(info.Number, k);
+        if (!load.Included)
+            continue;
+        Add(QStringLiteral("<goto 1><boxrel ") + QString::number(w) + QStringLiteral(" 3>"));
+        for (long long j = 1; j <= hatches; ++j)
+            Add(Goto1MoveRel(QString::number(2 * j), QStringLiteral("0")) + QStringLiteral("<linerel 0 3>"));
+        Add(Goto1MoveRel(QString::number(w + 2), QStringLiteral("0")) + ValueText(load.q));
+        Add(QStringLiteral("<goto 1><moverel 0 5><mark 1>"));
+    }
+}
+
+void TReportWriter::WriteSchemaPartialLoad(const TQQLoad& q)
+{
+    const double L = Task.SpanL();
+    Add(QStringLiteral("<goto 1><moverel 0 5><mark 1>"));
+    int ha = 3, hb = 3;
+    if (q.qa > q.qb) {
+        ha = 5;
+        hb = 2;
+    } else if (q.qa < q.qb) {
+        ha = 2;
+        hb = 5;
+    }
+    if (q.qa == 0)
+        ha = 0;
+    if (q.qb == 0)
+        hb = 0;
+    const long long xa = RoundHalfEven(q.a / L * W);
+    const long long len = RoundHalfEven((L - q.a - q.b) / L * W);
+    Add(QStringLiteral("<moverel ") + QString::number(xa) + QStringLiteral(" 0><linerel 0 ") + NegatedCoord(ha)
+        + QLatin1Char('>'));
+    Add(QStringLiteral("<linerel ") + QString::number(len) + QLatin1Char(' ') + QString::number(ha - hb)
+        + QLatin1Char('>'));
+    Add(QStringLiteral("<linerel 0 ") + QString::number(hb) + QStringLiteral("><linerel ") + NegatedCoord(len)
+        + QStringLiteral(" 0>"));
+    const double s = (L - q.a - q.b) * (W / 2) / L;
+    const long long hatches = RoundHalfEven((L - q.a - q.b) * (W / 2) / L) - 1;
+    for (long long j = 1; j <= hatches; ++j)
+        Add(Goto1MoveRel(Coord(q.a / L * W + 2 * j), QStringLiteral("0")) + QStringLiteral("<linerel 0 ")
+            + QString::number(-RoundHalfEven((hb - ha) * j / s + ha)) + QLatin1Char('>'));
+    Add(Goto1MoveRel(QString::number(xa - 10), QStringLiteral("-3")) + ValueText(q.qa));
+    Add(Goto1MoveRel(QString::number(RoundHalfEven(W - q.b / L * W) + 2), QStringLiteral("-3")) + ValueText(q.qb));
+    Add(QStringLiteral("<goto 1><moverel 0 2><mark 1>"));
+}
+
+void TReportWriter::WriteSchemaPointMoments(const TZSInfo& info)
+{
+    const double L = Task.SpanL();
+    bool drawn = false;
+    for (int k = 1; k <= info.Counts[KindMx]; ++k) {
+        const TMxLoad load = Task.ReadMx(info.Number, k);
+        if (!load.Included)
+            continue;
+        const QString x = Coord(W * load.a / L);
+        Add(Goto1MoveRel(x, QStringLiteral("5")) + QStringLiteral("<linerel 0 2><moverel -2 -1>"));
+        Add(QStringLiteral("<linerel 0 -2><linerel 1 -1><linerel 2 0><linerel 1 1><linerel 0 2>"));
+        Add(load.M < 0 ? QStringLiteral("<moverel -1 -2>") : QStringLiteral("<moverel -5 -2>"));
+        Add(QStringLiteral("<linerel 1 2><linerel 1 -2>"));
+        Add(Goto1MoveRel(x, QStringLiteral("-1")) + ValueText(load.M));
+        drawn = true;
+    }
+    if (drawn)
+        Add(QStringLiteral("<goto 1><moverel 0 6><mark 1>"));
+}
+
+void TReportWriter::WriteSupport(int digit)
+{
+    if (digit == 1)
+        Add(QStringLiteral("<circlerel 1>"));
+    else if (digit == 2)
+        Add(QStringLiteral("<moverel 0 -2><linerel 0 4><moverel 0 -2>"));
+}

@@ -1,0 +1,148 @@
+#include "report/PageFrame.h"
+
+#include "document/uDokument.h"
+#include "model/uMyCommonLib.h"
+
+#include <QLocale>
+
+namespace {
+
+QString Num(long long v)
+{
+    return QString::number(v);
+}
+
+struct TFrameNumbers
+{
+    int LM, RM, TM, BM, LC, LogoW, LogoH;
+};
+
+TFrameNumbers ReadNumbers(const TPageSetup& s)
+{
+    return { StrictToInt(s.LMEdit), StrictToInt(s.RMEdit), StrictToInt(s.TMEdit), StrictToInt(s.BMEdit),
+        StrictToInt(s.LCEdit), StrictToInt(s.LogoWEdit), StrictToInt(s.LogoHEdit) };
+}
+
+bool HasHeader(const TPageSetup& s)
+{
+    return s.LogoCheck || s.Address1Check || s.DateCheck;
+}
+
+void AppendMemo(QStringList& out, const QStringList& memo)
+{
+    out << QStringLiteral("<mark 1>");
+    for (const QString& line : memo)
+        out << line + QStringLiteral("<br><gotox 1>");
+    out << QStringLiteral("<gotoy 1>");
+}
+
+void AppendHeader(QStringList& out, const TPageSetup& s, const TFrameNumbers& n, const QString& job,
+    const QString& author, const QDateTime& now)
+{
+    out << QStringLiteral("<left 0><right 0><top 0><bottom 0><br>");
+    out << QStringLiteral("<curx %1><cury %2>").arg(Num(n.LM), Num(n.TM));
+    if (s.LogoCheck)
+        out << QStringLiteral("<img ") + s.LogoWEdit + QLatin1Char(' ') + s.LogoHEdit + QLatin1Char('>')
+                + s.LogoFileEdit + QStringLiteral("</img><curx ") + Num(n.LogoW + n.LM + 2) + QLatin1Char('>');
+    if (s.Address1Check)
+        AppendMemo(out, s.Address1Memo);
+    if (s.DateCheck)
+        out << QStringLiteral("<curx ") + Num(195 - n.RM) + QLatin1Char('>')
+                + QLocale().toString(now.date(), QLocale::ShortFormat);
+    out << QStringLiteral("<curx %1><cury %2>").arg(Num(n.LM + n.LC + 15), Num(n.TM));
+    if (HasHeader(s)) {
+        out << QStringLiteral("<tab><mark 1>Akce:      <tab> ") + job;
+        out << QStringLiteral("<br><gotox 1>Vypracoval: <tab>") + author;
+    }
+}
+
+void AppendBoxesAndSeparator(QStringList& out, const TPageSetup& s, const TFrameNumbers& n, int h, int f)
+{
+    if (h != 0)
+        out << QStringLiteral("<box %1 %2 %3 %4>")
+                   .arg(Num(n.LM - 2), Num(n.TM - 3), Num(210 - n.RM), Num(n.TM + h + 3));
+    if (f != 0)
+        out << QStringLiteral("<box %1 %2 %3 %4>")
+                   .arg(Num(n.LM - 2), Num(299 - n.BM), Num(210 - n.RM), Num(297 - n.BM - f - 2));
+    const int top = n.TM + h + 4;
+    const int bottom = 297 - n.BM - f - 4;
+    if (s.Separator == TPageSetup::LineRadio) {
+        const int x = n.LM + n.LC - 5;
+        out << QStringLiteral("<line %1 %2 %3 %4>").arg(Num(x), Num(top), Num(x), Num(bottom));
+    } else if (s.Separator == TPageSetup::FrameRadio) {
+        out << QStringLiteral("<box %1 %2 %3 %4>").arg(Num(n.LM - 2), Num(top), Num(n.LM + n.LC - 5), Num(bottom));
+    }
+}
+
+void AppendFooter(QStringList& out, const TPageSetup& s, const TFrameNumbers& n, int f, const QDateTime& now)
+{
+    if (s.Address2Check) {
+        out << QStringLiteral("<curx %1><cury %2>").arg(Num(n.LM), Num(297 - n.BM - f)) + QStringLiteral("<mark 1>");
+        for (const QString& line : s.Address2Memo)
+            out << line + QStringLiteral("<br><gotox 1>");
+        out << QStringLiteral("<gotoy 1>");
+    }
+    if (s.PageNumberCheck)
+        out << QStringLiteral("<curx ") + Num((210 - n.LM - n.RM) / 2 + n.LM - 2) + QStringLiteral(">&pagenumber;");
+    if (s.TimeCheck) {
+        const QLocale locale;
+        out << QStringLiteral("<curx ") + Num(195 - n.RM) + QLatin1Char('>')
+                + locale.toString(now, locale.timeFormat(QLocale::LongFormat));
+    }
+}
+
+} // namespace
+
+int HeaderHeight(const TPageSetup& s, int F, int logoHeight)
+{
+    long long h = 0;
+    if (HasHeader(s))
+        h = RoundHalfEven(F * 137.7 / 100);
+    const long long a = RoundHalfEven(F * (s.Address1Memo.size() + 1) * 1.5 * 27 / 100);
+    if (a > h && s.Address1Check)
+        h = a;
+    if (logoHeight > h && s.LogoCheck)
+        h = logoHeight;
+    const long long d = RoundHalfEven(F * 40.5 / 100);
+    if (d > h && s.DateCheck)
+        h = d;
+    return int(h);
+}
+
+int FooterHeight(const TPageSetup& s, int F)
+{
+    long long f = 0;
+    const long long a = RoundHalfEven(F * s.Address2Memo.size() * 1.5 * 27 / 100);
+    if (a > f && s.Address2Check)
+        f = a;
+    const long long d = RoundHalfEven(F * 40.5 / 100);
+    if (d > f && s.PageNumberCheck)
+        f = d;
+    if (d > f && s.TimeCheck)
+        f = d;
+    return int(f);
+}
+
+QStringList PageFrameLines(const TPageSetup& s, const QString& job, const QString& author, const QDateTime& now)
+{
+    const TFrameNumbers n = ReadNumbers(s);
+    const int F = s.FontPoints();
+    const int h = HeaderHeight(s, F, n.LogoH);
+    const int f = FooterHeight(s, F);
+    QStringList out;
+    AppendHeader(out, s, n, job, author, now);
+    AppendBoxesAndSeparator(out, s, n, h, f);
+    AppendFooter(out, s, n, f, now);
+    out << QStringLiteral("<left %1><right %2><top %3><bottom %4>")
+               .arg(Num(n.LM + n.LC), Num(n.RM), Num(n.TM + h + 10), Num(n.BM + f + 10));
+    out << QStringLiteral("<curx 0><cury 0>");
+    return out;
+}
+
+void BuildPageFrame(const TPageSetup& setup, TDokument& doc, const TClock& clock)
+{
+    doc.Frame.clear();
+    const QDateTime now = clock ? clock() : SystemNow();
+    for (const QString& line : PageFrameLines(setup, doc.Job, doc.Author, now))
+        doc.AddFrameLine(line);
+}

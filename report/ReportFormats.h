@@ -1,0 +1,14 @@
+#pragma once
+// The number formats of the report and the integer form of drawing coordinates.
+#include <QString>
+
+QString ValueText(double v); // 3 decimals, 8 significant digits: most numbers
+QString TableValueText(double v); // 1 decimal, 6 digits: M and Q in the value tables
+QString LoadValueText(double v); // 3 decimals, 7 digits: the load list
+QString FactorText(double v); // 3 decimals, 6 digits: gamma_f in the load case heading
+QString DisplayText(double v); // 3 decimals, 6 digits: what the result displays of the window show
+
+// A drawing coordinate in millimetres: rounded, halves to even.
+QString Coord(double v);
+// "-" followed by an integer the mark-up reads as its negation, also when that integer is negative.
+QString NegatedCoord(long long v);

@@ -1,0 +1,184 @@
+// The sections of one result block: reactions, diagrams, value tables, extremes, deflection.
+#include "model/uMyCommonLib.h"
+#include "report/ReportFormats.h"
+#include "report/uPosudek.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool HasLeftReaction(int typ)
+{
+    return typ == 11 || typ == 12 || typ == 20 || typ == 21 || typ == 22;
+}
+bool HasLeftMoment(int typ)
+{
+    return typ == 20 || typ == 21 || typ == 22;
+}
+bool HasRightReaction(int typ)
+{
+    return typ == 2 || typ == 11 || typ == 12 || typ == 21 || typ == 22;
+}
+bool HasRightMoment(int typ)
+{
+    return typ == 2 || typ == 12 || typ == 22;
+}
+
+QString ReactionLine(const QString& n, const QString& d, double vn, double vd, const QString& unit)
+{
+    const double gama = vn == 0 ? 1 : vd / vn;
+    return QStringLiteral("<b>") + n + QStringLiteral("</b> = ") + ValueText(vn) + unit
+        + QStringLiteral("<tab><b><gama><sub>f</sub></b> = ") + ValueText(gama) + QStringLiteral("<tab><b>") + d
+        + QStringLiteral("</b> = ") + ValueText(vd) + unit + QStringLiteral("<br>");
+}
+
+} // namespace
+
+void TReportWriter::WriteReactions()
+{
+    const int typ = Task.Typ;
+    const QString kN = QStringLiteral(" kN"), kNm = QStringLiteral(" kNm");
+    if (HasLeftReaction(typ))
+        Add(ReactionLine(QStringLiteral("A<sub>n</sub>"), QStringLiteral("A<sub>d</sub>"), Store.An, Store.Ad, kN));
+    if (HasLeftMoment(typ))
+        Add(ReactionLine(
+            QStringLiteral("M<sub>a,n</sub>"), QStringLiteral("M<sub>a,d</sub>"), Store.Man, Store.Mad, kNm));
+    if (HasRightReaction(typ))
+        Add(ReactionLine(QStringLiteral("B<sub>n</sub>"), QStringLiteral("B<sub>d</sub>"), Store.Bn, Store.Bd, kN));
+    if (HasRightMoment(typ))
+        Add(ReactionLine(
+            QStringLiteral("M<sub>b,n</sub>"), QStringLiteral("M<sub>b,d</sub>"), Store.Mbn, Store.Mbd, kNm));
+    Add(QStringLiteral("<br>"));
+}
+
+void TReportWriter::DrawDiagram(const TSamples& y, double k, double extremeA, double extremeB)
+{
+    double s = std::max(std::abs(extremeA), std::abs(extremeB));
+    if (s == 0)
+        s = 10;
+    Add(QStringLiteral("<moverel 0 25><mark 2><linerel ") + Coord(W) + QStringLiteral(" 0><goto 2><moverel 0 0>"));
+    for (int i = 0; i < SampleCount; ++i) {
+        Add(QStringLiteral("<linerel 0 ") + Coord(k * y[i] / s) + QLatin1Char('>'));
+        if (i < SampleCount - 1)
+            Add(QStringLiteral("<goto 2><moverel ") + Coord((i + 1) * W / 100) + QStringLiteral(" 0>"));
+    }
+}
+
+void TReportWriter::WriteForcePair(bool characteristic)
+{
+    SelectMomentSwitch(characteristic);
+    Add(QStringLiteral("<spacey 60>"));
+    Add(characteristic ? QStringLiteral("<mark 1><b>Mx</b> <i>normový</i>:<br><gotox 1>")
+                       : QStringLiteral("<mark 1><b>Mx</b> <i>výpočtový</i>:<br><gotox 1>"));
+    DrawDiagram(characteristic ? Store.Mn : Store.Md, -25, Store.Mmax, Store.Mmin);
+    Add(QStringLiteral("<goto 1><moverel ") + Coord(W + 10) + QStringLiteral(" 0>"));
+    Add(characteristic ? QStringLiteral("<mark 2><b>Qx</b> <i>normová</i>:<br><gotox 2>")
+                       : QStringLiteral("<mark 2><b>Qx</b> <i>výpočtová</i>:<br><gotox 2>"));
+    SelectShearSwitch(characteristic);
+    DrawDiagram(characteristic ? Store.Qn : Store.Qd, 25, Store.Qmax, Store.Qmin);
+    Add(QStringLiteral("<goto 1><moverel 0 50><br><br>"));
+}
+
+void TReportWriter::WriteForceDiagrams()
+{
+    if (Option(13))
+        WriteForcePair(true);
+    if (Option(14))
+        WriteForcePair(false);
+}
+
+void TReportWriter::WriteTableXRow()
+{
+    const double L = Task.SpanL();
+    for (int i = 0; i <= 10; ++i)
+        Add(QStringLiteral("<td>") + ValueText(L / 100 * (10 * i)));
+}
+
+void TReportWriter::WriteSampleRow(const QString& caption, const TSamples& values, double factor, bool tableFormat)
+{
+    Add(caption);
+    for (int j = 0; j < SampleCount; j += 10) {
+        const double v = values[j] * factor;
+        Add(QStringLiteral("<td>") + (tableFormat ? TableValueText(v) : ValueText(v)));
+    }
+}
+
+void TReportWriter::WriteForceTable(bool characteristic)
+{
+    SelectMomentSwitch(characteristic);
+    SelectShearSwitch(characteristic);
+    Add(characteristic ? QStringLiteral("Normové hodnoty:<br><table 1><tr><td>x [m]")
+                       : QStringLiteral("Výpočtové hodnoty:<br><table 1><tr><td>x [m]"));
+    WriteTableXRow();
+    if (characteristic) {
+        WriteSampleRow(QStringLiteral("<tr><td>Mn [kNm]"), Store.Mn, 1, true);
+        WriteSampleRow(QStringLiteral("<tr><td>Qn [kN]"), Store.Qn, 1, true);
+    } else {
+        WriteSampleRow(QStringLiteral("<tr><td>Md [kNm]"), Store.Md, 1, true);
+        WriteSampleRow(QStringLiteral("<tr><td>Qd [kN]"), Store.Qd, 1, true);
+    }
+    Add(QStringLiteral("</table><br>"));
+}
+
+void TReportWriter::WriteForceTables()
+{
+    if (Option(13))
+        WriteForceTable(true);
+    if (Option(14))
+        WriteForceTable(false);
+}
+
+void TReportWriter::WriteExtremes()
+{
+    Add(QStringLiteral("<br><b>Extrémy:</b><br>"));
+    const QString n = QStringLiteral("n"), d = QStringLiteral("d");
+    for (const bool characteristic : { true, false }) {
+        if (!Option(characteristic ? 13 : 14))
+            continue;
+        const QString& k = characteristic ? n : d;
+        SelectMomentSwitch(characteristic);
+        Add(QStringLiteral("<b>M<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(Store.Mmax)
+            + QStringLiteral(" kNm, x = ") + DisplayText(Store.xMmax) + QStringLiteral(" m, "));
+        Add(QStringLiteral("<tab><b>M<sub>") + k + QStringLiteral(",min</sub></b> = ") + DisplayText(Store.Mmin)
+            + QStringLiteral(" kNm, x = ") + DisplayText(Store.xMmin) + QStringLiteral(" m od levé podpory.<br>"));
+        SelectShearSwitch(characteristic);
+        // The two groups really differ in these endings.
+        Add(QStringLiteral("<b>Q<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(Store.Qmax)
+            + QStringLiteral(" kN, x = ") + DisplayText(Store.xQmax)
+            + (characteristic ? QStringLiteral(" m,") : QStringLiteral(" m, ")));
+        Add(QStringLiteral("<tab><b>Q<sub>") + k + QStringLiteral(",min</sub></b> = ") + DisplayText(Store.Qmin)
+            + QStringLiteral(" kN, x = ") + DisplayText(Store.xQmin)
+            + (characteristic ? QStringLiteral(" m od levé podpory.<br><br>")
+                              : QStringLiteral(" m od levé podpory.<br>")));
+    }
+}
+
+void TReportWriter::WriteDeflectionDiagram()
+{
+    const TDeflectionInputs& in = Task.Deflection;
+    Add(QStringLiteral("<br><spacey 60>"));
+    Add(QStringLiteral("<mark 1>Průhyb <b>f(x)</b> <br><gotox 1>"));
+    DrawDiagram(Store.fn, 25, Store.fmax, Store.fmin);
+    Add(QStringLiteral("<goto 1><moverel ") + Coord(W + 10) + QStringLiteral(" 0><mark 2>"));
+    Add(QStringLiteral("<b>E = </b>") + in.Edit31 + QLatin1Char(' ') + in.EUnit + QStringLiteral("<br><gotox 2>"));
+    Add(QStringLiteral("<b>I = </b>") + in.Edit30 + QLatin1Char(' ') + in.IyUnit + QStringLiteral("<br><br><gotox 2>"));
+    Add(QStringLiteral("<b>f<sub>max</sub> = </b>") + DisplayText(Store.fmax * 1000000)
+        + QStringLiteral(" mm<br><gotox 2>"));
+    Add(QStringLiteral("<b>x<sub>f,max</sub> = </b>") + DisplayText(Store.xfmax)
+        + QStringLiteral(" m<br><br><gotox 2>"));
+    Add(QStringLiteral("<b>f<sub>min</sub> = </b>") + DisplayText(Store.fmin * 1000000)
+        + QStringLiteral(" mm<br><gotox 2>"));
+    Add(QStringLiteral("<b>x<sub>f,min</sub> = </b>") + DisplayText(Store.xfmin) + QStringLiteral(" m<br><gotox 2>"));
+    Add(QStringLiteral("<goto 1><moverel 0 50><br><br>"));
+}
+
+void TReportWriter::WriteDeflectionTable()
+{
+    const TDeflectionInputs& in = Task.Deflection;
+    Add(QStringLiteral("<br>Průhyb od normového zatížení:<br><table 1><tr><td>x [m]"));
+    WriteTableXRow();
+    WriteSampleRow(QStringLiteral("<tr><td>f(x) [mm]"), Store.fn, 1000000, false);
+    Add(QStringLiteral("</table><br>(E = ") + in.Edit31 + QLatin1Char(' ') + in.EUnit + QStringLiteral(" ; I = ")
+        + in.Edit30 + QLatin1Char(' ') + in.IyUnit + QStringLiteral(")<br>"));
+}

@@ -1,0 +1,158 @@
+#include "report/uPosudek.h"
+
+#include "document/uDokument.h"
+#include "model/TError.h"
+#include "model/uMyCommonLib.h"
+#include "report/PageFrame.h"
+
+#include <cmath>
+
+void CheckReportSpan(const TTask& task)
+{
+    const double L = task.SpanL();
+    if (!(L > 0) || !std::isfinite(L))
+        throw TError(QStringLiteral("Délka prvku L musí být větší než 0 m. Posudek nelze sestavit: "
+                                    "zadejte délku trabíku na záložce Geometrie a podpory."));
+}
+
+double DiagramWidth(const TPrintPage& page, const QString& leftColumnText)
+{
+    const double textWidth = (page.PageWidth - page.LeftMargin - page.RightMargin) / 100.0;
+    return (textWidth - StrToFloatX(leftColumnText) - 20) / 2;
+}
+
+void PrepareReport(TTask& task, TResultStore& store, TDokument& doc, const TPageSetup& setup,
+    const TMessageSink& messages, const TClock& clock)
+{
+    CheckReportSpan(task);
+    TReportWriter(task, store, doc.Body, 0, messages).Calculate();
+    doc.Reset();
+    doc.Font = setup.Font;
+    doc.NoDiacritics = setup.NoDiacritics;
+    doc.Images.SetLogo(setup.Logo);
+    doc.AddPage();
+    doc.Job = task.Job;
+    doc.Author = task.Author;
+    doc.TaskTitle = task.TaskTitle;
+    BuildPageFrame(setup, doc, clock);
+}
+
+void BuildReport(
+    TTask& task, TResultStore& store, TDokument& doc, const TPageSetup& setup, const TMessageSink& messages)
+{
+    CheckReportSpan(task);
+    if (!doc.CurrentPage)
+        doc.AddPage();
+    TReportWriter writer(task, store, doc.Body, DiagramWidth(*doc.CurrentPage, setup.LCEdit), messages);
+    writer.WriteBody(doc.TaskTitle);
+}
+
+void ComposeReport(TTask& task, TResultStore& store, TDokument& doc, const TPageSetup& setup,
+    const TMessageSink& messages, const TClock& clock)
+{
+    PrepareReport(task, store, doc, setup, messages, clock);
+    BuildReport(task, store, doc, setup, messages);
+}
+
+TReportWriter::TReportWriter(
+    TTask& task, TResultStore& store, QStringList& lines, double diagramWidth, TMessageSink messages)
+    : Task(task)
+    , Store(store)
+    , Lines(lines)
+    , W(diagramWidth)
+    , Messages(std::move(messages))
+{
+}
+
+bool TReportWriter::Option(int checkBox) const
+{
+    return Task.Print[checkBox].Checked;
+}
+
+void TReportWriter::Calculate()
+{
+    SumSelection(Task, Store, Messages);
+    FindExtremes(Task, Store);
+}
+
+void TReportWriter::SelectMomentSwitch(bool characteristic)
+{
+    Task.Calc.MomentCharacteristic = characteristic;
+    FindExtremes(Task, Store);
+}
+
+void TReportWriter::SelectShearSwitch(bool characteristic)
+{
+    Task.Calc.ShearCharacteristic = characteristic;
+    FindExtremes(Task, Store);
+}
+
+void TReportWriter::WriteBody(const QString& taskTitle)
+{
+    Add(QStringLiteral("<br><h1>") + taskTitle + QStringLiteral("</h1><br>"));
+    if (Option(1))
+        WriteGeneratorData();
+    WriteDimensions();
+    if (Option(2))
+        WriteLoadCases();
+    if (Option(3))
+        WriteCombinationTable();
+    if (Option(4) || Option(15))
+        WriteLoadCaseBlocks();
+    if (Option(5) || Option(16))
+        WriteCombinationBlocks();
+}
+
+void TReportWriter::WriteLoadCaseBlocks()
+{
+    // Copied first: the calculation refreshes the task's lists, never its pages, but the loop must
+    // not depend on that.
+    QStringList captions;
+    for (const TLoadCase& page : Task.LoadCases)
+        captions << page.Caption;
+    for (int i = 0; i < captions.size(); ++i) {
+        const QString& caption = captions[i];
+        if (!Task.FindZSInfo(caption).PrintResults)
+            continue;
+        Task.Calc.Mode = TCalculationChoice::LoadCase;
+        Task.Calc.ComboBox1 = caption;
+        Calculate();
+        Add(QStringLiteral("<h2>Výsledky pro ") + caption + QStringLiteral(" <i>(zatěžovací stav č.")
+            + QString::number(i + 1) + QStringLiteral(")</i></h2>"));
+        WriteResultSections(Option(15));
+        Add(QStringLiteral("<br>"));
+    }
+}
+
+void TReportWriter::WriteCombinationBlocks()
+{
+    const TCombinationGrid grid = Task.Grid;
+    for (int r = 1; r < grid.RowCount(); ++r) {
+        if (!grid.Cell(2, r).isEmpty())
+            continue;
+        const QString name = grid.Cell(1, r);
+        Task.Calc.Mode = TCalculationChoice::Combination;
+        Task.Calc.ComboBox2 = name;
+        Calculate();
+        Add(QStringLiteral("<h2>Výsledky pro kombinaci ") + name + QStringLiteral(" <i>(k. číslo ") + QString::number(r)
+            + QStringLiteral(")</i></h2>"));
+        WriteResultSections(Option(16));
+        Add(QStringLiteral("<br>"));
+    }
+}
+
+void TReportWriter::WriteResultSections(bool deflectionSwitch)
+{
+    if (Option(10))
+        WriteReactions();
+    if (Option(11) && Option(6))
+        WriteForceDiagrams();
+    if (Option(11) && Option(7))
+        WriteForceTables();
+    if (Option(12))
+        WriteExtremes();
+    if (Option(8) && deflectionSwitch)
+        WriteDeflectionDiagram();
+    if (Option(9) && deflectionSwitch)
+        WriteDeflectionTable();
+}
