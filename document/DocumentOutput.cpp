@@ -1,0 +1,67 @@
+// Accents, and putting the pages on paper.
+#include "document/uDokument.h"
+#include "model/TError.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+void TDokument::StripDiacritics()
+{
+    static const QString from = QStringLiteral("áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ");
+    static const QString to = QStringLiteral("acdeeinorstuuyzACDEEINORSTUUYZ");
+    auto strip = [](QStringList& lines) {
+        for (QString& line : lines)
+            for (QChar& c : line) {
+                const int k = from.indexOf(c);
+                if (k >= 0)
+                    c = to[k];
+            }
+    };
+    strip(Frame);
+    strip(Body);
+}
+
+namespace {
+
+// Paints the pages one per sheet at true size: page unit 0 is the sheet's edge whatever the
+// device's margins (a printer's painter starts at its printable area).
+void printPages(QPagedPaintDevice& device, const std::vector<const TPrintPage*>& pages)
+{
+    if (pages.empty())
+        return;
+    device.setPageSize(QPageSize(QPageSize::A4));
+    device.setPageOrientation(QPageLayout::Portrait);
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw TError(QStringLiteral("Tisk nelze zahájit: tiskárnu nebo soubor nelze otevřít."));
+    const int dpi = device.logicalDpiX();
+    const QRect paintRect = device.pageLayout().paintRectPixels(dpi);
+    const QRect fullRect = device.pageLayout().fullRectPixels(dpi);
+    const QPointF origin(fullRect.left() - paintRect.left(), fullRect.top() - paintRect.top());
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            device.newPage();
+        const TPrintPage& page = *pages[i];
+        const QSizeF size(page.PageWidth * dpi / 2540.0, page.PageHeight * device.logicalDpiY() / 2540.0);
+        page.Paint(painter, QRectF(origin, size));
+    }
+    painter.end();
+}
+
+} // namespace
+
+void TDokument::PrintAll(QPagedPaintDevice& device) const
+{
+    std::vector<const TPrintPage*> pages;
+    for (const TPrintPage* p = FirstPage; p; p = p->Next)
+        pages.push_back(p);
+    printPages(device, pages);
+}
+
+void TDokument::PrintCurrentPage(QPagedPaintDevice& device) const
+{
+    if (CurrentPage)
+        printPages(device, { CurrentPage });
+}

@@ -1,0 +1,132 @@
+#pragma once
+// One layout run over a document: the interpreter of the mark-up and the layout operations that
+// set words, break lines and pages, and record everything through the page canvas.
+#include "document/MarkupTokens.h"
+#include "document/PageCanvas.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <memory>
+
+class TDokument;
+class TPrintPage;
+struct TMarkupRegisters;
+
+class TLayoutEngine
+{
+public:
+    explicit TLayoutEngine(TDokument& document);
+    ~TLayoutEngine();
+
+    // LayOut from the fresh canvas of the current page to the credit line of the last page.
+    void Run();
+    void InterpretLine(const QString& line);
+
+    // Handlers get the line and the index of the last character consumed so far; the few
+    // commands that read raw characters after their tag move it on.
+    struct TLineCursor
+    {
+        const QString& Line;
+        int Index;
+    };
+    using THandler = void (*)(TLayoutEngine&, TLineCursor&);
+
+private:
+    // Layout (PageLayout.cpp)
+    void OpenCanvas();
+    void RunFrame();
+    void SetWord(const QString& text);
+    void DrawSymbol(const QString& symbolText);
+    void BreakLine();
+    void BreakPage();
+    void DrawCredit();
+    void ReportProgress(bool force);
+    TPageFont DocumentFont() const;
+
+    // Interpreter (MarkupInterpreter.cpp)
+    void Execute(const TMarkupToken& token, TLineCursor& cursor);
+    static const QHash<QString, THandler>& PlainTags();
+    static const QHash<QString, THandler>& ArgumentTags();
+
+    // Lines, lists and styles (MarkupText.cpp)
+    void TagBr(TLineCursor&) { BreakLine(); }
+    void TagNewPage(TLineCursor&) { BreakPage(); }
+    void TagTab(TLineCursor&);
+    void TagUl(TLineCursor&);
+    void TagUlEnd(TLineCursor&);
+    void TagLi(TLineCursor&);
+    void TagH1(TLineCursor&);
+    void TagH1End(TLineCursor&);
+    void TagH2(TLineCursor&);
+    void TagH2End(TLineCursor&);
+    void TagBold(TLineCursor&) { Canvas->Font.Bold = true; }
+    void TagBoldEnd(TLineCursor&) { Canvas->Font.Bold = false; }
+    void TagItalic(TLineCursor&) { Canvas->Font.Italic = true; }
+    void TagItalicEnd(TLineCursor&) { Canvas->Font.Italic = false; }
+    void TagUnderline(TLineCursor&) { Canvas->Font.Underline = true; }
+    void TagUnderlineEnd(TLineCursor&) { Canvas->Font.Underline = false; }
+    void TagSup(TLineCursor&);
+    void TagSub(TLineCursor&);
+    void TagSupSubEnd(TLineCursor&);
+    void TagFontSize(TLineCursor&);
+    void TagColor(TLineCursor&);
+    void TagPlusMinus(TLineCursor&);
+    void EntityLt(TLineCursor&) { SetWord(QStringLiteral("<")); }
+    void EntityGt(TLineCursor&) { SetWord(QStringLiteral(">")); }
+    void EntityAmp(TLineCursor&) { SetWord(QStringLiteral("&")); }
+    void EntityPageNumber(TLineCursor&);
+    void TagParal(TLineCursor&);
+    void TagRectFi(TLineCursor&);
+    void Symbol(int code) { DrawSymbol(QString(QChar(code))); }
+
+    // Drawing, cursor, marks, space and margins (MarkupDrawing.cpp)
+    void TagPen(TLineCursor&);
+    void TagLine(TLineCursor&);
+    void TagBox(TLineCursor&);
+    void TagCircle(TLineCursor&);
+    void TagCircleRel(TLineCursor&);
+    void TagBoxRel(TLineCursor&);
+    void TagMoveRel(TLineCursor&);
+    void TagLineRel(TLineCursor&);
+    void TagImg(TLineCursor&);
+    void TagImgForm(TLineCursor&);
+    void TagCurX(TLineCursor&);
+    void TagCurY(TLineCursor&);
+    void TagCur(TLineCursor&);
+    void TagMark(TLineCursor&);
+    void TagGoto(TLineCursor&);
+    void TagGotoX(TLineCursor&);
+    void TagGotoY(TLineCursor&);
+    void TagSpaceY(TLineCursor&);
+    void TagSpaceX(TLineCursor&);
+    void TagLeft(TLineCursor&);
+    void TagRight(TLineCursor&);
+    void TagTop(TLineCursor&);
+    void TagBottom(TLineCursor&);
+    QString ReadImageName(TLineCursor& cursor);
+    void DrawImage(const QImage& image);
+
+    // Fractions, roots, tables (MarkupMath.cpp)
+    void TagFrac(TLineCursor&);
+    void TagDenom(TLineCursor&);
+    void TagFracEnd(TLineCursor&);
+    void TagSqr(TLineCursor&);
+    void TagSqrEnd(TLineCursor&);
+    void TagTable(TLineCursor&);
+    void TagTr(TLineCursor&);
+    void TagTd(TLineCursor&);
+    void TagTableEnd(TLineCursor&);
+    void CheckTableSize(int rows, int columns) const;
+
+    int& X();
+    int& Y();
+    int Arg(int slot) const;
+    int Millimetres(int slot) const;
+
+    TDokument& Doc;
+    TMarkupRegisters& Reg;
+    TFontMetricsCache Metrics;
+    std::unique_ptr<TPageCanvas> Canvas;
+    QElapsedTimer ProgressClock;
+    qint64 LastProgressReport = -1;
+};

@@ -1,0 +1,185 @@
+// Layout: the run over frame and body, setting words, symbols, line and page breaks.
+#include "document/LayoutEngine.h"
+#include "document/PageFonts.h"
+#include "document/uDokument.h"
+#include "model/TError.h"
+
+#include <climits>
+
+TLayoutEngine::TLayoutEngine(TDokument& document)
+    : Doc(document)
+    , Reg(document.Registers())
+{
+}
+
+TLayoutEngine::~TLayoutEngine() = default;
+
+int& TLayoutEngine::X()
+{
+    return Doc.CurrentPage->CursorX;
+}
+int& TLayoutEngine::Y()
+{
+    return Doc.CurrentPage->CursorY;
+}
+
+int TLayoutEngine::Arg(int slot) const
+{
+    return Reg.Args[slot];
+}
+
+int TLayoutEngine::Millimetres(int slot) const
+{
+    return ClampCoord(static_cast<long long>(Reg.Args[slot]) * 100);
+}
+
+TPageFont TLayoutEngine::DocumentFont() const
+{
+    TPageFont f;
+    f.Face = Doc.Font.family();
+    int points = Doc.Font.pointSize();
+    if (points <= 0 && Doc.Font.pixelSize() > 0)
+        points = RoundEven(Doc.Font.pixelSize() * 72.0 / 96.0);
+    if (points <= 0)
+        points = 10;
+    f.Size = qBound(MinCanvasFontSize, 27 * qMin(points, 1000), MaxCanvasFontSize);
+    f.PixelSize = EmPixels(f.Size);
+    f.Bold = Doc.Font.bold();
+    f.Italic = Doc.Font.italic();
+    f.Underline = Doc.Font.underline();
+    f.Color = Doc.FontColor.rgb();
+    return f;
+}
+
+void TLayoutEngine::OpenCanvas()
+{
+    Canvas = std::make_unique<TPageCanvas>(Doc.CurrentPage->Picture, Metrics, DocumentFont());
+}
+
+namespace {
+
+int textLength(const QStringList& lines)
+{
+    long long n = 0;
+    for (const QString& line : lines)
+        n += line.size() + 2;
+    return static_cast<int>(qMin<long long>(n, std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+void TLayoutEngine::Run()
+{
+    OpenCanvas();
+    Doc.ProgressPos = 0;
+    const long long total = static_cast<long long>(textLength(Doc.Frame)) + textLength(Doc.Body);
+    Doc.ProgressTotal = static_cast<int>(qMin<long long>(total, std::numeric_limits<int>::max()));
+    ProgressClock.start();
+    ReportProgress(true);
+    RunFrame();
+    const QStringList body = Doc.Body;
+    for (const QString& line : body)
+        InterpretLine(line);
+    DrawCredit();
+    Canvas.reset();
+    ReportProgress(true);
+}
+
+void TLayoutEngine::RunFrame()
+{
+    Doc.InFrame = true;
+    const QStringList frame = Doc.Frame;
+    for (const QString& line : frame)
+        InterpretLine(line);
+    Doc.InFrame = false;
+}
+
+void TLayoutEngine::InterpretLine(const QString& line)
+{
+    const int base = Doc.ProgressPos;
+    TLineCursor cursor { line, 0 };
+    int i = 0;
+    while (i < line.size()) {
+        Doc.ProgressPos = static_cast<int>(qMin<long long>(static_cast<long long>(base) + i + 1, INT_MAX));
+        ReportProgress(false);
+        const TMarkupToken token = ReadToken(line, i);
+        cursor.Index = token.End;
+        Execute(token, cursor);
+        i = cursor.Index + 1;
+    }
+}
+
+void TLayoutEngine::ReportProgress(bool force)
+{
+    if (!Doc.ProgressHook)
+        return;
+    // A repaint per token would make a long run crawl: report a few times a second.
+    const qint64 now = ProgressClock.elapsed();
+    if (!force && LastProgressReport >= 0 && now - LastProgressReport < 40)
+        return;
+    LastProgressReport = now;
+    Doc.ProgressHook(Doc.ProgressPos, Doc.ProgressTotal);
+}
+
+void TLayoutEngine::SetWord(const QString& text)
+{
+    // The page is read anew after every break: a break starts a page with its own margins.
+    auto right = [this] { return Doc.CurrentPage->PageWidth - Doc.CurrentPage->RightMargin; };
+    const int width = Canvas->TextWidth(text);
+    if (static_cast<long long>(X()) + width > right())
+        BreakLine();
+    Canvas->TextOut(X(), Y() - Doc.CurrentPage->Raise, text);
+    X() = ClampCoord(static_cast<long long>(X()) + width);
+    if (X() >= right())
+        BreakLine();
+}
+
+void TLayoutEngine::DrawSymbol(const QString& symbolText)
+{
+    // The Symbol face is not installed anywhere we run: its codes are drawn as Unicode glyphs in
+    // the text font, which keeps size, style and colour as the face switch would.
+    const QString glyphs = SymbolToUnicode(symbolText);
+    TPrintPage& page = *Doc.CurrentPage;
+    Canvas->TextOut(X(), Y() - page.Raise, glyphs);
+    X() = ClampCoord(static_cast<long long>(X()) + Canvas->TextWidth(glyphs));
+    if (X() >= page.PageWidth - page.RightMargin)
+        BreakLine();
+}
+
+void TLayoutEngine::BreakLine()
+{
+    TPrintPage& page = *Doc.CurrentPage;
+    X() = page.LeftMargin;
+    Y() = ClampCoord(static_cast<long long>(Y()) + RoundEven(1.5 * Canvas->XHeight()));
+    if (Y() >= page.PageHeight - page.BottomMargin && !Doc.InFrame)
+        BreakPage();
+}
+
+void TLayoutEngine::BreakPage()
+{
+    // The frame runs again on every new page; a frame that breaks pages itself would never end.
+    if (Doc.InFrame)
+        throw TError(QStringLiteral("Rámec stránky nesmí zalamovat stránku (<newpage>, <spacey>): sazba "
+                                    "byla zastavena na straně %1.")
+                         .arg(Doc.CurrentPage->Number));
+    DrawCredit();
+    Canvas.reset();
+    Doc.AddPage();
+    OpenCanvas();
+    TPrintPage& page = *Doc.CurrentPage;
+    Y() = page.TopMargin;
+    X() = page.LeftMargin;
+    RunFrame();
+    BreakLine();
+}
+
+void TLayoutEngine::DrawCredit()
+{
+    TPageFont font;
+    font.Face = Canvas->Font.Face;
+    font.Size = 100;
+    font.PixelSize = 133; // 100 points at the canvas's 96 dpi
+    font.Color = Canvas->Font.Color;
+    const QString text = QStringLiteral("PROGRAM ") + QString::fromUtf8(TrabikCaption) + CreditLineText();
+    Canvas->RotatedTextOut(0, Doc.CurrentPage->PageHeight, text, font);
+}
