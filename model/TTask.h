@@ -219,6 +219,8 @@ public:
     // Smazat_ZSExecute after the confirmation: removes the active load case and its grid column;
     // the page that followed becomes active (the first when the last was deleted).
     void DeleteActiveLoadCase();
+    // Every load case goes; ZSCounter and the grid stay as they are (the load generator keeps the
+    // combination rows, the project file reader sets both itself).
     void DeleteAllLoadCases();
 
     // New task (Nova_ulohaExecute, the model part).
@@ -232,6 +234,7 @@ public:
     // The calculation tab's lists: load case captions and non-empty combination names.
     QStringList LoadCaseNames() const;
     QStringList CombinationNames() const;
-    // Each list keeps its text when it is in the list (letter case ignored), else its first entry.
+    // Each list keeps its text when it is in the list (an exact match first, then ignoring letter
+    // case, taking the entry's spelling), else takes its first entry; an empty list leaves the text.
     void RefreshCalculationLists();
 };
