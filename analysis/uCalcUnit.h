@@ -37,8 +37,9 @@ void ClearTotals(TResultStore& store);
 
 // Adds the load case captioned `name` (exact match, the last such page) into the store: once as it
 // is and once times its gamma_f. Refreshes the calculation lists of the task first. A name that
-// matches no load case adds nothing. Throws TError with a Czech message for a span the formulas
-// cannot divide by.
+// matches no load case adds nothing. Throws TError with a Czech message, adding nothing, for a span
+// that is not a number greater than 0 (every end condition: an empty span field is the usual cause),
+// for an unknown end condition code, and for loads whose results are not finite numbers.
 void AddLoadCase(TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages = {});
 
 struct TDiagramCaptions
@@ -46,16 +47,29 @@ struct TDiagramCaptions
     QString Moment; // "Ohybový moment [ZS name]" / "[kombinace name]"
     QString Shear;
     QString Deflection;
+    bool Computed = false; // false under the envelope: keep the captions shown so far
 };
 
 // The summation step of the calculation: the load case or the combination chosen in task.Calc.
-// Under the envelope choice nothing is computed and the store is left as it was.
+// Under the envelope choice nothing is computed and the store is left as it was. The captions name
+// the load case or combination as it was chosen when the sum began (AddLoadCase refreshes the lists
+// and may change their texts). A combination name that matches no row leaves the store cleared,
+// like an unknown load case name. When AddLoadCase throws, the store is cleared before the error
+// goes on, so it never holds part of a combination.
 TDiagramCaptions SumSelection(TTask& task, TResultStore& store, const TMessageSink& messages = {});
+
+// Adds every member of the combination `name` (first row of that name, letter case ignored).
+// Returns false when no row has that name (nothing added).
+bool AddCombination(TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages = {});
 
 // Steps 2 to 5 of DrawDiagrams: ShowM/ShowQ from the characteristic/design choice and the extremes
 // with their positions.
 void FindExtremes(const TTask& task, TResultStore& store);
 
 // The sample a probe at horizontal pixel X of a `width`-pixel image points at (halves to even),
-// limited to 0..100; 0 for a zero span or width.
+// limited to 0..100; 0 for a zero span or width. X outside 0..width-1 counts as the nearest edge
+// pixel (the mouse may leave the image while a button is held).
 int ProbeSampleIndex(double spanL, int width, int X);
+// The position in metres shown by that probe: SpanL / width * X, X limited as above; 0 for a zero
+// width.
+double ProbeX(double spanL, int width, int X);

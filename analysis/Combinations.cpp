@@ -1,0 +1,60 @@
+// The summation step of the calculation: one load case, or every member of one combination.
+#include "analysis/uCalcUnit.h"
+
+namespace {
+
+TDiagramCaptions Captions(const QString& what)
+{
+    TDiagramCaptions captions;
+    captions.Moment = QStringLiteral("Ohybový moment [") + what + QLatin1Char(']');
+    captions.Shear = QStringLiteral("Posouvající síla [") + what + QLatin1Char(']');
+    captions.Deflection = QStringLiteral("Průhyb trabíku [") + what + QLatin1Char(']');
+    captions.Computed = true;
+    return captions;
+}
+
+int CombinationRow(const TCombinationGrid& grid, const QString& name)
+{
+    for (int r = 1; r < grid.RowCount(); ++r)
+        if (grid.Cell(1, r).compare(name, Qt::CaseInsensitive) == 0)
+            return r;
+    return -1;
+}
+
+} // namespace
+
+bool AddCombination(TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages)
+{
+    const int row = CombinationRow(task.Grid, name);
+    if (row < 0)
+        return false;
+    // Membership is read by page position; AddLoadCase refreshes lists but never the grid, so the
+    // row and its columns stay put while the members are added. A page without a column (added
+    // since the grid was last refreshed) has no cell and is not a member.
+    const int pages = int(task.LoadCases.size());
+    for (int j = 1; j <= pages && j + 2 < task.Grid.ColCount(); ++j)
+        if (task.Grid.Cell(j + 2, row) != QLatin1String("0"))
+            AddLoadCase(task, store, task.Grid.Cell(j + 2, 0), messages);
+    return true;
+}
+
+TDiagramCaptions SumSelection(TTask& task, TResultStore& store, const TMessageSink& messages)
+{
+    const TCalculationChoice::TMode mode = task.Calc.Mode;
+    if (mode == TCalculationChoice::Envelope)
+        return {};
+    // Taken before AddLoadCase refreshes the lists, so the captions name what is summed.
+    const QString name = mode == TCalculationChoice::LoadCase ? task.Calc.ComboBox1 : task.Calc.ComboBox2;
+    ClearTotals(store);
+    try {
+        if (mode == TCalculationChoice::LoadCase) {
+            AddLoadCase(task, store, name, messages);
+            return Captions(QStringLiteral("ZS ") + name);
+        }
+        AddCombination(task, store, name, messages);
+        return Captions(QStringLiteral("kombinace ") + name);
+    } catch (...) {
+        ClearTotals(store); // never show part of a combination
+        throw;
+    }
+}

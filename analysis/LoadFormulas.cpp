@@ -1,0 +1,240 @@
+#include "analysis/LoadFormulas.h"
+
+#include <cmath>
+
+TBeam MakeBeam(unsigned char typ, double spanL)
+{
+    TBeam beam;
+    beam.Typ = typ;
+    beam.L = spanL;
+    for (int i = 0; i < SampleCount; ++i)
+        beam.X[i] = SampleX(spanL, i);
+    return beam;
+}
+
+bool IsKnownTyp(unsigned char typ)
+{
+    return typ == 11 || typ == 12 || typ == 21 || typ == 22 || typ == 2 || typ == 20;
+}
+
+bool PartialLoadSolved(unsigned char typ)
+{
+    return typ == 11 || typ == 2 || typ == 20;
+}
+
+TEndForces PointForceEnds(unsigned char typ, double L, double P, double a)
+{
+    TEndForces e;
+    switch (typ) {
+    case 11:
+        e.A = P * (L - a) / L;
+        e.B = P * a / L;
+        break;
+    case 12:
+        e.Mb = P * a * (L - a) * (L + a) / (2 * L * L);
+        e.A = (P * (L - a) - e.Mb) / L;
+        e.B = (P * a + e.Mb) / L;
+        break;
+    case 21:
+        e.Ma = P * a * (L - a) * (2 * L - a) / (2 * L * L);
+        e.A = (P * (L - a) + e.Ma) / L;
+        e.B = (P * a - e.Ma) / L;
+        break;
+    case 22:
+        e.Ma = P * a * (L - a) * (L - a) / (L * L);
+        e.Mb = P * a * a * (L - a) / (L * L);
+        e.A = (P * (L - a) - e.Mb + e.Ma) / L;
+        e.B = (P * a - e.Ma + e.Mb) / L;
+        break;
+    case 2:
+        e.B = P;
+        e.Mb = P * (L - a);
+        break;
+    case 20:
+        e.A = P;
+        e.Ma = P * a;
+        break;
+    }
+    return e;
+}
+
+TEndForces UniformLoadEnds(unsigned char typ, double L, double q)
+{
+    TEndForces e;
+    const double half = q * L * L / 2; // the load's moment about either end
+    switch (typ) {
+    case 11:
+        e.A = q * L / 2;
+        e.B = q * L / 2;
+        break;
+    case 12:
+        e.Mb = q * L * L / 8;
+        e.A = (half - e.Mb) / L;
+        e.B = (half + e.Mb) / L;
+        break;
+    case 21:
+        e.Ma = q * L * L / 8;
+        e.A = (half + e.Ma) / L;
+        e.B = (half - e.Ma) / L;
+        break;
+    case 22:
+        e.Ma = q * L * L / 12;
+        e.Mb = q * L * L / 12;
+        e.A = (half - e.Mb + e.Ma) / L;
+        e.B = (half + e.Mb - e.Ma) / L;
+        break;
+    case 2:
+        e.B = q * L;
+        e.Mb = half;
+        break;
+    case 20:
+        e.A = q * L;
+        e.Ma = half;
+        break;
+    }
+    return e;
+}
+
+TEndForces PartialLoadEnds(unsigned char typ, double L, double qa, double a, double qb, double b)
+{
+    TEndForces e;
+    const double c = L - a - b;
+    const double R1 = qa * c; // the uniform part, at a + c/2
+    const double R2 = (qb - qa) * c / 2; // the triangular part, at a + 2c/3
+    const double aboutRight = R1 * (c / 2 + b) + R2 * (c / 3 + b);
+    const double aboutLeft = R1 * (c / 2 + a) + R2 * (2 * c / 3 + a);
+    switch (typ) {
+    case 11:
+        e.A = aboutRight / L;
+        e.B = aboutLeft / L;
+        break;
+    case 2:
+        e.B = R1 + R2;
+        e.Mb = aboutRight;
+        break;
+    case 20:
+        e.A = R1 + R2;
+        e.Ma = aboutLeft;
+        break;
+    }
+    return e;
+}
+
+TEndForces PointMomentEnds(unsigned char typ, double L, double M, double a)
+{
+    TEndForces e;
+    switch (typ) {
+    case 11:
+        e.A = M / L;
+        e.B = -M / L;
+        break;
+    case 12:
+        e.Mb = (M / 2) * (3 * a * a / (L * L) - 1);
+        e.A = (M - e.Mb) / L;
+        e.B = (e.Mb - M) / L;
+        break;
+    case 21:
+        e.Ma = -(M / 2) * (3 * (L - a) * (L - a) / (L * L) - 1);
+        e.A = (e.Ma + M) / L;
+        e.B = (-M - e.Ma) / L;
+        break;
+    case 22:
+        e.Ma = M * (L - a) / L * (2 - 3 * (L - a) / L);
+        e.Mb = -M * a / L * (2 - 3 * a / L);
+        e.A = (e.Ma + M - e.Mb) / L;
+        e.B = (e.Mb - M - e.Ma) / L;
+        break;
+    case 2:
+        e.Mb = M;
+        break;
+    case 20:
+        e.Ma = -M;
+        break;
+    }
+    return e;
+}
+
+bool TCaseScratch::IsFinite() const
+{
+    bool finite = std::isfinite(CaseA) && std::isfinite(CaseB) && std::isfinite(CaseMa) && std::isfinite(CaseMb);
+    for (int i = 0; i < SampleCount; ++i)
+        finite = finite && std::isfinite(CaseM[i]) && std::isfinite(CaseQ[i]) && std::isfinite(CaseF[i]);
+    return finite;
+}
+
+namespace {
+
+void AddEnds(TCaseScratch& s, const TEndForces& e)
+{
+    s.CaseA += e.A;
+    s.CaseB += e.B;
+    s.CaseMa += e.Ma;
+    s.CaseMb += e.Mb;
+}
+
+} // namespace
+
+// In every sample loop: M += Ma - A x + m(x), Q += A - v(x), with the load's own terms m and v.
+
+void ApplyPointForce(TCaseScratch& s, const TBeam& beam, double P, double a)
+{
+    const TEndForces e = PointForceEnds(beam.Typ, beam.L, P, a);
+    AddEnds(s, e);
+    for (int i = 0; i < SampleCount; ++i) {
+        const double x = beam.X[i];
+        const bool loaded = x >= a; // a sample at the force already carries the jump
+        s.CaseM[i] += e.Ma - e.A * x + (loaded ? P * (x - a) : 0.0);
+        s.CaseQ[i] += e.A - (loaded ? P : 0.0);
+    }
+}
+
+void ApplyUniformLoad(TCaseScratch& s, const TBeam& beam, double q)
+{
+    const TEndForces e = UniformLoadEnds(beam.Typ, beam.L, q);
+    AddEnds(s, e);
+    for (int i = 0; i < SampleCount; ++i) {
+        const double x = beam.X[i];
+        s.CaseM[i] += e.Ma - e.A * x + q * x * x / 2;
+        s.CaseQ[i] += e.A - q * x;
+    }
+}
+
+void ApplyPartialLoad(TCaseScratch& s, const TBeam& beam, double qa, double a, double qb, double b)
+{
+    const double L = beam.L;
+    const double c = L - a - b;
+    if (c == 0 || !PartialLoadSolved(beam.Typ))
+        return;
+    const TEndForces e = PartialLoadEnds(beam.Typ, L, qa, a, qb, b);
+    AddEnds(s, e);
+    const double end = L - b;
+    const double delta = qb - qa;
+    const double R1 = qa * c;
+    const double R2 = delta * c / 2;
+    for (int i = 0; i < SampleCount; ++i) {
+        const double x = beam.X[i];
+        const double d = x - a;
+        double m = 0, v = 0;
+        if (a <= x && x <= end) {
+            const double qx = d * delta / c; // growth of the intensity over d
+            m = qa * d * d / 2 + qx * d * d / 6;
+            v = qa * d + qx * d / 2;
+        } else if (x > end) {
+            m = R1 * (d - c / 2) + R2 * (d - 2 * c / 3);
+            v = R1 + R2;
+        }
+        s.CaseM[i] += e.Ma - e.A * x + m;
+        s.CaseQ[i] += e.A - v;
+    }
+}
+
+void ApplyPointMoment(TCaseScratch& s, const TBeam& beam, double M, double a)
+{
+    const TEndForces e = PointMomentEnds(beam.Typ, beam.L, M, a);
+    AddEnds(s, e);
+    for (int i = 0; i < SampleCount; ++i) {
+        const double x = beam.X[i];
+        s.CaseM[i] += e.Ma - e.A * x + (x >= a ? M : 0.0);
+        s.CaseQ[i] += e.A;
+    }
+}

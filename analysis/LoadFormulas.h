@@ -1,0 +1,49 @@
+#pragma once
+// Closed-form single-span beam formulas, one load at a time, superposed into the scratch of the load
+// case being added. Positive loads act downwards, reactions upwards, moments are hogging-positive.
+#include "analysis/uCalcUnit.h"
+
+// The beam as the formulas see it: end condition, span and the sample positions. The positions are
+// SampleX(L, i); tests may put their own points in X to evaluate the formulas elsewhere.
+struct TBeam
+{
+    unsigned char Typ = 11;
+    double L = 0;
+    TSamples X {};
+};
+
+TBeam MakeBeam(unsigned char typ, double spanL);
+
+// The six end conditions 11, 12, 21, 22, 2 and 20.
+bool IsKnownTyp(unsigned char typ);
+// Partial loads have formulas only for the simply supported beam and the two cantilevers.
+bool PartialLoadSolved(unsigned char typ);
+
+// The reactions and restraint moments of one load.
+struct TEndForces
+{
+    double A = 0, B = 0, Ma = 0, Mb = 0;
+};
+
+TEndForces PointForceEnds(unsigned char typ, double L, double P, double a);
+TEndForces UniformLoadEnds(unsigned char typ, double L, double q);
+// qa at a from the left end to qb at b from the right end; zero for Typ 12, 21, 22 (not solved).
+TEndForces PartialLoadEnds(unsigned char typ, double L, double qa, double a, double qb, double b);
+TEndForces PointMomentEnds(unsigned char typ, double L, double M, double a);
+
+// The values of the load case being added (overwritten by every AddLoadCase).
+struct TCaseScratch
+{
+    double CaseA = 0, CaseB = 0, CaseMa = 0, CaseMb = 0;
+    TSamples CaseM {}, CaseQ {}, CaseF {};
+
+    bool IsFinite() const;
+};
+
+// Each adds the load's end forces and its moment and shear at every sample of the beam.
+void ApplyPointForce(TCaseScratch& s, const TBeam& beam, double P, double a);
+void ApplyUniformLoad(TCaseScratch& s, const TBeam& beam, double q);
+// Callers must not pass a Typ for which PartialLoadSolved is false. A load of zero length adds
+// nothing: its intensity growth d * (qb - qa) / c would divide 0 by 0 at its start.
+void ApplyPartialLoad(TCaseScratch& s, const TBeam& beam, double qa, double a, double qb, double b);
+void ApplyPointMoment(TCaseScratch& s, const TBeam& beam, double M, double a);

@@ -1,0 +1,262 @@
+// Physical checks of the beam formulas for random loads on every end condition: equilibrium,
+// compatibility at fixed ends, shear as the slope of the moment, and mirror symmetry.
+#include "analysis/LoadFormulas.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+const unsigned char AllTyps[] = { 11, 12, 21, 22, 2, 20 };
+
+struct TLoadSet
+{
+    std::vector<std::pair<double, double>> Forces, Moments; // (P, a), (M, a)
+    std::vector<double> Uniform;
+    struct TPartial
+    {
+        double qa, a, qb, b;
+    };
+    std::vector<TPartial> Partials;
+};
+
+// `grid` > 0 puts every position on a multiple of L / grid, so the diagram is one polynomial between
+// the samples; 0 puts them anywhere inside the span.
+TLoadSet RandomLoads(std::mt19937& rng, unsigned char typ, double L, int grid)
+{
+    std::uniform_real_distribution<double> value(-30, 30);
+    std::uniform_real_distribution<double> unit(0.02, 0.98);
+    std::uniform_int_distribution<int> step(1, std::max(grid - 1, 1));
+    auto position = [&] { return grid > 0 ? step(rng) * L / grid : unit(rng) * L; };
+    TLoadSet set;
+    for (int k = 0; k < 4; ++k) {
+        set.Forces.push_back({ value(rng), position() });
+        set.Moments.push_back({ value(rng), position() });
+        set.Uniform.push_back(value(rng));
+        if (PartialLoadSolved(typ)) {
+            double a = position(), e = position();
+            if (a > e)
+                std::swap(a, e);
+            if (a == e)
+                continue;
+            set.Partials.push_back({ value(rng), a, value(rng), L - e });
+        }
+    }
+    return set;
+}
+
+TCaseScratch Solve(const TBeam& beam, const TLoadSet& set)
+{
+    TCaseScratch s;
+    for (auto [P, a] : set.Forces)
+        ApplyPointForce(s, beam, P, a);
+    for (double q : set.Uniform)
+        ApplyUniformLoad(s, beam, q);
+    for (const auto& p : set.Partials)
+        ApplyPartialLoad(s, beam, p.qa, p.a, p.qb, p.b);
+    for (auto [M, a] : set.Moments)
+        ApplyPointMoment(s, beam, M, a);
+    return s;
+}
+
+struct TTotals
+{
+    double Force = 0; // downwards
+    double MomentAboutLeft = 0; // of the loads, clockwise (downward force times its distance)
+};
+
+TTotals Totals(const TLoadSet& set, double L)
+{
+    TTotals t;
+    for (auto [P, a] : set.Forces) {
+        t.Force += P;
+        t.MomentAboutLeft += P * a;
+    }
+    for (double q : set.Uniform) {
+        t.Force += q * L;
+        t.MomentAboutLeft += q * L * L / 2;
+    }
+    for (const auto& p : set.Partials) {
+        const double c = L - p.a - p.b;
+        const double R1 = p.qa * c, R2 = (p.qb - p.qa) * c / 2;
+        t.Force += R1 + R2;
+        t.MomentAboutLeft += R1 * (p.a + c / 2) + R2 * (p.a + 2 * c / 3);
+    }
+    for (auto [M, a] : set.Moments)
+        t.MomentAboutLeft -= M;
+    return t;
+}
+
+TEST(Formulas, ReactionsBalanceTheLoads)
+{
+    std::mt19937 rng(20261208);
+    for (unsigned char typ : AllTyps) {
+        for (int trial = 0; trial < 20; ++trial) {
+            const double L = std::uniform_real_distribution<double>(0.5, 12)(rng);
+            const TLoadSet set = RandomLoads(rng, typ, L, 0);
+            const TBeam beam = MakeBeam(typ, L);
+            const TCaseScratch s = Solve(beam, set);
+            const TTotals t = Totals(set, L);
+            const double tol = 1e-9 * (1 + std::fabs(t.Force) + std::fabs(t.MomentAboutLeft));
+            EXPECT_NEAR(s.CaseA + s.CaseB, t.Force, tol) << int(typ);
+            EXPECT_NEAR(s.CaseB * L + s.CaseMa - s.CaseMb, t.MomentAboutLeft, tol * L) << int(typ);
+            // The ends of the diagram: all loads lie inside, so the last sample is past them all.
+            EXPECT_NEAR(s.CaseM[100], s.CaseMb, tol * L) << int(typ);
+            EXPECT_NEAR(s.CaseQ[100], -s.CaseB, tol) << int(typ);
+            EXPECT_NEAR(s.CaseQ[0], s.CaseA, tol) << int(typ);
+            EXPECT_NEAR(s.CaseM[0], s.CaseMa, tol * L) << int(typ);
+            // Ends an end condition does not restrain carry nothing.
+            if (typ / 10 == 0) {
+                EXPECT_EQ(s.CaseA, 0);
+                EXPECT_EQ(s.CaseMa, 0);
+            }
+            if (typ % 10 == 0) {
+                EXPECT_EQ(s.CaseB, 0);
+                EXPECT_EQ(s.CaseMb, 0);
+            }
+            if (typ / 10 != 2) {
+                EXPECT_EQ(s.CaseMa, 0) << int(typ);
+            }
+            if (typ % 10 != 2) {
+                EXPECT_EQ(s.CaseMb, 0) << int(typ);
+            }
+        }
+    }
+}
+
+// The moment over [x_i, x_i+1] drops by the area of the shear (Simpson with the midpoint shear is
+// exact for the cubic moments of these loads), away from force and moment jumps and load edges.
+TEST(Formulas, ShearIsTheSlopeOfTheSaggingMoment)
+{
+    std::mt19937 rng(7);
+    for (unsigned char typ : AllTyps) {
+        for (int trial = 0; trial < 10; ++trial) {
+            const double L = std::uniform_real_distribution<double>(1, 10)(rng);
+            const TLoadSet set = RandomLoads(rng, typ, L, 0);
+            const TBeam beam = MakeBeam(typ, L);
+            TBeam mid = beam;
+            for (int i = 0; i + 1 < SampleCount; ++i)
+                mid.X[i] = (beam.X[i] + beam.X[i + 1]) / 2;
+            const TCaseScratch s = Solve(beam, set);
+            const TCaseScratch m = Solve(mid, set);
+            std::vector<double> edges;
+            for (auto [P, a] : set.Forces)
+                edges.push_back(a);
+            for (auto [M, a] : set.Moments)
+                edges.push_back(a);
+            for (const auto& p : set.Partials) {
+                edges.push_back(p.a);
+                edges.push_back(L - p.b);
+            }
+            int checked = 0;
+            for (int i = 0; i + 1 < SampleCount; ++i) {
+                bool smooth = true;
+                for (double e : edges)
+                    smooth = smooth && !(beam.X[i] <= e && e <= beam.X[i + 1]);
+                if (!smooth)
+                    continue;
+                const double h = beam.X[i + 1] - beam.X[i];
+                const double shearArea = h / 6 * (s.CaseQ[i] + 4 * m.CaseQ[i] + s.CaseQ[i + 1]);
+                EXPECT_NEAR(s.CaseM[i + 1] - s.CaseM[i], -shearArea, 1e-9 * (1 + std::fabs(shearArea)))
+                    << int(typ) << " interval " << i;
+                ++checked;
+            }
+            EXPECT_GT(checked, 50);
+        }
+    }
+}
+
+// Fixed ends do not rotate: with constant EI the moment area theorems require
+// integral(M) = 0 between two fixed ends, and integral(M * distance from the pinned end) = 0 when
+// the other end is pinned. The positions lie on the samples, so 3-point Gauss per interval is exact.
+TEST(Formulas, FixedEndsDoNotRotate)
+{
+    const double nodes[] = { -std::sqrt(0.6), 0, std::sqrt(0.6) };
+    const double weights[] = { 5.0 / 9, 8.0 / 9, 5.0 / 9 };
+    std::mt19937 rng(12);
+    for (unsigned char typ : { 12, 21, 22 }) {
+        for (int trial = 0; trial < 10; ++trial) {
+            const double L = std::uniform_real_distribution<double>(1, 10)(rng);
+            const TLoadSet set = RandomLoads(rng, typ, L, 100);
+            const double h = L / 100;
+            double area = 0, aboutLeft = 0, aboutRight = 0, scale = 0;
+            for (int g = 0; g < 3; ++g) {
+                TBeam beam = MakeBeam(typ, L);
+                for (int i = 0; i < SampleCount; ++i)
+                    beam.X[i] = (i + 0.5 + nodes[g] / 2) * h; // the last point lies past the span, unused
+                const TCaseScratch s = Solve(beam, set);
+                for (int i = 0; i + 1 < SampleCount; ++i) {
+                    const double w = weights[g] * h / 2 * s.CaseM[i];
+                    area += w;
+                    aboutLeft += w * beam.X[i];
+                    aboutRight += w * (L - beam.X[i]);
+                    scale = std::max(scale, std::fabs(s.CaseM[i]));
+                }
+            }
+            const double tol = 1e-9 * scale * L * L;
+            if (typ == 22) {
+                EXPECT_NEAR(area, 0, tol);
+            }
+            if (typ == 12 || typ == 22) {
+                EXPECT_NEAR(aboutLeft, 0, tol) << int(typ);
+            }
+            if (typ == 21 || typ == 22) {
+                EXPECT_NEAR(aboutRight, 0, tol) << int(typ);
+            }
+        }
+    }
+}
+
+TLoadSet Mirrored(const TLoadSet& set, double L)
+{
+    TLoadSet m;
+    for (auto [P, a] : set.Forces)
+        m.Forces.push_back({ P, L - a });
+    for (auto [M, a] : set.Moments)
+        m.Moments.push_back({ -M, L - a }); // a turning sense flips in the mirror
+    m.Uniform = set.Uniform;
+    for (const auto& p : set.Partials)
+        m.Partials.push_back({ p.qb, p.b, p.qa, p.a });
+    return m;
+}
+
+TEST(Formulas, MirroredBeamGivesMirroredResults)
+{
+    const std::pair<unsigned char, unsigned char> pairs[] = { { 2, 20 }, { 12, 21 }, { 11, 11 }, { 22, 22 } };
+    std::mt19937 rng(99);
+    for (auto [typ, mirror] : pairs) {
+        for (int trial = 0; trial < 10; ++trial) {
+            const double L = std::uniform_real_distribution<double>(1, 10)(rng);
+            const TLoadSet set = RandomLoads(rng, typ, L, 0);
+            const TCaseScratch s = Solve(MakeBeam(typ, L), set);
+            const TCaseScratch r = Solve(MakeBeam(mirror, L), Mirrored(set, L));
+            const double tol = 1e-9 * (1 + std::fabs(s.CaseA) + std::fabs(s.CaseB)) * L;
+            EXPECT_NEAR(r.CaseA, s.CaseB, tol) << int(typ);
+            EXPECT_NEAR(r.CaseB, s.CaseA, tol) << int(typ);
+            EXPECT_NEAR(r.CaseMa, s.CaseMb, tol * L) << int(typ);
+            EXPECT_NEAR(r.CaseMb, s.CaseMa, tol * L) << int(typ);
+            for (int i = 0; i < SampleCount; ++i) {
+                EXPECT_NEAR(r.CaseM[i], s.CaseM[100 - i], tol * L) << int(typ) << " sample " << i;
+                EXPECT_NEAR(r.CaseQ[i], -s.CaseQ[100 - i], tol) << int(typ) << " sample " << i;
+            }
+        }
+    }
+}
+
+TEST(Formulas, ZeroLengthPartialLoadAddsNothing)
+{
+    for (unsigned char typ : { 11, 2, 20 }) {
+        const TBeam beam = MakeBeam(typ, 4);
+        TCaseScratch s;
+        ApplyPartialLoad(s, beam, 5, 1, 9, 3); // starts and ends at the sample x = 1
+        ApplyPartialLoad(s, beam, 5, 2.5, 9, 1.5);
+        EXPECT_TRUE(s.IsFinite());
+        EXPECT_EQ(s.CaseA + s.CaseB + s.CaseMa + s.CaseMb, 0);
+        for (int i = 0; i < SampleCount; ++i)
+            EXPECT_EQ(s.CaseM[i] + s.CaseQ[i], 0) << int(typ) << " sample " << i;
+    }
+}
+
+} // namespace
