@@ -129,4 +129,5 @@ private:
     std::unique_ptr<TPageCanvas> Canvas;
     QElapsedTimer ProgressClock;
     qint64 LastProgressReport = -1;
+    bool BreakingPage = false;
 };

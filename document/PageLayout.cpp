@@ -162,6 +162,11 @@ void TLayoutEngine::BreakPage()
         throw TError(QStringLiteral("Rámec stránky nesmí zalamovat stránku (<newpage>, <spacey>): sazba "
                                     "byla zastavena na straně %1.")
                          .arg(Doc.CurrentPage->Number));
+    // The line break after the frame breaking the page again means the frame leaves the cursor
+    // below the bottom margin: every further page would do the same.
+    if (BreakingPage)
+        throw TError(QStringLiteral("Rámec stránky končí pod dolním okrajem: sazba byla zastavena na straně %1.")
+                         .arg(Doc.CurrentPage->Number));
     DrawCredit();
     Canvas.reset();
     Doc.AddPage();
@@ -170,7 +175,9 @@ void TLayoutEngine::BreakPage()
     Y() = page.TopMargin;
     X() = page.LeftMargin;
     RunFrame();
+    BreakingPage = true;
     BreakLine();
+    BreakingPage = false;
 }
 
 void TLayoutEngine::DrawCredit()

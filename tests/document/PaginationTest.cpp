@@ -1,0 +1,213 @@
+// Page breaks, the frame on every page, the credit line, progress and hostile input.
+#include "DocumentTestUtil.h"
+#include "model/TError.h"
+
+namespace {
+
+// Header with the page number; leaves the cursor one line below the text area's top.
+const QStringList HeaderFrame { "<left 20><right 20><top 20><bottom 20><cur 5 5><mark 1>",
+    "<cur 0 0>Strana &pagenumber;<br>" };
+
+class Pagination : public ::testing::Test
+{
+protected:
+    void Lay(const QStringList& frame, const QStringList& body)
+    {
+        Prepare(Doc, frame, body);
+        Doc.LayOut();
+    }
+    int Line() { return RoundEven(1.5 * M.H()); }
+
+    TDokument Doc;
+    TMeasure M;
+};
+
+} // namespace
+
+TEST_F(Pagination, EmptyBodyGivesOnePageWithFrameAndCredit)
+{
+    Lay(HeaderFrame, {});
+    ASSERT_EQ(Doc.PageCount, 1);
+    EXPECT_EQ(Doc.CurrentPage, Doc.LastPage);
+    EXPECT_EQ(FindText(Doc.FirstPage, "1").Pos.x(), 2000 + M.Width("Strana "));
+    const auto all = Doc.FirstPage->Picture.ItemsOf<TTextItem>();
+    ASSERT_FALSE(all.empty());
+    const TTextItem& credit = all.back();
+    EXPECT_EQ(credit.Rotation, 90);
+    EXPECT_EQ(credit.Pos, QPoint(0, 29700));
+    EXPECT_EQ(credit.Font.PixelSize, 133);
+    EXPECT_FALSE(credit.Font.Bold);
+    EXPECT_TRUE(credit.Text.startsWith(QString::fromUtf8("PROGRAM Trabík v.2.2")));
+}
+
+TEST_F(Pagination, FrameRepeatsAndBodyContinuesOneLineBelowIt)
+{
+    Lay(HeaderFrame, { "první<newpage>druhá" });
+    ASSERT_EQ(Doc.PageCount, 2);
+    // Page 1: the body starts exactly where the frame left the cursor.
+    EXPECT_EQ(FindText(Doc.Page(1), "první").Pos, QPoint(2000, 2000 + Line()));
+    EXPECT_EQ(FindText(Doc.Page(2), "Strana ").Pos, QPoint(2000, 2000));
+    EXPECT_EQ(FindText(Doc.Page(2), "2").Pos.x(), 2000 + M.Width("Strana "));
+    EXPECT_EQ(FindText(Doc.Page(2), "druhá").Pos, QPoint(2000, 2000 + 2 * Line()));
+}
+
+TEST_F(Pagination, AutomaticBreakWhenLinePassesBottomMargin)
+{
+    QStringList body;
+    for (int i = 0; i < 80; ++i)
+        body << QStringLiteral("L%1<br>").arg(i);
+    Lay(SimpleFrame(), body);
+    int perPage = 0; // first n with 2000 + n * step >= 29700 - 2000
+    while (2000 + perPage * Line() < 27700)
+        ++perPage;
+    EXPECT_EQ(Texts(Doc.Page(1)).size(), static_cast<size_t>(perPage));
+    EXPECT_EQ(FindText(Doc.Page(1), QStringLiteral("L%1").arg(perPage - 1)).Pos.y(), 2000 + (perPage - 1) * Line());
+    EXPECT_EQ(FindText(Doc.Page(2), QStringLiteral("L%1").arg(perPage)).Pos, QPoint(2000, 2000 + Line()));
+    EXPECT_EQ(Doc.PageCount, (80 + perPage - 1) / perPage);
+}
+
+TEST_F(Pagination, WordThatFitsExactlyIsDrawnThenLineBreaks)
+{
+    // Find a first word whose width plus that of "X" is a whole number of millimetres, so a
+    // right margin can end exactly after "X".
+    QString first;
+    for (int k = 1; k < 400 && first.isEmpty(); ++k) {
+        const QString candidate = QString(k % 40 + 1, QLatin1Char('a')) + QString(k / 40, QLatin1Char('i'));
+        if ((M.Width(candidate) + M.Width("X")) % 100 == 0)
+            first = candidate;
+    }
+    ASSERT_FALSE(first.isEmpty());
+    const int rightMm = (21000 - 2000 - M.Width(first) - M.Width("X")) / 100;
+    const QString frame = QStringLiteral("<left 20><right %1><top 20><bottom 20><curx 0><cury 0>").arg(rightMm);
+    Lay({ frame }, { first + "<u></u>X<u></u>Y" });
+    EXPECT_EQ(FindText(Doc.FirstPage, "X").Pos, QPoint(2000 + M.Width(first), 2000));
+    EXPECT_EQ(FindText(Doc.FirstPage, "Y").Pos, QPoint(2000, 2000 + Line()));
+    // One millimetre less room and "X" itself moves to the next line.
+    const QString narrower = QStringLiteral("<left 20><right %1><top 20><bottom 20><curx 0><cury 0>").arg(rightMm + 1);
+    Lay({ narrower }, { first + "<u></u>X" });
+    EXPECT_EQ(FindText(Doc.FirstPage, "X").Pos, QPoint(2000, 2000 + Line()));
+}
+
+TEST_F(Pagination, LongWordRunsPastMarginAtLineStart)
+{
+    const QString longWord(300, QLatin1Char('m'));
+    Lay(SimpleFrame(), { "a " + longWord + " b" });
+    EXPECT_EQ(FindText(Doc.FirstPage, longWord + " ").Pos, QPoint(2000, 2000 + Line()));
+    EXPECT_EQ(FindText(Doc.FirstPage, "b").Pos, QPoint(2000, 2000 + 2 * Line()));
+}
+
+TEST_F(Pagination, StylesDoNotSurviveAPageBreak)
+{
+    Lay(SimpleFrame(), { "<b><pen 20><sup>A<newpage>B</b>C" });
+    EXPECT_TRUE(FindText(Doc.Page(1), "A").Font.Bold);
+    const TTextItem b = FindText(Doc.Page(2), "B");
+    EXPECT_FALSE(b.Font.Bold);
+    EXPECT_EQ(b.Font.Size, 270);
+    EXPECT_EQ(b.Pos.y(), 2000 + Line()); // Raise is back to 0
+    EXPECT_FALSE(FindText(Doc.Page(2), "C").Font.Bold);
+}
+
+TEST_F(Pagination, EveryPageHasOneCreditLine)
+{
+    Lay(SimpleFrame(), { "a<newpage>b<newpage>c" });
+    ASSERT_EQ(Doc.PageCount, 3);
+    for (TPrintPage* p = Doc.FirstPage; p; p = p->Next) {
+        int credits = 0;
+        for (const TTextItem& t : p->Picture.ItemsOf<TTextItem>())
+            if (t.Rotation == 90) {
+                ++credits;
+                EXPECT_EQ(t.Pos, QPoint(0, 29700));
+            }
+        EXPECT_EQ(credits, 1) << "page " << p->Number;
+    }
+}
+
+TEST_F(Pagination, GotoOnNextPageFindsTheFramesMark)
+{
+    Lay(HeaderFrame, { "<cur 50 50><mark 1><newpage><goto 1>X" });
+    EXPECT_EQ(FindText(Doc.Page(2), "X").Pos, QPoint(2500, 2500));
+}
+
+TEST_F(Pagination, SpaceYBreaksPageWhenRoomIsShort)
+{
+    Lay(SimpleFrame(), { "<cury 200>a<spacey 50>b<spacey 300>c" });
+    ASSERT_EQ(Doc.PageCount, 2);
+    EXPECT_EQ(FindText(Doc.Page(1), "b").Pos.y(), 22000);
+    EXPECT_EQ(FindText(Doc.Page(2), "c").Pos.y(), 2000 + Line());
+}
+
+TEST_F(Pagination, TableRowsContinueOnNextPageAtTheSameX)
+{
+    QStringList body { "<cury 250><curx 30><table 1>" };
+    for (int r = 0; r < 12; ++r)
+        body << QStringLiteral("<tr><td>r%1<td>v").arg(r);
+    body << "</table>";
+    Lay(SimpleFrame(), body);
+    ASSERT_EQ(Doc.PageCount, 2);
+    const auto page2 = Texts(Doc.Page(2));
+    ASSERT_FALSE(page2.empty());
+    EXPECT_EQ(page2.front().Pos.x(), 5000 + M.Width("-"));
+    EXPECT_EQ(page2.front().Pos.y(), 2000 + Line());
+}
+
+TEST_F(Pagination, FrameThatBreaksPagesStopsWithMessage)
+{
+    for (const char* bad : { "<newpage>", "<cury 270><spacey 50>" }) {
+        Prepare(Doc, { QStringLiteral("<left 20><bottom 20>") + bad }, { "text<newpage>x" });
+        try {
+            Doc.LayOut();
+            FAIL() << "no error for " << bad;
+        } catch (const TError& e) {
+            EXPECT_TRUE(e.Message.startsWith(QString::fromUtf8("Rámec stránky nesmí zalamovat stránku"))) << bad;
+        }
+        EXPECT_EQ(Doc.PageCount, 1);
+        EXPECT_FALSE(Doc.InFrame);
+    }
+    // A frame that leaves the cursor below the bottom margin would break every page again.
+    QStringList longFrame { "<left 20><bottom 20>" };
+    for (int i = 0; i < 60; ++i)
+        longFrame << "x<br>";
+    Prepare(Doc, longFrame, { "a<br>b<newpage>y" });
+    try {
+        Doc.LayOut();
+        FAIL() << "no error for a frame past the bottom margin";
+    } catch (const TError& e) {
+        EXPECT_TRUE(e.Message.startsWith(QString::fromUtf8("Rámec stránky končí pod dolním okrajem"))) << e.what();
+    }
+    EXPECT_EQ(Doc.PageCount, 2);
+}
+
+TEST_F(Pagination, ProgressCountsCharactersAndEndsOnLastToken)
+{
+    std::vector<std::pair<int, int>> calls;
+    Doc.ProgressHook = [&](int pos, int total) { calls.emplace_back(pos, total); };
+    bool finished = false;
+    Doc.LayoutFinishedHook = [&](bool ok) { finished = ok; };
+    Lay({ "<b>" }, { "ab cd", "<br>" });
+    ASSERT_GE(calls.size(), 2u);
+    const int total = (3 + 2) + (5 + 2) + (4 + 2);
+    EXPECT_EQ(calls.front(), std::make_pair(0, total));
+    // Frame: token at 1 -> 1; body line 1 tokens at 1 and 4 -> 1 + 4; line 2 at 1 -> 5 + 1.
+    EXPECT_EQ(calls.back(), std::make_pair(6, total));
+    EXPECT_TRUE(finished);
+}
+
+TEST_F(Pagination, DiacriticsAreStrippedFromFrameAndBody)
+{
+    Doc.NoDiacritics = true;
+    Lay({ "<left 20><top 20><curx 0><cury 0>Zpracoval: Jiří Šťastný<br>" },
+        { "Průhyb od normového zatížení: Výpočtové hodnoty: äöőł" });
+    EXPECT_EQ(Doc.Body.first(), QString::fromUtf8("Pruhyb od normoveho zatizeni: Vypoctove hodnoty: äöőł"));
+    EXPECT_EQ(Doc.Frame.first(), QString::fromUtf8("<left 20><top 20><curx 0><cury 0>Zpracoval: Jiri Stastny<br>"));
+    FindText(Doc.FirstPage, "Pruhyb ");
+    FindText(Doc.FirstPage, "Stastny");
+    Doc.StripDiacritics();
+    EXPECT_EQ(Doc.Body.first(), QString::fromUtf8("Pruhyb od normoveho zatizeni: Vypoctove hodnoty: äöőł"));
+}
+
+TEST_F(Pagination, AllThirtyLettersAreReplaced)
+{
+    Doc.Body = QStringList { QString::fromUtf8("áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ <b>1") };
+    Doc.StripDiacritics();
+    EXPECT_EQ(Doc.Body.first(), QStringLiteral("acdeeinorstuuyzACDEEINORSTUUYZ <b>1"));
+}

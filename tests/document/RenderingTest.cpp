@@ -1,0 +1,131 @@
+// Replaying pictures: onto an image (what the preview does) and onto a PDF (what printing does).
+#include "DocumentTestUtil.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+namespace {
+
+int DarkPixels(const QImage& img, const QRect& area)
+{
+    int n = 0;
+    const QRect r = area.intersected(img.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (qGray(img.pixel(x, y)) < 128)
+                ++n;
+    return n;
+}
+
+// The page at scale pixels per millimetre.
+QImage Render(const TPrintPage& page, int scale = 4)
+{
+    QImage img(210 * scale, 297 * scale, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter painter(&img);
+    page.Paint(painter, QRectF(0, 0, img.width(), img.height()));
+    return img;
+}
+
+int CountPdfPages(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray data = f.readAll();
+    int n = 0;
+    for (int i = data.indexOf("/Type /Page"); i >= 0; i = data.indexOf("/Type /Page", i + 1))
+        if (data.mid(i + 11, 1) != "s")
+            ++n;
+    return n;
+}
+
+} // namespace
+
+TEST(Rendering, TextAndFiguresLandWhereRecorded)
+{
+    TDokument doc;
+    Prepare(doc, SimpleFrame(), { "<cur 30 50><fontsize 20>XXXX<box 100 200 150 250><pen 50><line 20 280 190 280>" });
+    doc.LayOut();
+    const QImage img = Render(*doc.FirstPage); // 4 px per mm
+    TMeasure m;
+    const int width = m.Width("XXXX", BaseFont(540)) / 25; // page units -> px at 4 px/mm
+    EXPECT_GT(DarkPixels(img, QRect(50 * 4, 70 * 4, width, 4 * 5)), 100); // text at (50 mm, 70 mm)
+    EXPECT_EQ(DarkPixels(img, QRect(50 * 4, 60 * 4, width, 4 * 8)), 0); // nothing above it
+    EXPECT_GT(DarkPixels(img, QRect(100 * 4 - 1, 220 * 4, 3, 20)), 5); // left edge of the box
+    EXPECT_EQ(DarkPixels(img, QRect(110 * 4, 210 * 4, 30 * 4, 30 * 4)), 0); // not filled
+    EXPECT_GT(DarkPixels(img, QRect(100 * 4, 280 * 4 - 2, 4, 5)), 5); // the 0.5 mm line
+    EXPECT_GT(DarkPixels(img, QRect(0, 200 * 4, 8, 97 * 4)), 20); // credit along the left edge
+    EXPECT_EQ(DarkPixels(img, QRect(0, 0, 8, 100 * 4)), 0); // ... starting at the bottom
+}
+
+TEST(Rendering, ImagesAreCopiedIntoThePicture)
+{
+    QTemporaryDir dir;
+    QImage fileImage(8, 8, QImage::Format_RGB32);
+    fileImage.fill(Qt::red);
+    ASSERT_TRUE(fileImage.save(dir.filePath("cerveny.bmp")));
+    TDokument doc;
+    QImage logo(4, 4, QImage::Format_RGB32);
+    logo.fill(Qt::green);
+    doc.Images.SetLogo(logo);
+    QImage diagram(6, 6, QImage::Format_RGB32);
+    diagram.fill(Qt::blue);
+    doc.Images.SetImageSource("Image7", [&] { return diagram; });
+    doc.Images.BaseDirectory = dir.path();
+    Prepare(doc, SimpleFrame(),
+        { "<imgform 50 30>image7</imgform>A<imgform 10 10>Image99</imgform><img 10 20>cerveny.bmp</img>",
+            "<img 5 5>chybi.bmp</img><img 5 5>*.bmp</img>" });
+    doc.LayOut();
+    diagram.fill(Qt::black); // the window's picture changes after the layout
+    const auto bitmaps = doc.FirstPage->Picture.ItemsOf<TBitmapItem>();
+    ASSERT_EQ(bitmaps.size(), 5u);
+    EXPECT_EQ(bitmaps[0].Target, QRect(2000, 2000, 5000, 3000));
+    EXPECT_EQ(bitmaps[0].Image.pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(bitmaps[1].Image.pixel(0, 0), qRgb(0, 255, 0)); // unknown name: the logo
+    EXPECT_EQ(bitmaps[2].Image.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(bitmaps[3].Image.pixel(0, 0), qRgb(0, 255, 0)); // unreadable file: the logo
+    EXPECT_EQ(bitmaps[4].Image.pixel(0, 0), qRgb(0, 255, 0)); // "*.bmp": the logo
+    EXPECT_EQ(FindText(doc.FirstPage, "A").Pos, QPoint(2000, 2000)); // images keep the cursor
+    const QImage img = Render(*doc.FirstPage);
+    EXPECT_EQ(img.pixel(50 * 4, 45 * 4), qRgb(0, 0, 255));
+    EXPECT_EQ(img.pixel(25 * 4, 35 * 4), qRgb(255, 0, 0)); // drawn later, on top
+}
+
+TEST(Rendering, PrintAllWritesOneA4SheetPerPage)
+{
+    QTemporaryDir dir;
+    TDokument doc;
+    Prepare(doc, SimpleFrame(), { "jedna<newpage>dvě<newpage>tři" });
+    doc.LayOut();
+    const QString all = dir.filePath("all.pdf");
+    {
+        QPdfWriter writer(all);
+        writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        doc.PrintAll(writer);
+        EXPECT_EQ(writer.pageLayout().fullRect(QPageLayout::Millimeter).size(), QSizeF(210, 297));
+    }
+    EXPECT_EQ(CountPdfPages(all), 3);
+    const QString current = dir.filePath("current.pdf");
+    doc.CurrentPage = doc.Page(2);
+    {
+        QPdfWriter writer(current);
+        doc.PrintCurrentPage(writer);
+    }
+    EXPECT_EQ(CountPdfPages(current), 1);
+}
+
+TEST(Rendering, PaintingIsTheSameAtAnyResolution)
+{
+    TDokument doc;
+    Prepare(doc, SimpleFrame(), { "<box 20 20 190 277>Text" });
+    doc.LayOut();
+    const QImage small = Render(*doc.FirstPage, 2);
+    const QImage large
+        = Render(*doc.FirstPage, 8).scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // The box edge sits at 20 mm in both renderings.
+    EXPECT_GT(DarkPixels(small, QRect(39, 100, 3, 100)), 20);
+    EXPECT_LT(qGray(large.pixel(40, 150)), 250);
+}
