@@ -2,6 +2,7 @@
 #include "DocumentTestUtil.h"
 
 #include <QFile>
+#include <QFontInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -128,4 +129,19 @@ TEST(Rendering, PaintingIsTheSameAtAnyResolution)
     // The box edge sits at 20 mm in both renderings.
     EXPECT_GT(DarkPixels(small, QRect(39, 100, 3, 100)), 20);
     EXPECT_LT(qGray(large.pixel(40, 150)), 250);
+}
+
+TEST(Rendering, PageFontsUseLiberationSansAndPixelSizes)
+{
+    InstallPageFonts();
+    InstallPageFonts(); // idempotent
+    EXPECT_EQ(QFont::substitutes("Arial CE").count("Liberation Sans"), 1);
+    const QFont f = MakePageFont(BaseFont(270));
+    EXPECT_EQ(QFontInfo(f).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(f.pixelSize(), 360); // 10 pt: 36 page units per point
+    TMeasure m;
+    EXPECT_EQ(m.H(), RoundEven(QFontMetricsF(f).height()));
+    EXPECT_EQ(RoundEven(2.5), 2);
+    EXPECT_EQ(RoundEven(3.5), 4);
+    EXPECT_EQ(RoundEven(-2.5), -2);
 }

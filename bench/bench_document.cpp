@@ -1,0 +1,96 @@
+// Layout and PDF speed of the document engine on a long report-like body of text, tables and
+// drawings. Budgets: layout >= 200 pages/s, PDF >= 100 pages/s.
+#include "document/uDokument.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const QStringList Frame {
+    "<left 20><right 15><top 15><bottom 20><pen 5><box 15 10 195 287><pen 1>",
+    "<cur 0 -3>Zakázka: Ukázková hala<curx 120>Strana &pagenumber;<br><line 15 20 195 20>",
+    "<curx 0><cury 10><mark 1>",
+};
+
+void AddSection(QStringList& body, int i)
+{
+    body << QStringLiteral("<h1>%1. Zatěžovací stav ZS%1</h1>").arg(i);
+    for (int p = 0; p < 4; ++p)
+        body << "Výpočet vnitřních sil prostého nosníku o rozpětí L = 6,000 m od normového zatížení "
+                "q<sub>n</sub> = 12,500 kN/m a <alfa> = 0,85, kde M<sub>max</sub> &let; <frac>q L<sup>2</sup>"
+                "<denom>8</frac> a <sqr 2>a+b</sqr> &ne; 0. <br>";
+    body << "<table 1><tr><td>x [m]<td>0,000<td>1,500<td>3,000<td>4,500<td>6,000";
+    for (int r = 0; r < 8; ++r)
+        body << QStringLiteral("<tr><td>M%1 [kNm]<td>0,000<td>42,188<td>56,250<td>42,188<td>0,000").arg(r);
+    body << "</table><br>";
+    body << "<spacey 60><mark 2><moverel 0 25><linerel 170 0><goto 2><moverel 0 25>";
+    for (int k = 1; k <= 20; ++k)
+        body << QStringLiteral("<linerel 8 %1>").arg(k % 2 ? 5 : -5);
+    body << "<goto 2><cury 0><gotoy 2><moverel 0 55><br><newpage>";
+}
+
+QStringList Body(int sections)
+{
+    QStringList body;
+    for (int i = 1; i <= sections; ++i)
+        AddSection(body, i);
+    return body;
+}
+
+void LayOut(TDokument& doc, const QStringList& body)
+{
+    doc.Reset();
+    doc.AddPage();
+    doc.Frame = Frame;
+    doc.Body = body;
+    doc.LayOut();
+}
+
+void BM_LayOut(benchmark::State& state)
+{
+    const QStringList body = Body(200);
+    TDokument doc;
+    long long pages = 0;
+    for (auto _ : state) {
+        LayOut(doc, body);
+        pages += doc.PageCount;
+    }
+    state.counters["pages"] = doc.PageCount;
+    state.counters["pages/s"] = benchmark::Counter(static_cast<double>(pages), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_LayOut)->Unit(benchmark::kMillisecond);
+
+void BM_WritePdf(benchmark::State& state)
+{
+    TDokument doc;
+    LayOut(doc, Body(200));
+    long long pages = 0;
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(600);
+        doc.PrintAll(writer);
+        pages += doc.PageCount;
+        benchmark::DoNotOptimize(buffer.size());
+    }
+    state.counters["pages"] = doc.PageCount;
+    state.counters["pages/s"] = benchmark::Counter(static_cast<double>(pages), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_WritePdf)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
