@@ -36,8 +36,8 @@ char32_t FirstUnencodable(const QString& text)
 {
     for (char32_t code : text.toUcs4()) {
         QStringEncoder encoder(Codepage);
-        encoder.encode(QString::fromUcs4(&code, 1));
-        if (encoder.hasError())
+        const QByteArray bytes = encoder.encode(QString::fromUcs4(&code, 1)); // converts only when taken
+        if (encoder.hasError() || bytes.isEmpty())
             return code;
     }
     return 0;

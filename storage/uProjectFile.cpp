@@ -49,10 +49,19 @@ QByteArray ReadProjectBytes(const QString& path)
             throw TError(QStringLiteral("File not found"));
         ThrowFileError(code, file);
     }
-    errno = 0;
-    QByteArray bytes = file.read(MaxProjectFileBytes);
-    if (file.error() != QFileDevice::NoError)
-        ThrowFileError(errno, file);
+    // In pieces: asking for the whole limit at once would allocate it.
+    QByteArray bytes;
+    if (!file.isSequential())
+        bytes.reserve(qMin(file.size(), MaxProjectFileBytes));
+    while (bytes.size() < MaxProjectFileBytes) {
+        errno = 0;
+        const QByteArray piece = file.read(qMin<qint64>(1 << 20, MaxProjectFileBytes - bytes.size()));
+        if (file.error() != QFileDevice::NoError)
+            ThrowFileError(errno, file);
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     return bytes;
 }
 
@@ -62,7 +71,9 @@ void WriteProjectBytes(const QByteArray& bytes, const QString& path)
     // Writing straight into the target would destroy it on a failure; rather fail.
     file.setDirectWriteFallback(false);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so a short write shows at once: a buffered flush that fails inside commit() is
+    // not reported by it, and the cut file would replace the target.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int code = errno;
         const QFileInfo target(path);
         if (target.exists() && !target.isWritable())

@@ -1,0 +1,270 @@
+// The order and meaning of the values in a project file, and what opening makes of them.
+#include "StorageTestSupport.h"
+
+#include "model/TError.h"
+#include "storage/ProjectPrimitives.h"
+#include "storage/uProjectFile.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+void ExpectRow(TProjectReader& r, bool included, std::initializer_list<double> values)
+{
+    EXPECT_EQ(ReadBool(r), included);
+    for (double v : values)
+        EXPECT_DOUBLE_EQ(ReadDouble(r), v);
+}
+
+void ExpectLoadCaseHeader(
+    TProjectReader& r, const char* name, int number, double gamaf, bool longTerm, std::array<int, 4> counts, bool print)
+{
+    EXPECT_EQ(ReadStr(r), QString::fromUtf8(name));
+    EXPECT_EQ(ReadInt(r), number);
+    EXPECT_DOUBLE_EQ(ReadDouble(r), gamaf);
+    EXPECT_EQ(ReadBool(r), longTerm);
+    EXPECT_EQ(ReadBool(r), !longTerm);
+    for (int count : counts)
+        EXPECT_EQ(ReadInt(r), count);
+    EXPECT_EQ(ReadBool(r), print);
+}
+
+void ExpectBools(TProjectReader& r, std::initializer_list<bool> values)
+{
+    int i = 0;
+    for (bool v : values)
+        EXPECT_EQ(ReadBool(r), v) << "boolean " << i++;
+}
+
+void ExpectStrs(TProjectReader& r, std::initializer_list<const char*> values)
+{
+    for (const char* v : values)
+        EXPECT_EQ(ReadStr(r), QString::fromUtf8(v));
+}
+
+TTask TaskWithNumbers(std::initializer_list<int> numbers)
+{
+    TTask task;
+    for (int n : numbers) {
+        task.ZSCounter = n - 1;
+        task.NewLoadCase(TCaller::MainWindow);
+    }
+    return task;
+}
+
+} // namespace
+
+TEST(ProjectLayout, ValuesFollowTheFixedOrder)
+{
+    TLocaleScope comma(CommaLocale());
+    TProjectReader r(EncodeProject(RichTask()));
+    ExpectStrs(r, { "Rodinný dům Řevnice – přístavba", "Ing. Jiří Šťastný", "Střešní vazník V1 (ocel S235)", "6,3" });
+    ExpectBools(r, { false, false, false, false, true, false }); // "konzola zleva"
+    EXPECT_EQ(ReadInt(r), 3);
+
+    ExpectLoadCaseHeader(r, "Stálé – vlastní tíha", 1, 1.35, true, { 2, 1, 1, 1 }, true);
+    ExpectRow(r, true, { 10, 2 });
+    ExpectRow(r, false, { -3.5, 0.125 });
+    ExpectRow(r, true, { 1.25 });
+    ExpectRow(r, true, { 2.5, 0.5, 4.75, 1.2 });
+    ExpectRow(r, true, { -12.345, 6.3 });
+    ExpectLoadCaseHeader(r, "Sníh", 2, 1.5, false, { 1, 1, 1, 0 }, false);
+    ExpectRow(r, true, { 1e6, 0.001 });
+    ExpectRow(r, true, { 3.6 });
+    ExpectRow(r, true, { 0, 0, 0, 0 }); // empty edits are zeros
+    ExpectLoadCaseHeader(r, "Vítr sání", 3, 1.4, false, { 0, 0, 0, 0 }, true);
+
+    // The grid column by column, header row and column 0 included.
+    EXPECT_EQ(ReadInt(r), 6);
+    EXPECT_EQ(ReadInt(r), 4);
+    ExpectStrs(r, { "index", "1", "2", "3", "název", "Základní kombinace", "Komb_2", "Komb_3", "tisk", "", "0", "" });
+    ExpectStrs(r, { "Stálé – vlastní tíha", "", "", "", "Sníh", "0", "", "", "Vítr sání", "", "", "" });
+
+    // CheckBox1 checked and enabled, then 2, 3, 10, 11, 12, 13, 14, 4, 5, 6, 7.
+    ExpectBools(r, { true, true, true, true, true, true, false, false, false, true, false, true, true });
+    // The load generator's 27 inputs.
+    ExpectStrs(r, { "6,3" });
+    ExpectBools(r, { false });
+    ExpectStrs(r, { "" });
+    ExpectBools(r, { true });
+    ExpectStrs(r, { "0.9", "1,2" });
+    ExpectBools(r, { false, true, false, true });
+    ExpectStrs(r, { "0.8", "", "0,35", "1.1", "", "", "", "", "", "", "", "", "", "0,75", "", "", "1.4" });
+    // Deflection inputs, then CheckBox8, 9, 15 .. 22.
+    ExpectStrs(r, { "8356", "210000", "cm4", "MPa" });
+    ExpectBools(r, { true, true, true, false, false, true, true, false, false, true });
+    EXPECT_EQ(r.Remaining(), 0);
+}
+
+TEST(ProjectLayout, PointForceRowAndWhatItOpensAs)
+{
+    TLocaleScope comma(CommaLocale());
+    TTask task;
+    task.NewLoadCase(TCaller::Generator);
+    task.AddPxRow(TCaller::Generator, true, 10, 2);
+    const QByteArray bytes = EncodeProject(task);
+    // Long-term, short-term, counts 1 0 0 0, print: then the row.
+    const qsizetype row = bytes.indexOf(QByteArray::fromHex("0100000100000000000001"));
+    ASSERT_GT(row, 0);
+    EXPECT_EQ(bytes.mid(row + 11, 8), QByteArray::fromHex("0100023303000133"));
+
+    const TTask back = DecodeProject(bytes);
+    ASSERT_EQ(back.LoadCases.size(), 1u);
+    const TPxRow& px = back.LoadCases[0].Px.at(0);
+    EXPECT_TRUE(px.Checked);
+    EXPECT_EQ(px.P, QStringLiteral("10,000"));
+    EXPECT_EQ(px.a, QStringLiteral("2,000"));
+    EXPECT_EQ(back.LoadCases[0].GamafText, QStringLiteral("1,100"));
+}
+
+TEST(ProjectLayout, RoundTripUnderEitherSeparator)
+{
+    for (const QLocale& locale : { CommaLocale(), DotLocale() }) {
+        TLocaleScope scope(locale);
+        const QString sep = locale.decimalPoint();
+        const TTask task = RichTask();
+        const QByteArray bytes = EncodeProject(task);
+        const TTask back = DecodeProject(bytes);
+        EXPECT_EQ(EncodeProject(back), bytes);
+
+        EXPECT_EQ(back.Job, task.Job);
+        EXPECT_EQ(back.Typ, 2);
+        EXPECT_EQ(back.ZSCounter, 3);
+        ASSERT_EQ(back.LoadCases.size(), 3u);
+        const TLoadCase& first = back.LoadCases[0];
+        EXPECT_EQ(first.Caption, QStringLiteral("Stálé – vlastní tíha"));
+        EXPECT_EQ(first.GamafText, QStringLiteral("1") + sep + QStringLiteral("350"));
+        EXPECT_EQ(first.LongShort, QStringLiteral("0"));
+        EXPECT_EQ(back.LoadCases[1].LongShort, QString());
+        EXPECT_FALSE(back.LoadCases[1].PrintResults);
+        EXPECT_EQ(first.Mx.at(0).M, QStringLiteral("-12") + sep + QStringLiteral("345"));
+        EXPECT_EQ(back.LoadCases[1].QQ.at(0).qa, QStringLiteral("0") + sep + QStringLiteral("000"));
+        for (int c = 0; c < task.Grid.ColCount(); ++c)
+            for (int r = 0; r < task.Grid.RowCount(); ++r)
+                EXPECT_EQ(back.Grid.Cell(c, r), task.Grid.Cell(c, r));
+        for (int box = 1; box <= 22; ++box)
+            EXPECT_EQ(back.Print[box].Checked, task.Print[box].Checked) << box;
+        EXPECT_TRUE(back.Print[1].Enabled);
+        EXPECT_EQ(back.Generator.Edit23, QStringLiteral("1.4"));
+        EXPECT_EQ(back.Deflection.EUnit, QStringLiteral("MPa"));
+        EXPECT_EQ(back.Calc.ComboBox1, first.Caption); // the calculation lists were refreshed
+        EXPECT_EQ(back.Calc.ComboBox2, QStringLiteral("Základní kombinace"));
+    }
+}
+
+TEST(ProjectLayout, FileFromTheOtherSeparatorOpensWithTheSameNumbers)
+{
+    QByteArray commaBytes;
+    {
+        TLocaleScope comma(CommaLocale());
+        commaBytes = EncodeProject(RichTask());
+    }
+    TLocaleScope dot(DotLocale());
+    const TTask back = DecodeProject(commaBytes);
+    EXPECT_EQ(EncodeProject(back), EncodeProject(RichTask()));
+    EXPECT_EQ(back.ReadQQ(1, 1).qb, 4.75);
+    EXPECT_EQ(back.LoadCases[0].QQ.at(0).qb, QStringLiteral("4.750"));
+}
+
+TEST(ProjectLayout, OpeningRenumbersAndRoundsToThreeDecimals)
+{
+    TLocaleScope comma(CommaLocale());
+    TTask task = TaskWithNumbers({ 1, 4, 7 });
+    task.LoadCases[2].Q.at(0) = { true, QStringLiteral("1.23456") };
+    const TTask back = DecodeProject(EncodeProject(task));
+    ASSERT_EQ(back.LoadCases.size(), 3u);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(back.LoadCases[size_t(i)].Number, i + 1);
+    EXPECT_EQ(back.ZSCounter, 3);
+    // Rows created by the program's own pages are empty edits: they open as zeros, unchecked.
+    EXPECT_EQ(back.LoadCases[0].Px.at(0).P, QStringLiteral("0,000"));
+    EXPECT_FALSE(back.LoadCases[0].Px.at(0).Checked);
+    EXPECT_EQ(back.LoadCases[2].Q.at(0).q, QStringLiteral("1,235"));
+}
+
+TEST(ProjectLayout, DisabledPartialLoadIsSavedAsNotIncludedAndOpensEnabled)
+{
+    TTask task;
+    task.NewLoadCase(TCaller::Generator);
+    task.AddQQRow(TCaller::Generator, true, 1, 0, 2, 0);
+    task.SetTyp(22);
+    const TTask back = DecodeProject(EncodeProject(task));
+    EXPECT_EQ(back.Typ, 22);
+    const TQQRow& row = back.LoadCases.at(0).QQ.at(0);
+    EXPECT_FALSE(row.Checked);
+    EXPECT_TRUE(row.Enabled); // rows made by opening are enabled whatever the end condition
+}
+
+TEST(ProjectLayout, EndConditionFollowsTheRadioButtonsInOrder)
+{
+    TTask base;
+    base.SetTyp(21);
+    auto withBools = [](std::array<bool, 6> bools) {
+        TTask t;
+        t.TaskTitle.clear();
+        QByteArray bytes = EncodeProject(t);
+        for (int i = 0; i < 6; ++i) // four empty texts, then the six booleans
+            bytes[8 + i] = char(bools[size_t(i)]);
+        return bytes;
+    };
+    EXPECT_EQ(DecodeProject(withBools({ false, false, false, false, false, true }), base).Typ, 20);
+    EXPECT_EQ(DecodeProject(withBools({ false, true, false, true, false, false }), base).Typ, 22); // last one wins
+    EXPECT_EQ(DecodeProject(withBools({ false, false, false, false, false, false }), base).Typ, 21); // none: kept
+}
+
+TEST(ProjectLayout, OpeningKeepsWhatFilesDoNotHold)
+{
+    TTask base;
+    base.Deflection.Edit32 = QStringLiteral("0.2");
+    base.Calc.MomentCharacteristic = false;
+    base.Print[20].Enabled = true;
+    const TTask back = DecodeProject(EncodeProject(RichTask()), base);
+    EXPECT_EQ(back.Deflection.Edit32, QStringLiteral("0.2"));
+    EXPECT_FALSE(back.Calc.MomentCharacteristic);
+    EXPECT_TRUE(back.Print[20].Enabled);
+    EXPECT_EQ(back.LoadCases.size(), 3u); // the base's own load cases are gone
+}
+
+TEST(ProjectLayout, BytesAfterTheLastValueAreIgnored)
+{
+    const QByteArray bytes = EncodeProject(RichTask());
+    const TTask back = DecodeProject(bytes + QByteArray("rubbish after the end", 21));
+    EXPECT_EQ(EncodeProject(back), bytes);
+}
+
+TEST(ProjectLayout, SavingRefusesWhatTheFileCannotHold)
+{
+    TTask task = RichTask();
+    task.LoadCases[1].Caption = QStringLiteral("Sníh ≥ 0,7 kPa");
+    try {
+        EncodeProject(task);
+        FAIL() << "saved a character Windows-1250 has not";
+    } catch (const TError& e) {
+        EXPECT_TRUE(e.Message.contains(QStringLiteral("„≥“"))) << e.Message.toStdString();
+    }
+    TTask many = RichTask();
+    many.LoadCases[0].Q.resize(65536);
+    try {
+        EncodeProject(many);
+        FAIL() << "saved a count above 65535";
+    } catch (const TError& e) {
+        EXPECT_TRUE(e.Message.contains(QStringLiteral("65536"))) << e.Message.toStdString();
+    }
+}
+
+TEST(ProjectLayout, OldFilesStillOpenByteForByte)
+{
+    // Written by this program; a change of the format or of the number texts shows up here.
+    QFile golden(QStringLiteral(TRABIK_TEST_DATA "/storage/rich-comma.dat"));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    const QByteArray bytes = golden.readAll();
+    TTask back;
+    {
+        TLocaleScope dot(DotLocale());
+        back = DecodeProject(bytes);
+    }
+    TLocaleScope comma(CommaLocale());
+    EXPECT_EQ(EncodeProject(back), bytes);
+    EXPECT_EQ(EncodeProject(RichTask()), bytes);
+}
