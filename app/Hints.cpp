@@ -1,0 +1,35 @@
+#include "app/Hints.h"
+
+#include <QWidget>
+
+QString ShortHint(const QString& hint)
+{
+    const int bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+QString LongHint(const QString& hint)
+{
+    const int bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+void SetHint(QWidget* widget, const QString& hint)
+{
+    widget->setToolTip(ShortHint(hint));
+    widget->setStatusTip(LongHint(hint));
+}
+
+QObject* FindControl(const QObject* root, const QString& name)
+{
+    if (!root || name.isEmpty())
+        return nullptr;
+    if (root->objectName().compare(name, Qt::CaseInsensitive) == 0)
+        return const_cast<QObject*>(root);
+    const auto children = root->findChildren<QObject*>();
+    for (QObject* child : children) {
+        if (child->objectName().compare(name, Qt::CaseInsensitive) == 0)
+            return child;
+    }
+    return nullptr;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Hints in the program's "short|long" form: the short part is the tool tip, the long part goes to
+// the status bar. Controls are also found by name ignoring letter case, as the rest of the program
+// asks for "_PxCheck" where the pages create "_Pxcheck".
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+QString ShortHint(const QString& hint); // the text before "|", or the whole hint without one
+QString LongHint(const QString& hint); // the text after "|", or the whole hint without one
+void SetHint(QWidget* widget, const QString& hint);
+
+QObject* FindControl(const QObject* root, const QString& name);
+
+template <typename T> T* FindControlAs(const QObject* root, const QString& name)
+{
+    return qobject_cast<T*>(FindControl(root, name));
+}

@@ -1,0 +1,173 @@
+#include "app/LoadCasePage.h"
+
+#include "app/Artwork.h"
+#include "app/Hints.h"
+#include "app/LoadRowFields.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+struct TKindLayout
+{
+    const char* BoxSuffix;
+    const char* BoxCaption;
+    const char* ButtonSuffix;
+    const char* ButtonCaption;
+    const char* ButtonHint;
+    int InitialTop;
+    int Growth; // pixels per row
+};
+
+const std::array<TKindLayout, 4> KindLayouts = { {
+    { "_pxbox", " Osamělá síla ", "_btp", "P", "přidat sílu...", 0, 24 },
+    { "_qbox", " Rovnoměrné spojité zatížení ", "_btq", "q", "přidat zatížení...", 32, 24 },
+    { "_qqbox", " Částečné spojité zatížení ", "_btqq", "qq", "přidat zatížení...", 64, 44 },
+    { "_mxbox", " Osamělý moment ", "_btm", "M", "přidat moment...", 97, 24 },
+} };
+
+constexpr int InitialBoxHeight = 33;
+constexpr int MinimumPanelWidth = 410;
+
+// The group boxes follow the scroll box's width; their add buttons keep to the right edge.
+class TBoxPanel : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    std::array<QGroupBox*, 4> Boxes {};
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        for (QGroupBox* box : Boxes) {
+            if (box)
+                box->resize(event->size().width(), box->height());
+        }
+        QWidget::resizeEvent(event);
+    }
+};
+
+class TLoadGroupBox : public QGroupBox
+{
+public:
+    using QGroupBox::QGroupBox;
+    QPushButton* AddButton = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        if (AddButton)
+            AddButton->move(event->size().width() - 45, 12);
+        QGroupBox::resizeEvent(event);
+    }
+};
+
+} // namespace
+
+TLoadCasePage::TLoadCasePage(TTask& task, int number, const TAddRowActions& addActions, QWidget* parent)
+    : QWidget(parent)
+    , Task(task)
+    , LoadCaseNumber(number)
+    , LongShortLabel(new QLabel(this))
+    , GamafLabel(new QLabel(this))
+    , Scroll(new QScrollArea(this))
+    , Panel(new TBoxPanel)
+{
+    setObjectName(Prefix());
+    setProperty("Tag", number);
+    LongShortLabel->setObjectName(Prefix() + QStringLiteral("_longshort"));
+    LongShortLabel->setVisible(false);
+    GamafLabel->setObjectName(Prefix() + QStringLiteral("_gamaf"));
+    GamafLabel->setVisible(false);
+
+    Scroll->setObjectName(Prefix() + QStringLiteral("_scroll"));
+    Scroll->setFrameShape(QFrame::NoFrame);
+    Scroll->setWidgetResizable(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Scroll);
+    BuildBoxes(addActions);
+    Scroll->setWidget(Panel);
+    SyncFromModel();
+}
+
+QString TLoadCasePage::Prefix() const
+{
+    return QStringLiteral("ZS") + QString::number(LoadCaseNumber);
+}
+
+void TLoadCasePage::BuildBoxes(const TAddRowActions& addActions)
+{
+    auto* panel = static_cast<TBoxPanel*>(Panel);
+    panel->setMinimumWidth(MinimumPanelWidth);
+    const int width = qMax(MinimumPanelWidth, Scroll->viewport()->width());
+    for (int kind = KindPx; kind <= KindMx; ++kind) {
+        const TKindLayout& layout = KindLayouts[std::size_t(kind)];
+        auto* box = new TLoadGroupBox(QString::fromUtf8(layout.BoxCaption), Panel);
+        box->setObjectName(Prefix() + QString::fromLatin1(layout.BoxSuffix));
+        box->setProperty("Tag", 0);
+        box->setGeometry(0, layout.InitialTop, width, InitialBoxHeight);
+
+        auto* button = new QPushButton(ActionImage(11 + kind), QString::fromLatin1(layout.ButtonCaption), box);
+        button->setObjectName(Prefix() + QString::fromLatin1(layout.ButtonSuffix));
+        button->setGeometry(width - 45, 12, 41, 25);
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::TabFocus);
+        SetHint(button, QString::fromUtf8(layout.ButtonHint));
+        QAction* action = addActions[std::size_t(kind)];
+        if (action)
+            connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        box->AddButton = button;
+
+        auto* picture = new QLabel(box);
+        picture->setPixmap(LoadPicture(TLoadKind(kind)));
+        picture->setGeometry(300, 24, 60, 24);
+        Boxes[std::size_t(kind)] = box;
+        panel->Boxes[std::size_t(kind)] = box;
+    }
+    Panel->setMinimumHeight(Boxes[KindMx]->geometry().bottom() + 1);
+}
+
+bool TLoadCasePage::SyncFromModel()
+{
+    const TLoadCase* model = Task.LoadCaseByNumber(LoadCaseNumber);
+    if (!model)
+        return false;
+    LongShortLabel->setText(model->LongShort);
+    GamafLabel->setText(model->GamafText);
+    GamafLabel->setEnabled(model->PrintResults);
+    for (int kind = KindPx; kind <= KindMx; ++kind) {
+        const auto k = TLoadKind(kind);
+        const int wanted = loadrows::RowCount(*model, k);
+        if (ShownRows(k) > wanted)
+            return false;
+        while (ShownRows(k) < wanted)
+            AddRowControls(k);
+        for (int row = 0; row < wanted; ++row)
+            SyncRow(k, row, *model);
+    }
+    return true;
+}
+
+void TLoadCasePage::SyncRow(TLoadKind kind, int index, const TLoadCase& model)
+{
+    const TRow& row = Rows[kind][std::size_t(index)];
+    const bool checked = *loadrows::Checked(model, kind, index);
+    if (row.Check->isChecked() != checked)
+        row.Check->setChecked(checked);
+    if (kind == KindQQ)
+        row.Check->setEnabled(model.QQ[std::size_t(index)].Enabled);
+    for (std::size_t field = 0; field < row.Edits.size(); ++field) {
+        const QString& text = *loadrows::Field(model, kind, index, int(field));
+        if (row.Edits[field]->text() != text)
+            row.Edits[field]->setText(text);
+    }
+}

@@ -1,0 +1,107 @@
+// The load rows of a load case page: one line of controls per load (two for a partial load), the
+// group box growing with each row and pushing the boxes below it down.
+#include "app/LoadCasePage.h"
+#include "app/LoadRowFields.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+struct TRowText
+{
+    const char* CheckSuffix;
+    const char* Letter; // caption of the check box: letter, k, " ="
+    const char* FirstSuffix;
+    const char* Unit;
+    const char* SecondSuffix; // empty for the uniform load
+};
+
+const std::array<TRowText, 4> RowTexts = { {
+    { "_Pxcheck", "P", "_P", "kN", "_Px" },
+    { "_qcheck", "q", "_qq", "kN/m", "" },
+    { "_qqcheck", "qa", "_qqqa", "kN/m", "_qqa" },
+    { "_mxcheck", "M", "_M", "kNm", "_Mx" },
+} };
+
+constexpr int CheckLeft = 16, CheckWidth = 57;
+constexpr int FirstEditLeft = 72, UnitLeft = 128, SecondLabelLeft = 176, SecondEditLeft = 200, LastLabelLeft = 256;
+constexpr int EditWidth = 49, LineHeight = 21;
+
+QLabel* LineLabel(QGroupBox* box, const QString& text, int left, int top)
+{
+    auto* label = new QLabel(text, box);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setGeometry(left, top, label->sizeHint().width(), LineHeight);
+    label->show();
+    return label;
+}
+
+} // namespace
+
+QLineEdit* TLoadCasePage::AddValueEdit(
+    QGroupBox* box, TLoadKind kind, int k, int field, const QString& suffix, int left, int top)
+{
+    auto* edit = new QLineEdit(box);
+    edit->setObjectName(Prefix() + suffix + QString::number(k));
+    edit->setGeometry(left, top, EditWidth, LineHeight);
+    edit->show();
+    // The task keeps the text exactly as typed; readers convert it when they need the number.
+    connect(edit, &QLineEdit::textEdited, this, [this, kind, k, field](const QString& text) {
+        if (TLoadCase* lc = Task.LoadCaseByNumber(LoadCaseNumber)) {
+            if (QString* target = loadrows::Field(*lc, kind, k - 1, field))
+                *target = text;
+        }
+    });
+    return edit;
+}
+
+void TLoadCasePage::AddRowControls(TLoadKind kind)
+{
+    QGroupBox* box = Boxes[kind];
+    const TRowText& text = RowTexts[std::size_t(kind)];
+    const int k = box->property("Tag").toInt() + 1;
+    box->setProperty("Tag", k);
+    const int top = kind == KindQQ ? 44 * k - 24 : 24 * k;
+    const QString number = QString::number(k);
+
+    TRow row;
+    row.Check = new QCheckBox(QString::fromLatin1(text.Letter) + number + QStringLiteral(" ="), box);
+    row.Check->setObjectName(Prefix() + QString::fromLatin1(text.CheckSuffix) + number);
+    row.Check->setGeometry(CheckLeft, top, CheckWidth, LineHeight);
+    row.Check->show();
+    connect(row.Check, &QCheckBox::toggled, this, [this, kind, k](bool checked) {
+        if (TLoadCase* lc = Task.LoadCaseByNumber(LoadCaseNumber)) {
+            if (bool* target = loadrows::Checked(*lc, kind, k - 1))
+                *target = checked;
+        }
+    });
+
+    row.Edits.push_back(AddValueEdit(box, kind, k, 0, QString::fromLatin1(text.FirstSuffix), FirstEditLeft, top));
+    LineLabel(box, QString::fromLatin1(text.Unit), UnitLeft, top);
+    if (kind != KindQ) {
+        LineLabel(box, QStringLiteral("a ="), SecondLabelLeft, top);
+        row.Edits.push_back(AddValueEdit(box, kind, k, 1, QString::fromLatin1(text.SecondSuffix), SecondEditLeft, top));
+        LineLabel(box, QStringLiteral("m"), LastLabelLeft, top);
+    }
+    if (kind == KindQQ) {
+        const int second = 44 * k - 4;
+        LineLabel(box, QStringLiteral("qb") + number, 34, second);
+        row.Edits.push_back(AddValueEdit(box, kind, k, 2, QStringLiteral("_qqqb"), FirstEditLeft, second));
+        LineLabel(box, QStringLiteral("b ="), SecondLabelLeft, second);
+        row.Edits.push_back(AddValueEdit(box, kind, k, 3, QStringLiteral("_qqb"), SecondEditLeft, second));
+    }
+    Rows[kind].push_back(row);
+    GrowBox(kind, kind == KindQQ ? 44 : 24);
+}
+
+void TLoadCasePage::GrowBox(TLoadKind kind, int by)
+{
+    QGroupBox* box = Boxes[kind];
+    box->resize(box->width(), box->height() + by);
+    for (int below = kind + 1; below <= KindMx; ++below)
+        Boxes[std::size_t(below)]->move(0, Boxes[std::size_t(below)]->y() + by);
+    Panel->setMinimumHeight(Boxes[KindMx]->geometry().bottom() + 1);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Tab "Tisk": the report options and the button "Náhled tisku".
+// The window builds the tab with its navigation; the content is added here.
+#include "app/WorkflowTab.h"
+
+class TTask;
+struct TResultStore;
+
+class TPrintTab : public TWorkflowTab
+{
+    Q_OBJECT
+public:
+    TPrintTab(TTask& task, TResultStore& results, QWidget* parent = nullptr);
+
+private:
+    TTask& Task;
+    TResultStore& Results;
+};

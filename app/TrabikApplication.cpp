@@ -1,0 +1,33 @@
+#include "app/TrabikApplication.h"
+
+#include "app/Artwork.h"
+#include "app/uAbout.h"
+#include "app/uMainForm.h"
+
+#include <QApplication>
+
+TTrabikApplication::TTrabikApplication()
+{
+    InstallPageFonts();
+    QApplication::setApplicationName(QStringLiteral("Trabík"));
+    QApplication::setWindowIcon(ProgramIcon());
+}
+
+TTrabikApplication::~TTrabikApplication() = default;
+
+void TTrabikApplication::Start()
+{
+    fAbout = std::make_unique<TfAbout>();
+    fAbout->show();
+    fAbout->repaint();
+    QApplication::processEvents();
+
+    Main = std::make_unique<TMainForm>(TheTask, TheResults);
+    QObject::connect(Main.get(), &TMainForm::AboutRequested, fAbout.get(), [this] {
+        fAbout->show();
+        fAbout->raise();
+    });
+    QObject::connect(Main.get(), &TMainForm::Activated, fAbout.get(), &QWidget::hide);
+    Main->show();
+    fAbout->hide();
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The application object: it owns the one task, the one result store, the one document and the
+// windows, and hands references to whoever needs them. Nothing of it is global.
+#include "analysis/uCalcUnit.h"
+#include "document/uDokument.h"
+#include "model/TTask.h"
+
+#include <memory>
+
+class TMainForm;
+class TfAbout;
+
+class TTrabikApplication
+{
+public:
+    TTrabikApplication();
+    ~TTrabikApplication();
+
+    // The program start: the about window as a start-up picture, the windows, the main window
+    // with its first load case; the about window closes before the event loop runs.
+    void Start();
+
+    TTask& Task() { return TheTask; }
+    TResultStore& Results() { return TheResults; }
+    TDokument& Document() { return Dokument; }
+    TMainForm& MainForm() { return *Main; }
+    TfAbout& About() { return *fAbout; }
+
+private:
+    TTask TheTask;
+    TResultStore TheResults;
+    TDokument Dokument;
+    std::unique_ptr<TfAbout> fAbout;
+    std::unique_ptr<TMainForm> Main;
+};

@@ -1,0 +1,26 @@
+#pragma once
+// Every place where the windows wait for the user: questions, messages, file choices and modal
+// dialogs. The main window holds one set; tests swap the functions for scripted answers.
+#include <QString>
+#include <functional>
+
+class QDialog;
+class QFileDialog;
+class QWidget;
+
+enum class TFileDialogKind { Open, Save };
+
+struct TUserPrompts
+{
+    std::function<bool(QWidget* parent, const QString& question)> Ask; // Yes/No; true on Yes
+    std::function<void(QWidget* parent, const QString& message)> ShowError;
+    std::function<void(QWidget* parent, const QString& message)> ShowMessage;
+    std::function<QString(QWidget* parent, TFileDialogKind kind)> ChooseProjectFile; // empty = cancelled
+    std::function<int(QDialog& dialog)> ExecDialog; // QDialog::Accepted or Rejected
+
+    static TUserPrompts Interactive();
+};
+
+// The project file dialogs: extension "DAT", initial name "*.DAT", the two filters; the save dialog
+// asks before overwriting, the open dialog takes existing files only.
+void ConfigureProjectFileDialog(QFileDialog& dialog, TFileDialogKind kind);

@@ -1,0 +1,299 @@
+#include "app/uMainForm.h"
+
+#include "analysis/uCalcUnit.h"
+#include "app/Artwork.h"
+#include "app/CalculationTab.h"
+#include "app/CombinationsTab.h"
+#include "app/DeflectionTab.h"
+#include "app/DiagramsTab.h"
+#include "app/GeometryTab.h"
+#include "app/LoadCasesTab.h"
+#include "app/PrintTab.h"
+#include "app/TaskTab.h"
+#include "app/uZSproperties.h"
+#include "model/TError.h"
+#include "storage/uProjectFile.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+
+namespace {
+
+const QString GeometryHint = QStringLiteral("|přechod na zadání geometrie");
+const QString NoLoadCase
+    = QStringLiteral("Není žádný zatěžovací stav. Přidejte jej příkazem „Přidat zatěžovací stav“.");
+
+} // namespace
+
+TMainForm::TMainForm(TTask& task, TResultStore& results, QWidget* parent)
+    : QMainWindow(parent)
+    , TaskRef(task)
+    , ResultsRef(results)
+    , UserPrompts(TUserPrompts::Interactive())
+    , MainActions(new TMainActions(this))
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Trabík v.2.2"));
+    setWindowIcon(ProgramIcon());
+    setContextMenuPolicy(Qt::NoContextMenu);
+    BuildMenus();
+    BuildToolBar();
+    BuildTabs();
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    ZSprop_form = new TZSprop_form(this);
+    ConnectActions();
+    resize(576, 516);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+TMainForm::~TMainForm()
+{
+    delete MainActions;
+}
+
+void TMainForm::BuildTabs()
+{
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    setCentralWidget(PageControl1);
+    TabUloha = new TTaskTab(TaskRef);
+    TabGeometrie = new TGeometryTab(TaskRef);
+    TabZatizeni = new TLoadCasesTab(TaskRef, *MainActions);
+    TabKombinace = new TCombinationsTab(TaskRef, ResultsRef);
+    TabVypocet = new TCalculationTab(TaskRef, ResultsRef);
+    TabPrubehy = new TDiagramsTab(TaskRef, ResultsRef);
+    TabPruhyb = new TDeflectionTab(TaskRef, ResultsRef);
+    TabTisk = new TPrintTab(TaskRef, ResultsRef);
+    PageControl1->addTab(TabUloha, QStringLiteral("Úloha"));
+    PageControl1->addTab(TabGeometrie, QStringLiteral("Rozměry, podepření"));
+    PageControl1->addTab(TabZatizeni, QStringLiteral("Zatěžovací stavy"));
+    PageControl1->addTab(TabKombinace, QStringLiteral("Kombinace"));
+    PageControl1->addTab(TabVypocet, QStringLiteral("Výpočet"));
+    PageControl1->addTab(TabPrubehy, QStringLiteral("Průběh vnitřních sil"));
+    PageControl1->addTab(TabPruhyb, QStringLiteral("Průhyb"));
+    PageControl1->addTab(TabTisk, QStringLiteral("Tisk"));
+
+    TabUloha->AddNextButton(GeometryHint);
+    TabGeometrie->AddBackButton();
+    TabGeometrie->AddNextButton();
+    TabZatizeni->AddBackButton(GeometryHint);
+    TabZatizeni->AddNextButton();
+    for (TWorkflowTab* tab : { static_cast<TWorkflowTab*>(TabKombinace), static_cast<TWorkflowTab*>(TabVypocet) }) {
+        tab->AddBackButton();
+        tab->AddNextButton();
+    }
+    // Enter goes on to the next tab on the first four; the calculation tab names its own default.
+    for (TWorkflowTab* tab : std::initializer_list<TWorkflowTab*> { TabUloha, TabGeometrie, TabZatizeni, TabKombinace })
+        tab->SetDefaultButton(tab->NextButton());
+    for (int i = 0; i < PageControl1->count(); ++i)
+        ConnectNavigation(static_cast<TWorkflowTab*>(PageControl1->widget(i)));
+    connect(TabGeometrie, &TGeometryTab::EndConditionChanged, this, &TMainForm::SyncLoadCases);
+}
+
+void TMainForm::ConnectNavigation(TWorkflowTab* tab)
+{
+    connect(tab, &TWorkflowTab::NextRequested, this, &TMainForm::BitBtn1Click);
+    connect(tab, &TWorkflowTab::BackRequested, this, &TMainForm::BitBtn3Click);
+}
+
+void TMainForm::ConnectActions()
+{
+    const TMainActions& a = *MainActions;
+    const auto guarded = [this](QAction* action, void (TMainForm::*handler)()) {
+        connect(action, &QAction::triggered, this,
+            [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
+    };
+    guarded(a.Nova_uloha, &TMainForm::Nova_ulohaExecute);
+    guarded(a.Otevrit, &TMainForm::OtevritExecute);
+    guarded(a.Ulozit, &TMainForm::UlozitExecute);
+    guarded(a.Rozmery, &TMainForm::RozmeryExecute);
+    guarded(a.Novy_ZS, &TMainForm::Novy_ZSExecute);
+    guarded(a.Smazat_ZS, &TMainForm::Smazat_ZSExecute);
+    guarded(a.Vlastnosti_ZS, &TMainForm::Vlastnosti_ZSExecute);
+    const std::array<QAction*, 4> adders { a.Pridat_Px, a.Pridat_q, a.Pridat_qq, a.Pridat_Mx };
+    for (int kind = KindPx; kind <= KindMx; ++kind) {
+        connect(adders[std::size_t(kind)], &QAction::triggered, this,
+            [this, kind] { RunGuarded([this, kind] { AddRowExecute(TLoadKind(kind)); }); });
+    }
+    connect(a.Konec, &QAction::triggered, this, &QWidget::close);
+    connect(a.Verze, &QAction::triggered, this, &TMainForm::AboutRequested);
+}
+
+void TMainForm::RunGuarded(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const TError& error) {
+        UserPrompts.ShowError(this, error.Message);
+    } catch (const std::exception& error) {
+        UserPrompts.ShowError(this, QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void TMainForm::RefreshFromModel()
+{
+    for (int i = 0; i < PageControl1->count(); ++i)
+        static_cast<TWorkflowTab*>(PageControl1->widget(i))->RefreshFromModel();
+}
+
+void TMainForm::SyncLoadCases()
+{
+    TabZatizeni->SyncFromModel();
+}
+
+void TMainForm::FormShow()
+{
+    Started = true;
+    if (TaskRef.LoadCases.empty())
+        TaskRef.NewLoadCase(TCaller::MainWindow);
+    RefreshFromModel();
+    PageControl1->setCurrentWidget(TabUloha);
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    if (!Started)
+        FormShow();
+    QMainWindow::showEvent(event);
+}
+
+void TMainForm::BitBtn1Click()
+{
+    PageControl1->setCurrentIndex(qMin(PageControl1->currentIndex() + 1, PageControl1->count() - 1));
+}
+
+void TMainForm::BitBtn3Click()
+{
+    PageControl1->setCurrentIndex(qMax(PageControl1->currentIndex() - 1, 0));
+}
+
+void TMainForm::RozmeryExecute()
+{
+    PageControl1->setCurrentWidget(TabGeometrie);
+}
+
+void TMainForm::ShowLoadCaseTab()
+{
+    PageControl1->setCurrentWidget(TabZatizeni);
+}
+
+bool TMainForm::HasActiveLoadCase()
+{
+    const int active = TaskRef.ActiveLoadCase;
+    if (active >= 0 && active < int(TaskRef.LoadCases.size()))
+        return true;
+    UserPrompts.ShowMessage(this, NoLoadCase);
+    return false;
+}
+
+void TMainForm::Nova_ulohaExecute()
+{
+    TaskRef.NewTask();
+    RefreshFromModel();
+    ShowLoadCaseTab();
+}
+
+// A failed open leaves the task as it was: the file is read into a task of its own first.
+void TMainForm::OtevritExecute()
+{
+    const QString path = UserPrompts.ChooseProjectFile(this, TFileDialogKind::Open);
+    if (path.isEmpty())
+        return;
+    LoadProject(path, TaskRef);
+    RefreshFromModel();
+    if (!TaskRef.LoadCases.empty())
+        ShowLoadCaseTab();
+}
+
+void TMainForm::UlozitExecute()
+{
+    const QString path = UserPrompts.ChooseProjectFile(this, TFileDialogKind::Save);
+    if (!path.isEmpty())
+        SaveProject(TaskRef, path);
+}
+
+void TMainForm::Novy_ZSExecute()
+{
+    TaskRef.NewLoadCase(TCaller::User);
+    SyncLoadCases();
+    ShowLoadCaseTab();
+    try {
+        Vlastnosti_ZSExecute();
+    } catch (const std::exception&) {
+        // The new load case stands even when its dialog fails.
+    }
+}
+
+void TMainForm::Smazat_ZSExecute()
+{
+    if (!UserPrompts.Ask(this, QStringLiteral("Skutečně smazat zatěžovací stav?")))
+        return;
+    TaskRef.DeleteActiveLoadCase(); // nothing to do without a load case
+    SyncLoadCases();
+}
+
+void TMainForm::Vlastnosti_ZSExecute()
+{
+    if (!HasActiveLoadCase())
+        return;
+    const int number = TaskRef.LoadCases[std::size_t(TaskRef.ActiveLoadCase)].Number;
+    ZSprop_form->LoadFrom(TaskRef, number);
+    if (UserPrompts.ExecDialog(*ZSprop_form) != QDialog::Accepted)
+        return;
+    ZSprop_form->ApplyTo(TaskRef);
+    SyncLoadCases();
+}
+
+void TMainForm::AddRowExecute(TLoadKind kind)
+{
+    if (!HasActiveLoadCase())
+        return;
+    switch (kind) {
+    case KindPx:
+        TaskRef.AddPxRow(TCaller::User, false, 0, 0);
+        break;
+    case KindQ:
+        TaskRef.AddQRow(TCaller::User, false, 0);
+        break;
+    case KindQQ:
+        TaskRef.AddQQRow(TCaller::User, false, 0, 0, 0, 0);
+        break;
+    case KindMx:
+        TaskRef.AddMxRow(TCaller::User, false, 0, 0);
+        break;
+    }
+    SyncLoadCases();
+    ShowLoadCaseTab();
+}
+
+bool TMainForm::event(QEvent* event)
+{
+    // The status bar shows the long part of the current hint; an empty hint leaves it as it was.
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (!tip.isEmpty())
+            statusBar()->showMessage(tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        emit Activated();
+    QMainWindow::changeEvent(event);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (UserPrompts.Ask(this, QStringLiteral("Skutečně ukončit program?")))
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,105 @@
+#pragma once
+// MainForm: the program's one window. It wires the tabs, the menu, the tool bar and the actions to
+// the task; the tabs are views of the task, the work is done by the task and the core.
+#include "app/MainActions.h"
+#include "app/UserPrompts.h"
+#include "model/TTask.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class QTabWidget;
+class TCalculationTab;
+class TCombinationsTab;
+class TDeflectionTab;
+class TDiagramsTab;
+class TGeometryTab;
+class TLoadCasesTab;
+class TPrintTab;
+class TTaskTab;
+class TWorkflowTab;
+class TZSprop_form;
+struct TResultStore;
+
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    TMainForm(TTask& task, TResultStore& results, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    TTask& Task() const { return TaskRef; }
+    TResultStore& Results() const { return ResultsRef; }
+    const TMainActions& Actions() const { return *MainActions; }
+    TUserPrompts& Prompts() { return UserPrompts; }
+
+    QTabWidget* PageControl() const { return PageControl1; }
+    TTaskTab* TaskTab() const { return TabUloha; }
+    TGeometryTab* GeometryTab() const { return TabGeometrie; }
+    TLoadCasesTab* LoadCasesTab() const { return TabZatizeni; }
+    TCombinationsTab* CombinationsTab() const { return TabKombinace; }
+    TCalculationTab* CalculationTab() const { return TabVypocet; }
+    TDiagramsTab* DiagramsTab() const { return TabPrubehy; }
+    TDeflectionTab* DeflectionTab() const { return TabPruhyb; }
+    TPrintTab* PrintTab() const { return TabTisk; }
+    TZSprop_form* PropertiesDialog() const { return ZSprop_form; }
+
+    // Runs a handler at the event boundary: a TError (or any other exception) ends it and its text
+    // is shown in a message box; the program goes on.
+    void RunGuarded(const std::function<void()>& handler);
+
+    // Every tab shows the task again (after it changed as a whole).
+    void RefreshFromModel();
+    // The load case pages follow the task (after a handler changed load cases or rows).
+    void SyncLoadCases();
+
+    // The start state shown the first time the window appears: the first load case, tab "Úloha".
+    void FormShow();
+
+    // Handlers of the actions, public for the parts that run them.
+    void Nova_ulohaExecute();
+    void OtevritExecute();
+    void UlozitExecute();
+    void RozmeryExecute();
+    void Novy_ZSExecute();
+    void Smazat_ZSExecute();
+    void Vlastnosti_ZSExecute();
+    void AddRowExecute(TLoadKind kind); // Pridat_PxExecute ... Pridat_MxExecute
+    void BitBtn1Click(); // "dále"
+    void BitBtn3Click(); // "zpět"
+
+signals:
+    void AboutRequested(); // the menu item "Verze"
+    void Activated(); // each time the window becomes the active window
+
+protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildTabs();
+    void BuildMenus();
+    void BuildToolBar();
+    void ConnectActions();
+    void ConnectNavigation(TWorkflowTab* tab);
+    bool HasActiveLoadCase();
+    void ShowLoadCaseTab();
+
+    TTask& TaskRef;
+    TResultStore& ResultsRef;
+    TUserPrompts UserPrompts;
+    TMainActions* MainActions;
+    QTabWidget* PageControl1 = nullptr;
+    TTaskTab* TabUloha = nullptr;
+    TGeometryTab* TabGeometrie = nullptr;
+    TLoadCasesTab* TabZatizeni = nullptr;
+    TCombinationsTab* TabKombinace = nullptr;
+    TCalculationTab* TabVypocet = nullptr;
+    TDiagramsTab* TabPrubehy = nullptr;
+    TDeflectionTab* TabPruhyb = nullptr;
+    TPrintTab* TabTisk = nullptr;
+    TZSprop_form* ZSprop_form = nullptr;
+    bool Started = false;
+};
