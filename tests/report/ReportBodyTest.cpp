@@ -1,0 +1,252 @@
+// The report body: which blocks appear under which options, and the sections' edge cases.
+#include "ReportTestSupport.h"
+
+#include "document/uDokument.h"
+#include "model/TError.h"
+#include "report/uPosudek.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// A simply supported 6 m beam: own weight (q = 5, P = 10 at mid-span) and a short-term load case.
+TTask BeamTask()
+{
+    TTask task;
+    task.TaskTitle = "Průvlak P1";
+    task.SpanText = "6";
+    task.SetTyp(11);
+    AddCase(task, TCaseBuilder("vlastní tíha", "1.35").Q("5").Px("10", "3"));
+    AddCase(task, TCaseBuilder("užitné", "1.5", false, false).Q("2"));
+    task.RefreshCalculationLists(); // as showing the calculation tab does
+    return task;
+}
+
+struct ReportBody : ::testing::Test
+{
+    TLocaleScope Locale { QLocale::c() };
+    TResultStore Store;
+
+    QStringList Body(TTask& task)
+    {
+        QStringList lines;
+        TReportWriter(task, Store, lines, 70).WriteBody(task.TaskTitle);
+        return lines;
+    }
+    QStringList Section(TTask& task, void (TReportWriter::*write)())
+    {
+        QStringList lines;
+        TReportWriter(task, Store, lines, 70).Calculate();
+        TReportWriter writer(task, Store, lines, 70);
+        (writer.*write)();
+        return lines;
+    }
+};
+
+TEST_F(ReportBody, WithoutMarkedLoadCasesThereAreNoResultBlocks)
+{
+    TTask task = BeamTask();
+    task.LoadCases[0].PrintResults = false;
+    const QStringList body = Body(task);
+    EXPECT_EQ(body.first(), "<br><h1>Průvlak P1</h1><br>");
+    EXPECT_TRUE(body.contains("<h2>Rozměry</h2><br>"));
+    EXPECT_TRUE(body.contains("<h2>Zatížení prvku</h2><br>"));
+    EXPECT_TRUE(body.filter("Výsledky pro").isEmpty());
+}
+
+TEST_F(ReportBody, EmptyTitleGivesAnEmptyHeading)
+{
+    TTask task = BeamTask();
+    task.TaskTitle.clear();
+    EXPECT_EQ(Body(task).first(), "<br><h1></h1><br>");
+}
+
+TEST_F(ReportBody, DeflectionSwitchAloneOpensTheLoadCaseBlocks)
+{
+    TTask task = BeamTask();
+    task.Print[4].Checked = false; // internal forces "pro označené zatěžovací stavy"
+    task.Print[15].Checked = true;
+    task.Print[9].Checked = true;
+    QStringList body = Body(task);
+    EXPECT_EQ(body.filter("<h2>Výsledky pro").size(), 1);
+    EXPECT_TRUE(body.contains("<h2>Výsledky pro vlastní tíha <i>(zatěžovací stav č.1)</i></h2>"));
+    EXPECT_TRUE(body.contains("<b>A<sub>n</sub></b> = 20.000 kN<tab><b><gama><sub>f</sub></b> = 1.350<tab>"
+                              "<b>A<sub>d</sub></b> = 27.000 kN<br>"));
+    EXPECT_TRUE(body.contains("<mark 1><b>Mx</b> <i>výpočtový</i>:<br><gotox 1>"));
+    EXPECT_TRUE(body.contains("<mark 1>Průhyb <b>f(x)</b> <br><gotox 1>"));
+    EXPECT_TRUE(body.contains("<br>Průhyb od normového zatížení:<br><table 1><tr><td>x [m]"));
+
+    task.Print[4].Checked = true;
+    task.Print[15].Checked = false;
+    body = Body(task);
+    EXPECT_EQ(body.filter("<h2>Výsledky pro").size(), 1);
+    EXPECT_TRUE(body.filter("Průhyb").isEmpty());
+}
+
+TEST_F(ReportBody, PositionNumbersFollowPagesAndGridRows)
+{
+    TTask task = BeamTask();
+    task.LoadCases[0].PrintResults = false;
+    task.LoadCases[1].PrintResults = true;
+    task.AddCombination();
+    task.AddCombination();
+    task.ToggleGridFlag(2, 2); // row 2 not printed
+    task.Print[5].Checked = true;
+    task.Print[14].Checked = false;
+    task.Print[13].Checked = true;
+    const QStringList headings = Body(task).filter("<h2>Výsledky");
+    const QStringList expected = {
+        "<h2>Výsledky pro užitné <i>(zatěžovací stav č.2)</i></h2>",
+        "<h2>Výsledky pro kombinaci Komb_1 <i>(k. číslo 1)</i></h2>",
+        "<h2>Výsledky pro kombinaci Komb_3 <i>(k. číslo 3)</i></h2>",
+    };
+    EXPECT_EQ(headings, expected);
+    // The window is left where the last block put it.
+    EXPECT_EQ(task.Calc.Mode, TCalculationChoice::Combination);
+    EXPECT_EQ(task.Calc.ComboBox2, "Komb_3");
+    EXPECT_EQ(task.Calc.ComboBox1, "užitné");
+    EXPECT_TRUE(task.Calc.MomentCharacteristic);
+    // Komb_3 holds both load cases: 15 + 5 + 6 kN at the left support.
+    EXPECT_DOUBLE_EQ(Store.An, 26);
+}
+
+TEST_F(ReportBody, CombinationBlocksComputeTheirOwnMembers)
+{
+    TTask task = BeamTask();
+    task.LoadCases[0].PrintResults = false;
+    task.ToggleGridFlag(3, 1); // Komb_1 without "vlastní tíha"
+    task.Print[5].Checked = true;
+    const QStringList body = Body(task);
+    EXPECT_TRUE(body.contains("<b>A<sub>n</sub></b> = 6.000 kN<tab><b><gama><sub>f</sub></b> = 1.500<tab>"
+                              "<b>A<sub>d</sub></b> = 9.000 kN<br>"));
+}
+
+TEST_F(ReportBody, ReactionLinesFollowTheEndCondition)
+{
+    const struct
+    {
+        unsigned char Typ;
+        QStringList Starts;
+    } cases[] = {
+        { 11, { "<b>A<sub>n", "<b>B<sub>n" } },
+        { 12, { "<b>A<sub>n", "<b>B<sub>n", "<b>M<sub>b,n" } },
+        { 21, { "<b>A<sub>n", "<b>M<sub>a,n", "<b>B<sub>n" } },
+        { 22, { "<b>A<sub>n", "<b>M<sub>a,n", "<b>B<sub>n", "<b>M<sub>b,n" } },
+        { 2, { "<b>B<sub>n", "<b>M<sub>b,n" } },
+        { 20, { "<b>A<sub>n", "<b>M<sub>a,n" } },
+    };
+    for (const auto& c : cases) {
+        TTask task = BeamTask();
+        task.SetTyp(c.Typ);
+        QStringList lines = Section(task, &TReportWriter::WriteReactions);
+        ASSERT_EQ(lines.takeLast(), "<br>");
+        ASSERT_EQ(lines.size(), c.Starts.size()) << int(c.Typ);
+        for (int i = 0; i < lines.size(); ++i)
+            EXPECT_TRUE(lines[i].startsWith(c.Starts[i])) << int(c.Typ) << ": " << lines[i].toStdString();
+    }
+}
+
+TEST_F(ReportBody, ZeroReactionPrintsFactorOne)
+{
+    TTask task = BeamTask();
+    task.SetTyp(20); // cantilever fixed on the left: B does not exist, the free end carries nothing
+    task.LoadCases[0].Q.clear();
+    task.LoadCases[0].Px = { { true, "10", "0" } }; // a force right at the support: no moment
+    const QStringList lines = Section(task, &TReportWriter::WriteReactions);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0],
+        "<b>A<sub>n</sub></b> = 10.000 kN<tab><b><gama><sub>f</sub></b> = 1.350<tab>"
+        "<b>A<sub>d</sub></b> = 13.500 kN<br>");
+    EXPECT_EQ(lines[1],
+        "<b>M<sub>a,n</sub></b> = 0.000 kNm<tab><b><gama><sub>f</sub></b> = 1.000<tab>"
+        "<b>M<sub>a,d</sub></b> = 0.000 kNm<br>");
+}
+
+TEST_F(ReportBody, AllZeroDiagramShowsOnlyTheBaseLine)
+{
+    TTask task = BeamTask();
+    task.LoadCases[0].Q[0].Checked = false;
+    task.LoadCases[0].Px[0].Checked = false;
+    task.Print[13].Checked = true;
+    const QStringList lines = Section(task, &TReportWriter::WriteForceDiagrams);
+    EXPECT_EQ(lines.filter("<moverel 0 25><mark 2><linerel 70 0><goto 2><moverel 0 0>").size(), 4);
+    const QStringList verticals = lines.filter(QRegularExpression("^<linerel 0 "));
+    EXPECT_EQ(verticals.size(), 4 * 101);
+    EXPECT_EQ(verticals.filter("<linerel 0 0>").size(), 4 * 101);
+}
+
+TEST_F(ReportBody, DiagramSamplesSpanTheBaseLine)
+{
+    TTask task = BeamTask();
+    task.Print[13].Checked = false;
+    const QStringList lines = Section(task, &TReportWriter::WriteForceDiagrams);
+    // Design moment, hogging-positive: the largest sagging value is drawn 25 mm below the base line.
+    const QStringList steps = lines.mid(3, 201);
+    EXPECT_EQ(steps.first(), "<linerel 0 0>");
+    EXPECT_EQ(steps[1], "<goto 2><moverel 1 0>"); // R(0.7)
+    EXPECT_EQ(steps[99], "<goto 2><moverel 35 0>"); // sample 50
+    EXPECT_EQ(steps[100], "<linerel 0 25>");
+    EXPECT_EQ(steps[197], "<goto 2><moverel 69 0>"); // R(69.3)
+    EXPECT_EQ(steps[199], "<goto 2><moverel 70 0>");
+    EXPECT_EQ(steps.last(), "<linerel 0 0>");
+    EXPECT_EQ(lines[3 + 201], "<goto 1><moverel 80 0>");
+}
+
+TEST_F(ReportBody, BothKindsOffLeaveOnlyTheExtremesHeading)
+{
+    TTask task = BeamTask();
+    task.Print[13].Checked = task.Print[14].Checked = false;
+    EXPECT_TRUE(Section(task, &TReportWriter::WriteForceDiagrams).isEmpty());
+    EXPECT_TRUE(Section(task, &TReportWriter::WriteForceTables).isEmpty());
+    EXPECT_EQ(Section(task, &TReportWriter::WriteExtremes), QStringList { "<br><b>Extrémy:</b><br>" });
+}
+
+TEST_F(ReportBody, ExtremesBelongToThePrintedKind)
+{
+    TTask task = BeamTask();
+    task.Print[13].Checked = task.Print[14].Checked = true;
+    task.Calc.MomentCharacteristic = false; // the window showed design values before
+    const QStringList lines = Section(task, &TReportWriter::WriteExtremes);
+    ASSERT_EQ(lines.size(), 9);
+    EXPECT_EQ(lines[1], "<b>M<sub>n,max</sub></b> = 0.000 kNm, x = 6.000 m, ");
+    EXPECT_EQ(lines[2], "<tab><b>M<sub>n,min</sub></b> = -37.500 kNm, x = 3.000 m od levé podpory.<br>");
+    EXPECT_EQ(lines[3], "<b>Q<sub>n,max</sub></b> = 20.000 kN, x = 0.000 m,");
+    EXPECT_TRUE(lines[4].endsWith(" m od levé podpory.<br><br>"));
+    EXPECT_EQ(lines[6], "<tab><b>M<sub>d,min</sub></b> = -50.625 kNm, x = 3.000 m od levé podpory.<br>");
+    EXPECT_TRUE(lines[7].endsWith(" m, "));
+    EXPECT_TRUE(lines[8].endsWith(" m od levé podpory.<br>"));
+    EXPECT_FALSE(task.Calc.MomentCharacteristic);
+    EXPECT_FALSE(task.Calc.ShearCharacteristic);
+}
+
+TEST_F(ReportBody, NumbersUseTheLocaleSeparator)
+{
+    TLocaleScope czech(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    TTask task = BeamTask();
+    task.SpanText = "6,25";
+    EXPECT_TRUE(Body(task).contains("Délka prvku <b>L = 6,250 m</b>, "));
+}
+
+TEST_F(ReportBody, SpanOfZeroIsRefusedBeforeAnythingIsWritten)
+{
+    for (const char* span : { "", "0", "-2", "abc" }) {
+        TTask task = BeamTask();
+        task.SpanText = span;
+        TDokument doc;
+        doc.AddLine("kept");
+        const TPageSetup setup;
+        EXPECT_THROW(PrepareReport(task, Store, doc, setup), TError) << span;
+        EXPECT_THROW(BuildReport(task, Store, doc, setup), TError) << span;
+        EXPECT_EQ(doc.Body, QStringList { "kept" });
+    }
+}
+
+TEST_F(ReportBody, DiagramWidthComesFromThePageAndTheLeftColumn)
+{
+    TPrintPage page;
+    EXPECT_DOUBLE_EQ(DiagramWidth(page, "30"), 70);
+    EXPECT_DOUBLE_EQ(DiagramWidth(page, "25,5"), 72.25);
+    EXPECT_DOUBLE_EQ(DiagramWidth(page, "x"), 85);
+}
+
+} // namespace

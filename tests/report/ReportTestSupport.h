@@ -1,0 +1,116 @@
+#pragma once
+// Small tasks for the report tests, built the way the windows fill the model, and golden files.
+#include "analysis/uCalcUnit.h"
+#include "model/TTask.h"
+#include "report/TPageSetup.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QLocale>
+#include <QStringList>
+#include <QTextStream>
+#include <gtest/gtest.h>
+#include <ostream>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+// Keeps the default locale for one test and restores the previous one.
+class TLocaleScope
+{
+public:
+    explicit TLocaleScope(const QLocale& locale)
+        : Saved(QLocale())
+    {
+        QLocale::setDefault(locale);
+    }
+    ~TLocaleScope() { QLocale::setDefault(Saved); }
+
+private:
+    QLocale Saved;
+};
+
+inline TClock FixedClock()
+{
+    return [] { return QDateTime(QDate(2026, 3, 5), QTime(14, 7, 9), Qt::UTC); };
+}
+
+// A load case page as the user fills it: rows hold typed texts.
+struct TCaseBuilder
+{
+    TLoadCase Case;
+    TCaseBuilder(const QString& caption, const QString& gamaf, bool longTerm = true, bool print = true)
+    {
+        Case.Caption = caption;
+        Case.GamafText = gamaf;
+        Case.LongShort = longTerm ? QStringLiteral("0") : QString();
+        Case.PrintResults = print;
+    }
+    TCaseBuilder& Px(const QString& P, const QString& a, bool on = true)
+    {
+        Case.Px.push_back({ on, P, a });
+        return *this;
+    }
+    TCaseBuilder& Q(const QString& q, bool on = true)
+    {
+        Case.Q.push_back({ on, q });
+        return *this;
+    }
+    TCaseBuilder& QQ(const QString& qa, const QString& a, const QString& qb, const QString& b, bool on = true)
+    {
+        Case.QQ.push_back({ on, true, qa, a, qb, b });
+        return *this;
+    }
+    TCaseBuilder& Mx(const QString& M, const QString& a, bool on = true)
+    {
+        Case.Mx.push_back({ on, M, a });
+        return *this;
+    }
+};
+
+inline void AddCase(TTask& task, TCaseBuilder builder)
+{
+    builder.Case.Number = ++task.ZSCounter;
+    task.LoadCases.push_back(builder.Case);
+    task.ActiveLoadCase = int(task.LoadCases.size()) - 1;
+    task.RefreshCombinationGrid();
+}
+
+// Every print option off: tests switch on what they look at.
+inline void ClearPrintOptions(TTask& task)
+{
+    for (auto& option : task.Print.Options)
+        option.Checked = false;
+}
+
+inline QStringList ReadLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// Compares with tests/data/report/<name>; TRABIK_UPDATE_GOLDEN=1 rewrites the file instead.
+inline void ExpectGolden(const QString& name, const QStringList& actual)
+{
+    const QString path = QStringLiteral(TRABIK_TEST_DATA "/report/") + name;
+    if (qEnvironmentVariableIsSet("TRABIK_UPDATE_GOLDEN")) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write((actual.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+        return;
+    }
+    const QStringList expected = ReadLines(path);
+    ASSERT_FALSE(expected.isEmpty()) << "missing golden file " << path.toStdString();
+    const int n = int(std::min(expected.size(), actual.size()));
+    for (int i = 0; i < n; ++i)
+        ASSERT_EQ(expected[i].toStdString(), actual[i].toStdString()) << name.toStdString() << " line " << i + 1;
+    EXPECT_EQ(expected.size(), actual.size()) << name.toStdString();
+}
