@@ -74,7 +74,10 @@ int runTypeset(const QStringList& args)
     doc.Frame = a.HasFrame ? readLines(a.Frame) : DefaultFrame;
     doc.Body = readLines(a.Body);
     doc.LayOut();
-    QPdfWriter writer(a.Output);
+    QFile out(a.Output);
+    if (!out.open(QIODevice::WriteOnly))
+        throw TError(QStringLiteral("Soubor %1 nelze zapsat: %2").arg(a.Output, out.errorString()));
+    QPdfWriter writer(&out);
     writer.setResolution(600);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setCreator(QStringLiteral("PROGRAM ") + QString::fromUtf8(TrabikCaption));

@@ -25,6 +25,9 @@ TDokument::~TDokument() = default;
 
 void TDokument::Reset()
 {
+    // No page pointer may dangle while the preview closes (it may still repaint).
+    FirstPage = LastPage = CurrentPage = nullptr;
+    PageCount = 0;
     OwnedPages.clear();
     if (ClosePreviewHook) {
         try {
@@ -33,8 +36,6 @@ void TDokument::Reset()
             // Closing the preview never fails a reset.
         }
     }
-    FirstPage = LastPage = CurrentPage = nullptr;
-    PageCount = 0;
     Ready = true;
     Frame.clear();
     Body.clear();

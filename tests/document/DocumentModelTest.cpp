@@ -63,6 +63,7 @@ TEST(DocumentModel, ResetClosesPreviewKeepsIdentification)
     int closed = 0;
     doc.ClosePreviewHook = [&] {
         ++closed;
+        EXPECT_EQ(doc.CurrentPage, nullptr); // a repainting preview finds no stale page
         throw std::runtime_error("window already gone");
     };
     doc.Job = "Zakázka";
