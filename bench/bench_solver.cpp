@@ -1,0 +1,74 @@
+// AddLoadCase for one load case of 1,000 mixed loads (budget 0.5 ms).
+#include "analysis/LoadFormulas.h"
+#include "analysis/uCalcUnit.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+TTask ThousandLoads(unsigned char typ)
+{
+    TTask task;
+    task.SpanText = QStringLiteral("7,5");
+    task.SetTyp(typ);
+    task.NewLoadCase(TCaller::Generator);
+    TZSInfo info = task.GetZSInfo(task.LoadCases.front().Number);
+    info.Name = QStringLiteral("ZS1");
+    info.Gamaf = 1.35;
+    task.SetZSInfo(info);
+    for (int k = 0; k < 250; ++k) {
+        const double a = 0.03 * k;
+        task.AddPxRow(TCaller::Generator, true, 10 + k % 7, a);
+        task.AddQRow(TCaller::Generator, true, 1.5 + k % 3);
+        task.AddQQRow(TCaller::Generator, true, 2, a / 2, 4 + k % 5, 7.5 - a - 0.1);
+        task.AddMxRow(TCaller::Generator, true, 5 - k % 11, 7.5 - a);
+    }
+    return task;
+}
+
+void BM_AddLoadCase(benchmark::State& state)
+{
+    TTask task = ThousandLoads(static_cast<unsigned char>(state.range(0)));
+    TResultStore store;
+    for (auto _ : state) {
+        ClearTotals(store);
+        AddLoadCase(task, store, QStringLiteral("ZS1"));
+        benchmark::DoNotOptimize(store);
+    }
+}
+
+// The same loads without reading them from the task: the share of the sample loops.
+void BM_SampleLoopsOnly(benchmark::State& state)
+{
+    const TTask task = ThousandLoads(11);
+    const int n = task.LoadCases.front().Number;
+    std::vector<TPxLoad> px;
+    std::vector<TQLoad> q;
+    std::vector<TQQLoad> qq;
+    std::vector<TMxLoad> mx;
+    for (int i = 1; i <= 250; ++i) {
+        px.push_back(task.ReadPx(n, i));
+        q.push_back(task.ReadQ(n, i));
+        qq.push_back(task.ReadQQ(n, i));
+        mx.push_back(task.ReadMx(n, i));
+    }
+    const TBeam beam = MakeBeam(11, task.SpanL());
+    for (auto _ : state) {
+        TCaseScratch s;
+        for (const TPxLoad& l : px)
+            ApplyPointForce(s, beam, l.P, l.a);
+        for (const TQLoad& l : q)
+            ApplyUniformLoad(s, beam, l.q);
+        for (const TQQLoad& l : qq)
+            ApplyPartialLoad(s, beam, l.qa, l.a, l.qb, l.b);
+        for (const TMxLoad& l : mx)
+            ApplyPointMoment(s, beam, l.M, l.a);
+        benchmark::DoNotOptimize(s);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_AddLoadCase)->Arg(11)->Arg(22)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SampleLoopsOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK_MAIN();
