@@ -145,3 +145,18 @@ TEST(Rendering, PageFontsUseLiberationSansAndPixelSizes)
     EXPECT_EQ(RoundEven(3.5), 4);
     EXPECT_EQ(RoundEven(-2.5), -2);
 }
+
+TEST(Rendering, SampleWithEveryConstructLaysOut)
+{
+    QFile file(QStringLiteral(TRABIK_TEST_DATA "/document/sample-all.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    TDokument doc;
+    Prepare(doc, SimpleFrame(), QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')));
+    doc.Images.BaseDirectory = QStringLiteral(TRABIK_TEST_DATA "/document");
+    doc.LayOut();
+    EXPECT_EQ(doc.PageCount, 3);
+    const auto bitmaps = doc.FirstPage->Picture.ItemsOf<TBitmapItem>();
+    ASSERT_EQ(bitmaps.size(), 1u); // the file; no logo or diagram is registered
+    EXPECT_EQ(bitmaps[0].Image.size(), QSize(32, 16));
+    EXPECT_EQ(FindText(doc.LastPage, "3").Font.Size, 270); // &pagenumber; on the last page
+}
