@@ -1,0 +1,194 @@
+// trabik-cli as users and scripts call it: the built program run on the example tasks.
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TRun
+{
+    int ExitCode = -1;
+    QByteArray Out;
+    QString Err;
+};
+
+QString CliPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../trabik-cli");
+}
+
+QString Example(const char* name)
+{
+    return QStringLiteral(TRABIK_TEST_DATA "/../../examples/") + QString::fromUtf8(name);
+}
+
+// `locale` is the system's locale the program sees, and with it the decimal separator.
+TRun RunCli(const QStringList& args, const QString& locale = QStringLiteral("cs_CZ.UTF-8"))
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), locale);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    process.start(CliPath(), args);
+    TRun run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.ExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.Out = process.readAllStandardOutput();
+    run.Err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QJsonObject Json(const TRun& run)
+{
+    return QJsonDocument::fromJson(run.Out).object();
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class CliCommands : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!QFileInfo(CliPath()).isExecutable())
+            FAIL() << "build the target trabik-cli first: " << CliPath().toStdString();
+    }
+};
+
+} // namespace
+
+TEST_F(CliCommands, CalcWithoutChoiceTakesTheFirstLoadCase)
+{
+    const TRun run = RunCli({ QStringLiteral("calc"), Example("strecha.dat") });
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QJsonObject r = Json(run);
+    for (const char* key : { "An", "Bn", "Man", "Mbn", "Ad", "Bd", "Mad", "Mbd" })
+        EXPECT_TRUE(r.value(QLatin1String(key)).isDouble()) << key;
+    for (const char* key : { "Mn", "Md", "Qn", "Qd", "fn" })
+        EXPECT_EQ(r.value(QLatin1String(key)).toArray().size(), 101) << key;
+    // Self-weight 0.422 kN/m over 12 m, simply supported, gamma_f 1.1.
+    EXPECT_DOUBLE_EQ(r["An"].toDouble(), 0.422 * 12 / 2);
+    EXPECT_DOUBLE_EQ(r["Ad"].toDouble(), 1.1 * 0.422 * 12 / 2);
+    EXPECT_NEAR(r["Mn"].toArray()[50].toDouble(), -0.422 * 144 / 8, 1e-12);
+    EXPECT_EQ(r["Man"].toDouble(), 0);
+}
+
+TEST_F(CliCommands, CalcOfACaseAndOfACombination)
+{
+    const TRun snow
+        = RunCli({ QStringLiteral("calc"), Example("strecha.dat"), QStringLiteral("--case"), QStringLiteral("Sníh") });
+    ASSERT_EQ(snow.ExitCode, 0) << snow.Err.toStdString();
+    EXPECT_DOUBLE_EQ(Json(snow)["Bn"].toDouble(), 24);
+    EXPECT_DOUBLE_EQ(Json(snow)["Bd"].toDouble(), 36);
+
+    // All but the snow: self-weight, five purlins of 5.4 kN, a duct 0.8 kN/m over 3..9 m and 4.5 kN at 7.5 m.
+    const TRun combination = RunCli({ QStringLiteral("calc"), Example("strecha.dat"), QStringLiteral("--combination"),
+        QStringLiteral("zk2 – BEZ SNĚHU") });
+    ASSERT_EQ(combination.ExitCode, 0) << combination.Err.toStdString();
+    const QJsonObject r = Json(combination);
+    EXPECT_NEAR(r["An"].toDouble(), 2.532 + 13.5 + 2.4 + 4.5 * 4.5 / 12, 1e-12);
+    EXPECT_NEAR(r["Ad"].toDouble(), 1.1 * 2.532 + 1.35 * (13.5 + 2.4 + 4.5 * 4.5 / 12), 1e-12);
+    EXPECT_NEAR(r["Qn"].toArray()[0].toDouble(), r["An"].toDouble(), 1e-12);
+
+    // A fixed-end beam under 12.6 kN/m over 5.4 m: restraint moments q L^2 / 12, under either separator.
+    const TRun floor = RunCli({ QStringLiteral("calc"), Example("strop.dat") }, QStringLiteral("C"));
+    ASSERT_EQ(floor.ExitCode, 0) << floor.Err.toStdString();
+    EXPECT_NEAR(Json(floor)["Man"].toDouble(), 12.6 * 5.4 * 5.4 / 12, 1e-12);
+}
+
+TEST_F(CliCommands, UnknownNamesAndBadCallsFail)
+{
+    const TRun noCase
+        = RunCli({ QStringLiteral("calc"), Example("strecha.dat"), QStringLiteral("--case"), QStringLiteral("sníh") });
+    EXPECT_EQ(noCase.ExitCode, 1); // load case names are exact
+    EXPECT_TRUE(noCase.Err.contains(QStringLiteral("„sníh“"))) << noCase.Err.toStdString();
+    EXPECT_TRUE(noCase.Out.isEmpty());
+    EXPECT_EQ(RunCli({ QStringLiteral("calc"), Example("strecha.dat"), QStringLiteral("--combination"),
+                         QStringLiteral("ZK3") })
+                  .ExitCode,
+        1);
+    const TRun missing = RunCli({ QStringLiteral("calc"), QStringLiteral("/neexistuje/ukol.dat") });
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_TRUE(missing.Err.contains(QStringLiteral("File not found")));
+
+    EXPECT_EQ(RunCli({ QStringLiteral("calc") }).ExitCode, 2);
+    EXPECT_EQ(RunCli({ QStringLiteral("calc"), Example("strecha.dat"), QStringLiteral("--case"), QStringLiteral("Sníh"),
+                         QStringLiteral("--combination"), QStringLiteral("ZK1") })
+                  .ExitCode,
+        2);
+    EXPECT_EQ(RunCli({ QStringLiteral("calc"), Example("strecha.dat"), QStringLiteral("--case") }).ExitCode, 2);
+    EXPECT_EQ(RunCli({ QStringLiteral("resave"), Example("strecha.dat") }).ExitCode, 2);
+    EXPECT_EQ(RunCli({ QStringLiteral("dump") }).ExitCode, 2);
+}
+
+TEST_F(CliCommands, ResaveWritesWhatTheProgramSaves)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("kopie.dat"));
+    ASSERT_EQ(RunCli({ QStringLiteral("resave"), Example("strecha.dat"), out }).ExitCode, 0);
+    EXPECT_EQ(ReadAll(out), ReadAll(Example("strecha.dat"))); // written on a Czech system too
+
+    // A system with a decimal point writes points, and the file still opens on a Czech one.
+    const QString dotted = dir.filePath(QStringLiteral("tecky.dat"));
+    ASSERT_EQ(RunCli({ QStringLiteral("resave"), Example("konzola.dat"), dotted }, QStringLiteral("C")).ExitCode, 0);
+    EXPECT_NE(ReadAll(dotted), ReadAll(Example("konzola.dat")));
+    EXPECT_EQ(
+        RunCli({ QStringLiteral("calc"), dotted }).Out, RunCli({ QStringLiteral("calc"), Example("konzola.dat") }).Out);
+
+    // A file that cannot be read leaves the target as it was.
+    QFile broken(dir.filePath(QStringLiteral("kus.dat")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write(ReadAll(Example("strop.dat")).left(100));
+    broken.close();
+    const TRun failed = RunCli({ QStringLiteral("resave"), broken.fileName(), out });
+    EXPECT_EQ(failed.ExitCode, 1);
+    EXPECT_TRUE(failed.Err.contains(QStringLiteral("Read beyond end of file")));
+    EXPECT_EQ(ReadAll(out), ReadAll(Example("strecha.dat")));
+}
+
+TEST_F(CliCommands, DumpShowsTheWholeTask)
+{
+    const TRun run = RunCli({ QStringLiteral("dump"), Example("konzola.dat") });
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QJsonObject task = Json(run);
+    EXPECT_EQ(task["TaskTitle"].toString(), QStringLiteral("Konzola balkonu K1, HEB 140"));
+    EXPECT_EQ(task["Typ"].toInt(), 20);
+    EXPECT_EQ(task["EndCondition"].toString(), QStringLiteral("konzola zprava"));
+    EXPECT_DOUBLE_EQ(task["SpanL"].toDouble(), 1.8);
+    const QJsonArray cases = task["LoadCases"].toArray();
+    ASSERT_EQ(cases.size(), 3);
+    EXPECT_EQ(cases[2].toObject()["Number"].toInt(), 3);
+    EXPECT_DOUBLE_EQ(cases[2].toObject()["Gamaf"].toDouble(), 1.5);
+    const QJsonObject partial = cases[2].toObject()["PartialLoads"].toArray()[0].toObject();
+    EXPECT_TRUE(partial["Included"].toBool());
+    EXPECT_DOUBLE_EQ(partial["qb"].toDouble(), 2.5);
+    EXPECT_DOUBLE_EQ(partial["b"].toDouble(), 0.2);
+    const QJsonArray combinations = task["Combinations"].toArray();
+    ASSERT_EQ(combinations.size(), 1);
+    EXPECT_EQ(combinations[0].toObject()["LoadCases"].toArray().size(), 3);
+    EXPECT_EQ(task["Deflection"].toObject()["IyUnit"].toString(), QStringLiteral("cm4"));
+    EXPECT_EQ(task["LoadGenerator"].toObject().size(), 27);
+}
+
+TEST_F(CliCommands, HelpDescribesTheCommands)
+{
+    const TRun help = RunCli({ QStringLiteral("--help") });
+    EXPECT_EQ(help.ExitCode, 0);
+    for (const char* usage :
+        { "calc TASK.DAT [--case NAME | --combination NAME]", "resave IN.DAT OUT.DAT", "dump TASK.DAT" })
+        EXPECT_TRUE(help.Out.contains(usage)) << usage;
+    const TRun calc = RunCli({ QStringLiteral("help"), QStringLiteral("calc") });
+    EXPECT_TRUE(calc.Out.contains("--combination NAME  the combination named NAME (letter case ignored)"));
+}
