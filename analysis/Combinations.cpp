@@ -32,9 +32,17 @@ bool AddCombination(TTask& task, TResultStore& store, const QString& name, const
     // row and its columns stay put while the members are added. A page without a column (added
     // since the grid was last refreshed) has no cell and is not a member.
     const int pages = int(task.LoadCases.size());
-    for (int j = 1; j <= pages && j + 2 < task.Grid.ColCount(); ++j)
-        if (task.Grid.Cell(j + 2, row) != QLatin1String("0"))
-            AddLoadCase(task, store, task.Grid.Cell(j + 2, 0), messages);
+    for (int j = 1; j <= pages && j + 2 < task.Grid.ColCount(); ++j) {
+        if (task.Grid.Cell(j + 2, row) == QLatin1String("0"))
+            continue;
+        // By caption alone, two pages of one caption would give the later one twice.
+        const QString header = task.Grid.Cell(j + 2, 0);
+        const TLoadCase& page = task.LoadCases[size_t(j - 1)];
+        if (page.Caption == header)
+            AddLoadCaseNumber(task, store, page.Number, messages);
+        else
+            AddLoadCase(task, store, header, messages);
+    }
     return true;
 }
 

@@ -155,12 +155,16 @@ bool AddScratch(TResultStore& store, const TCaseScratch& s, double gamaf)
 
 } // namespace
 
-void AddLoadCase(TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages)
+namespace {
+
+// The steps of AddLoadCase around the look-up, which the two entry points do differently.
+template <class TLookUp>
+void AddFoundLoadCase(TTask& task, TResultStore& store, TLookUp lookUp, const TMessageSink& messages)
 {
     task.RefreshCalculationLists();
     const double spanL = task.SpanL();
     const TSection section { SectionIy(task.Deflection), SectionEmod(task.Deflection) };
-    const TZSInfo info = task.FindZSInfo(name);
+    const TZSInfo info = lookUp(task);
     if (info.Number == -1)
         return;
     CheckBeam(task.Typ, spanL);
@@ -172,4 +176,18 @@ void AddLoadCase(TTask& task, TResultStore& store, const QString& name, const TM
         ThrowNotFinite(task, info, beam);
     if (!AddScratch(store, scratch, info.Gamaf))
         throw TError(CaseNotFinite(info.Name));
+}
+
+} // namespace
+
+void AddLoadCase(TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages)
+{
+    AddFoundLoadCase(
+        task, store, [&name](const TTask& t) { return t.FindZSInfo(name); }, messages);
+}
+
+void AddLoadCaseNumber(TTask& task, TResultStore& store, int number, const TMessageSink& messages)
+{
+    AddFoundLoadCase(
+        task, store, [number](const TTask& t) { return t.GetZSInfo(number); }, messages);
 }

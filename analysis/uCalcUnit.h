@@ -41,6 +41,8 @@ void ClearTotals(TResultStore& store);
 // that is not a number greater than 0 (every end condition: an empty span field is the usual cause),
 // for an unknown end condition code, and for loads whose results are not finite numbers.
 void AddLoadCase(TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages = {});
+// The same for the load case with number n (GetZSInfo), whatever its caption.
+void AddLoadCaseNumber(TTask& task, TResultStore& store, int number, const TMessageSink& messages = {});
 
 struct TDiagramCaptions
 {
@@ -59,7 +61,9 @@ struct TDiagramCaptions
 TDiagramCaptions SumSelection(TTask& task, TResultStore& store, const TMessageSink& messages = {});
 
 // Adds every member of the combination `name` (first row of that name, letter case ignored).
-// Returns false when no row has that name (nothing added).
+// Returns false when no row has that name (nothing added). A member column whose header is the
+// caption of its own page adds that page, so two load cases with one caption are both added once;
+// a header out of step with its page is looked up by caption.
 bool AddCombination(TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages = {});
 
 // Steps 2 to 5 of DrawDiagrams: ShowM/ShowQ from the characteristic/design choice and the extremes

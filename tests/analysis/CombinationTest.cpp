@@ -108,6 +108,19 @@ TEST_F(Combinations, ColumnsWithoutAPageOrWithoutACellAddNothing)
     EXPECT_DOUBLE_EQ(SumOf(TCalculationChoice::Combination, QStringLiteral("Komb_1")).An, 28);
 }
 
+TEST_F(Combinations, LoadCasesOfOneCaptionAreEachAddedOnce)
+{
+    TZSInfo info = task.GetZSInfo(task.LoadCases[1].Number);
+    info.Name = QStringLiteral("ZS1");
+    task.SetZSInfo(info);
+    task.RefreshCombinationGrid();
+    const TResultStore k = SumOf(TCalculationChoice::Combination, QStringLiteral("Komb_1"));
+    EXPECT_DOUBLE_EQ(k.An, 20 + 6);
+    EXPECT_DOUBLE_EQ(k.Ad, 1.35 * 20 + 1.5 * 6);
+    // Chosen alone by caption, the later of the two is computed.
+    EXPECT_DOUBLE_EQ(SumOf(TCalculationChoice::LoadCase, QStringLiteral("ZS1")).An, 6);
+}
+
 TEST_F(Combinations, EnvelopeComputesNothing)
 {
     const TResultStore before = SumOf(TCalculationChoice::LoadCase, QStringLiteral("ZS1"));
