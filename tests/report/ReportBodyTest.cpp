@@ -250,3 +250,76 @@ TEST_F(ReportBody, DiagramWidthComesFromThePageAndTheLeftColumn)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ReportBody, PagesSharingACaptionRestateTheirOwnLoads)
+{
+    TTask task = BeamTask();
+    task.LoadCases[1].Caption = "vlastní tíha";
+    task.LoadCases[1].PrintResults = true;
+    const QStringList body = Body(task);
+    // Each page lists its own loads...
+    EXPECT_EQ(body.filter("<h3><b>vlastní tíha</b>").size(), 2);
+    EXPECT_TRUE(body.contains("<goto 1><moverel 72 0>5.000"));
+    EXPECT_TRUE(body.contains("<goto 1><moverel 72 0>2.000"));
+    // ...while the analysis finds one load case by the caption for both result blocks, numbered by page.
+    const QStringList headings = body.filter("<h2>Výsledky");
+    ASSERT_EQ(headings.size(), 2);
+    EXPECT_TRUE(headings[1].endsWith("(zatěžovací stav č.2)</i></h2>"));
+    const QStringList reactions = body.filter("<b>A<sub>n</sub></b>");
+    ASSERT_EQ(reactions.size(), 2);
+    EXPECT_EQ(reactions[0], reactions[1]);
+}
+
+TEST_F(ReportBody, PartialLoadLongerThanTheSpanStillGivesReadableCoordinates)
+{
+    TTask task = BeamTask();
+    task.LoadCases[0] = TCaseBuilder("přesah", "1.2").QQ("2", "4", "2", "4").Case;
+    task.LoadCases[0].Number = 1;
+    QStringList lines;
+    TReportWriter(task, Store, lines, 70).WriteLoadSchema(task.GetZSInfo(1));
+    // a + b = 8 m on a 6 m span: the outline runs backwards instead of writing "--23".
+    EXPECT_TRUE(lines.contains("<linerel 0 3><linerel 23 0>"));
+    for (const QString& line : lines)
+        EXPECT_FALSE(line.contains("--")) << line.toStdString();
+}
+
+TEST_F(ReportBody, LoadListAndSchemaUseTheirOwnFormats)
+{
+    TTask task = BeamTask();
+    task.LoadCases[0].Px = { { true, "1", "1" }, { false, "2", "2" }, { true, "12345.6789", "4" } };
+    task.Print[17].Checked = true;
+    const QStringList body = Body(task);
+    EXPECT_TRUE(body.contains("<b>P<sub>3</sub></b> = 12345.680 kN, <b>a</b> = 4.000 m<br>"));
+    EXPECT_TRUE(body.filter("<b>P<sub>2</sub></b>").isEmpty());
+    EXPECT_TRUE(body.contains("<goto 1><moverel 47 0><linerel 0 -5><moverel -2 3><linerel 2 2><linerel 2 -2>"
+                              "<moverel -4 -5>12345.679"));
+    EXPECT_TRUE(body.contains("<b><gama><sub>f</sub></b> = 1.350</i><br>"));
+}
+
+TEST_F(ReportBody, SchemaSupportsFollowTheEndCondition)
+{
+    const struct
+    {
+        unsigned char Typ;
+        const char* Before;
+        const char* After;
+    } cases[] = {
+        { 2, "<goto 1><moverel 0 2><mark 1>", "<moverel 0 -2><linerel 0 4><moverel 0 -2>" },
+        { 20, "<moverel 0 -2><linerel 0 4><moverel 0 -2>", "<br>" },
+        { 12, "<circlerel 1>", "<moverel 0 -2><linerel 0 4><moverel 0 -2>" },
+    };
+    for (const auto& c : cases) {
+        TTask task = BeamTask();
+        task.SetTyp(c.Typ);
+        QStringList lines;
+        TReportWriter(task, Store, lines, 70).WriteLoadSchema(task.GetZSInfo(task.LoadCases[1].Number));
+        const int beam = int(lines.indexOf("<goto 1><linerel 70 0>"));
+        ASSERT_GT(beam, 0);
+        EXPECT_EQ(lines[beam - 1], c.Before) << int(c.Typ);
+        EXPECT_EQ(lines[beam + 1], c.After) << int(c.Typ);
+    }
+}
+
+} // namespace
