@@ -1,5 +1,6 @@
 #include "analysis/LoadFormulas.h"
 
+#include <algorithm>
 #include <cmath>
 
 TBeam MakeBeam(unsigned char typ, double spanL)
@@ -175,7 +176,8 @@ void AddEnds(TCaseScratch& s, const TEndForces& e)
 } // namespace
 
 // In every sample loop: M += Ma - A x + m(x), Q += A - v(x), with the load's own terms m and v.
-// The point load loops select values rather than branch, so that the compiler vectorises them.
+// The loops select values or run over ranges of samples rather than branch, so that the compiler
+// vectorises them.
 
 void ApplyPointForce(TCaseScratch& s, const TBeam& beam, double P, double a)
 {
@@ -203,6 +205,19 @@ void ApplyUniformLoad(TCaseScratch& s, const TBeam& beam, double q)
     }
 }
 
+namespace {
+
+// The first sample from `from` on whose position passes the test (SampleCount when none does).
+template <class TTest> int FirstSample(const TBeam& beam, int from, TTest test)
+{
+    int i = from;
+    while (i < SampleCount && !test(beam.X[i]))
+        ++i;
+    return i;
+}
+
+} // namespace
+
 void ApplyPartialLoad(TCaseScratch& s, const TBeam& beam, double qa, double a, double qb, double b)
 {
     const double L = beam.L;
@@ -215,20 +230,27 @@ void ApplyPartialLoad(TCaseScratch& s, const TBeam& beam, double qa, double a, d
     const double delta = qb - qa;
     const double R1 = qa * c;
     const double R2 = delta * c / 2;
-    for (int i = 0; i < SampleCount; ++i) {
+    // The samples ascend: those before the load (x < a), under it (a <= x <= L - b) and past it
+    // (x > L - b). A load with a + b > L has no samples under it, and those past it may lie before a.
+    const int past = FirstSample(beam, 0, [end](double x) { return x > end; });
+    const int under = std::min(FirstSample(beam, 0, [a](double x) { return a <= x; }), past);
+    for (int i = 0; i < under; ++i) {
+        const double x = beam.X[i];
+        s.CaseM[i] += e.Ma - e.A * x;
+        s.CaseQ[i] += e.A;
+    }
+    for (int i = under; i < past; ++i) {
         const double x = beam.X[i];
         const double d = x - a;
-        double m = 0, v = 0; // before the load
-        if (a <= x && x <= end) {
-            const double qx = d * delta / c; // growth of the intensity over d
-            m = qa * d * d / 2 + qx * d * d / 6;
-            v = qa * d + qx * d / 2;
-        } else if (x > end) {
-            m = R1 * (d - c / 2) + R2 * (d - 2 * c / 3);
-            v = R1 + R2;
-        }
-        s.CaseM[i] += e.Ma - e.A * x + m;
-        s.CaseQ[i] += e.A - v;
+        const double qx = d * delta / c; // growth of the intensity over d
+        s.CaseM[i] += e.Ma - e.A * x + (qa * d * d / 2 + qx * d * d / 6);
+        s.CaseQ[i] += e.A - (qa * d + qx * d / 2);
+    }
+    for (int i = past; i < SampleCount; ++i) {
+        const double x = beam.X[i];
+        const double d = x - a;
+        s.CaseM[i] += e.Ma - e.A * x + (R1 * (d - c / 2) + R2 * (d - 2 * c / 3));
+        s.CaseQ[i] += e.A - (R1 + R2);
     }
 }
 

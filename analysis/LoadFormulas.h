@@ -4,7 +4,8 @@
 #include "analysis/uCalcUnit.h"
 
 // The beam as the formulas see it: end condition, span and the sample positions. The positions are
-// SampleX(L, i); tests may put their own points in X to evaluate the formulas elsewhere.
+// SampleX(L, i); tests may put their own points in X to evaluate the formulas elsewhere, in
+// ascending order like the samples.
 struct TBeam
 {
     unsigned char Typ = 11;

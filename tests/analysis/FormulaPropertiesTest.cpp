@@ -245,6 +245,36 @@ TEST(Formulas, MirroredBeamGivesMirroredResults)
     }
 }
 
+// The sample loops run over ranges of samples; the rule is per sample: under the load when
+// a <= x <= L - b, else past it when x > L - b, else before it. Loads reaching past each other's
+// ends (a + b > L) are taken as entered.
+TEST(Formulas, PartialLoadTermsFollowThePerSampleRule)
+{
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<double> pos(-0.5, 4.5), value(-20, 20);
+    for (int trial = 0; trial < 200; ++trial) {
+        const double L = 4, qa = value(rng), qb = value(rng);
+        const double a = trial % 10 == 0 ? 1 : pos(rng), b = trial % 10 == 0 ? 1 : pos(rng);
+        const double c = L - a - b, R1 = qa * c, R2 = (qb - qa) * c / 2;
+        const TBeam beam = MakeBeam(20, L);
+        TCaseScratch s;
+        ApplyPartialLoad(s, beam, qa, a, qb, b);
+        for (int i = 0; i < SampleCount; ++i) {
+            const double x = beam.X[i], d = x - a;
+            double m = 0, v = 0;
+            if (a <= x && x <= L - b) {
+                m = qa * d * d / 2 + d * (qb - qa) / c * d * d / 6;
+                v = qa * d + d * (qb - qa) / c * d / 2;
+            } else if (x > L - b) {
+                m = R1 * (d - c / 2) + R2 * (d - 2 * c / 3);
+                v = R1 + R2;
+            }
+            EXPECT_NEAR(s.CaseM[i], s.CaseMa - s.CaseA * x + m, 1e-9) << "a=" << a << " b=" << b << " i=" << i;
+            EXPECT_NEAR(s.CaseQ[i], s.CaseA - v, 1e-9) << "a=" << a << " b=" << b << " i=" << i;
+        }
+    }
+}
+
 TEST(Formulas, ZeroLengthPartialLoadAddsNothing)
 {
     for (unsigned char typ : { 11, 2, 20 }) {
