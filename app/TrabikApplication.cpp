@@ -5,12 +5,18 @@
 #include "app/uMainForm.h"
 
 #include <QApplication>
+#include <QFont>
 
 TTrabikApplication::TTrabikApplication()
 {
     InstallPageFonts();
     QApplication::setApplicationName(QStringLiteral("Trabík"));
     QApplication::setWindowIcon(ProgramIcon());
+    // The windows are laid out for a small sans serif of 8 points; Liberation Sans keeps the eight
+    // tabs of the main window within its width.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(8);
+    QApplication::setFont(font);
 }
 
 TTrabikApplication::~TTrabikApplication() = default;

@@ -1,0 +1,144 @@
+// Load case pages: the rows, their places, the boxes that grow, and edits that write the task.
+#include "MainFormFixture.h"
+
+#include "app/LoadCasePage.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
+
+namespace {
+
+int Top(const QWidget* w)
+{
+    return w->geometry().top();
+}
+
+} // namespace
+
+TEST_F(MainFormTest, BoxesStartWithOneRowEachAtTheirPlaces)
+{
+    // After one row of each kind: 0/32/64/97 moved by the rows above, heights 33 + 24 (44).
+    const std::array<std::pair<const char*, QRect>, 4> expected = { {
+        { "ZS1_pxbox", QRect(0, 0, 0, 57) },
+        { "ZS1_qbox", QRect(0, 56, 0, 57) },
+        { "ZS1_qqbox", QRect(0, 112, 0, 77) },
+        { "ZS1_mxbox", QRect(0, 189, 0, 57) },
+    } };
+    for (const auto& [name, rect] : expected) {
+        auto* box = Find<QGroupBox>(QString::fromLatin1(name));
+        ASSERT_NE(box, nullptr) << name;
+        EXPECT_EQ(box->y(), rect.y()) << name;
+        EXPECT_EQ(box->height(), rect.height()) << name;
+        EXPECT_EQ(box->property("Tag").toInt(), 1) << name;
+    }
+    EXPECT_EQ(Find<QGroupBox>("ZS1_pxbox")->title(), QStringLiteral(" Osamělá síla "));
+    EXPECT_EQ(Find<QGroupBox>("ZS1_qqbox")->title(), QStringLiteral(" Částečné spojité zatížení "));
+
+    auto* check = Find<QCheckBox>("ZS1_Pxcheck1");
+    EXPECT_EQ(check->geometry(), QRect(16, 24, 57, 21));
+    EXPECT_EQ(check->text(), QStringLiteral("P1 ="));
+    EXPECT_EQ(Find<QLineEdit>("ZS1_P1")->geometry(), QRect(72, 24, 49, 21));
+    EXPECT_EQ(Find<QLineEdit>("ZS1_Px1")->geometry(), QRect(200, 24, 49, 21));
+    EXPECT_EQ(Find<QCheckBox>("ZS1_qqcheck1")->text(), QStringLiteral("qa1 ="));
+    EXPECT_EQ(Top(Find<QLineEdit>("ZS1_qqqb1")), 40);
+    EXPECT_EQ(Find<QCheckBox>("ZS1_mxcheck1")->text(), QStringLiteral("M1 ="));
+
+    auto* button = Find<QPushButton>("ZS1_btq");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), QStringLiteral("q"));
+    EXPECT_EQ(button->statusTip(), QStringLiteral("přidat zatížení..."));
+    EXPECT_EQ(button->size(), QSize(41, 25));
+    EXPECT_EQ(button->geometry().left(), Find<QGroupBox>("ZS1_qbox")->width() - 45);
+    EXPECT_EQ(Top(button), 12);
+    EXPECT_NE(Find<QScrollArea>("ZS1_scroll"), nullptr);
+    EXPECT_FALSE(Find<QLabel>("ZS1_gamaf")->isVisible());
+}
+
+TEST_F(MainFormTest, ASecondPointForceGrowsItsBoxAndPushesTheOthersDown)
+{
+    const int qTop = Find<QGroupBox>("ZS1_qbox")->y();
+    const int qqTop = Find<QGroupBox>("ZS1_qqbox")->y();
+    const int mxTop = Find<QGroupBox>("ZS1_mxbox")->y();
+    Form->Actions().Pridat_Px->trigger();
+    EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_zatizeni"));
+    EXPECT_EQ(Find<QGroupBox>("ZS1_pxbox")->height(), 81);
+    EXPECT_EQ(Find<QGroupBox>("ZS1_qbox")->y(), qTop + 24);
+    EXPECT_EQ(Find<QGroupBox>("ZS1_qqbox")->y(), qqTop + 24);
+    EXPECT_EQ(Find<QGroupBox>("ZS1_mxbox")->y(), mxTop + 24);
+    for (const char* name : { "ZS1_Pxcheck2", "ZS1_P2", "ZS1_Px2" }) {
+        auto* w = Find<QWidget>(QString::fromLatin1(name));
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_EQ(Top(w), 48) << name;
+        EXPECT_EQ(w->parent(), Find("ZS1_pxbox")) << name;
+    }
+    EXPECT_EQ(Find<QCheckBox>("ZS1_Pxcheck2")->text(), QStringLiteral("P2 ="));
+    EXPECT_FALSE(Find<QCheckBox>("ZS1_Pxcheck2")->isChecked());
+}
+
+TEST_F(MainFormTest, PartialLoadRowsTakeTwoLinesAndPushOnlyTheMomentBox)
+{
+    const int pxHeight = Find<QGroupBox>("ZS1_pxbox")->height();
+    const int mxTop = Find<QGroupBox>("ZS1_mxbox")->y();
+    QTest::mouseClick(Find<QPushButton>("ZS1_btqq"), Qt::LeftButton);
+    EXPECT_EQ(Top(Find<QCheckBox>("ZS1_qqcheck2")), 64);
+    EXPECT_EQ(Top(Find<QLineEdit>("ZS1_qqa2")), 64);
+    EXPECT_EQ(Top(Find<QLineEdit>("ZS1_qqqb2")), 84);
+    EXPECT_EQ(Top(Find<QLineEdit>("ZS1_qqb2")), 84);
+    EXPECT_EQ(Find<QGroupBox>("ZS1_qqbox")->height(), 121);
+    EXPECT_EQ(Find<QGroupBox>("ZS1_mxbox")->y(), mxTop + 44);
+    EXPECT_EQ(Find<QGroupBox>("ZS1_pxbox")->height(), pxHeight);
+
+    QTest::mouseClick(Find<QPushButton>("ZS1_btm"), Qt::LeftButton);
+    EXPECT_EQ(Find<QGroupBox>("ZS1_mxbox")->height(), 81);
+    EXPECT_EQ(Find<QGroupBox>("ZS1_mxbox")->y(), mxTop + 44);
+    EXPECT_EQ(Task.LoadCases[0].QQ.size(), 2u);
+    EXPECT_EQ(Task.LoadCases[0].Mx.size(), 2u);
+}
+
+TEST_F(MainFormTest, EditsAndCheckBoxesWriteTheTaskAsTyped)
+{
+    Form->Actions().Pridat_q->trigger();
+    QTest::keyClicks(Find<QLineEdit>("ZS1_qq2"), QStringLiteral("1,5x"));
+    QTest::keyClicks(Find<QLineEdit>("ZS1_qqb1"), QStringLiteral(" 2.25"));
+    Find<QCheckBox>("ZS1_qcheck2")->click();
+    Find<QCheckBox>("ZS1_mxcheck1")->click();
+    const TLoadCase& lc = Task.LoadCases[0];
+    EXPECT_EQ(lc.Q[1].q, QStringLiteral("1,5x"));
+    EXPECT_TRUE(lc.Q[1].Checked);
+    EXPECT_FALSE(lc.Q[0].Checked);
+    EXPECT_EQ(lc.QQ[0].b, QStringLiteral(" 2.25"));
+    EXPECT_TRUE(lc.Mx[0].Checked);
+    EXPECT_TRUE(Task.ReadMx(1, 1).Included);
+}
+
+TEST_F(MainFormTest, PagesFollowLoadCasesTheGeneratorAddsToTheTask)
+{
+    // Values put in by the generator appear in fixed notation; the page grows to the model.
+    Task.AddPxRow(TCaller::Generator, true, 1000.5, 2);
+    Form->SyncLoadCases();
+    EXPECT_TRUE(Find<QCheckBox>("ZS1_Pxcheck2")->isChecked());
+    EXPECT_EQ(Find<QLineEdit>("ZS1_P2")->text(), Task.LoadCases[0].Px[1].P);
+    EXPECT_EQ(Find<QGroupBox>("ZS1_pxbox")->height(), 81);
+
+    Task.NewLoadCase(TCaller::Generator);
+    Form->SyncLoadCases();
+    ASSERT_EQ(Pages()->count(), 2);
+    EXPECT_EQ(Find<QGroupBox>("ZS2_pxbox")->property("Tag").toInt(), 0);
+    EXPECT_EQ(Find<QGroupBox>("ZS2_pxbox")->height(), 33);
+    EXPECT_EQ(Find<QGroupBox>("ZS2_mxbox")->y(), 97);
+    EXPECT_EQ(Pages()->currentIndex(), 1);
+}
+
+TEST_F(MainFormTest, ACaptionWithAnAmpersandIsShownAsTyped)
+{
+    TZSInfo info = Task.GetZSInfo(1);
+    info.Name = QStringLiteral("sníh & vítr");
+    Task.SetZSInfo(info);
+    Form->SyncLoadCases();
+    EXPECT_EQ(Pages()->tabText(0), QStringLiteral("sníh && vítr"));
+}

@@ -1,0 +1,54 @@
+#pragma once
+// A main window on a task of its own, shown offscreen, with scripted answers to every question.
+#include "analysis/uCalcUnit.h"
+#include "app/Hints.h"
+#include "app/LoadCasesTab.h"
+#include "app/uMainForm.h"
+#include "model/TTask.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <QTabWidget>
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+
+class MainFormTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Form = std::make_unique<TMainForm>(Task, Results);
+        TUserPrompts& prompts = Form->Prompts();
+        prompts.Ask = [this](QWidget*, const QString& question) {
+            Questions << question;
+            if (Answers.empty())
+                return false;
+            const bool answer = Answers.front();
+            Answers.pop_front();
+            return answer;
+        };
+        prompts.ShowError = [this](QWidget*, const QString& message) { Errors << message; };
+        prompts.ShowMessage = [this](QWidget*, const QString& message) { Messages << message; };
+        prompts.ChooseProjectFile = [this](QWidget*, TFileDialogKind) { return ChosenFile; };
+        prompts.ExecDialog = [this](QDialog& dialog) {
+            ++DialogsShown;
+            return DialogAnswer ? DialogAnswer(dialog) : int(QDialog::Rejected);
+        };
+        Form->show();
+    }
+
+    template <typename T = QObject> T* Find(const QString& name) const { return FindControlAs<T>(Form.get(), name); }
+
+    QTabWidget* Pages() const { return Form->LoadCasesTab()->PageControl(); }
+    QString CurrentTabName() const { return Form->PageControl()->currentWidget()->objectName(); }
+
+    TTask Task;
+    TResultStore Results;
+    std::unique_ptr<TMainForm> Form;
+    std::deque<bool> Answers; // Yes/No answers in the order the questions come; No when empty
+    QStringList Questions, Errors, Messages;
+    QString ChosenFile;
+    std::function<int(QDialog&)> DialogAnswer;
+    int DialogsShown = 0;
+};
