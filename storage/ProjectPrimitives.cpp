@@ -3,11 +3,13 @@
 #include "model/TError.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -19,9 +21,9 @@ QString ReadBeyondEnd()
 }
 
 // The file holds the separator of the system that wrote it; only "." and "," are ever written.
-QChar DecimalSeparator()
+char SystemDecimalSeparator()
 {
-    return QLocale().decimalPoint() == QLatin1String(",") ? QLatin1Char(',') : QLatin1Char('.');
+    return QLocale().decimalPoint() == QLatin1String(",") ? ',' : '.';
 }
 
 QString CharacterName(char32_t code)
@@ -43,7 +45,127 @@ char32_t FirstUnencodable(const QString& text)
     return 0;
 }
 
+bool IsAscii(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+bool IsAscii(const QByteArray& bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Digits with an optional sign, at most one separator ("." or ",") and an optional exponent.
+bool IsFileNumber(std::string_view text)
+{
+    size_t i = 0;
+    const size_t n = text.size();
+    auto digits = [&] {
+        const size_t start = i;
+        while (i < n && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        return i - start;
+    };
+    auto sign = [&] {
+        if (i < n && (text[i] == '+' || text[i] == '-'))
+            ++i;
+    };
+    sign();
+    size_t mantissa = digits();
+    if (i < n && (text[i] == '.' || text[i] == ','))
+        ++i, mantissa += digits();
+    if (mantissa == 0)
+        return false;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        sign();
+        if (digits() == 0)
+            return false;
+    }
+    return i == n;
+}
+
+// Files from systems with either separator open; one separator per number.
+bool ParseNumber(std::string_view text, double& value)
+{
+    if (!IsFileNumber(text))
+        return false;
+    std::string plain(text.substr(text.front() == '+' ? 1 : 0)); // from_chars takes no plus sign
+    std::replace(plain.begin(), plain.end(), ',', '.');
+    const auto parsed = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    return parsed.ec == std::errc() && parsed.ptr == plain.data() + plain.size() && std::isfinite(value);
+}
+
+[[noreturn]] void ThrowNotANumber(const QString& text)
+{
+    throw TError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+}
+
+// 15 significant digits, trailing zeros dropped; exponent form below 1e-5 and from 1e15 on.
+std::string FormatNumber(double value, char sep)
+{
+    if (!std::isfinite(value))
+        throw TError(QStringLiteral("Hodnotu „%1“ nelze uložit do souboru: není to konečné číslo.").arg(value));
+    if (value == 0)
+        return "0";
+    char printed[32] {}; // d.dddddddddddddde±x, whatever the C library's locale
+    const char* const end
+        = std::to_chars(printed, printed + sizeof printed, std::fabs(value), std::chars_format::scientific, 14).ptr;
+    const char* const e = std::find(static_cast<const char*>(printed), end, 'e');
+    std::string digits(1, printed[0]);
+    digits.append(printed + 2, size_t(e - printed - 2));
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    int exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+
+    std::string out;
+    out.reserve(32);
+    if (value < 0)
+        out += '-';
+    if (exponent < -5 || exponent >= 15) {
+        out += digits[0];
+        if (digits.size() > 1)
+            out.append(1, sep).append(digits, 1);
+        return out.append(1, 'E').append(std::to_string(exponent));
+    }
+    if (exponent < 0)
+        return out.append(1, '0').append(1, sep).append(size_t(-exponent - 1), '0').append(digits);
+    const size_t integerDigits = size_t(exponent) + 1;
+    if (digits.size() <= integerDigits)
+        return out.append(digits).append(integerDigits - digits.size(), '0');
+    return out.append(digits, 0, integerDigits).append(1, sep).append(digits, integerDigits);
+}
+
+void WriteBytes(TProjectWriter& file, const char* data, qsizetype size)
+{
+    WriteInt(file, int(size));
+    unsigned char key = static_cast<unsigned char>(size % 256);
+    for (qsizetype i = 0; i < size; ++i) {
+        key = static_cast<unsigned char>(static_cast<unsigned char>(data[i]) ^ key);
+        file.AppendByte(key);
+    }
+}
+
+QByteArray ReadBytes(TProjectReader& file)
+{
+    const int length = ReadInt(file);
+    QByteArray bytes = file.Take(length);
+    unsigned char key = static_cast<unsigned char>(length % 256);
+    for (char& c : bytes) {
+        const auto stored = static_cast<unsigned char>(c);
+        c = char(stored ^ key);
+        key = stored;
+    }
+    return bytes;
+}
+
 } // namespace
+
+TProjectWriter::TProjectWriter()
+    : Separator(SystemDecimalSeparator())
+{
+}
 
 unsigned char TProjectReader::TakeByte()
 {
@@ -77,6 +199,10 @@ int ReadInt(TProjectReader& file)
 
 QByteArray EncodeWindows1250(const QString& text)
 {
+    // Numbers and most texts are plain ASCII, the same bytes in every code page; setting up the
+    // converter costs more than the conversion.
+    if (IsAscii(text))
+        return text.toLatin1();
     QStringEncoder encoder(Codepage);
     if (!encoder.isValid())
         throw TError(QStringLiteral("Kódování Windows-1250 není v tomto systému k dispozici."));
@@ -92,6 +218,8 @@ QByteArray EncodeWindows1250(const QString& text)
 
 QString DecodeWindows1250(const QByteArray& bytes)
 {
+    if (IsAscii(bytes))
+        return QString::fromLatin1(bytes);
     QStringDecoder decoder(Codepage);
     if (!decoder.isValid())
         throw TError(QStringLiteral("Kódování Windows-1250 není v tomto systému k dispozici."));
@@ -105,84 +233,40 @@ void WriteStr(TProjectWriter& file, const QString& text)
         throw TError(QStringLiteral("Text „%1…“ nelze uložit do souboru: má %2 bajtů, soubor pojme nejvýše 65535.")
                          .arg(text.left(40))
                          .arg(bytes.size()));
-    WriteInt(file, int(bytes.size()));
-    unsigned char key = static_cast<unsigned char>(bytes.size() % 256);
-    for (char c : bytes) {
-        key = static_cast<unsigned char>(static_cast<unsigned char>(c) ^ key);
-        file.AppendByte(key);
-    }
+    WriteBytes(file, bytes.constData(), bytes.size());
 }
 
 QString ReadStr(TProjectReader& file)
 {
-    const int length = ReadInt(file);
-    QByteArray bytes = file.Take(length);
-    unsigned char key = static_cast<unsigned char>(length % 256);
-    for (char& c : bytes) {
-        const auto stored = static_cast<unsigned char>(c);
-        c = char(stored ^ key);
-        key = stored;
-    }
-    return DecodeWindows1250(bytes);
+    return DecodeWindows1250(ReadBytes(file));
 }
 
 QString FormatFileDouble(double value)
 {
-    if (!std::isfinite(value))
-        throw TError(QStringLiteral("Hodnotu „%1“ nelze uložit do souboru: není to konečné číslo.").arg(value));
-    if (value == 0)
-        return QStringLiteral("0");
-    // 15 significant digits as d.dddddddddddddde±x; the separator printf uses is skipped by position.
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
-    const QByteArray printed(buffer);
-    const qsizetype ePos = printed.indexOf('e');
-    QByteArray digits = printed.left(1) + printed.mid(2, ePos - 2);
-    const int exponent = printed.mid(ePos + 1).toInt();
-    while (digits.size() > 1 && digits.endsWith('0'))
-        digits.chop(1);
-
-    const QChar sep = DecimalSeparator();
-    QString out = value < 0 ? QStringLiteral("-") : QString();
-    if (exponent < -5 || exponent >= 15) {
-        out += QLatin1Char(digits[0]);
-        if (digits.size() > 1)
-            out += sep + QString::fromLatin1(digits.mid(1));
-        return out + QLatin1Char('E') + QString::number(exponent);
-    }
-    if (exponent < 0)
-        return out + QLatin1Char('0') + sep + QString(-exponent - 1, QLatin1Char('0')) + QString::fromLatin1(digits);
-    const qsizetype integerDigits = exponent + 1;
-    if (digits.size() <= integerDigits)
-        return out + QString::fromLatin1(digits) + QString(integerDigits - digits.size(), QLatin1Char('0'));
-    return out + QString::fromLatin1(digits.left(integerDigits)) + sep + QString::fromLatin1(digits.mid(integerDigits));
+    return QString::fromStdString(FormatNumber(value, SystemDecimalSeparator()));
 }
 
 double ParseFileDouble(const QString& text)
 {
-    // Files from systems with either separator open; one kind of separator per number.
-    static const QRegularExpression pattern(
-        QStringLiteral("^[+-]?([0-9]+([.,][0-9]*)?|[.,][0-9]+)([eE][+-]?[0-9]+)?$"));
-    bool ok = false;
     double value = 0;
-    if (pattern.match(text).hasMatch()) {
-        QString plain = text;
-        plain.replace(QLatin1Char(','), QLatin1Char('.'));
-        value = plain.toLatin1().toDouble(&ok);
-    }
-    if (!ok || !std::isfinite(value))
-        throw TError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    if (!IsAscii(text) || !ParseNumber(text.toStdString(), value))
+        ThrowNotANumber(text);
     return value;
 }
 
 void WriteDouble(TProjectWriter& file, double value)
 {
-    WriteStr(file, FormatFileDouble(value));
+    const std::string text = FormatNumber(value, file.DecimalSeparator());
+    WriteBytes(file, text.data(), qsizetype(text.size()));
 }
 
 double ReadDouble(TProjectReader& file)
 {
-    return ParseFileDouble(ReadStr(file));
+    const QByteArray bytes = ReadBytes(file);
+    double value = 0;
+    if (!ParseNumber(std::string_view(bytes.constData(), size_t(bytes.size())), value))
+        ThrowNotANumber(DecodeWindows1250(bytes));
+    return value;
 }
 
 void WriteBool(TProjectWriter& file, bool value)

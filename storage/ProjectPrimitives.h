@@ -10,11 +10,14 @@
 class TProjectWriter
 {
 public:
+    TProjectWriter(); // takes the default locale's decimal separator for the numbers
     void AppendByte(unsigned char byte) { Bytes.append(char(byte)); }
     const QByteArray& Data() const { return Bytes; }
+    char DecimalSeparator() const { return Separator; }
 
 private:
     QByteArray Bytes;
+    char Separator;
 };
 
 // Reads a file's bytes from the front; running out of bytes is the error "Read beyond end of file".

@@ -1,0 +1,94 @@
+// Speed of the project file: a task of 1,000 load cases with 10 rows of every kind, written and
+// read in memory and through a file. Budget: 100 ms for each of open and save.
+#include "storage/uProjectFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+TTask BigTask()
+{
+    TTask task;
+    task.Job = QStringLiteral("Výrobní hala Pardubice");
+    task.SpanText = QStringLiteral("7,5");
+    for (int i = 0; i < 1000; ++i) {
+        const int index = task.NewLoadCase(TCaller::Generator);
+        TZSInfo info = task.GetZSInfo(task.LoadCases[size_t(index)].Number);
+        info.Name = QStringLiteral("Zatěžovací stav č. %1").arg(i + 1);
+        info.Gamaf = 1.35;
+        task.SetZSInfo(info);
+        for (int k = 0; k < 10; ++k) {
+            task.AddPxRow(TCaller::Generator, true, 12.5 + k, 0.75 * k);
+            task.AddQRow(TCaller::Generator, k % 2 == 0, 3.25 + k);
+            task.AddQQRow(TCaller::Generator, true, 1.5, 0.5 + 0.1 * k, 2.75, 1.125);
+            task.AddMxRow(TCaller::Generator, true, -4.5 * k, 7.5 - 0.5 * k);
+        }
+    }
+    task.RefreshCombinationGrid();
+    for (int c = 0; c < 20; ++c)
+        task.AddCombination();
+    return task;
+}
+
+const TTask& SharedTask()
+{
+    static const TTask task = BigTask();
+    return task;
+}
+
+QString TempFile()
+{
+    return QDir::tempPath() + QStringLiteral("/trabik-bench-storage.dat");
+}
+
+void BM_SaveInMemory(benchmark::State& state)
+{
+    const TTask& task = SharedTask();
+    qsizetype bytes = 0;
+    for (auto _ : state)
+        bytes = EncodeProject(task).size();
+    state.counters["file_kB"] = double(bytes) / 1024;
+}
+
+void BM_OpenInMemory(benchmark::State& state)
+{
+    const QByteArray bytes = EncodeProject(SharedTask());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DecodeProject(bytes).LoadCases.size());
+}
+
+void BM_SaveToFile(benchmark::State& state)
+{
+    const TTask& task = SharedTask();
+    for (auto _ : state)
+        SaveProject(task, TempFile());
+}
+
+void BM_OpenFromFile(benchmark::State& state)
+{
+    SaveProject(SharedTask(), TempFile());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LoadProject(TempFile()).LoadCases.size());
+    QFile::remove(TempFile());
+}
+
+} // namespace
+
+BENCHMARK(BM_SaveInMemory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenInMemory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenFromFile)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
