@@ -45,8 +45,11 @@ QByteArray ReadProjectBytes(const QString& path)
     errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
         const int code = errno;
-        if (!QFileInfo::exists(path))
+        const QFileInfo source(path);
+        if (!source.exists())
             throw TError(QStringLiteral("File not found"));
+        if (source.isDir())
+            throw TError(QStringLiteral("File access denied")); // what opening a folder as a file gives
         ThrowFileError(code, file);
     }
     // In pieces: asking for the whole limit at once would allocate it.
@@ -76,7 +79,7 @@ void WriteProjectBytes(const QByteArray& bytes, const QString& path)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int code = errno;
         const QFileInfo target(path);
-        if (target.exists() && !target.isWritable())
+        if (target.isDir() || (target.exists() && !target.isWritable()))
             throw TError(QStringLiteral("File access denied"));
         ThrowFileError(code, file);
     }

@@ -124,11 +124,15 @@ TEST(ProjectFileDisk, FileSystemErrorsHaveTheirMessages)
     QTemporaryDir dir;
     EXPECT_EQ(LoadError(dir.filePath(QStringLiteral("neni.dat"))), QStringLiteral("File not found"));
     EXPECT_EQ(SaveError(RichTask(), dir.filePath(QStringLiteral("chybi/ukol.dat"))), QStringLiteral("File not found"));
-    EXPECT_FALSE(LoadError(dir.path()).isEmpty()); // a folder is not a file
-    EXPECT_FALSE(SaveError(RichTask(), dir.path()).isEmpty());
+    EXPECT_EQ(LoadError(dir.path()), QStringLiteral("File access denied")); // a folder is not a file
+    EXPECT_EQ(SaveError(RichTask(), dir.path()), QStringLiteral("File access denied"));
+}
 
+TEST(ProjectFileDisk, ReadOnlyFolderKeepsThePreviousFile)
+{
     if (geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind the superuser";
+    QTemporaryDir dir;
     const QString locked = dir.filePath(QStringLiteral("zamceno"));
     ASSERT_TRUE(QDir().mkdir(locked));
     const QString path = locked + QStringLiteral("/ukol.dat");
