@@ -3,6 +3,8 @@
 #include "report/ReportFormats.h"
 #include "report/uPosudek.h"
 
+#include <algorithm>
+
 namespace {
 
 QString Goto1MoveRel(const QString& dx, const QString& dy)
@@ -50,8 +52,8 @@ void TReportWriter::WriteSchemaPointForces(const TZSInfo& info)
 
 void TReportWriter::WriteSchemaUniformLoads(const TZSInfo& info)
 {
-    const long long w = RoundHalfEven(W);
-    const long long hatches = RoundHalfEven(W / 2);
+    const long long w = RoundCoord(W);
+    const long long hatches = RoundCoord(W / 2);
     for (int k = 1; k <= info.Counts[KindQ]; ++k) {
         const TQLoad load = Task.ReadQ(info.Number, k);
         if (!load.Included)
@@ -80,8 +82,8 @@ void TReportWriter::WriteSchemaPartialLoad(const TQQLoad& q)
         ha = 0;
     if (q.qb == 0)
         hb = 0;
-    const long long xa = RoundHalfEven(q.a / L * W);
-    const long long len = RoundHalfEven((L - q.a - q.b) / L * W);
+    const long long xa = RoundCoord(q.a / L * W);
+    const long long len = RoundCoord((L - q.a - q.b) / L * W);
     Add(QStringLiteral("<moverel ") + QString::number(xa) + QStringLiteral(" 0><linerel 0 ") + NegatedCoord(ha)
         + QLatin1Char('>'));
     Add(QStringLiteral("<linerel ") + QString::number(len) + QLatin1Char(' ') + QString::number(ha - hb)
@@ -89,12 +91,14 @@ void TReportWriter::WriteSchemaPartialLoad(const TQQLoad& q)
     Add(QStringLiteral("<linerel 0 ") + QString::number(hb) + QStringLiteral("><linerel ") + NegatedCoord(len)
         + QStringLiteral(" 0>"));
     const double s = (L - q.a - q.b) * (W / 2) / L;
-    const long long hatches = RoundHalfEven((L - q.a - q.b) * (W / 2) / L) - 1;
+    // A load inside the span never needs more hatches than the whole beam; the cap only stops a
+    // position typed far outside it from writing billions of lines.
+    const long long hatches = std::min(RoundCoord((L - q.a - q.b) * (W / 2) / L), RoundCoord(W / 2)) - 1;
     for (long long j = 1; j <= hatches; ++j)
         Add(Goto1MoveRel(Coord(q.a / L * W + 2 * j), QStringLiteral("0")) + QStringLiteral("<linerel 0 ")
             + QString::number(-RoundHalfEven((hb - ha) * j / s + ha)) + QLatin1Char('>'));
     Add(Goto1MoveRel(QString::number(xa - 10), QStringLiteral("-3")) + ValueText(q.qa));
-    Add(Goto1MoveRel(QString::number(RoundHalfEven(W - q.b / L * W) + 2), QStringLiteral("-3")) + ValueText(q.qb));
+    Add(Goto1MoveRel(QString::number(RoundCoord(W - q.b / L * W) + 2), QStringLiteral("-3")) + ValueText(q.qb));
     Add(QStringLiteral("<goto 1><moverel 0 2><mark 1>"));
 }
 

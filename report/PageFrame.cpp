@@ -14,7 +14,7 @@ QString Num(long long v)
 
 struct TFrameNumbers
 {
-    int LM, RM, TM, BM, LC, LogoW, LogoH;
+    long long LM, RM, TM, BM, LC, LogoW, LogoH; // wide enough for any sum of typed integers
 };
 
 TFrameNumbers ReadNumbers(const TPageSetup& s)
@@ -56,7 +56,7 @@ void AppendHeader(QStringList& out, const TPageSetup& s, const TFrameNumbers& n,
     }
 }
 
-void AppendBoxesAndSeparator(QStringList& out, const TPageSetup& s, const TFrameNumbers& n, int h, int f)
+void AppendBoxesAndSeparator(QStringList& out, const TPageSetup& s, const TFrameNumbers& n, long long h, long long f)
 {
     if (h != 0)
         out << QStringLiteral("<box %1 %2 %3 %4>")
@@ -64,10 +64,10 @@ void AppendBoxesAndSeparator(QStringList& out, const TPageSetup& s, const TFrame
     if (f != 0)
         out << QStringLiteral("<box %1 %2 %3 %4>")
                    .arg(Num(n.LM - 2), Num(299 - n.BM), Num(210 - n.RM), Num(297 - n.BM - f - 2));
-    const int top = n.TM + h + 4;
-    const int bottom = 297 - n.BM - f - 4;
+    const long long top = n.TM + h + 4;
+    const long long bottom = 297 - n.BM - f - 4;
     if (s.Separator == TPageSetup::LineRadio) {
-        const int x = n.LM + n.LC - 5;
+        const long long x = n.LM + n.LC - 5;
         out << QStringLiteral("<line %1 %2 %3 %4>").arg(Num(x), Num(top), Num(x), Num(bottom));
     } else if (s.Separator == TPageSetup::FrameRadio) {
         out << QStringLiteral("<box %1 %2 %3 %4>").arg(Num(n.LM - 2), Num(top), Num(n.LM + n.LC - 5), Num(bottom));
@@ -127,7 +127,7 @@ QStringList PageFrameLines(const TPageSetup& s, const QString& job, const QStrin
 {
     const TFrameNumbers n = ReadNumbers(s);
     const int F = s.FontPoints();
-    const int h = HeaderHeight(s, F, n.LogoH);
+    const int h = HeaderHeight(s, F, int(n.LogoH));
     const int f = FooterHeight(s, F);
     QStringList out;
     AppendHeader(out, s, n, job, author, now);

@@ -2,6 +2,8 @@
 
 #include "model/uMyCommonLib.h"
 
+#include <algorithm>
+
 QString ValueText(double v)
 {
     return FormatFixed(v, 3, 8);
@@ -27,9 +29,15 @@ QString DisplayText(double v)
     return FormatFixed(v, 3, 6);
 }
 
+long long RoundCoord(double v)
+{
+    constexpr long long limit = 1000000;
+    return std::clamp(RoundHalfEven(v), -limit, limit);
+}
+
 QString Coord(double v)
 {
-    return QString::number(RoundHalfEven(v));
+    return QString::number(RoundCoord(v));
 }
 
 QString NegatedCoord(long long v)

@@ -8,7 +8,9 @@ QString LoadValueText(double v); // 3 decimals, 7 digits: the load list
 QString FactorText(double v); // 3 decimals, 6 digits: gamma_f in the load case heading
 QString DisplayText(double v); // 3 decimals, 6 digits: what the result displays of the window show
 
-// A drawing coordinate in millimetres: rounded, halves to even.
+// A drawing coordinate in millimetres: rounded, halves to even. Kept within a kilometre either way,
+// so that a wildly mistyped load position cannot overflow the arithmetic on it.
+long long RoundCoord(double v);
 QString Coord(double v);
 // "-" followed by an integer the mark-up reads as its negation, also when that integer is negative.
 QString NegatedCoord(long long v);

@@ -168,3 +168,15 @@ TEST(PageFrameBuilder, BadMarginLeavesTheFrameEmpty)
 }
 
 } // namespace
+
+namespace {
+
+TEST(PageFrameBuilder, HugeMarginsDoNotOverflow)
+{
+    TPageSetup setup;
+    setup.LMEdit = setup.LCEdit = "2147483647";
+    const QStringList lines = PageFrameLines(setup, {}, {}, FixedClock()());
+    EXPECT_EQ(lines.at(lines.size() - 2), "<left 4294967294><right 20><top 41><bottom 30>");
+}
+
+} // namespace

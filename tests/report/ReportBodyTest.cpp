@@ -323,3 +323,18 @@ TEST_F(ReportBody, SchemaSupportsFollowTheEndCondition)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ReportBody, PositionsFarOutsideTheSpanStayBounded)
+{
+    TTask task = BeamTask();
+    task.LoadCases[0] = TCaseBuilder("chyba", "1").QQ("1", "-1e300", "1", "0").Px("1", "1e300").Case;
+    task.LoadCases[0].Number = 1;
+    QStringList lines;
+    TReportWriter(task, Store, lines, 70).WriteLoadSchema(task.GetZSInfo(1));
+    EXPECT_LT(lines.size(), 60);
+    EXPECT_TRUE(lines.contains("<moverel -1000000 0><linerel 0 -3>"));
+}
+
+} // namespace
