@@ -12,8 +12,9 @@ QDateTime SystemNow()
 
 TPageSetup::TPageSetup()
     : Logo(DefaultLogo())
-    , Address1Memo { QStringLiteral("Statická kancelář Nosník s.r.o."), QStringLiteral("<b>www.nosnik-statika.cz</b>") }
-    , Address2Memo { QStringLiteral("e-mail: <u>kancelar@nosnik-statika.cz</u>") }
+    , Address1Memo { QStringLiteral("Statická kancelář Nosník s.r.o."),
+        QStringLiteral("<b>www.nosnik-statika.example</b>") }
+    , Address2Memo { QStringLiteral("e-mail: <u>kancelar@nosnik-statika.example</u>") }
     , Font(QStringLiteral("Arial CE"), 8)
 {
 }
