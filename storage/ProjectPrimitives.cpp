@@ -147,15 +147,17 @@ void WriteBytes(TProjectWriter& file, const char* data, qsizetype size)
     }
 }
 
-QByteArray ReadBytes(TProjectReader& file)
+// The stored text of a value with the xor undone, in the code page's bytes.
+template <typename Bytes> Bytes ReadBytes(TProjectReader& file)
 {
     const int length = ReadInt(file);
-    QByteArray bytes = file.Take(length);
+    const char* stored = file.TakeRaw(length);
+    Bytes bytes(size_t(length), '\0');
     unsigned char key = static_cast<unsigned char>(length % 256);
-    for (char& c : bytes) {
-        const auto stored = static_cast<unsigned char>(c);
-        c = char(stored ^ key);
-        key = stored;
+    for (int i = 0; i < length; ++i) {
+        const auto e = static_cast<unsigned char>(stored[i]);
+        bytes[i] = char(e ^ key);
+        key = e;
     }
     return bytes;
 }
@@ -176,9 +178,14 @@ unsigned char TProjectReader::TakeByte()
 
 QByteArray TProjectReader::Take(qsizetype count)
 {
+    return QByteArray(TakeRaw(count), count);
+}
+
+const char* TProjectReader::TakeRaw(qsizetype count)
+{
     if (count > Remaining())
         throw TError(ReadBeyondEnd());
-    QByteArray part = Bytes.mid(Pos, count);
+    const char* part = Bytes.constData() + Pos;
     Pos += count;
     return part;
 }
@@ -238,7 +245,7 @@ void WriteStr(TProjectWriter& file, const QString& text)
 
 QString ReadStr(TProjectReader& file)
 {
-    return DecodeWindows1250(ReadBytes(file));
+    return DecodeWindows1250(ReadBytes<QByteArray>(file));
 }
 
 QString FormatFileDouble(double value)
@@ -262,10 +269,11 @@ void WriteDouble(TProjectWriter& file, double value)
 
 double ReadDouble(TProjectReader& file)
 {
-    const QByteArray bytes = ReadBytes(file);
+    // A short std::string needs no allocation; numbers are short.
+    const std::string bytes = ReadBytes<std::string>(file);
     double value = 0;
-    if (!ParseNumber(std::string_view(bytes.constData(), size_t(bytes.size())), value))
-        ThrowNotANumber(DecodeWindows1250(bytes));
+    if (!ParseNumber(bytes, value))
+        ThrowNotANumber(DecodeWindows1250(QByteArray::fromStdString(bytes)));
     return value;
 }
 

@@ -30,6 +30,7 @@ public:
     }
     unsigned char TakeByte();
     QByteArray Take(qsizetype count);
+    const char* TakeRaw(qsizetype count); // valid while the reader lives
     qsizetype Remaining() const { return Bytes.size() - Pos; }
     qsizetype Position() const { return Pos; }
 
