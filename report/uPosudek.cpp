@@ -15,6 +15,12 @@ void CheckReportSpan(const TTask& task)
                                     "zadejte délku trabíku na záložce Geometrie a podpory."));
 }
 
+void CalculateSelection(TTask& task, TResultStore& store, const TMessageSink& messages)
+{
+    SumSelection(task, store, messages);
+    FindExtremes(task, store);
+}
+
 double DiagramWidth(const TPrintPage& page, const QString& leftColumnText)
 {
     const double textWidth = (page.PageWidth - page.LeftMargin - page.RightMargin) / 100.0;
@@ -25,7 +31,7 @@ void PrepareReport(TTask& task, TResultStore& store, TDokument& doc, const TPage
     const TMessageSink& messages, const TClock& clock)
 {
     CheckReportSpan(task);
-    TReportWriter(task, store, doc.Body, 0, messages).Calculate();
+    CalculateSelection(task, store, messages);
     doc.Reset();
     doc.Font = setup.Font;
     doc.NoDiacritics = setup.NoDiacritics;
@@ -71,8 +77,7 @@ bool TReportWriter::Option(int checkBox) const
 
 void TReportWriter::Calculate()
 {
-    SumSelection(Task, Store, Messages);
-    FindExtremes(Task, Store);
+    CalculateSelection(Task, Store, Messages);
 }
 
 void TReportWriter::SelectMomentSwitch(bool characteristic)

@@ -1,7 +1,15 @@
 #pragma once
 // The analysis report: the preparation of the document and the body in mark-up, written from the
-// task and the results. The preview, the printout and trabik-cli call PrepareReport, then
-// BuildReport, then TDokument::LayOut.
+// task and the results.
+//
+//   Preview:   PrepareReport(task, store, doc, setup, messages);
+//              BuildReport(task, store, doc, setup, messages);    // or ComposeReport for both
+//              doc.LayOut();
+//   Print:     the same after the print dialog, then doc.PrintAll(printer).
+//   "ok" of the page setup dialog: BuildPageFrame(setup, doc) (report/PageFrame.h).
+//
+// Afterwards task.Calc and the store hold the last result block's choice and results, as the
+// window's calculation tab and diagrams would show them: the window refreshes its views from them.
 #include "analysis/uCalcUnit.h"
 #include "model/TTask.h"
 #include "report/TPageSetup.h"
@@ -26,6 +34,9 @@ void BuildReport(
 // Both of the above: the document ready for LayOut.
 void ComposeReport(TTask& task, TResultStore& store, TDokument& doc, const TPageSetup& setup,
     const TMessageSink& messages = {}, const TClock& clock = {});
+
+// The calculation action with the task's current choice (SumSelection, then FindExtremes).
+void CalculateSelection(TTask& task, TResultStore& store, const TMessageSink& messages = {});
 
 // Throws the report's TError for a span of 0 or less (or one that is not a number).
 void CheckReportSpan(const TTask& task);
