@@ -27,54 +27,60 @@ void DimensionText(QPainter& p, const QRectF& box, const QString& text, const QC
     p.drawText(box, Qt::AlignCenter, text);
 }
 
-// A dimension line with ticks between x1 and x2 at height y, its name centred above.
+// A dimension line with ticks between x1 and x2 at height y, broken in the middle for its name.
 void Dimension(QPainter& p, qreal x1, qreal x2, qreal y, const QString& name)
 {
+    const qreal middle = (x1 + x2) / 2;
+    const qreal gap = 4;
     p.setPen(QPen(Navy, 0.8));
-    p.drawLine(QPointF(x1, y), QPointF(x2, y));
+    p.drawLine(QPointF(x1, y), QPointF(middle - gap, y));
+    p.drawLine(QPointF(middle + gap, y), QPointF(x2, y));
     p.drawLine(QPointF(x1, y - 2), QPointF(x1, y + 2));
     p.drawLine(QPointF(x2, y - 2), QPointF(x2, y + 2));
-    DimensionText(p, QRectF((x1 + x2) / 2 - 6, y - 8, 12, 8), name);
+    DimensionText(p, QRectF(middle - gap, y - 5, 2 * gap, 9), name);
 }
+
+constexpr qreal BeamY = 13;
+constexpr qreal DimensionY = 19.5;
 
 void LoadBeam(QPainter& p)
 {
     p.setPen(QPen(Steel, 2, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(2, 15), QPointF(58, 15));
+    p.drawLine(QPointF(2, BeamY), QPointF(58, BeamY));
 }
 
 void PxPicture(QPainter& p)
 {
     LoadBeam(p);
-    Arrow(p, { 26, 1 }, { 26, 14 }, 4, LoadRed, 1.4);
-    DimensionText(p, QRectF(28, 0, 10, 10), QStringLiteral("P"), LoadRed);
-    Dimension(p, 2, 26, 22, QStringLiteral("a"));
+    Arrow(p, { 26, 0 }, { 26, BeamY - 1 }, 4, LoadRed, 1.4);
+    DimensionText(p, QRectF(28, -1, 10, 10), QStringLiteral("P"), LoadRed);
+    Dimension(p, 2, 26, DimensionY, QStringLiteral("a"));
 }
 
 void QPicture_(QPainter& p)
 {
     LoadBeam(p);
     p.setPen(QPen(LoadRed, 1));
-    p.drawLine(QPointF(2, 5), QPointF(58, 5));
+    p.drawLine(QPointF(2, 4), QPointF(58, 4));
     for (qreal x = 4; x < 58; x += 8)
-        Arrow(p, { x, 5 }, { x, 14 }, 3, LoadRed, 0.9);
-    DimensionText(p, QRectF(24, 16, 12, 9), QStringLiteral("q"), LoadRed);
+        Arrow(p, { x, 4 }, { x, BeamY - 1 }, 3, LoadRed, 0.9);
+    DimensionText(p, QRectF(24, 15, 12, 9), QStringLiteral("q"), LoadRed);
 }
 
 void QQPicture(QPainter& p)
 {
     LoadBeam(p);
-    const qreal xa = 16, xb = 46, ya = 9, yb = 3;
+    const qreal xa = 18, xb = 44, ya = 8, yb = 2;
     p.setPen(QPen(LoadRed, 1));
     p.drawLine(QPointF(xa, ya), QPointF(xb, yb));
-    for (qreal x = xa; x <= xb + 0.1; x += 7.5) {
+    for (qreal x = xa; x <= xb + 0.1; x += 6.5) {
         const qreal y = ya + (yb - ya) * (x - xa) / (xb - xa);
-        Arrow(p, { x, y }, { x, 14 }, 2.5, LoadRed, 0.9);
+        Arrow(p, { x, y }, { x, BeamY - 1 }, 2.5, LoadRed, 0.9);
     }
-    DimensionText(p, QRectF(xa - 15, 1, 14, 9), QStringLiteral("qa"), LoadRed);
-    DimensionText(p, QRectF(xb + 1, -1, 14, 9), QStringLiteral("qb"), LoadRed);
-    Dimension(p, 2, xa, 22, QStringLiteral("a"));
-    Dimension(p, xb, 58, 22, QStringLiteral("b"));
+    DimensionText(p, QRectF(xa - 14, 0, 13, 9), QStringLiteral("qa"), LoadRed);
+    DimensionText(p, QRectF(xb + 1, -1, 13, 9), QStringLiteral("qb"), LoadRed);
+    Dimension(p, 2, xa, DimensionY, QStringLiteral("a"));
+    Dimension(p, xb, 58, DimensionY, QStringLiteral("b"));
 }
 
 void MxPicture(QPainter& p)
@@ -82,13 +88,13 @@ void MxPicture(QPainter& p)
     LoadBeam(p);
     p.setPen(QPen(LoadRed, 1.3));
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(20, 3, 12, 12), 200 * 16, -250 * 16);
-    Arrow(p, { 21.3, 11.5 }, { 20.6, 13.5 }, 3.5, LoadRed, 1);
+    p.drawArc(QRectF(20.5, 1.5, 11, 11), 200 * 16, -250 * 16);
+    Arrow(p, { 21.6, 9.8 }, { 21.0, 11.6 }, 3.5, LoadRed, 1);
     p.setBrush(LoadRed);
     p.setPen(Qt::NoPen);
-    p.drawEllipse(QPointF(26, 15), 1.6, 1.6);
-    DimensionText(p, QRectF(33, 0, 10, 10), QStringLiteral("M"), LoadRed);
-    Dimension(p, 2, 26, 22, QStringLiteral("a"));
+    p.drawEllipse(QPointF(26, BeamY), 1.6, 1.6);
+    DimensionText(p, QRectF(32, -1, 10, 10), QStringLiteral("M"), LoadRed);
+    Dimension(p, 2, 26, DimensionY, QStringLiteral("a"));
 }
 
 } // namespace

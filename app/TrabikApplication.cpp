@@ -33,7 +33,10 @@ void TTrabikApplication::Start()
         fAbout->show();
         fAbout->raise();
     });
-    QObject::connect(Main.get(), &TMainForm::Activated, fAbout.get(), &QWidget::hide);
+    // Going back to the main window closes the about window. A click there says so under every
+    // window manager; activation alone does not (without one it arrives after the window shows).
+    qApp->installEventFilter(fAbout.get());
+    fAbout->CloseOnClickIn(Main.get());
     Main->show();
     fAbout->hide();
 }

@@ -59,4 +59,9 @@ void ConfigureProjectFileDialog(QFileDialog& dialog, TFileDialogKind kind)
     dialog.selectFile(QStringLiteral("*.DAT"));
     dialog.setSizeGripEnabled(true);
     dialog.setWindowTitle(save ? QStringLiteral("Uložit") : QStringLiteral("Otevřít"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Složka:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Název souboru:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Typ souborů:"));
+    dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("Uložit") : QStringLiteral("Otevřít"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Storno"));
 }

@@ -95,6 +95,10 @@ void TfAbout::Highlight(QLabel* link)
 bool TfAbout::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
+    if (type == QEvent::MouseButtonPress && CloseWith && isVisible() && watched->isWidgetType()
+        && static_cast<QWidget*>(watched)->window() == CloseWith) {
+        hide();
+    }
     if ((watched == MailLink || watched == WebLink) && (type == QEvent::Enter || type == QEvent::MouseMove))
         Highlight(static_cast<QLabel*>(watched));
     const bool link = watched == MailLink || watched == WebLink;

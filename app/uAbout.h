@@ -1,6 +1,7 @@
 #pragma once
 // fAbout: the borderless window with the logo, the version and the maker's addresses; the start-up
 // picture and the "Verze" window. A click on the panel or the logo closes it.
+#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 #include <functional>
@@ -20,6 +21,10 @@ public:
     QLabel* WebLabel() const { return WebLink; }
     QLabel* Logo() const { return LogoImage; }
 
+    // A mouse press anywhere in `window` closes the about window (the filter must see the
+    // application's events: install it on the application).
+    void CloseOnClickIn(QWidget* window) { CloseWith = window; }
+
     // Opens a link through the system; tests replace it.
     std::function<void(const QUrl&)> OpenUrl;
 
@@ -35,4 +40,5 @@ private:
     QLabel* LogoImage;
     QLabel* MailLink;
     QLabel* WebLink;
+    QPointer<QWidget> CloseWith;
 };

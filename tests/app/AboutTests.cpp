@@ -43,3 +43,21 @@ TEST(AboutWindow, AddressesTurnGoldUnderTheMouseAndOpenTheirLinks)
     QTest::mouseClick(about.Logo(), Qt::LeftButton);
     EXPECT_FALSE(about.isVisible());
 }
+
+TEST(AboutWindow, AClickInTheMainWindowClosesIt)
+{
+    QWidget main;
+    main.resize(200, 100);
+    main.show();
+    TfAbout about;
+    qApp->installEventFilter(&about);
+    about.CloseOnClickIn(&main);
+    about.show();
+    QTest::mouseClick(&main, Qt::LeftButton, {}, QPoint(150, 50));
+    EXPECT_FALSE(about.isVisible());
+    about.show();
+    QWidget other;
+    other.show();
+    QTest::mouseClick(&other, Qt::LeftButton);
+    EXPECT_TRUE(about.isVisible());
+}
