@@ -2,10 +2,13 @@
 #include "cli/CliCommand.h"
 #include "model/TError.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
+#include <unistd.h>
 
 std::vector<TCliCommand>& CliCommands()
 {
@@ -14,6 +17,16 @@ std::vector<TCliCommand>& CliCommands()
 }
 
 namespace {
+
+// Qt warns on stderr when there is no runtime folder (a batch run over ssh, CI); give it a private one.
+void ensureRuntimeDir()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString dir = QDir::tempPath() + QStringLiteral("/trabik-runtime-") + QString::number(getuid());
+    if (QDir().mkpath(dir) && QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
+}
 
 void printHelp(QTextStream& out)
 {
@@ -41,6 +54,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    ensureRuntimeDir();
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
