@@ -4,6 +4,7 @@
 #include "model/uMyCommonLib.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace {
 
@@ -74,6 +75,15 @@ void AppendBoxesAndSeparator(QStringList& out, const TPageSetup& s, const TFrame
     }
 }
 
+// The locale's long time format without the time zone that Qt appends ("14:07:09", not
+// "14:07:09 UTC"): a printed calculation shows the wall-clock time.
+QString LongTimeFormat(const QLocale& locale)
+{
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b\\s*")));
+    return format.trimmed();
+}
+
 void AppendFooter(QStringList& out, const TPageSetup& s, const TFrameNumbers& n, int f, const QDateTime& now)
 {
     if (s.Address2Check) {
@@ -87,7 +97,7 @@ void AppendFooter(QStringList& out, const TPageSetup& s, const TFrameNumbers& n,
     if (s.TimeCheck) {
         const QLocale locale;
         out << QStringLiteral("<curx ") + Num(195 - n.RM) + QLatin1Char('>')
-                + locale.toString(now, locale.timeFormat(QLocale::LongFormat));
+                + locale.toString(now, LongTimeFormat(locale));
     }
 }
 

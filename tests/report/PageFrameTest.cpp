@@ -72,7 +72,7 @@ TEST_F(PageFrame, FooterWithAddressPageNumberAndTime)
         "e-mail: <u>kancelar@nosnik-statika.example</u><br><gotox 1>",
         "<gotoy 1>",
         "<curx 103>&pagenumber;",
-        "<curx 175>14:07:09 UTC",
+        "<curx 175>14:07:09", // wall-clock time, no time zone
         "<left 50><right 20><top 41><bottom 33>",
         "<curx 0><cury 0>",
     };
