@@ -71,9 +71,12 @@ constexpr int ExactDigits = 48;
 
 TDecimalDigits DecimalDigits(double value)
 {
+    // to_chars gives the same exact digits as printf("%.47e") at a fraction of the cost, which
+    // matters when a large project file is opened.
     char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "%.*e", ExactDigits - 1, std::fabs(value));
-    const std::string text(buffer);
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
+        ExactDigits - 1);
+    const std::string text(buffer, end.ptr);
     const auto e = text.find('e');
     TDecimalDigits result;
     result.Digits = text.substr(0, 1) + text.substr(2, e - 2);
