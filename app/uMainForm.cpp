@@ -48,7 +48,7 @@ TMainForm::TMainForm(TTask& task, TResultStore& results, QWidget* parent)
     , TaskRef(task)
     , ResultsRef(results)
     , UserPrompts(TUserPrompts::Interactive())
-    , MainActions(new TMainActions(this))
+    , MainActions(std::make_unique<TMainActions>(this))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Trabík v.2.2"));
@@ -63,11 +63,6 @@ TMainForm::TMainForm(TTask& task, TResultStore& results, QWidget* parent)
     resize(576, 516);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
-}
-
-TMainForm::~TMainForm()
-{
-    delete MainActions;
 }
 
 void TMainForm::BuildTabs()

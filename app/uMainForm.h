@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 class QTabWidget;
 class TCalculationTab;
@@ -26,7 +27,6 @@ class TMainForm : public QMainWindow
     Q_OBJECT
 public:
     TMainForm(TTask& task, TResultStore& results, QWidget* parent = nullptr);
-    ~TMainForm() override;
 
     TTask& Task() const { return TaskRef; }
     TResultStore& Results() const { return ResultsRef; }
@@ -90,7 +90,7 @@ private:
     TTask& TaskRef;
     TResultStore& ResultsRef;
     TUserPrompts UserPrompts;
-    TMainActions* MainActions;
+    std::unique_ptr<TMainActions> MainActions; // the actions themselves are children of the window
     QTabWidget* PageControl1 = nullptr;
     TTaskTab* TabUloha = nullptr;
     TGeometryTab* TabGeometrie = nullptr;
