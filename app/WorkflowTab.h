@@ -27,6 +27,8 @@ public:
 
     // Shows the task again after it changed as a whole (New task, Open, the load generator).
     virtual void RefreshFromModel() { }
+    // Called each time the tab becomes the shown tab (the "Enter"/"Show" handlers of the tabs).
+    virtual void Entered() { }
 
 signals:
     void BackRequested();

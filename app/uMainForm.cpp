@@ -105,6 +105,10 @@ void TMainForm::BuildTabs()
     for (int i = 0; i < PageControl1->count(); ++i)
         ConnectNavigation(static_cast<TWorkflowTab*>(PageControl1->widget(i)));
     connect(TabGeometrie, &TGeometryTab::EndConditionChanged, this, &TMainForm::SyncLoadCases);
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (auto* tab = static_cast<TWorkflowTab*>(PageControl1->widget(index)))
+            RunGuarded([tab] { tab->Entered(); });
+    });
 }
 
 void TMainForm::ConnectNavigation(TWorkflowTab* tab)

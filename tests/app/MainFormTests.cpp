@@ -254,3 +254,29 @@ TEST_F(MainFormTest, StatusBarShowsLongHintsAndKeepsTextOnEmptyOnes)
     EXPECT_EQ(ShortHint(QStringLiteral("|dlouhá")), QString());
     EXPECT_EQ(LongHint(QStringLiteral("celá")), QStringLiteral("celá"));
 }
+
+namespace {
+
+class TCountingTab : public TWorkflowTab
+{
+public:
+    TCountingTab()
+        : TWorkflowTab(QStringLiteral("TabSheet_test"))
+    {
+    }
+    void Entered() override { ++Count; }
+    int Count = 0;
+};
+
+} // namespace
+
+TEST_F(MainFormTest, TabsHearWhenTheyAreEntered)
+{
+    auto* tab = new TCountingTab;
+    Form->PageControl()->addTab(tab, QStringLiteral("test"));
+    Form->PageControl()->setCurrentWidget(tab);
+    EXPECT_EQ(tab->Count, 1);
+    Form->PageControl()->setCurrentIndex(0);
+    Form->PageControl()->setCurrentWidget(tab);
+    EXPECT_EQ(tab->Count, 2);
+}
