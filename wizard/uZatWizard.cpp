@@ -79,6 +79,8 @@ void AddRow(QGridLayout* grid, int row, int firstLabel, const QString& caption, 
 QGridLayout* NewGrid()
 {
     auto* grid = new QGridLayout;
+    // One caption width on every page, so the edits line up from page to page.
+    grid->setColumnMinimumWidth(0, 210);
     grid->setColumnStretch(6, 1);
     return grid;
 }

@@ -52,6 +52,8 @@ using B = std::array<bool, 3>;
 TEST_F(WizardTest, WalksThePagesAndGeneratesAFloorWithPointLoads)
 {
     TTask task = TTask::StartState();
+    task.Generator.CheckBox2 = true; // the never shown cantilever inputs are kept for the file
+    task.Generator.Edit3 = QStringLiteral("1,2");
     Wizard.LoadFrom(task);
     Wizard.show();
     EXPECT_EQ(Wizard.windowTitle(), QStringLiteral("Generátor zatížení"));
@@ -112,6 +114,8 @@ TEST_F(WizardTest, WalksThePagesAndGeneratesAFloorWithPointLoads)
     EXPECT_EQ(task.SpanText, QStringLiteral("6"));
     EXPECT_EQ(task.Generator.Edit4, QStringLiteral("1,5"));
     EXPECT_TRUE(task.Generator.RadioButton4 && task.Generator.RadioButton2);
+    EXPECT_TRUE(task.Generator.CheckBox2);
+    EXPECT_EQ(task.Generator.Edit3, QStringLiteral("1,2"));
     EXPECT_TRUE(task.Print[1].Enabled);
     EXPECT_FALSE(Wizard.ApplyTo(task)); // handed over once
 
