@@ -3,6 +3,8 @@
 #include "app/Artwork.h"
 #include "app/uAbout.h"
 #include "app/uMainForm.h"
+#include "document/uPreview.h"
+#include "report/uPageSetup.h"
 
 #include <QApplication>
 #include <QFont>
@@ -28,7 +30,10 @@ void TTrabikApplication::Start()
     fAbout->repaint();
     QApplication::processEvents();
 
+    fPageSetup = std::make_unique<TfPageSetup>(Dokument);
     Main = std::make_unique<TMainForm>(TheTask, TheResults);
+    PreviewWindow = std::make_unique<TPreview>(Dokument);
+    Main->AttachReport(Dokument, *PreviewWindow, *fPageSetup);
     QObject::connect(Main.get(), &TMainForm::AboutRequested, fAbout.get(), [this] {
         fAbout->show();
         fAbout->raise();

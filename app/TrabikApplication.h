@@ -8,7 +8,9 @@
 #include <memory>
 
 class TMainForm;
+class TPreview;
 class TfAbout;
+class TfPageSetup;
 
 class TTrabikApplication
 {
@@ -25,6 +27,8 @@ public:
     TDokument& Document() { return Dokument; }
     TMainForm& MainForm() { return *Main; }
     TfAbout& About() { return *fAbout; }
+    TfPageSetup& PageSetup() { return *fPageSetup; }
+    TPreview& Preview() { return *PreviewWindow; }
 
 private:
     TTask TheTask;
@@ -32,4 +36,7 @@ private:
     TDokument Dokument;
     std::unique_ptr<TfAbout> fAbout;
     std::unique_ptr<TMainForm> Main;
+    // Declared after the document: they leave its hooks before it goes.
+    std::unique_ptr<TfPageSetup> fPageSetup;
+    std::unique_ptr<TPreview> PreviewWindow;
 };

@@ -8,6 +8,7 @@
 #include "app/DiagramsTab.h"
 #include "app/GeometryTab.h"
 #include "app/LoadCasesTab.h"
+#include "app/PrintOptionsWidget.h"
 #include "app/PrintTab.h"
 #include "app/TaskTab.h"
 #include "app/uZSproperties.h"
@@ -60,6 +61,7 @@ TMainForm::TMainForm(TTask& task, TResultStore& results, QWidget* parent)
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     ZSprop_form = new TZSprop_form(this);
     ConnectActions();
+    BuildReportCommands();
     resize(576, 516);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
@@ -155,6 +157,7 @@ void TMainForm::RefreshFromModel()
 {
     for (int i = 0; i < PageControl1->count(); ++i)
         static_cast<TWorkflowTab*>(PageControl1->widget(i))->RefreshFromModel();
+    TiskOptions->RefreshFromModel();
 }
 
 void TMainForm::SyncLoadCases()

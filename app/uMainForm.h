@@ -12,6 +12,10 @@
 class QTabWidget;
 class TCalculationTab;
 class TCombinationsTab;
+class TDokument;
+class TPreview;
+class TPrintOptionsWidget;
+class TfPageSetup;
 class TDeflectionTab;
 class TDiagramsTab;
 class TGeometryTab;
@@ -68,6 +72,15 @@ public:
     void BitBtn1Click(); // "dále"
     void BitBtn3Click(); // "zpět"
 
+    // The report: the document, the preview and the page setup dialog the commands work with (the
+    // application creates them at start). Without them the report commands do nothing.
+    void AttachReport(TDokument& doc, TPreview& preview, TfPageSetup& pageSetup);
+    void Nahled_tiskuExecute();
+    void TiskExecute();
+    void Nastaveni_strankyExecute();
+    void Ulozit_PDFExecute(); // "Soubor" / "Uložit PDF…"
+    TPrintOptionsWidget* PrintOptions() const { return TiskOptions; }
+
 signals:
     void AboutRequested(); // the menu item "Verze"
     void Activated(); // each time the window becomes the active window
@@ -86,6 +99,9 @@ private:
     void ConnectNavigation(TWorkflowTab* tab);
     bool HasActiveLoadCase();
     void ShowLoadCaseTab();
+    void BuildReportCommands();
+    void ComposeDocument();
+    void RefreshCalculationViews();
 
     TTask& TaskRef;
     TResultStore& ResultsRef;
@@ -101,5 +117,9 @@ private:
     TDeflectionTab* TabPruhyb = nullptr;
     TPrintTab* TabTisk = nullptr;
     TZSprop_form* ZSprop_form = nullptr;
+    TPrintOptionsWidget* TiskOptions = nullptr;
+    TDokument* Dokument = nullptr;
+    TPreview* Preview = nullptr;
+    TfPageSetup* fPageSetup = nullptr;
     bool Started = false;
 };

@@ -1,0 +1,106 @@
+// The main window's report commands: preview, print, PDF and page setup, and the tab "Tisk".
+#include "app/PrintOptionsWidget.h"
+#include "app/PrintTab.h"
+#include "app/uMainForm.h"
+
+#include "app/CalculationTab.h"
+#include "app/DeflectionTab.h"
+#include "app/DiagramsTab.h"
+#include "document/uDokument.h"
+#include "document/uPreview.h"
+#include "report/uPageSetup.h"
+#include "report/uPosudek.h"
+
+#include <QBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+
+void TMainForm::BuildReportCommands()
+{
+    const TMainActions& a = *MainActions;
+    TiskOptions = new TPrintOptionsWidget(TaskRef, a.Nahled_tisku, TabTisk);
+    TabTisk->ContentLayout()->insertWidget(0, TiskOptions);
+
+    auto* savePdf = new QAction(QStringLiteral("Uložit PDF…"), this);
+    savePdf->setObjectName(QStringLiteral("Ulozit_PDF"));
+    savePdf->setStatusTip(QStringLiteral("Uložit posudek do souboru PDF"));
+    if (auto* file = menuBar()->findChild<QMenu*>(QStringLiteral("Soubor1"))) {
+        const QList<QAction*> items = file->actions();
+        const qsizetype tisk = items.indexOf(a.Tisk);
+        file->insertAction(tisk >= 0 && tisk + 1 < items.size() ? items[tisk + 1] : nullptr, savePdf);
+    }
+    const auto guarded = [this](QAction* action, void (TMainForm::*handler)()) {
+        connect(action, &QAction::triggered, this,
+            [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
+    };
+    guarded(a.Nahled_tisku, &TMainForm::Nahled_tiskuExecute);
+    guarded(a.Tisk, &TMainForm::TiskExecute);
+    guarded(a.Nastaveni_stranky, &TMainForm::Nastaveni_strankyExecute);
+    guarded(savePdf, &TMainForm::Ulozit_PDFExecute);
+}
+
+void TMainForm::AttachReport(TDokument& doc, TPreview& preview, TfPageSetup& pageSetup)
+{
+    Dokument = &doc;
+    Preview = &preview;
+    fPageSetup = &pageSetup;
+}
+
+// Calculation, reset, first page, job, author and title, page frame, then the body. The
+// calculation tabs then show what the last result block left in the task and the store.
+void TMainForm::ComposeDocument()
+{
+    const TMessageSink messages = [this](const QString& message) { UserPrompts.ShowMessage(this, message); };
+    try {
+        ComposeReport(TaskRef, ResultsRef, *Dokument, fPageSetup->Settings(), messages, fPageSetup->Clock);
+    } catch (...) {
+        RefreshCalculationViews();
+        throw;
+    }
+    RefreshCalculationViews();
+}
+
+void TMainForm::RefreshCalculationViews()
+{
+    TabVypocet->RefreshFromModel();
+    TabPrubehy->RefreshFromModel();
+    TabPruhyb->RefreshFromModel();
+}
+
+void TMainForm::Nahled_tiskuExecute()
+{
+    if (!Dokument)
+        return;
+    ComposeDocument();
+    Dokument->LayOut(); // shows the pages in the preview
+}
+
+// The print dialog first: a cancel leaves the document and the window as they were.
+void TMainForm::TiskExecute()
+{
+    if (!Dokument || !Preview->ExecutePrintDialog())
+        return;
+    ComposeDocument();
+    Dokument->LayOut();
+    Dokument->PrintAll(Preview->Printer());
+    Preview->ClosePreview();
+}
+
+void TMainForm::Ulozit_PDFExecute()
+{
+    if (!Dokument)
+        return;
+    const QString path = Preview->Prompts.ChoosePdfFile(this);
+    if (path.isEmpty())
+        return;
+    ComposeDocument();
+    Dokument->LayOut();
+    WriteDocumentPdf(*Dokument, path);
+    Preview->ClosePreview();
+}
+
+void TMainForm::Nastaveni_strankyExecute()
+{
+    if (fPageSetup)
+        UserPrompts.ExecDialog(*fPageSetup);
+}

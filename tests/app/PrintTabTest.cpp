@@ -1,0 +1,191 @@
+// Tab "Tisk" and the main window's report commands: preview, print, PDF and page setup.
+#include "MainFormFixture.h"
+
+#include "app/PrintOptionsWidget.h"
+#include "app/PrintTab.h"
+#include "document/uDokument.h"
+#include "document/uPreview.h"
+#include "report/uPageSetup.h"
+#include "storage/uProjectFile.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+int PdfPages(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    return int(
+        QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))));
+}
+
+class PrintTabTest : public MainFormTest
+{
+protected:
+    void SetUp() override
+    {
+        MainFormTest::SetUp();
+        Preview = std::make_unique<TPreview>(Doc);
+        Preview->Prompts.PrintDialog = [this](QPrinter& printer, QWidget*) {
+            ++PrintDialogs;
+            if (PrintTo.isEmpty())
+                return false;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(PrintTo);
+            return true;
+        };
+        Preview->Prompts.ChoosePdfFile = [this](QWidget*) { return PdfPath; };
+        PageSetup = std::make_unique<TfPageSetup>(Doc);
+        PageSetup->ShowError = [this](QWidget*, const QString& message) { Errors << message; };
+        Form->AttachReport(Doc, *Preview, *PageSetup);
+    }
+
+    void OpenExample() // a task with two load cases and results marked for the report
+    {
+        LoadProject(QStringLiteral(TRABIK_TEST_DATA "/../../examples/strop.dat"), Task);
+        Form->RefreshFromModel();
+    }
+    QCheckBox* Box(int number) const { return Form->PrintOptions()->CheckBox(number); }
+
+    TDokument Doc;
+    std::unique_ptr<TPreview> Preview;
+    std::unique_ptr<TfPageSetup> PageSetup;
+    QTemporaryDir Dir;
+    QString PrintTo, PdfPath;
+    int PrintDialogs = 0;
+};
+
+TEST_F(PrintTabTest, OptionsWithTheirGroupsDefaultsAndEnabledStates)
+{
+    const QList<int> on { 2, 4, 6, 8, 10, 11, 14, 15, 18, 19 };
+    const QList<int> disabled { 1, 19, 20, 21, 22 };
+    for (int box = 1; box <= 22; ++box) {
+        ASSERT_NE(Box(box), nullptr) << box;
+        EXPECT_EQ(Box(box)->objectName(), QStringLiteral("CheckBox%1").arg(box));
+        EXPECT_EQ(Box(box)->isChecked(), on.contains(box)) << box;
+        EXPECT_EQ(Box(box)->isEnabled(), !disabled.contains(box)) << box;
+    }
+    const auto group = [this](int box) { return qobject_cast<QGroupBox*>(Box(box)->parent())->title(); };
+    EXPECT_EQ(group(1), QStringLiteral("Zadání"));
+    EXPECT_EQ(Box(1)->text(), QStringLiteral("údaje z Generátoru zatížení"));
+    EXPECT_EQ(group(13), QStringLiteral("Vnitřní síly"));
+    EXPECT_EQ(Box(13)->text(), QStringLiteral("normové hodnoty"));
+    EXPECT_EQ(group(16), QStringLiteral("Průhyby"));
+    EXPECT_EQ(Box(16)->text(), QStringLiteral("pro vybrané kombinace"));
+    EXPECT_EQ(group(22), QStringLiteral("Možnosti posudku"));
+    EXPECT_EQ(Box(22)->text(), QStringLiteral("schema zatížení pro kombinace"));
+    EXPECT_TRUE(Form->PrintTab()->isAncestorOf(Form->PrintOptions()->PreviewButton()));
+    EXPECT_EQ(Form->PrintOptions()->PreviewButton()->text(), QStringLiteral("Náhled tisku"));
+}
+
+TEST_F(PrintTabTest, OptionsAreBoundToTheTask)
+{
+    Box(7)->click();
+    Box(2)->click();
+    EXPECT_TRUE(Task.Print[7].Checked);
+    EXPECT_FALSE(Task.Print[2].Checked);
+    Form->Nova_ulohaExecute(); // a new task: characteristic values on, the generator box disabled again
+    EXPECT_TRUE(Box(13)->isChecked());
+    EXPECT_FALSE(Box(1)->isEnabled());
+    Task.Print[1].Enabled = true; // as the load generator does while the tab is hidden
+    Form->PageControl()->setCurrentWidget(Form->PrintTab());
+    EXPECT_TRUE(Box(1)->isEnabled());
+}
+
+TEST_F(PrintTabTest, PreviewComposesTheReportAndShowsItsPages)
+{
+    OpenExample();
+    Task.Job = QStringLiteral("Zakázka 7");
+    Form->PrintOptions()->PreviewButton()->click();
+    ASSERT_TRUE(Errors.isEmpty()) << Errors.join('\n').toStdString();
+    EXPECT_TRUE(Preview->isVisible());
+    EXPECT_GE(Doc.PageCount, 2);
+    EXPECT_EQ(Doc.CurrentPage, Doc.LastPage);
+    EXPECT_EQ(Doc.Job, QStringLiteral("Zakázka 7"));
+    EXPECT_TRUE(Doc.Frame.contains(QStringLiteral("<box 18 17 190 34>"))); // the dialog's settings
+    EXPECT_TRUE(Doc.Body.join(QString()).contains(QStringLiteral("Výsledky pro")));
+}
+
+TEST_F(PrintTabTest, PageSetupSettingsReachTheReportAndBadMarginsStopIt)
+{
+    OpenExample();
+    PageSetup->findChild<QLineEdit*>(QStringLiteral("LMEdit"))->setText(QStringLiteral("25"));
+    Form->Actions().Nahled_tisku->trigger();
+    EXPECT_TRUE(Doc.Frame.contains(QStringLiteral("<box 23 17 190 34>")));
+
+    PageSetup->findChild<QLineEdit*>(QStringLiteral("LMEdit"))->setText(QStringLiteral("x"));
+    Form->Actions().Nahled_tisku->trigger();
+    EXPECT_EQ(Errors, QStringList { QStringLiteral("'x' is not a valid integer value") });
+    EXPECT_FALSE(Preview->isVisible());
+    EXPECT_TRUE(Doc.Frame.isEmpty());
+}
+
+TEST_F(PrintTabTest, PrintAsksFirstAndPrintsThePreviewedPages)
+{
+    OpenExample();
+    Form->Actions().Tisk->trigger(); // cancelled: the document is not touched
+    EXPECT_EQ(PrintDialogs, 1);
+    EXPECT_FALSE(Doc.Ready);
+    EXPECT_FALSE(Preview->isVisible());
+
+    PrintTo = Dir.filePath(QStringLiteral("tisk.pdf"));
+    Form->Actions().Tisk->trigger();
+    ASSERT_TRUE(Errors.isEmpty()) << Errors.join('\n').toStdString();
+    EXPECT_GE(Doc.PageCount, 2);
+    EXPECT_EQ(PdfPages(PrintTo), Doc.PageCount);
+    EXPECT_FALSE(Preview->isVisible()); // printing closes the preview
+}
+
+TEST_F(PrintTabTest, SavePdfMenuItemWritesTheReport)
+{
+    QMenu* file = Form->menuBar()->findChild<QMenu*>(QStringLiteral("Soubor1"));
+    ASSERT_NE(file, nullptr);
+    const QList<QAction*> items = file->actions();
+    const qsizetype tisk = items.indexOf(Form->Actions().Tisk);
+    ASSERT_GE(tisk, 0);
+    QAction* save = items.value(tisk + 1);
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->text(), QStringLiteral("Uložit PDF…"));
+
+    OpenExample();
+    save->trigger(); // cancelled save dialog: nothing happens
+    EXPECT_FALSE(Doc.Ready);
+    PdfPath = Dir.filePath(QStringLiteral("posudek.pdf"));
+    save->trigger();
+    ASSERT_TRUE(Errors.isEmpty()) << Errors.join('\n').toStdString();
+    EXPECT_EQ(PdfPages(PdfPath), Doc.PageCount);
+}
+
+TEST_F(PrintTabTest, PageSetupActionShowsTheDialogModally)
+{
+    QDialog* shown = nullptr;
+    DialogAnswer = [&shown](QDialog& dialog) {
+        shown = &dialog;
+        return int(QDialog::Rejected);
+    };
+    Form->Actions().Nastaveni_stranky->trigger();
+    EXPECT_EQ(DialogsShown, 1);
+    EXPECT_EQ(shown, PageSetup.get());
+    EXPECT_FALSE(Doc.Ready); // nothing else happens
+}
+
+TEST_F(PrintTabTest, ReportWithoutASpanIsRefused)
+{
+    Task.SpanText = QStringLiteral("0");
+    Form->Actions().Nahled_tisku->trigger();
+    ASSERT_EQ(Errors.size(), 1);
+    EXPECT_TRUE(Errors[0].startsWith(QStringLiteral("Délka prvku L")));
+    EXPECT_FALSE(Preview->isVisible());
+}
+
+} // namespace
