@@ -97,10 +97,15 @@ QWidget* TPrintOptionsWidget::Group(const QString& caption, const char* name, st
     for (int box : boxes) {
         auto* check = new QCheckBox(Caption(box), group);
         check->setObjectName(QStringLiteral("CheckBox%1").arg(box));
-        if (box == 6 || box == 7)
-            check->setContentsMargins(16, 0, 0, 0); // "graf" and "tabulka" belong to "průběhy"
         connect(check, &QCheckBox::toggled, this, [this, box](bool on) { Task.Print[box].Checked = on; });
-        column->addWidget(check);
+        if (box == 6 || box == 7) { // "graf" and "tabulka" belong to "průběhy"
+            auto* indented = new QHBoxLayout;
+            indented->addSpacing(18);
+            indented->addWidget(check);
+            column->addLayout(indented);
+        } else {
+            column->addWidget(check);
+        }
         Boxes.at(std::size_t(box)) = check;
     }
     return group;

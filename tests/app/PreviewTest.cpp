@@ -4,6 +4,7 @@
 #include "document/uDokument.h"
 #include "document/uPreview.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -195,6 +197,19 @@ TEST_F(PreviewTest, ZoomStepsAndLimits)
     Preview->PrevAppMessage(Wheel(240, Qt::NoButton)); // two notches at once: nothing
     Preview->PrevAppMessage(Wheel(120, Qt::LeftButton)); // another button held: nothing
     EXPECT_NEAR(Preview->Zoom, 0.012, 1e-6);
+}
+
+TEST_F(PreviewTest, WheelMessagesOfTheWindowActOncePerNotch)
+{
+    Lay(1);
+    QApplication::setActiveWindow(Preview.get()); // activation installs the wheel filter
+    ASSERT_TRUE(Preview->isActiveWindow());
+    Preview->Zoom = 0.05f;
+    QWheelEvent notch(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+        Qt::NoScrollPhase, true);
+    QSpontaneKeyEvent::setSpontaneous(&notch); // as from the window system: it travels up to the window
+    QApplication::sendEvent(Preview->ViewArea(), &notch);
+    EXPECT_NEAR(Preview->Zoom, 0.055, 1e-6);
 }
 
 TEST_F(PreviewTest, WheelWithMiddleButtonTurnsPages)
