@@ -20,6 +20,7 @@
 #include <QShowEvent>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <QWindow>
 
 namespace {
 
@@ -253,7 +254,12 @@ void TPreview::LayoutStarted()
 void TPreview::Progress(int pos, int total)
 {
     StatusBar1->SetProgress(pos, total);
-    StatusBar1->repaint(); // synchronously: the layout does not return to the event loop
+    // The window system maps a freshly shown window only through its events: until it is on the
+    // screen those are let through (user input stays queued, so no command can run meanwhile);
+    // after that the bar is painted directly.
+    if (windowHandle() && !windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    StatusBar1->repaint();
 }
 
 // After the layout (also one stopped by an error) the last page is shown, or the last two.
