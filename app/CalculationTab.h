@@ -1,9 +1,12 @@
 #pragma once
-// Tab "Výpočet": the choice of load case, combination or envelope, the calculation buttons and the reactions; its
-// calculation button becomes the default button (SetDefaultButton). The window builds the tab with its navigation; the
-// content is added here.
+// Tab "Výpočet": the choice of load case, combination or envelope, the calculation buttons and the
+// reactions. Its graph button is the tab's default button. The calculation itself is run by
+// TAnalysisController, which the buttons are connected to.
 #include "app/WorkflowTab.h"
 
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
 class TTask;
 struct TResultStore;
 
@@ -13,7 +16,29 @@ class TCalculationTab : public TWorkflowTab
 public:
     TCalculationTab(TTask& task, TResultStore& results, QWidget* parent = nullptr);
 
+    void Entered() override; // TabSheet_vypocetShow: the two lists are refilled
+    void RefreshFromModel() override; // the choice from the task; the reactions once there are any
+    void ShowResults(); // the eight reaction fields from the store
+
+    QPushButton* GraphButton() const { return GraphBtn; } // "Spočítat a zobrazit graf"
+    QPushButton* BitBtn18() const { return ReactionBtn; } // "Spočítat a zobrazit reakce"
+    QComboBox* ComboBox1() const { return LoadCaseList; }
+    QComboBox* ComboBox2() const { return CombinationList; }
+
 private:
+    QWidget* BuildChoiceGroup();
+    QWidget* BuildReactionGroup();
+    void RefillLists();
+
     TTask& Task;
     TResultStore& Results;
+    bool ResultsShown = false;
+    QRadioButton* RadioButton1 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    QRadioButton* RadioButton3 = nullptr;
+    QComboBox* LoadCaseList = nullptr;
+    QComboBox* CombinationList = nullptr;
+    QPushButton* GraphBtn = nullptr;
+    QPushButton* ReactionBtn = nullptr;
+    QLineEdit* Reaction[8] = {}; // Edit14, 15, 16, 17, 18, 20, 21, 22
 };

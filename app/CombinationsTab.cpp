@@ -1,14 +1,45 @@
 #include "app/CombinationsTab.h"
 
-#include "analysis/uCalcUnit.h"
+#include "app/KombiGridWidget.h"
 #include "model/TTask.h"
 
 #include <QBoxLayout>
+#include <QPushButton>
 
-TCombinationsTab::TCombinationsTab(TTask& task, TResultStore& results, QWidget* parent)
+TCombinationsTab::TCombinationsTab(TTask& task, TResultStore&, QWidget* parent)
     : TWorkflowTab(QStringLiteral("TabSheet_kombinace"), parent)
     , Task(task)
-    , Results(results)
+    , Grid(new TKombiGridWidget(task, this))
+    , BitBtn10(new QPushButton(QStringLiteral("nová kombinace"), this))
+    , BitBtn11(new QPushButton(QStringLiteral("smazat kombinaci"), this))
 {
-    ContentLayout()->addStretch(1);
+    BitBtn10->setObjectName(QStringLiteral("BitBtn10"));
+    BitBtn11->setObjectName(QStringLiteral("BitBtn11"));
+    BitBtn10->setAutoDefault(false);
+    BitBtn11->setAutoDefault(false);
+    BitBtn11->setEnabled(false); // combinations cannot be deleted
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BitBtn10);
+    buttons->addWidget(BitBtn11);
+    buttons->addStretch(1);
+    ContentLayout()->addWidget(Grid, 1);
+    ContentLayout()->addLayout(buttons);
+    connect(BitBtn10, &QPushButton::clicked, this, &TCombinationsTab::BitBtn10Click);
+}
+
+void TCombinationsTab::Entered()
+{
+    Task.RefreshCombinationGrid();
+    Grid->Reload();
+}
+
+void TCombinationsTab::RefreshFromModel()
+{
+    Grid->Reload();
+}
+
+void TCombinationsTab::BitBtn10Click()
+{
+    Task.AddCombination();
+    Grid->Reload();
 }

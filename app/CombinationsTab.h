@@ -3,6 +3,8 @@
 // The window builds the tab with its navigation; the content is added here.
 #include "app/WorkflowTab.h"
 
+class QPushButton;
+class TKombiGridWidget;
 class TTask;
 struct TResultStore;
 
@@ -12,7 +14,15 @@ class TCombinationsTab : public TWorkflowTab
 public:
     TCombinationsTab(TTask& task, TResultStore& results, QWidget* parent = nullptr);
 
+    void Entered() override; // TabSheet_kombinaceEnter: the grid follows the load cases
+    void RefreshFromModel() override;
+
+    TKombiGridWidget* KombiGrid() const { return Grid; }
+    void BitBtn10Click(); // "nová kombinace"
+
 private:
     TTask& Task;
-    TResultStore& Results;
+    TKombiGridWidget* Grid;
+    QPushButton* BitBtn10;
+    QPushButton* BitBtn11;
 };

@@ -1,14 +1,280 @@
 #include "app/DeflectionTab.h"
 
 #include "analysis/uCalcUnit.h"
+#include "app/AnalysisController.h"
+#include "app/DiagramImageWidget.h"
+#include "app/ResultFields.h"
 #include "model/TTask.h"
+#include "model/uMyCommonLib.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QColor ProbeBlue(0, 0, 255);
+
+// The names of a store of name=value lines, in order.
+QStringList StoreNames(const QStringList& store)
+{
+    QStringList names;
+    for (const QString& line : store)
+        names << line.section(QLatin1Char('='), 0, 0);
+    return names;
+}
+
+// The value of `name` in a store of name=value lines; empty when the name has none.
+QString StoreValue(const QStringList& store, const QString& name)
+{
+    for (const QString& line : store)
+        if (!name.isEmpty() && line.section(QLatin1Char('='), 0, 0) == name)
+            return line.section(QLatin1Char('='), 1);
+    return {};
+}
+
+QComboBox* MakeUnitList(QWidget* parent, const char* name, const QStringList& units)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(true); // a unit may be typed; one that matches no entry converts nothing
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems(units);
+    list->setFixedWidth(58);
+    return list;
+}
+
+QLineEdit* MakeInput(QWidget* parent, const char* name, int width)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+} // namespace
 
 TDeflectionTab::TDeflectionTab(TTask& task, TResultStore& results, QWidget* parent)
     : TWorkflowTab(QStringLiteral("TabSheet_Pruhyb"), parent)
     , Task(task)
     , Results(results)
 {
-    ContentLayout()->addStretch(1);
+    ContentLayout()->addWidget(BuildSectionGroup());
+    ContentLayout()->addWidget(BuildDiagramGroup(), 1);
+    RefreshFromModel();
+}
+
+QGroupBox* TDeflectionTab::BuildSectionGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("Parametry průřezu: "), this);
+    group->setObjectName(QStringLiteral("GroupBox_prurez"));
+    Edit30 = MakeInput(group, "Edit30", 72);
+    ComboBox3
+        = MakeUnitList(group, "ComboBox3", { QStringLiteral("m4"), QStringLiteral("cm4"), QStringLiteral("mm4") });
+    Edit31 = MakeInput(group, "Edit31", 72);
+    ComboBox4 = MakeUnitList(group, "ComboBox4",
+        { QStringLiteral("Pa"), QStringLiteral("kPa"), QStringLiteral("MPa"), QStringLiteral("GPa") });
+    ComboBox5 = new QComboBox(group);
+    ComboBox5->setObjectName(QStringLiteral("ComboBox5"));
+    ComboBox6 = new QComboBox(group);
+    ComboBox6->setObjectName(QStringLiteral("ComboBox6"));
+    for (QComboBox* list : { ComboBox5, ComboBox6 })
+        list->setMinimumWidth(80);
+    CheckBox23 = new QCheckBox(QStringLiteral("obdélník"), group);
+    CheckBox23->setObjectName(QStringLiteral("CheckBox23"));
+    Edit32 = MakeInput(group, "Edit32", 50);
+    Edit33 = MakeInput(group, "Edit33", 50);
+    ComputeButton = new QPushButton(QStringLiteral("Spočítat průhyb"), group);
+    ComputeButton->setObjectName(QStringLiteral("BitBtn21"));
+    ComputeButton->setAutoDefault(false);
+    auto* materials = new QPushButton(QStringLiteral("materiály..."), group);
+    materials->setObjectName(QStringLiteral("BitBtn22"));
+    auto* sections = new QPushButton(QStringLiteral("průřezy..."), group);
+    sections->setObjectName(QStringLiteral("BitBtn23"));
+    materials->setEnabled(false);
+    sections->setEnabled(false);
+
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(new QLabel(QStringLiteral("moment setrvačnosti Iy = "), group), 0, 0, Qt::AlignRight);
+    grid->addWidget(Edit30, 0, 1);
+    grid->addWidget(ComboBox3, 0, 2);
+    grid->addWidget(new QLabel(QStringLiteral("modul pružnosti E ="), group), 1, 0, Qt::AlignRight);
+    grid->addWidget(Edit31, 1, 1);
+    grid->addWidget(ComboBox4, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Materiál:"), group), 0, 4, Qt::AlignRight);
+    grid->addWidget(ComboBox5, 0, 5);
+    grid->addWidget(materials, 0, 6);
+    grid->addWidget(new QLabel(QStringLiteral("Průřez:"), group), 1, 4, Qt::AlignRight);
+    grid->addWidget(ComboBox6, 1, 5);
+    grid->addWidget(sections, 1, 6);
+    auto* rectangle = new QHBoxLayout;
+    rectangle->addWidget(CheckBox23);
+    rectangle->addWidget(new QLabel(QStringLiteral("b[m]="), group));
+    rectangle->addWidget(Edit32);
+    rectangle->addWidget(new QLabel(QStringLiteral("h[m]="), group));
+    rectangle->addWidget(Edit33);
+    rectangle->addStretch(1);
+    grid->addLayout(rectangle, 2, 0, 1, 3);
+    grid->addWidget(ComputeButton, 2, 5, 1, 2);
+    grid->setColumnMinimumWidth(3, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setColumnStretch(7, 1);
+
+    TDeflectionInputs& d = Task.Deflection;
+    connect(Edit30, &QLineEdit::textEdited, this, [&d](const QString& text) { d.Edit30 = text; });
+    connect(Edit31, &QLineEdit::textEdited, this, [&d](const QString& text) { d.Edit31 = text; });
+    connect(Edit32, &QLineEdit::textEdited, this, [&d](const QString& text) { d.Edit32 = text; });
+    connect(Edit33, &QLineEdit::textEdited, this, [&d](const QString& text) { d.Edit33 = text; });
+    connect(ComboBox3, &QComboBox::editTextChanged, this, [&d](const QString& text) { d.IyUnit = text; });
+    connect(ComboBox4, &QComboBox::editTextChanged, this, [&d](const QString& text) { d.EUnit = text; });
+    connect(ComboBox5, &QComboBox::activated, this, &TDeflectionTab::ComboBox5Change);
+    connect(ComboBox6, &QComboBox::activated, this, &TDeflectionTab::ComboBox6Change);
+    connect(Edit32, &QLineEdit::editingFinished, this, &TDeflectionTab::RectangleRule);
+    connect(Edit33, &QLineEdit::editingFinished, this, &TDeflectionTab::RectangleRule);
+    connect(CheckBox23, &QCheckBox::clicked, this, &TDeflectionTab::CheckBox23Click);
+    return group;
+}
+
+QGroupBox* TDeflectionTab::BuildDiagramGroup()
+{
+    GroupBox11 = new QGroupBox(QStringLiteral("Průhyb trabíku po délce:"), this);
+    GroupBox11->setObjectName(QStringLiteral("GroupBox11"));
+    DeflectionImage = new TDiagramImageWidget(QStringLiteral("Image9"), TDiagramKind::Deflection, Results, GroupBox11);
+    auto* fields = new QGridLayout;
+    fields->setVerticalSpacing(2);
+    Edit[24] = AddResultRow(fields, 0, 0, QStringLiteral("fmax ="), QStringLiteral("Edit24"), QStringLiteral("mm"));
+    Edit[25] = AddResultRow(fields, 1, 0, QStringLiteral("xmax="), QStringLiteral("Edit25"), QStringLiteral("m"));
+    Edit[26] = AddResultRow(fields, 2, 0, QStringLiteral("fmin ="), QStringLiteral("Edit26"), QStringLiteral("mm"));
+    Edit[27] = AddResultRow(fields, 3, 0, QStringLiteral("xmin="), QStringLiteral("Edit27"), QStringLiteral("m"));
+    Edit[28]
+        = AddResultRow(fields, 4, 0, QStringLiteral("x ="), QStringLiteral("Edit28"), QStringLiteral("m"), ProbeBlue);
+    Edit[29]
+        = AddResultRow(fields, 5, 0, QStringLiteral("fx ="), QStringLiteral("Edit29"), QStringLiteral("mm"), ProbeBlue);
+    fields->setRowStretch(6, 1);
+    StiffnessNote = new QLabel(GroupBox11);
+    StiffnessNote->setObjectName(QStringLiteral("Label_tuhost"));
+    StiffnessNote->setWordWrap(true);
+    QPalette red = StiffnessNote->palette();
+    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    StiffnessNote->setPalette(red);
+    StiffnessNote->setVisible(false);
+    auto* left = new QVBoxLayout;
+    left->addWidget(DeflectionImage, 1);
+    left->addWidget(StiffnessNote);
+    auto* row = new QHBoxLayout(GroupBox11);
+    row->addLayout(left, 1);
+    row->addLayout(fields);
+    connect(DeflectionImage, &TDiagramImageWidget::Probed, this, &TDeflectionTab::ProbeDeflection);
+    return GroupBox11;
+}
+
+void TDeflectionTab::Entered()
+{
+    emit CalculationRequested();
+    RefillStores();
+}
+
+void TDeflectionTab::RefillStores()
+{
+    const TDeflectionInputs& d = Task.Deflection;
+    for (auto [list, store, text] : { std::tuple { ComboBox5, &d.MaterialStore, d.Material },
+             std::tuple { ComboBox6, &d.SectionStore, d.Section } }) {
+        const QSignalBlocker blocker(list);
+        list->clear();
+        list->addItems(StoreNames(*store));
+        list->setCurrentIndex(int(StoreNames(*store).indexOf(text)));
+    }
+}
+
+void TDeflectionTab::ShowInputs()
+{
+    const TDeflectionInputs& d = Task.Deflection;
+    Edit30->setText(d.Edit30);
+    Edit31->setText(d.Edit31);
+    Edit32->setText(d.Edit32);
+    Edit33->setText(d.Edit33);
+    const QSignalBlocker block3(ComboBox3), block4(ComboBox4);
+    ComboBox3->setEditText(d.IyUnit);
+    ComboBox4->setEditText(d.EUnit);
+    CheckBox23->setChecked(d.CheckBox23);
+    ComboBox6->setEnabled(!d.CheckBox23);
+}
+
+void TDeflectionTab::RefreshFromModel()
+{
+    ShowInputs();
+    RefillStores();
+    if (ResultsShown || StoreHasResults(Results)) {
+        SetCaptions(CurrentCaptions(Task));
+        ShowResults();
+    }
+}
+
+void TDeflectionTab::ShowResults()
+{
+    ResultsShown = true;
+    const TResultStore& r = Results;
+    Edit[24]->setText(ResultText(r.fmax * 1e6));
+    Edit[25]->setText(ResultText(r.xfmax));
+    Edit[26]->setText(ResultText(r.fmin * 1e6));
+    Edit[27]->setText(ResultText(r.xfmin));
+    DeflectionImage->update();
+}
+
+void TDeflectionTab::SetCaptions(const TDiagramCaptions& captions)
+{
+    if (captions.Computed)
+        GroupBox11->setTitle(captions.Deflection);
+}
+
+void TDeflectionTab::ProbeDeflection(int X, int width)
+{
+    const double spanL = Task.SpanL();
+    Edit[28]->setText(ResultText(ProbeX(spanL, width, X)));
+    Edit[29]->setText(ResultText(Results.fn[ProbeSampleIndex(spanL, width, X)] * 1e6));
+}
+
+void TDeflectionTab::ComboBox5Change()
+{
+    TDeflectionInputs& d = Task.Deflection;
+    d.Material = ComboBox5->currentText();
+    d.EUnit = QStringLiteral("GPa");
+    d.Edit31 = StoreValue(d.MaterialStore, d.Material);
+    ShowInputs();
+}
+
+void TDeflectionTab::ComboBox6Change()
+{
+    TDeflectionInputs& d = Task.Deflection;
+    d.Section = ComboBox6->currentText();
+    d.IyUnit = QStringLiteral("mm4");
+    d.Edit30 = StoreValue(d.SectionStore, d.Section);
+    ShowInputs();
+}
+
+void TDeflectionTab::RectangleRule()
+{
+    TDeflectionInputs& d = Task.Deflection;
+    if (!d.CheckBox23)
+        return;
+    const double b = StrToFloatX(d.Edit32);
+    const double h = StrToFloatX(d.Edit33);
+    d.Edit30 = FmtFixed(8, b * h * h * h / 12);
+    d.IyUnit = QStringLiteral("m4");
+    ShowInputs();
+}
+
+// Unchecked, the section list takes over again: Iy is the chosen section's (empty without one).
+void TDeflectionTab::CheckBox23Click()
+{
+    TDeflectionInputs& d = Task.Deflection;
+    d.CheckBox23 = CheckBox23->isChecked();
+    ComboBox6->setEnabled(!d.CheckBox23);
+    ComboBox6Change();
+    RectangleRule();
 }

@@ -1,9 +1,16 @@
 #pragma once
-// Tab "Průhyb": the section data (units "m4" and "GPa" from the task) and the deflection diagram.
-// The window builds the tab with its navigation; the content is added here.
+// Tab "Průhyb": the section's stiffness (Iy and E with their units, the material and section
+// lists, the rectangle) and the deflection line with its extremes and probe.
 #include "app/WorkflowTab.h"
 
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class TDiagramImageWidget;
 class TTask;
+struct TDiagramCaptions;
 struct TResultStore;
 
 class TDeflectionTab : public TWorkflowTab
@@ -12,7 +19,46 @@ class TDeflectionTab : public TWorkflowTab
 public:
     TDeflectionTab(TTask& task, TResultStore& results, QWidget* parent = nullptr);
 
+    // TabSheet_PruhybShow: the calculation, then the material and section lists from their stores.
+    void Entered() override;
+    void RefreshFromModel() override;
+    void ShowResults(); // the extremes fields and the diagram from the store (FindExtremes has run)
+    void SetCaptions(const TDiagramCaptions& captions);
+
+    TDiagramImageWidget* Image9() const { return DeflectionImage; }
+    QPushButton* BitBtn21() const { return ComputeButton; }
+    void ProbeDeflection(int X, int width); // Image9MouseMove
+
+    // The section aids, as the user's clicks and choices run them.
+    void ComboBox5Change(); // a material: its modulus in GPa
+    void ComboBox6Change(); // a section: its Iy in mm4
+    void RectangleRule(); // leaving b or h: Iy of the rectangle when "obdélník" is checked
+    void CheckBox23Click();
+
+signals:
+    void CalculationRequested(); // the calculation with the main window as sender
+
 private:
+    QGroupBox* BuildSectionGroup();
+    QGroupBox* BuildDiagramGroup();
+    void RefillStores();
+    void ShowInputs();
+
     TTask& Task;
     TResultStore& Results;
+    bool ResultsShown = false;
+    QLineEdit* Edit30 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QLineEdit* Edit31 = nullptr;
+    QComboBox* ComboBox4 = nullptr;
+    QComboBox* ComboBox5 = nullptr;
+    QComboBox* ComboBox6 = nullptr;
+    QCheckBox* CheckBox23 = nullptr;
+    QLineEdit* Edit32 = nullptr;
+    QLineEdit* Edit33 = nullptr;
+    QPushButton* ComputeButton = nullptr;
+    QGroupBox* GroupBox11 = nullptr;
+    QLabel* StiffnessNote = nullptr;
+    TDiagramImageWidget* DeflectionImage = nullptr;
+    QLineEdit* Edit[30] = {}; // Edit24 .. Edit29 by number
 };

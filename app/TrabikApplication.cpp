@@ -1,5 +1,6 @@
 #include "app/TrabikApplication.h"
 
+#include "app/AnalysisController.h"
 #include "app/Artwork.h"
 #include "app/uAbout.h"
 #include "app/uMainForm.h"
@@ -34,6 +35,7 @@ void TTrabikApplication::Start()
     Main = std::make_unique<TMainForm>(TheTask, TheResults);
     PreviewWindow = std::make_unique<TPreview>(Dokument);
     Main->AttachReport(Dokument, *PreviewWindow, *fPageSetup);
+    Main->AnalysisControl()->RegisterImages(Dokument.Images);
     QObject::connect(Main.get(), &TMainForm::AboutRequested, fAbout.get(), [this] {
         fAbout->show();
         fAbout->raise();

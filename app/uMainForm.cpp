@@ -1,6 +1,7 @@
 #include "app/uMainForm.h"
 
 #include "analysis/uCalcUnit.h"
+#include "app/AnalysisController.h"
 #include "app/Artwork.h"
 #include "app/CalculationTab.h"
 #include "app/CombinationsTab.h"
@@ -62,6 +63,7 @@ TMainForm::TMainForm(TTask& task, TResultStore& results, QWidget* parent)
     ZSprop_form = new TZSprop_form(this);
     ConnectActions();
     BuildReportCommands();
+    Analysis = new TAnalysisController(*this);
     resize(576, 516);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));

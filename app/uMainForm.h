@@ -10,6 +10,7 @@
 #include <memory>
 
 class QTabWidget;
+class TAnalysisController;
 class TCalculationTab;
 class TCombinationsTab;
 class TDokument;
@@ -46,6 +47,7 @@ public:
     TDiagramsTab* DiagramsTab() const { return TabPrubehy; }
     TDeflectionTab* DeflectionTab() const { return TabPruhyb; }
     TPrintTab* PrintTab() const { return TabTisk; }
+    TAnalysisController* AnalysisControl() const { return Analysis; } // the calculation's handlers
     TZSprop_form* PropertiesDialog() const { return ZSprop_form; }
 
     // Runs a handler at the event boundary: a TError (or any other exception) ends it and its text
@@ -121,5 +123,6 @@ private:
     TDokument* Dokument = nullptr;
     TPreview* Preview = nullptr;
     TfPageSetup* fPageSetup = nullptr;
+    TAnalysisController* Analysis = nullptr;
     bool Started = false;
 };

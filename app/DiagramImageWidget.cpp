@@ -1,0 +1,36 @@
+#include "app/DiagramImageWidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TDiagramImageWidget::TDiagramImageWidget(
+    const QString& name, TDiagramKind kind, const TResultStore& results, QWidget* parent)
+    : QWidget(parent)
+    , Kind(kind)
+    , Results(results)
+{
+    setObjectName(name);
+    setMinimumSize(300, 120);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setMouseTracking(true);
+}
+
+QImage TDiagramImageWidget::Picture() const
+{
+    QImage image(size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    PaintDiagram(painter, Kind, Results, width(), height());
+    return image;
+}
+
+void TDiagramImageWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    PaintDiagram(painter, Kind, Results, width(), height());
+}
+
+void TDiagramImageWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    emit Probed(event->position().toPoint().x(), width());
+    QWidget::mouseMoveEvent(event);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Image7, Image8, Image9: one diagram of the result store, painted at the widget's own size (it
+// grows with the window; 300 x 120 at least) and probed by the mouse.
+#include "analysis/Diagrams.h"
+
+#include <QWidget>
+
+class TDiagramImageWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    TDiagramImageWidget(const QString& name, TDiagramKind kind, const TResultStore& results, QWidget* parent = nullptr);
+
+    // The picture as shown now (for the report's <imgform).
+    QImage Picture() const;
+    QSize sizeHint() const override { return { 300, 120 }; }
+
+signals:
+    void Probed(int X, int width); // the mouse is over horizontal pixel X of a width-pixel image
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    TDiagramKind Kind;
+    const TResultStore& Results;
+};
