@@ -129,7 +129,7 @@ TPreview::~TPreview()
 void TPreview::BuildToolBar()
 {
     auto* bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("Panel1"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(4, 3, 4, 3);
     row->setSpacing(1);
