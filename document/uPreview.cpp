@@ -262,13 +262,17 @@ void TPreview::Progress(int pos, int total)
     StatusBar1->repaint();
 }
 
-// After the layout (also one stopped by an error) the last page is shown, or the last two.
+// After the layout (also one stopped by an error) the last page is shown, or the last two. Showing
+// the window fitted the view to the one page there was then: two sheets are fitted anew, or both
+// would stand half outside the view.
 void TPreview::LayoutFinished()
 {
     StatusBar1->SetProgressMode(false);
     PLast();
-    if (TwoPages())
+    if (TwoPages()) {
         PPrev();
+        PStrana();
+    }
     show();
     raise();
     activateWindow();

@@ -133,6 +133,8 @@ TEST_F(PreviewTest, TwoPageViewOnFivePages)
     EXPECT_EQ(Preview->PanelText(1), QStringLiteral("Počet stran:5"));
     TPreview::TSheets sheets = Preview->Sheets();
     EXPECT_TRUE(sheets.Second.isValid());
+    EXPECT_GE(sheets.First.left(), 0); // fitted for two sheets: both whole in the view
+    EXPECT_LE(sheets.Second.right(), View().width());
     EXPECT_EQ(sheets.Second.left(), sheets.First.left() + sheets.First.width() + 10); // the gap
     EXPECT_EQ(sheets.Second.height(), sheets.First.height());
 
