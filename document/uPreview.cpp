@@ -103,6 +103,7 @@ TPreview::TPreview(TDokument& doc, QWidget* parent)
     setObjectName(QStringLiteral("Preview"));
     setWindowTitle(Caption);
     setSizeGripEnabled(false);
+    setAttribute(Qt::WA_QuitOnClose, false); // an open preview does not keep the program running
     PrintDialog1Printer.setDocName(QStringLiteral("posudek"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
