@@ -3,6 +3,7 @@
 #include "app/PrintTab.h"
 #include "app/uMainForm.h"
 
+#include "app/AnalysisController.h"
 #include "app/CalculationTab.h"
 #include "app/DeflectionTab.h"
 #include "app/DiagramsTab.h"
@@ -65,6 +66,10 @@ void TMainForm::RefreshCalculationViews()
     TabVypocet->RefreshFromModel();
     TabPrubehy->RefreshFromModel();
     TabPruhyb->RefreshFromModel();
+    if (StoreHasResults(ResultsRef)) {
+        TabVypocet->ShowResults();
+        Analysis->DrawDiagrams();
+    }
 }
 
 void TMainForm::Nahled_tiskuExecute()

@@ -5,6 +5,7 @@
 #include "app/PrintTab.h"
 #include "document/uDokument.h"
 #include "document/uPreview.h"
+#include "model/uMyCommonLib.h"
 #include "report/uPageSetup.h"
 #include "storage/uProjectFile.h"
 
@@ -114,6 +115,9 @@ TEST_F(PrintTabTest, PreviewComposesTheReportAndShowsItsPages)
     EXPECT_EQ(Doc.Job, QStringLiteral("Zakázka 7"));
     EXPECT_TRUE(Doc.Frame.contains(QStringLiteral("<box 18 17 190 34>"))); // the dialog's settings
     EXPECT_TRUE(Doc.Body.join(QString()).contains(QStringLiteral("Výsledky pro")));
+    // The calculation tab shows what the last result block left in the store.
+    EXPECT_EQ(Find<QLineEdit>(QStringLiteral("Edit18"))->text(), FormatFixed(Results.Ad, 3, 6));
+    EXPECT_NE(Results.Ad, 0.0);
 }
 
 TEST_F(PrintTabTest, PageSetupSettingsReachTheReportAndBadMarginsStopIt)
