@@ -107,6 +107,9 @@ void TAnalysisController::Calculate()
 {
     TTask& task = Form.Task();
     TResultStore& store = Form.Results();
+    // The lists as the calculation tab shows them: a load case renamed or deleted since the tab
+    // was last shown gives way to the first entry instead of a silent set of zeros.
+    task.RefreshCalculationLists();
     const TCalculationChoice choice = task.Calc;
     const TMessageSink messages = [this](const QString& message) { Form.Prompts().ShowMessage(&Form, message); };
     TDiagramCaptions captions;
@@ -132,11 +135,12 @@ void TAnalysisController::TellAboutMissingChoice(const TCalculationChoice& choic
     const TTask& task = Form.Task();
     QString message;
     if (choice.Mode == TCalculationChoice::LoadCase && task.FindZSInfo(choice.ComboBox1).Number == -1) {
-        message = choice.ComboBox1.isEmpty() ? QStringLiteral("Není vybrán žádný zatěžovací stav.")
-                                             : QStringLiteral("Zatěžovací stav „%1“ neexistuje.").arg(choice.ComboBox1);
+        message = task.LoadCases.empty() ? QStringLiteral("Není žádný zatěžovací stav.")
+                                         : QStringLiteral("Zatěžovací stav „%1“ neexistuje.").arg(choice.ComboBox1);
     } else if (choice.Mode == TCalculationChoice::Combination && !CombinationExists(task, choice.ComboBox2)) {
-        message = choice.ComboBox2.isEmpty() ? QStringLiteral("Není vybrána žádná kombinace.")
-                                             : QStringLiteral("Kombinace „%1“ neexistuje.").arg(choice.ComboBox2);
+        message = task.CombinationNames().isEmpty()
+            ? QStringLiteral("Není žádná kombinace.")
+            : QStringLiteral("Kombinace „%1“ neexistuje.").arg(choice.ComboBox2);
     }
     if (!message.isEmpty())
         Form.Prompts().ShowMessage(&Form, message);

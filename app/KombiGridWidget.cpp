@@ -227,8 +227,9 @@ void TKombiGridWidget::ApplyColumnWidths(const QList<int>& previous)
 
 void TKombiGridWidget::Reload()
 {
+    // The header still has the sections of the last reload: the task's grid may have grown since.
     QList<int> widths;
-    for (int c = 0; c < Model->columnCount(); ++c)
+    for (int c = 0; c < horizontalHeader()->count(); ++c)
         widths << columnWidth(c);
     Model->Reload();
     ApplyColumnWidths(widths);

@@ -1,17 +1,21 @@
 // The diagrams tab: extremes and positions, the probes, the characteristic/design switches.
-#include "MainFormFixture.h"
+#include "AnalysisTabsFixture.h"
 
+#include "app/AnalysisController.h"
 #include "app/CalculationTab.h"
 #include "app/CombinationsTab.h"
 #include "app/DeflectionTab.h"
 #include "app/DiagramImageWidget.h"
 #include "app/DiagramsTab.h"
-#include "storage/uProjectFile.h"
+#include "document/uDokument.h"
+#include "model/uMyCommonLib.h"
+
+#include <QGroupBox>
+#include <QRadioButton>
 
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
-#include <iostream>
 
 // Not a check: with TRABIK_SHOTS set to a folder, the four tabs of each example task are saved as
 // pictures there for a look by eye.
@@ -34,9 +38,115 @@ TEST_F(MainFormTest, ScreenshotsOfTheAnalysisTabs)
                 QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(example), tab->objectName())));
         }
     }
-    for (QWidget* tab : { static_cast<QWidget*>(Form->CombinationsTab()), static_cast<QWidget*>(Form->CalculationTab()),
-             static_cast<QWidget*>(Form->DiagramsTab()), static_cast<QWidget*>(Form->DeflectionTab()) })
-        std::cout << tab->objectName().toStdString() << " min " << tab->minimumSizeHint().width() << "x"
-                  << tab->minimumSizeHint().height() << "\n";
-    std::cout << Errors.join(" | ").toStdString() << Messages.join(" | ").toStdString() << "\n";
+}
+
+namespace {
+
+// Simply supported 5 m, ZS "G" (gamma_f 1.35) with 10 kN at 2 m (sample 40): A = 6, B = 4, the
+// largest sagging moment -12 under the load.
+class DiagramsTabTest : public AnalysisTabsTest
+{
+protected:
+    void SetUp() override
+    {
+        AnalysisTabsTest::SetUp();
+        Beam(QStringLiteral("5"));
+        FirstCase(QStringLiteral("G"), QStringLiteral("1.35")).Px.front()
+            = { true, QStringLiteral("10"), QStringLiteral("2") };
+        Show(Form->DiagramsTab()); // entering the tab calculates
+    }
+
+    QStringList Fields(int first, int last) const
+    {
+        QStringList texts;
+        for (int n = first; n <= last; ++n)
+            texts << Text(QStringLiteral("Edit%1").arg(n).toLatin1().constData());
+        return texts;
+    }
+};
+
+} // namespace
+
+TEST_F(DiagramsTabTest, EnteringTheTabCalculatesAndShowsTheExtremes)
+{
+    EXPECT_EQ(Find<QGroupBox>("GroupBox4")->title(), QStringLiteral("Ohybový moment [ZS G]"));
+    EXPECT_EQ(Find<QGroupBox>("GroupBox5")->title(), QStringLiteral("Posouvající síla [ZS G]"));
+    // Mmax stays 0 and is found at the last sample not below it: the right end.
+    EXPECT_EQ(Fields(2, 5), QStringList({ "0.000", "5.000", "-12.000", "2.000" }));
+    EXPECT_EQ(Fields(8, 11), QStringList({ "6.000", "1.950", "-4.000", "5.000" }));
+    EXPECT_EQ(Text("Edit14"), QStringLiteral("6.000")); // the reactions too
+
+    Task.LoadCases.front().Px.front().P = QStringLiteral("20");
+    Form->PageControl()->setCurrentWidget(Form->TaskTab());
+    Show(Form->DiagramsTab());
+    EXPECT_EQ(Text("Edit4"), QStringLiteral("-24.000"));
+}
+
+TEST_F(DiagramsTabTest, WithoutLoadsTheExtremesAreZeroAtTheRightEnd)
+{
+    Task.LoadCases.front().Px.front().Checked = false;
+    Form->PageControl()->setCurrentWidget(Form->TaskTab());
+    Show(Form->DiagramsTab());
+    EXPECT_EQ(Fields(2, 5), QStringList({ "0.000", "5.000", "0.000", "5.000" }));
+    const QImage moment = Form->DiagramsTab()->Image7()->Picture();
+    EXPECT_EQ(moment.pixelColor(moment.width() / 2, moment.height() / 2 - 5), QColor(Qt::white)); // a bare axis
+}
+
+TEST_F(DiagramsTabTest, TheDesignSwitchRedrawsWithGammaF)
+{
+    auto* design = Find<QRadioButton>("RadioButton5");
+    auto* characteristic = Find<QRadioButton>("RadioButton4");
+    EXPECT_TRUE(characteristic->isChecked());
+    EXPECT_TRUE(characteristic->font().bold());
+    design->click();
+    EXPECT_FALSE(Task.Calc.MomentCharacteristic);
+    EXPECT_EQ(Text("Edit4"), QStringLiteral("-16.200")); // 1.35 x -12
+    EXPECT_TRUE(design->font().bold());
+    EXPECT_EQ(design->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    EXPECT_FALSE(characteristic->font().bold());
+    EXPECT_EQ(Text("Edit10"), QStringLiteral("-4.000")); // the shear keeps its own switch
+    Find<QRadioButton>("RadioButton7")->click();
+    EXPECT_EQ(Text("Edit10"), QStringLiteral("-5.400"));
+}
+
+TEST_F(DiagramsTabTest, TheProbesFollowTheMouseUpToTheRightEdge)
+{
+    TDiagramImageWidget* moment = Form->DiagramsTab()->Image7();
+    TDiagramImageWidget* shear = Form->DiagramsTab()->Image8();
+    MoveMouse(moment, moment->width() / 3, 5);
+    const double x = 5.0 / moment->width() * (moment->width() / 3);
+    EXPECT_EQ(Text("Edit6"), FormatFixed(x, 3, 6));
+    EXPECT_EQ(Text("Edit7"), FormatFixed(Results.Mn[size_t(RoundHalfEven(100 * x / 5))], 3, 6));
+    MoveMouse(shear, shear->width() - 1, 5);
+    EXPECT_EQ(Text("Edit13"), QStringLiteral("-4.000")); // sample 100
+    MoveMouse(shear, shear->width() + 50, 5); // dragged off the image: the end sample
+    EXPECT_EQ(Text("Edit12"), FormatFixed(5.0 / shear->width() * (shear->width() - 1), 3, 6));
+    EXPECT_EQ(Find<QLineEdit>("Edit7")->palette().color(QPalette::Text), QColor(0, 0, 255));
+    EXPECT_EQ(Find<QLineEdit>("Edit13")->palette().color(QPalette::Text), QColor(255, 0, 0));
+}
+
+TEST_F(DiagramsTabTest, TheDiagramsGrowWithTheWindowAndTheProbeStaysExact)
+{
+    TDiagramImageWidget* moment = Form->DiagramsTab()->Image7();
+    Form->resize(900, 700);
+    QCoreApplication::processEvents();
+    ASSERT_GT(moment->width(), 300);
+    MoveMouse(moment, moment->width() - 1, 5);
+    EXPECT_EQ(Text("Edit7"), QStringLiteral("0.000"));
+    MoveMouse(moment, int(moment->width() * 0.4 + 0.5), 5); // about the load, 2 m
+    EXPECT_EQ(Text("Edit7"), QStringLiteral("-12.000"));
+    EXPECT_EQ(moment->Picture().size(), moment->size());
+}
+
+TEST_F(DiagramsTabTest, TheReportGetsTheDiagramsAsShown)
+{
+    TDokument doc;
+    Form->AnalysisControl()->RegisterImages(doc.Images);
+    for (const char* name : { "Image7", "image8", "Image9" })
+        EXPECT_TRUE(doc.Images.HasImage(QString::fromLatin1(name))) << name;
+    const QImage moment = doc.Images.NamedImage(QStringLiteral("Image7"));
+    EXPECT_EQ(moment, Form->DiagramsTab()->Image7()->Picture());
+    const int load = int(RoundHalfEven(moment.width() * 0.4)); // the hatch line of sample 40
+    EXPECT_EQ(moment.pixelColor(load, moment.height() / 2 + 10), QColor(Qt::blue)); // sagging: down
+    EXPECT_EQ(moment.pixelColor(load, moment.height() / 2 - 10), QColor(Qt::white));
 }

@@ -1,0 +1,174 @@
+// The calculation tab: the reactions of a load case and a combination, the captions, the tab that
+// comes to the front for each caller, and the messages of the calculation.
+#include "AnalysisTabsFixture.h"
+
+#include "app/CalculationTab.h"
+#include "app/DeflectionTab.h"
+#include "app/DiagramsTab.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// Simply supported 6 m: ZS "G" (gamma_f 1.35) a point load 10 kN at mid-span, A = B = 5;
+// ZS "S" (gamma_f 1.5) a uniform load 2 kN/m, A = B = 6.
+class CalculationTabTest : public AnalysisTabsTest
+{
+protected:
+    void SetUp() override
+    {
+        AnalysisTabsTest::SetUp();
+        Beam(QStringLiteral("6"));
+        FirstCase(QStringLiteral("G"), QStringLiteral("1.35")).Px.front()
+            = { true, QStringLiteral("10"), QStringLiteral("3") };
+        NewCase(QStringLiteral("S"), QStringLiteral("1.5")).Q.push_back({ true, QStringLiteral("2") });
+        Show(Form->CombinationsTab()); // the grid gets its columns: Komb_1 holds both
+        Show(Form->CalculationTab());
+    }
+
+    void Choose(int radio, const char* list, const QString& text)
+    {
+        Find<QRadioButton>(QStringLiteral("RadioButton%1").arg(radio))->click();
+        Find<QComboBox>(QString::fromLatin1(list))->setEditText(text);
+    }
+
+    QStringList Reactions() const
+    {
+        QStringList texts;
+        for (const char* name : { "Edit14", "Edit15", "Edit16", "Edit17", "Edit18", "Edit20", "Edit21", "Edit22" })
+            texts << Text(name);
+        return texts;
+    }
+};
+
+} // namespace
+
+TEST_F(CalculationTabTest, StartsEmptyWithTheListsFilledAndTheFixedParts)
+{
+    for (const QString& text : Reactions())
+        EXPECT_TRUE(text.isEmpty()) << text.toStdString();
+    auto* loadCases = Find<QComboBox>("ComboBox1");
+    ASSERT_EQ(loadCases->count(), 2);
+    EXPECT_EQ(loadCases->itemText(0), QStringLiteral("G"));
+    EXPECT_EQ(loadCases->currentText(), QStringLiteral("G"));
+    EXPECT_EQ(Find<QComboBox>("ComboBox2")->currentText(), QStringLiteral("Komb_1"));
+    EXPECT_TRUE(Find<QRadioButton>("RadioButton1")->isChecked());
+    EXPECT_FALSE(Find<QRadioButton>("RadioButton3")->isEnabled());
+    EXPECT_EQ(Text("Edit19"), QStringLiteral("0"));
+    EXPECT_FALSE(Find<QLineEdit>("Edit19")->isEnabled());
+    EXPECT_TRUE(Find<QLineEdit>("Edit14")->isReadOnly());
+    auto* graph = Form->CalculationTab()->GraphButton();
+    EXPECT_EQ(graph->text(), QStringLiteral("Spočítat a zobrazit graf"));
+    EXPECT_TRUE(graph->font().bold());
+    EXPECT_EQ(Form->CalculationTab()->DefaultButton(), graph);
+}
+
+TEST_F(CalculationTabTest, LoadCaseAndCombinationGiveTheirReactionsAndCaptions)
+{
+    Choose(1, "ComboBox1", QStringLiteral("G"));
+    Form->CalculationTab()->BitBtn18()->click();
+    EXPECT_EQ(Reactions(), QStringList({ "5.000", "0.000", "5.000", "0.000", "6.750", "0.000", "6.750", "0.000" }));
+    EXPECT_EQ(Find<QGroupBox>("GroupBox4")->title(), QStringLiteral("Ohybový moment [ZS G]"));
+
+    Choose(2, "ComboBox2", QStringLiteral("komb_1")); // found ignoring case, spelt as the list has it
+    Form->CalculationTab()->BitBtn18()->click();
+    // An = A1 + A2, Ad = 1.35 A1 + 1.5 A2.
+    EXPECT_EQ(Reactions(), QStringList({ "11.000", "0.000", "11.000", "0.000", "15.750", "0.000", "15.750", "0.000" }));
+    EXPECT_EQ(Find<QGroupBox>("GroupBox4")->title(), QStringLiteral("Ohybový moment [kombinace Komb_1]"));
+    EXPECT_EQ(Find<QGroupBox>("GroupBox5")->title(), QStringLiteral("Posouvající síla [kombinace Komb_1]"));
+    EXPECT_EQ(Find<QGroupBox>("GroupBox11")->title(), QStringLiteral("Průhyb trabíku [kombinace Komb_1]"));
+    EXPECT_TRUE(Messages.isEmpty()) << Messages.join(' ').toStdString();
+}
+
+TEST_F(CalculationTabTest, ALoadCaseAloneEqualsTheOnlyMemberOfACombination)
+{
+    Choose(1, "ComboBox1", QStringLiteral("S"));
+    Form->CalculationTab()->BitBtn18()->click();
+    const QStringList alone = Reactions();
+    const TResultStore aloneStore = Results;
+    Task.Grid.SetCell(3, 1, QStringLiteral("0")); // G out of Komb_1
+    Choose(2, "ComboBox2", QStringLiteral("Komb_1"));
+    Form->CalculationTab()->BitBtn18()->click();
+    EXPECT_EQ(Reactions(), alone);
+    EXPECT_EQ(Results.Md, aloneStore.Md);
+}
+
+TEST_F(CalculationTabTest, TheCallerDecidesWhichTabComesToTheFront)
+{
+    Form->CalculationTab()->BitBtn18()->click();
+    EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_vypocet"));
+    Form->CalculationTab()->GraphButton()->click(); // the action Spocitat_prubehy
+    EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_prubehy"));
+    Form->Actions().Spocitat_reakce->trigger(); // the menu item runs as BitBtn18
+    EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_vypocet"));
+    EXPECT_EQ(Text("Edit14"), QStringLiteral("5.000"));
+    Form->PageControl()->setCurrentWidget(Form->TaskTab());
+    Form->Actions().Spocitat_prubehy->trigger(); // from the tool bar on any tab
+    EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_prubehy"));
+    bool inMenu = false;
+    for (const QMenu* menu : Form->menuBar()->findChildren<QMenu*>())
+        for (const QAction* item : menu->actions())
+            inMenu |= item == Form->Actions().Spocitat_reakce
+                && item->text() == QStringLiteral("Spočítat a zobrazit reakce");
+    EXPECT_TRUE(inMenu);
+}
+
+TEST_F(CalculationTabTest, EachSkippedPartialLoadIsReportedOnceAsAMessage)
+{
+    Beam(QStringLiteral("6"), 12); // partial loads are not solved with a fixed end
+    TLoadCase& g = Task.LoadCases.front();
+    g.QQ.push_back({ true, true, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("1") });
+    g.QQ.push_back({ true, true, QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("3"), QStringLiteral("2") });
+    Choose(1, "ComboBox1", QStringLiteral("G"));
+    Form->CalculationTab()->GraphButton()->click(); // calculates, then shows the diagrams tab
+    EXPECT_EQ(Messages, QStringList(2, QStringLiteral("Ve verzi 2.0 není aplikováno.")));
+    EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_prubehy"));
+}
+
+TEST_F(CalculationTabTest, ANameThatIsGoneGivesWayToTheFirstEntry)
+{
+    Choose(1, "ComboBox1", QStringLiteral("S"));
+    Task.RenameLoadCase(1, QStringLiteral("Sníh")); // renamed on the load case tab since
+    Form->CalculationTab()->BitBtn18()->click();
+    EXPECT_EQ(Find<QComboBox>("ComboBox1")->currentText(), QStringLiteral("G"));
+    EXPECT_EQ(Find<QGroupBox>("GroupBox4")->title(), QStringLiteral("Ohybový moment [ZS G]"));
+    EXPECT_EQ(Text("Edit14"), QStringLiteral("5.000"));
+    EXPECT_TRUE(Messages.isEmpty());
+}
+
+TEST_F(CalculationTabTest, NothingToChooseLeavesZerosAndSaysSo)
+{
+    Form->CalculationTab()->BitBtn18()->click();
+    Task.DeleteAllLoadCases();
+    Form->SyncLoadCases();
+    Form->CalculationTab()->BitBtn18()->click();
+    EXPECT_EQ(Messages, QStringList(QStringLiteral("Není žádný zatěžovací stav.")));
+    EXPECT_EQ(Text("Edit14"), QStringLiteral("0.000"));
+    EXPECT_EQ(Find<QComboBox>("ComboBox1")->count(), 0);
+}
+
+TEST_F(CalculationTabTest, AnEmptySpanIsAnErrorAndLeavesNoOldResults)
+{
+    Form->CalculationTab()->BitBtn18()->click();
+    Beam(QString());
+    Form->CalculationTab()->BitBtn18()->click();
+    ASSERT_EQ(Errors.size(), 1);
+    EXPECT_EQ(Text("Edit14"), QStringLiteral("0.000"));
+}
+
+TEST_F(CalculationTabTest, TheListsFollowRenamedLoadCasesAndNewCombinations)
+{
+    Task.RenameLoadCase(0, QStringLiteral("Stálé"));
+    Task.AddCombination();
+    Form->PageControl()->setCurrentWidget(Form->TaskTab());
+    Show(Form->CalculationTab());
+    auto* loadCases = Find<QComboBox>("ComboBox1");
+    EXPECT_EQ(loadCases->itemText(0), QStringLiteral("Stálé"));
+    EXPECT_EQ(loadCases->currentText(), QStringLiteral("Stálé")); // "G" is gone: the first entry
+    EXPECT_EQ(Find<QComboBox>("ComboBox2")->count(), 2);
+}

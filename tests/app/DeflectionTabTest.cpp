@@ -1,0 +1,116 @@
+// The deflection tab: the section inputs with their units and aids, the calculation on showing the
+// tab and through "Spočítat průhyb", and the deflection fields.
+#include "AnalysisTabsFixture.h"
+
+#include "app/DiagramImageWidget.h"
+#include "model/uMyCommonLib.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class DeflectionTabTest : public AnalysisTabsTest
+{
+protected:
+    QComboBox* List(int n) const { return Find<QComboBox>(QStringLiteral("ComboBox%1").arg(n)); }
+    QLineEdit* Edit(int n) const { return Find<QLineEdit>(QStringLiteral("Edit%1").arg(n)); }
+    void Leave(QLineEdit* edit) { emit edit->editingFinished(); }
+};
+
+} // namespace
+
+TEST_F(DeflectionTabTest, StartsWithTheDefaultRectangleOfSteel)
+{
+    Show(Form->DeflectionTab());
+    EXPECT_EQ(Edit(30)->text(), QStringLiteral("0.0003375"));
+    EXPECT_EQ(List(3)->currentText(), QStringLiteral("m4"));
+    EXPECT_EQ(Edit(31)->text(), QStringLiteral("210"));
+    EXPECT_EQ(List(4)->currentText(), QStringLiteral("GPa"));
+    EXPECT_EQ(Edit(32)->text(), QStringLiteral("0.15"));
+    EXPECT_EQ(Edit(33)->text(), QStringLiteral("0.30"));
+    EXPECT_FALSE(Find<QCheckBox>("CheckBox23")->isChecked());
+    EXPECT_EQ(List(5)->count(), 0);
+    EXPECT_EQ(List(6)->count(), 0);
+    EXPECT_FALSE(Find<QPushButton>("BitBtn22")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>("BitBtn23")->isEnabled());
+    EXPECT_EQ(Find<QGroupBox>("GroupBox11")->title(), QStringLiteral("Průhyb trabíku po délce:"));
+}
+
+TEST_F(DeflectionTabTest, TypedValuesAndUnitsReachTheSection)
+{
+    Show(Form->DeflectionTab());
+    Edit(30)->clear();
+    QTest::keyClicks(Edit(30), QStringLiteral("33750"));
+    List(3)->setCurrentText(QStringLiteral("cm4"));
+    Edit(31)->clear();
+    QTest::keyClicks(Edit(31), QStringLiteral("210000"));
+    List(4)->setCurrentIndex(2); // MPa
+    EXPECT_DOUBLE_EQ(SectionIy(Task.Deflection), 3.375e-4);
+    EXPECT_DOUBLE_EQ(SectionEmod(Task.Deflection), 2.1e11);
+    List(3)->setEditText(QStringLiteral("m^4")); // no such unit: the number as it stands
+    EXPECT_DOUBLE_EQ(SectionIy(Task.Deflection), 33750);
+}
+
+TEST_F(DeflectionTabTest, TheRectangleGivesIyAndUncheckingHandsBackToTheSectionList)
+{
+    Show(Form->DeflectionTab());
+    auto* rectangle = Find<QCheckBox>("CheckBox23");
+    List(3)->setCurrentText(QStringLiteral("mm4"));
+    rectangle->click();
+    EXPECT_EQ(Edit(30)->text(), QStringLiteral("0.00033750"));
+    EXPECT_EQ(List(3)->currentText(), QStringLiteral("m4"));
+    EXPECT_FALSE(List(6)->isEnabled());
+    Edit(33)->setText(QStringLiteral("0.4"));
+    emit Edit(33)->textEdited(QStringLiteral("0.4"));
+    Leave(Edit(33));
+    EXPECT_EQ(Edit(30)->text(), QStringLiteral("0.00080000"));
+
+    rectangle->click(); // no section chosen: Iy empty, in mm4
+    EXPECT_TRUE(Edit(30)->text().isEmpty());
+    EXPECT_EQ(List(3)->currentText(), QStringLiteral("mm4"));
+    EXPECT_TRUE(List(6)->isEnabled());
+    EXPECT_DOUBLE_EQ(SectionIy(Task.Deflection), 0);
+    Leave(Edit(32)); // unchecked: leaving b changes nothing
+    EXPECT_TRUE(Edit(30)->text().isEmpty());
+}
+
+TEST_F(DeflectionTabTest, MaterialAndSectionListsComeFromTheirStores)
+{
+    Task.Deflection.MaterialStore = QStringList({ "ocel=210", "dřevo=10" });
+    Task.Deflection.SectionStore = QStringList({ "IPE 200=19430000" });
+    Show(Form->DeflectionTab());
+    ASSERT_EQ(List(5)->count(), 2);
+    EXPECT_EQ(List(5)->itemText(1), QStringLiteral("dřevo"));
+    List(4)->setCurrentText(QStringLiteral("MPa"));
+    List(5)->setCurrentIndex(1);
+    emit List(5)->activated(1);
+    EXPECT_EQ(Edit(31)->text(), QStringLiteral("10"));
+    EXPECT_EQ(List(4)->currentText(), QStringLiteral("GPa"));
+    List(6)->setCurrentIndex(0);
+    emit List(6)->activated(0);
+    EXPECT_EQ(Edit(30)->text(), QStringLiteral("19430000"));
+    EXPECT_EQ(List(3)->currentText(), QStringLiteral("mm4"));
+}
+
+TEST_F(DeflectionTabTest, ShowingTheTabAndTheButtonCalculateOnce)
+{
+    Beam(QStringLiteral("6"), 12);
+    TLoadCase& g = FirstCase(QStringLiteral("G"), QStringLiteral("1.1"));
+    g.QQ.front() = { true, true, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1") };
+    Form->Actions().spocitat_pruhyb->trigger(); // shows the tab, which calculates
+    EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_Pruhyb"));
+    EXPECT_EQ(Messages.size(), 1); // the skipped partial load, once
+    EXPECT_EQ(Find<QGroupBox>("GroupBox11")->title(), QStringLiteral("Průhyb trabíku [ZS G]"));
+    EXPECT_EQ(Edit(24)->text(), FormatFixed(Results.fmax * 1e6, 3, 6));
+    EXPECT_EQ(Edit(25)->text(), FormatFixed(Results.xfmax, 3, 6));
+    Find<QPushButton>("BitBtn21")->click(); // on the tab: the button calculates
+    EXPECT_EQ(Messages.size(), 2);
+    TDiagramImageWidget* image = Form->DeflectionTab()->Image9();
+    MoveMouse(image, image->width() - 1, 3);
+    EXPECT_EQ(Edit(28)->text(), FormatFixed(6.0 / image->width() * (image->width() - 1), 3, 6));
+    EXPECT_EQ(Edit(29)->text(), FormatFixed(Results.fn[100] * 1e6, 3, 6));
+}
