@@ -38,6 +38,25 @@ void PaintHatching(QPainter& painter, const TSamples& values, double sign, doubl
     }
 }
 
+void PaintLine(QPainter& painter, const TSamples& values, double sign, double s, int width, int h0)
+{
+    QPolygon line(SampleCount);
+    for (int i = 0; i < SampleCount; ++i)
+        line[i] = QPoint(PixelX(width, i), PixelY(h0, sign * values[i], s));
+    painter.drawPolyline(line);
+}
+
+// An envelope: the area between each curve and the axis hatched, and both curves drawn as lines
+// so that the inner one shows where the two lie on the same side.
+void PaintEnvelopeHatching(
+    QPainter& painter, const TSamples& upper, const TSamples& lower, double sign, double s, int width, int h0)
+{
+    PaintHatching(painter, upper, sign, s, width, h0);
+    PaintHatching(painter, lower, sign, s, width, h0);
+    PaintLine(painter, upper, sign, s, width, h0);
+    PaintLine(painter, lower, sign, s, width, h0);
+}
+
 QImage PaintImage(TDiagramKind kind, const TResultStore& store, int width, int height)
 {
     if (width <= 0 || height <= 0)
@@ -59,21 +78,30 @@ void PaintDiagram(QPainter& painter, TDiagramKind kind, const TResultStore& stor
     painter.setPen(QPen(Qt::black, 1));
     painter.drawLine(0, h0, width, h0);
     switch (kind) {
-    case TDiagramKind::Moment:
+    case TDiagramKind::Moment: {
         painter.setPen(QPen(Qt::blue, 1));
-        PaintHatching(painter, store.ShowM, -1, Scale(store.Mmin, store.Mmax), width, h0);
+        const double s = Scale(store.Mmin, store.Mmax);
+        if (store.HasEnvelope)
+            PaintEnvelopeHatching(painter, store.ShowM, store.ShowMmin, -1, s, width, h0);
+        else
+            PaintHatching(painter, store.ShowM, -1, s, width, h0);
         break;
-    case TDiagramKind::Shear:
+    }
+    case TDiagramKind::Shear: {
         painter.setPen(QPen(Qt::red, 1));
-        PaintHatching(painter, store.ShowQ, 1, Scale(store.Qmin, store.Qmax), width, h0);
+        const double s = Scale(store.Qmin, store.Qmax);
+        if (store.HasEnvelope)
+            PaintEnvelopeHatching(painter, store.ShowQ, store.ShowQmin, 1, s, width, h0);
+        else
+            PaintHatching(painter, store.ShowQ, 1, s, width, h0);
         break;
+    }
     case TDiagramKind::Deflection: {
         painter.setPen(QPen(Qt::red, 2));
         const double s = Scale(store.fmin, store.fmax);
-        QPolygon line(SampleCount);
-        for (int i = 0; i < SampleCount; ++i)
-            line[i] = QPoint(PixelX(width, i), PixelY(h0, store.fn[i], s));
-        painter.drawPolyline(line);
+        PaintLine(painter, store.fn, 1, s, width, h0);
+        if (store.HasEnvelope)
+            PaintLine(painter, store.Envelope.fmin, 1, s, width, h0);
         break;
     }
     }

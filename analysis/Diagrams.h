@@ -2,6 +2,9 @@
 // The three diagrams of the result store painted as the diagram tabs show them: white surface,
 // black axis at mid-height, 101 samples spread over the width, scaled to the larger extreme.
 // FindExtremes must have run: the scale comes from the extremes, the values from ShowM and ShowQ.
+// A store holding an envelope (HasEnvelope) is painted with both curves of each diagram: the areas
+// between the axis and the upper and lower curves hatched, both curves outlined, and two
+// deflection lines.
 #include "analysis/uCalcUnit.h"
 
 #include <QImage>

@@ -27,13 +27,24 @@ void FindExtremes(const TTask& task, TResultStore& store)
 {
     const double spanL = task.SpanL();
     store.Mmax = store.Mmin = store.Qmax = store.Qmin = store.fmax = store.fmin = 0;
-    store.ShowM = task.Calc.MomentCharacteristic ? store.Mn : store.Md;
-    store.ShowQ = task.Calc.ShearCharacteristic ? store.Qn : store.Qd;
+    const bool mn = task.Calc.MomentCharacteristic, qn = task.Calc.ShearCharacteristic;
+    store.ShowM = mn ? store.Mn : store.Md;
+    store.ShowQ = qn ? store.Qn : store.Qd;
+    const TEnvelope& e = store.Envelope;
+    store.ShowMmin = !store.HasEnvelope ? store.ShowM : mn ? e.Mnmin : e.Mdmin;
+    store.ShowQmin = !store.HasEnvelope ? store.ShowQ : qn ? e.Qnmin : e.Qdmin;
+    const TSamples& fLower = store.fnMin();
+    // Both curves of an envelope go through the same tracking: the lower curve never exceeds the
+    // upper one, so the maxima come from the upper curve and the minima from the lower one, and a
+    // sample where the two meet gives one position.
     for (int i = 0; i < SampleCount; ++i) {
         const double x = SampleX(spanL, i);
         Track(store.ShowM[i], x, store.Mmax, store.xMmax, store.Mmin, store.xMmin);
+        Track(store.ShowMmin[i], x, store.Mmax, store.xMmax, store.Mmin, store.xMmin);
         Track(store.ShowQ[i], x, store.Qmax, store.xQmax, store.Qmin, store.xQmin);
+        Track(store.ShowQmin[i], x, store.Qmax, store.xQmax, store.Qmin, store.xQmin);
         Track(store.fn[i], x, store.fmax, store.xfmax, store.fmin, store.xfmin);
+        Track(fLower[i], x, store.fmax, store.xfmax, store.fmin, store.xfmin);
     }
 }
 

@@ -175,6 +175,70 @@ void AddEnds(TCaseScratch& s, const TEndForces& e)
 
 } // namespace
 
+// The deflection terms: W is m(x) integrated twice from the load's start, so that for the stored
+// (hogging-positive) moment M = Ma - A x + m(x) the line Ma x^2/2 - A x^3/6 + W(x) has the second
+// derivative M; FinishDeflection adds the straight line that meets the supports. Standard
+// Euler-Bernoulli theory with constant EI (double integration of the moment).
+
+namespace {
+
+// A partial load seen from past its end e = L - b: with s the distance from e back into the load
+// and w(s) its intensity (qb at s = 0, qa at s = c), Wk = integral of w(s) s^k ds over the load.
+// Past the end, W(x) = integral of w (x - t)^3 / 6 dt = (W0 u^3 + 3 W1 u^2 + 3 W2 u + W3) / 6 with
+// u = x - e; written this way it stays exact for short loads (no difference of large powers).
+struct TPastLoad
+{
+    double W0, W1, W2, W3;
+    double W(double u) const { return (((W0 * u + 3 * W1) * u + 3 * W2) * u + W3) / 6; }
+    double Slope(double u) const { return ((W0 * u + 2 * W1) * u + W2) / 2; }
+};
+
+TPastLoad PastLoad(double qa, double qb, double c)
+{
+    // w(s) = qb + (qa - qb) s / c, so Wk = qb c^(k+1) / (k+1) + (qa - qb) c^(k+1) / (k+2).
+    const double dq = qa - qb;
+    const double c2 = c * c, c3 = c2 * c, c4 = c3 * c;
+    return { qb * c + dq * c / 2, qb * c2 / 2 + dq * c2 / 3, qb * c3 / 3 + dq * c3 / 4, qb * c4 / 4 + dq * c4 / 5 };
+}
+
+} // namespace
+
+TBendTerm PointForceBend(double P, double a, double x)
+{
+    const double d = x - a > 0 ? x - a : 0.0;
+    return { P * d * d * d / 6, P * d * d / 2 };
+}
+
+TBendTerm UniformLoadBend(double q, double x)
+{
+    return { q * x * x * x * x / 24, q * x * x * x / 6 };
+}
+
+TBendTerm PartialLoadBend(double L, double qa, double a, double qb, double b, double x)
+{
+    const double c = L - a - b;
+    const double end = L - b;
+    if (c == 0)
+        return {};
+    if (x > end) {
+        const TPastLoad far = PastLoad(qa, qb, c);
+        return { far.W(x - end), far.Slope(x - end) };
+    }
+    if (x < a)
+        return {};
+    // Under the load m = qa d^2/2 + k d^3/6 with k = (qb - qa) / c; qx = k d as in the moment.
+    const double d = x - a;
+    const double qx = d * (qb - qa) / c;
+    const double d3 = d * d * d;
+    return { qa * d3 * d / 24 + qx * d3 * d / 120, qa * d3 / 6 + qx * d3 / 24 };
+}
+
+TBendTerm PointMomentBend(double M, double a, double x)
+{
+    const double d = x - a > 0 ? x - a : 0.0;
+    return { M * d * d / 2, M * d };
+}
+
 // In every sample loop: M += Ma - A x + m(x), Q += A - v(x), with the load's own terms m and v.
 // The loops select values or run over ranges of samples rather than branch, so that the compiler
 // vectorises them.
@@ -183,14 +247,18 @@ void ApplyPointForce(TCaseScratch& s, const TBeam& beam, double P, double a)
 {
     const TEndForces e = PointForceEnds(beam.Typ, beam.L, P, a);
     AddEnds(s, e);
+    s.WLeft += PointForceBend(P, a, 0);
+    s.WRight += PointForceBend(P, a, beam.L);
     const double shearPast = e.A - P;
     for (int i = 0; i < SampleCount; ++i) {
         // A sample at the force (x == a) already carries the jump. x - a is negative exactly when
         // x < a, so P (x - a) applies from x >= a on.
         const double x = beam.X[i];
         const double d = x - a;
-        s.CaseM[i] += e.Ma - e.A * x + P * (d > 0 ? d : 0.0);
+        const double past = d > 0 ? d : 0.0;
+        s.CaseM[i] += e.Ma - e.A * x + P * past;
         s.CaseQ[i] += x >= a ? shearPast : e.A;
+        s.CaseW[i] += P * past * past * past / 6;
     }
 }
 
@@ -198,10 +266,14 @@ void ApplyUniformLoad(TCaseScratch& s, const TBeam& beam, double q)
 {
     const TEndForces e = UniformLoadEnds(beam.Typ, beam.L, q);
     AddEnds(s, e);
+    s.WLeft += UniformLoadBend(q, 0);
+    s.WRight += UniformLoadBend(q, beam.L);
     for (int i = 0; i < SampleCount; ++i) {
         const double x = beam.X[i];
-        s.CaseM[i] += e.Ma - e.A * x + q * x * x / 2;
+        const double x2 = x * x;
+        s.CaseM[i] += e.Ma - e.A * x + q * x2 / 2;
         s.CaseQ[i] += e.A - q * x;
+        s.CaseW[i] += q * x2 * x2 / 24;
     }
 }
 
@@ -230,6 +302,9 @@ void ApplyPartialLoad(TCaseScratch& s, const TBeam& beam, double qa, double a, d
     const double delta = qb - qa;
     const double R1 = qa * c;
     const double R2 = delta * c / 2;
+    const TPastLoad far = PastLoad(qa, qb, c);
+    s.WLeft += PartialLoadBend(L, qa, a, qb, b, 0);
+    s.WRight += PartialLoadBend(L, qa, a, qb, b, L);
     // The samples ascend: those before the load (x < a), under it (a <= x <= L - b) and past it
     // (x > L - b). A load with a + b > L has no samples under it, and those past it may lie before a.
     const int past = FirstSample(beam, 0, [end](double x) { return x > end; });
@@ -243,14 +318,17 @@ void ApplyPartialLoad(TCaseScratch& s, const TBeam& beam, double qa, double a, d
         const double x = beam.X[i];
         const double d = x - a;
         const double qx = d * delta / c; // growth of the intensity over d
+        const double d4 = d * d * d * d;
         s.CaseM[i] += e.Ma - e.A * x + (qa * d * d / 2 + qx * d * d / 6);
         s.CaseQ[i] += e.A - (qa * d + qx * d / 2);
+        s.CaseW[i] += qa * d4 / 24 + qx * d4 / 120;
     }
     for (int i = past; i < SampleCount; ++i) {
         const double x = beam.X[i];
         const double d = x - a;
         s.CaseM[i] += e.Ma - e.A * x + (R1 * (d - c / 2) + R2 * (d - 2 * c / 3));
         s.CaseQ[i] += e.A - (R1 + R2);
+        s.CaseW[i] += far.W(x - end);
     }
 }
 
@@ -258,9 +336,14 @@ void ApplyPointMoment(TCaseScratch& s, const TBeam& beam, double M, double a)
 {
     const TEndForces e = PointMomentEnds(beam.Typ, beam.L, M, a);
     AddEnds(s, e);
+    s.WLeft += PointMomentBend(M, a, 0);
+    s.WRight += PointMomentBend(M, a, beam.L);
     for (int i = 0; i < SampleCount; ++i) {
         const double x = beam.X[i];
+        const double d = x - a;
+        const double past = d > 0 ? d : 0.0;
         s.CaseM[i] += e.Ma - e.A * x + (x >= a ? M : 0.0);
         s.CaseQ[i] += e.A;
+        s.CaseW[i] += M * past * past / 2;
     }
 }

@@ -32,11 +32,30 @@ TEndForces UniformLoadEnds(unsigned char typ, double L, double q);
 TEndForces PartialLoadEnds(unsigned char typ, double L, double qa, double a, double qb, double b);
 TEndForces PointMomentEnds(unsigned char typ, double L, double M, double a);
 
+// A load's own moment term m(x) integrated twice (W'' = m, W = W' = 0 before the load starts), and
+// its slope W'. The deflection line is built from these (see FinishDeflection).
+struct TBendTerm
+{
+    double W = 0, Slope = 0;
+    TBendTerm& operator+=(const TBendTerm& t)
+    {
+        W += t.W;
+        Slope += t.Slope;
+        return *this;
+    }
+};
+
 // The values of the load case being added (overwritten by every AddLoadCase).
 struct TCaseScratch
 {
     double CaseA = 0, CaseB = 0, CaseMa = 0, CaseMb = 0;
     TSamples CaseM {}, CaseQ {}, CaseF {};
+    // Sum of the loads' W at the samples and of W, W' at both ends (kN, m: EI = 1); the Apply
+    // functions fill them, FinishDeflection turns them into CaseF.
+    TSamples CaseW {};
+    TBendTerm WLeft, WRight;
+    // f' at the left and right end once FinishDeflection has run (same unit as CaseF per metre).
+    double CaseSlopeA = 0, CaseSlopeB = 0;
 
     bool IsFinite() const;
 };
@@ -48,3 +67,14 @@ void ApplyUniformLoad(TCaseScratch& s, const TBeam& beam, double q);
 // nothing: its intensity growth d * (qb - qa) / c would divide 0 by 0 at its start.
 void ApplyPartialLoad(TCaseScratch& s, const TBeam& beam, double qa, double a, double qb, double b);
 void ApplyPointMoment(TCaseScratch& s, const TBeam& beam, double M, double a);
+
+// The loads' W at one position, by the same rules as the sample loops (for the ends and for tests).
+TBendTerm PointForceBend(double P, double a, double x);
+TBendTerm UniformLoadBend(double q, double x);
+TBendTerm PartialLoadBend(double L, double qa, double a, double qb, double b, double x);
+TBendTerm PointMomentBend(double M, double a, double x);
+
+// Fills CaseF (and CaseSlopeA/B) with the deflection of the loads applied so far, for the bending
+// stiffness EI in Pa m4 (loads in kN: the result is in metres / 1000). Returns false, leaving CaseF
+// and the slopes 0, when a value is not finite. EI must be a positive finite number.
+bool FinishDeflection(TCaseScratch& s, const TBeam& beam, double EI);

@@ -6,6 +6,7 @@
 #include "model/TError.h"
 
 #include <cmath>
+#include <utility>
 
 double SampleX(double spanL, int i)
 {
@@ -21,6 +22,9 @@ void ClearTotals(TResultStore& store)
     store.Qn.fill(0);
     store.Qd.fill(0);
     store.fn.fill(0);
+    store.fIssue = TDeflectionIssue::None;
+    store.HasEnvelope = false;
+    store.Envelope = TEnvelope();
 }
 
 namespace {
@@ -112,44 +116,71 @@ QString CaseNotFinite(const QString& name)
     throw TError(CaseNotFinite(info.Name));
 }
 
-// No method computes the deflection line: CaseF stays 0 and the section values enter nothing. A
-// deflection solver fills CaseF here, for the beam, the section and the same loads.
-void FillDeflection(TCaseScratch&, const TBeam&, const TSection&) { }
+// CaseF for the section, or the reason why it stays 0.
+TDeflectionIssue FillDeflection(TCaseScratch& s, const TBeam& beam, const TSection& section)
+{
+    const TDeflectionIssue issue = SectionIssue(section.Emod, section.Iy);
+    if (issue != TDeflectionIssue::None)
+        return issue;
+    return FinishDeflection(s, beam, section.Emod * section.Iy) ? TDeflectionIssue::None : TDeflectionIssue::NotFinite;
+}
 
-bool StoreIsFinite(const TResultStore& st)
+// The forces of the scratch can be added to the store without leaving the finite numbers.
+bool ForcesStayFinite(const TResultStore& st, const TCaseScratch& s, double g)
 {
     bool finite = true;
-    for (double v : { st.An, st.Bn, st.Man, st.Mbn, st.Ad, st.Bd, st.Mad, st.Mbd })
-        finite = finite && std::isfinite(v);
-    for (const TSamples* a : { &st.Mn, &st.Md, &st.Qn, &st.Qd, &st.fn })
-        for (double v : *a)
-            finite = finite && std::isfinite(v);
+    const std::pair<double, double> ends[]
+        = { { st.An, s.CaseA }, { st.Bn, s.CaseB }, { st.Man, s.CaseMa }, { st.Mbn, s.CaseMb }, { st.Ad, g * s.CaseA },
+              { st.Bd, g * s.CaseB }, { st.Mad, g * s.CaseMa }, { st.Mbd, g * s.CaseMb } };
+    for (const auto& [sum, add] : ends)
+        finite = finite && std::isfinite(sum + add);
+    for (int i = 0; i < SampleCount; ++i)
+        finite = finite && std::isfinite(st.Mn[i] + s.CaseM[i]) && std::isfinite(st.Qn[i] + s.CaseQ[i])
+            && std::isfinite(st.Md[i] + g * s.CaseM[i]) && std::isfinite(st.Qd[i] + g * s.CaseQ[i]);
     return finite;
 }
 
-// Step 6: the scratch into the store, plain and times gamma_f (no design deflection). Returns
-// false, leaving the store as it was, when a sum would not be finite.
-bool AddScratch(TResultStore& store, const TCaseScratch& s, double gamaf)
+// A deflection that cannot be computed for one load case leaves the whole sum at 0: a line without
+// some of the load cases would look like a result.
+void AddDeflection(TResultStore& store, const TSamples& f, TDeflectionIssue issue)
 {
-    TResultStore next = store;
-    next.An += s.CaseA;
-    next.Bn += s.CaseB;
-    next.Man += s.CaseMa;
-    next.Mbn += s.CaseMb;
-    next.Ad += gamaf * s.CaseA;
-    next.Bd += gamaf * s.CaseB;
-    next.Mad += gamaf * s.CaseMa;
-    next.Mbd += gamaf * s.CaseMb;
-    for (int i = 0; i < SampleCount; ++i) {
-        next.Mn[i] += s.CaseM[i];
-        next.Qn[i] += s.CaseQ[i];
-        next.fn[i] += s.CaseF[i];
-        next.Md[i] += gamaf * s.CaseM[i];
-        next.Qd[i] += gamaf * s.CaseQ[i];
+    if (issue == TDeflectionIssue::None && store.fIssue == TDeflectionIssue::None) {
+        bool finite = true;
+        for (int i = 0; i < SampleCount; ++i)
+            finite = finite && std::isfinite(store.fn[i] + f[i]);
+        if (finite) {
+            for (int i = 0; i < SampleCount; ++i)
+                store.fn[i] += f[i];
+            return;
+        }
+        issue = TDeflectionIssue::NotFinite;
     }
-    if (!StoreIsFinite(next))
+    if (store.fIssue == TDeflectionIssue::None)
+        store.fIssue = issue;
+    store.fn.fill(0);
+}
+
+// Step 6: the scratch into the store, plain and times gamma_f (no design deflection). Returns
+// false, leaving the store as it was, when a sum of the forces would not be finite.
+bool AddScratch(TResultStore& store, const TCaseScratch& s, double gamaf, TDeflectionIssue fIssue)
+{
+    if (!ForcesStayFinite(store, s, gamaf))
         return false;
-    store = next;
+    store.An += s.CaseA;
+    store.Bn += s.CaseB;
+    store.Man += s.CaseMa;
+    store.Mbn += s.CaseMb;
+    store.Ad += gamaf * s.CaseA;
+    store.Bd += gamaf * s.CaseB;
+    store.Mad += gamaf * s.CaseMa;
+    store.Mbd += gamaf * s.CaseMb;
+    for (int i = 0; i < SampleCount; ++i) {
+        store.Mn[i] += s.CaseM[i];
+        store.Qn[i] += s.CaseQ[i];
+        store.Md[i] += gamaf * s.CaseM[i];
+        store.Qd[i] += gamaf * s.CaseQ[i];
+    }
+    AddDeflection(store, s.CaseF, fIssue);
     return true;
 }
 
@@ -171,10 +202,10 @@ void AddFoundLoadCase(TTask& task, TResultStore& store, TLookUp lookUp, const TM
     const TBeam beam = MakeBeam(task.Typ, spanL);
     TCaseScratch scratch;
     ApplyLoads(task, info, beam, scratch, messages);
-    FillDeflection(scratch, beam, section);
+    const TDeflectionIssue fIssue = FillDeflection(scratch, beam, section);
     if (!scratch.IsFinite())
         ThrowNotFinite(task, info, beam);
-    if (!AddScratch(store, scratch, info.Gamaf))
+    if (!AddScratch(store, scratch, info.Gamaf, fIssue))
         throw TError(CaseNotFinite(info.Name));
 }
 

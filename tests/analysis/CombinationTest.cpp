@@ -121,16 +121,6 @@ TEST_F(Combinations, LoadCasesOfOneCaptionAreEachAddedOnce)
     EXPECT_DOUBLE_EQ(SumOf(TCalculationChoice::LoadCase, QStringLiteral("ZS1")).An, 6);
 }
 
-TEST_F(Combinations, EnvelopeComputesNothing)
-{
-    const TResultStore before = SumOf(TCalculationChoice::LoadCase, QStringLiteral("ZS1"));
-    const TResultStore after = SumOf(TCalculationChoice::Envelope, QString());
-    EXPECT_FALSE(captions.Computed);
-    EXPECT_TRUE(captions.Moment.isEmpty());
-    EXPECT_EQ(after.An, before.An);
-    EXPECT_EQ(after.Mn, before.Mn);
-}
-
 TEST_F(Combinations, FailingMemberLeavesNoPartialSum)
 {
     const int n = task.LoadCases[1].Number;

@@ -28,8 +28,10 @@ TEST(Extremes, SimpleBeamUnderDownwardLoad)
     EXPECT_DOUBLE_EQ(s.xQmax, 0);
     EXPECT_DOUBLE_EQ(s.Qmin, -20);
     EXPECT_DOUBLE_EQ(s.xQmin, 4);
-    EXPECT_EQ(s.fmax, 0);
-    EXPECT_DOUBLE_EQ(s.xfmax, 4);
+    EXPECT_NEAR(s.fmax, 5 * 10 * 256 / (384 * 2.1e11 * 3.375e-4), 1e-18);
+    EXPECT_DOUBLE_EQ(s.xfmax, 2);
+    EXPECT_EQ(s.fmin, 0);
+    EXPECT_DOUBLE_EQ(s.xfmin, 4);
 
     // Design values: the extremes grow by the load case's factor, each diagram on its own switch.
     task.Calc.MomentCharacteristic = false;
@@ -144,8 +146,20 @@ TEST_F(Diagrams, SamplesAreSpreadWithHalvesToEven)
     EXPECT_EQ(img.pixel(7, 62), White);
 }
 
+TEST_F(Diagrams, SaggingLineLiesBelowTheAxis)
+{
+    const QImage f = PaintDeflectionDiagram(store, 300, 120);
+    EXPECT_EQ(f.pixel(150, 119), Red); // fmax at mid-span reaches the bottom edge
+    EXPECT_EQ(f.pixel(150, 60), Black); // the axis
+    EXPECT_EQ(f.pixel(150, 30), White);
+    EXPECT_EQ(f.pixel(0, 60), Red); // f = 0 on the support
+}
+
 TEST_F(Diagrams, ZeroDeflectionIsARedLineOnTheAxisAndEmptyDiagramsABareAxis)
 {
+    task.Deflection.Edit31 = QStringLiteral("0"); // no stiffness: no line
+    store = Solve(task, QStringLiteral("ZS1"));
+    FindExtremes(task, store);
     const QImage f = PaintDeflectionDiagram(store, 300, 120);
     EXPECT_EQ(f.pixel(100, 60), Red);
     EXPECT_EQ(f.pixel(100, 30), White);
