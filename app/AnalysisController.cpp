@@ -22,7 +22,7 @@ bool StoreHasResults(const TResultStore& s)
     return nonZero(s.Mn) || nonZero(s.Md) || nonZero(s.Qn) || nonZero(s.Qd) || nonZero(s.fn);
 }
 
-TDiagramCaptions CurrentCaptions(const TTask& task)
+TDiagramCaptions CurrentCaptions(const TTask& task, const TResultStore& store)
 {
     TDiagramCaptions captions;
     QString what;
@@ -34,7 +34,11 @@ TDiagramCaptions CurrentCaptions(const TTask& task)
         what = QStringLiteral("kombinace ") + task.Calc.ComboBox2;
         break;
     case TCalculationChoice::Envelope:
-        return captions;
+        if (!store.HasEnvelope)
+            return captions; // nothing computed yet: the captions stay
+        what = store.Envelope.OverLoadCases ? QStringLiteral("obálka zatěžovacích stavů")
+                                            : QStringLiteral("obálka kombinací");
+        break;
     }
     captions.Moment = QStringLiteral("Ohybový moment [%1]").arg(what);
     captions.Shear = QStringLiteral("Posouvající síla [%1]").arg(what);

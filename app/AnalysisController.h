@@ -18,8 +18,9 @@ enum class TCalcSender {
 
 // Whether the store holds anything a calculation put there (all zeros until the first one).
 bool StoreHasResults(const TResultStore& store);
-// The diagram captions for what task.Calc chooses now (Computed is false under the envelope).
-TDiagramCaptions CurrentCaptions(const TTask& task);
+// The diagram captions for what task.Calc chooses now and the store holds (Computed is false
+// under the envelope choice while the store holds no envelope).
+TDiagramCaptions CurrentCaptions(const TTask& task, const TResultStore& store);
 
 class TAnalysisController : public QObject
 {

@@ -87,7 +87,6 @@ QWidget* TCalculationTab::BuildChoiceGroup()
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
     RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
-    RadioButton3->setEnabled(false); // no envelope is computed
     auto* choice = new QButtonGroup(group);
     choice->addButton(RadioButton1, TCalculationChoice::LoadCase);
     choice->addButton(RadioButton2, TCalculationChoice::Combination);
@@ -211,6 +210,13 @@ void TCalculationTab::ShowResults()
     ResultsShown = true;
     const TResultStore& r = Results;
     const double values[] = { r.An, r.Man, r.Bn, r.Mbn, r.Ad, r.Mad, r.Bd, r.Mbd };
-    for (int i = 0; i < 8; ++i)
+    // Under the envelope the fields hold the maxima; the minima are in the tool tips.
+    const TEnvelope& e = r.Envelope;
+    const TRange* ranges[] = { &e.An, &e.Man, &e.Bn, &e.Mbn, &e.Ad, &e.Mad, &e.Bd, &e.Mbd };
+    for (int i = 0; i < 8; ++i) {
         Reaction[i]->setText(ResultText(values[i]));
+        Reaction[i]->setToolTip(r.HasEnvelope
+                ? QStringLiteral("max %1, min %2").arg(ResultText(ranges[i]->Max), ResultText(ranges[i]->Min))
+                : QString());
+    }
 }

@@ -114,8 +114,10 @@ QGroupBox* TDeflectionTab::BuildSectionGroup()
     grid->addWidget(sections, 1, 6);
     auto* rectangle = new QHBoxLayout;
     rectangle->addWidget(CheckBox23);
+    rectangle->addSpacing(6);
     rectangle->addWidget(new QLabel(QStringLiteral("b[m]="), group));
     rectangle->addWidget(Edit32);
+    rectangle->addSpacing(6);
     rectangle->addWidget(new QLabel(QStringLiteral("h[m]="), group));
     rectangle->addWidget(Edit33);
     rectangle->addStretch(1);
@@ -210,7 +212,7 @@ void TDeflectionTab::RefreshFromModel()
     ShowInputs();
     RefillStores();
     if (ResultsShown || StoreHasResults(Results)) {
-        SetCaptions(CurrentCaptions(Task));
+        SetCaptions(CurrentCaptions(Task, Results));
         ShowResults();
     }
 }
@@ -223,6 +225,9 @@ void TDeflectionTab::ShowResults()
     Edit[25]->setText(ResultText(r.xfmax));
     Edit[26]->setText(ResultText(r.fmin * 1e6));
     Edit[27]->setText(ResultText(r.xfmin));
+    const QString problem = DeflectionProblem(r);
+    StiffnessNote->setText(problem);
+    StiffnessNote->setVisible(!problem.isEmpty());
     DeflectionImage->update();
 }
 
@@ -236,7 +241,10 @@ void TDeflectionTab::ProbeDeflection(int X, int width)
 {
     const double spanL = Task.SpanL();
     Edit[28]->setText(ResultText(ProbeX(spanL, width, X)));
-    Edit[29]->setText(ResultText(Results.fn[ProbeSampleIndex(spanL, width, X)] * 1e6));
+    const int i = ProbeSampleIndex(spanL, width, X);
+    Edit[29]->setText(ResultText(Results.fn[i] * 1e6));
+    Edit[29]->setToolTip(
+        Results.HasEnvelope ? QStringLiteral("min %1").arg(ResultText(Results.fnMin()[i] * 1e6)) : QString());
 }
 
 void TDeflectionTab::ComboBox5Change()

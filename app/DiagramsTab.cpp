@@ -98,7 +98,7 @@ void TDiagramsTab::RefreshFromModel()
     HighlightChoice(
         RadioButton[Task.Calc.ShearCharacteristic ? 6 : 7], RadioButton[Task.Calc.ShearCharacteristic ? 7 : 6]);
     if (ResultsShown || StoreHasResults(Results)) {
-        SetCaptions(CurrentCaptions(Task));
+        SetCaptions(CurrentCaptions(Task, Results));
         DrawDiagrams();
     }
 }
@@ -138,6 +138,12 @@ void TDiagramsTab::SetCaptions(const TDiagramCaptions& captions)
     GroupBox5->setTitle(captions.Shear);
 }
 
+// Under the envelope a probe shows the upper curve and names the lower one in its tool tip.
+QString TDiagramsTab::MinimumTip(double minimum) const
+{
+    return Results.HasEnvelope ? QStringLiteral("min %1").arg(ResultText(minimum)) : QString();
+}
+
 // The probes read the store directly: the value under the mouse, redrawing nothing.
 void TDiagramsTab::ProbeMoment(int X, int width)
 {
@@ -145,6 +151,8 @@ void TDiagramsTab::ProbeMoment(int X, int width)
     const int i = ProbeSampleIndex(spanL, width, X);
     Edit[6]->setText(ResultText(ProbeX(spanL, width, X)));
     Edit[7]->setText(ResultText(Task.Calc.MomentCharacteristic ? Results.Mn[i] : Results.Md[i]));
+    const TEnvelope& e = Results.Envelope;
+    Edit[7]->setToolTip(MinimumTip(Task.Calc.MomentCharacteristic ? e.Mnmin[i] : e.Mdmin[i]));
 }
 
 void TDiagramsTab::ProbeShear(int X, int width)
@@ -153,4 +161,6 @@ void TDiagramsTab::ProbeShear(int X, int width)
     const int i = ProbeSampleIndex(spanL, width, X);
     Edit[12]->setText(ResultText(ProbeX(spanL, width, X)));
     Edit[13]->setText(ResultText(Task.Calc.ShearCharacteristic ? Results.Qn[i] : Results.Qd[i]));
+    const TEnvelope& e = Results.Envelope;
+    Edit[13]->setToolTip(MinimumTip(Task.Calc.ShearCharacteristic ? e.Qnmin[i] : e.Qdmin[i]));
 }

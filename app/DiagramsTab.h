@@ -37,6 +37,7 @@ signals:
 private:
     QGroupBox* BuildGroup(bool moment);
     void SwitchClicked(bool moment);
+    QString MinimumTip(double minimum) const;
 
     TTask& Task;
     TResultStore& Results;

@@ -58,7 +58,7 @@ TEST_F(CalculationTabTest, StartsEmptyWithTheListsFilledAndTheFixedParts)
     EXPECT_EQ(loadCases->currentText(), QStringLiteral("G"));
     EXPECT_EQ(Find<QComboBox>("ComboBox2")->currentText(), QStringLiteral("Komb_1"));
     EXPECT_TRUE(Find<QRadioButton>("RadioButton1")->isChecked());
-    EXPECT_FALSE(Find<QRadioButton>("RadioButton3")->isEnabled());
+    EXPECT_TRUE(Find<QRadioButton>("RadioButton3")->isEnabled()); // the envelope is computed
     EXPECT_EQ(Text("Edit19"), QStringLiteral("0"));
     EXPECT_FALSE(Find<QLineEdit>("Edit19")->isEnabled());
     EXPECT_TRUE(Find<QLineEdit>("Edit14")->isReadOnly());
@@ -171,4 +171,29 @@ TEST_F(CalculationTabTest, TheListsFollowRenamedLoadCasesAndNewCombinations)
     EXPECT_EQ(loadCases->itemText(0), QStringLiteral("Stálé"));
     EXPECT_EQ(loadCases->currentText(), QStringLiteral("Stálé")); // "G" is gone: the first entry
     EXPECT_EQ(Find<QComboBox>("ComboBox2")->count(), 2);
+}
+
+TEST_F(CalculationTabTest, TheEnvelopeShowsTheMaximaWithTheMinimaAtHand)
+{
+    Find<QPushButton>("BitBtn10")->click(); // Komb_2 ...
+    Task.Grid.SetCell(4, 2, QStringLiteral("0")); // ... without S: A = 5
+    Find<QRadioButton>("RadioButton3")->click();
+    EXPECT_EQ(Task.Calc.Mode, TCalculationChoice::Envelope);
+    Form->CalculationTab()->BitBtn18()->click();
+    EXPECT_EQ(Text("Edit14"), QStringLiteral("11.000"));
+    EXPECT_EQ(Find<QLineEdit>("Edit14")->toolTip(), QStringLiteral("max 11.000, min 5.000"));
+    EXPECT_EQ(Text("Edit18"), QStringLiteral("15.750"));
+    EXPECT_EQ(Find<QGroupBox>("GroupBox4")->title(), QStringLiteral("Ohybový moment [obálka kombinací]"));
+    EXPECT_EQ(Find<QGroupBox>("GroupBox11")->title(), QStringLiteral("Průhyb trabíku [obálka kombinací]"));
+    // The overall extremes: the moment never hogs, the deepest sag is Komb_1's at mid-span.
+    EXPECT_EQ(Text("Edit2"), QStringLiteral("0.000"));
+    EXPECT_EQ(Text("Edit4"), QStringLiteral("-24.000"));
+    EXPECT_EQ(Text("Edit5"), QStringLiteral("3.000"));
+    EXPECT_EQ(Text("Edit8"), QStringLiteral("11.000"));
+    EXPECT_EQ(Text("Edit10"), QStringLiteral("-11.000"));
+
+    Find<QRadioButton>("RadioButton1")->click(); // back to one load case: no tool tips
+    Form->CalculationTab()->BitBtn18()->click();
+    EXPECT_TRUE(Find<QLineEdit>("Edit14")->toolTip().isEmpty());
+    EXPECT_EQ(Find<QGroupBox>("GroupBox4")->title(), QStringLiteral("Ohybový moment [ZS G]"));
 }

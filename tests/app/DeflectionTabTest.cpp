@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -113,4 +114,24 @@ TEST_F(DeflectionTabTest, ShowingTheTabAndTheButtonCalculateOnce)
     MoveMouse(image, image->width() - 1, 3);
     EXPECT_EQ(Edit(28)->text(), FormatFixed(6.0 / image->width() * (image->width() - 1), 3, 6));
     EXPECT_EQ(Edit(29)->text(), FormatFixed(Results.fn[100] * 1e6, 3, 6));
+}
+
+TEST_F(DeflectionTabTest, ASaggingBeamShowsTheTextbookValueAndAZeroStiffnessSaysWhy)
+{
+    Beam(QStringLiteral("6"));
+    FirstCase(QStringLiteral("S"), QStringLiteral("1.5")).Q.front() = { true, QStringLiteral("2") };
+    Show(Form->DeflectionTab());
+    // 5 q L^4 / (384 E I) = 5 * 2 * 6^4 / (384 * 2.1e11 * 3.375e-4) m = 0.476 mm, at mid-span.
+    EXPECT_EQ(Edit(24)->text(), QStringLiteral("0.476"));
+    EXPECT_EQ(Edit(25)->text(), QStringLiteral("3.000"));
+    auto* note = Find<QLabel>("Label_tuhost");
+    EXPECT_FALSE(note->isVisibleTo(Form.get()));
+
+    Edit(31)->clear();
+    emit Edit(31)->textEdited(QString()); // E reads as 0
+    Find<QPushButton>("BitBtn21")->click();
+    EXPECT_EQ(Edit(24)->text(), QStringLiteral("0.000"));
+    EXPECT_TRUE(note->isVisibleTo(Form.get()));
+    EXPECT_EQ(note->text(), DeflectionProblemText(TDeflectionIssue::ZeroE));
+    EXPECT_TRUE(note->text().startsWith(QStringLiteral("Průhyb nelze spočítat")));
 }

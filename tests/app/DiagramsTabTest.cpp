@@ -37,6 +37,15 @@ TEST_F(MainFormTest, ScreenshotsOfTheAnalysisTabs)
             Form->grab().save(
                 QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(example), tab->objectName())));
         }
+        Find<QRadioButton>("RadioButton3")->click();
+        Form->CalculationTab()->BitBtn18()->click();
+        for (QWidget* tab :
+            { static_cast<QWidget*>(Form->DiagramsTab()), static_cast<QWidget*>(Form->DeflectionTab()) }) {
+            Form->PageControl()->setCurrentWidget(tab);
+            Form->grab().save(QDir(folder).filePath(
+                QStringLiteral("%1-envelope-%2.png").arg(QLatin1String(example), tab->objectName())));
+        }
+        Find<QRadioButton>("RadioButton1")->click();
     }
 }
 
