@@ -182,6 +182,8 @@ void AddEnds(TCaseScratch& s, const TEndForces& e)
 
 namespace {
 
+constexpr double OneIn120 = 1.0 / 120;
+
 // A partial load seen from past its end e = L - b: with s the distance from e back into the load
 // and w(s) its intensity (qb at s = 0, qa at s = c), Wk = integral of w(s) s^k ds over the load.
 // Past the end, W(x) = integral of w (x - t)^3 / 6 dt = (W0 u^3 + 3 W1 u^2 + 3 W2 u + W3) / 6 with
@@ -189,7 +191,7 @@ namespace {
 struct TPastLoad
 {
     double W0, W1, W2, W3;
-    double W(double u) const { return (((W0 * u + 3 * W1) * u + 3 * W2) * u + W3) / 6; }
+    double W(double u) const { return ((W0 / 6 * u + W1 / 2) * u + W2 / 2) * u + W3 / 6; }
     double Slope(double u) const { return ((W0 * u + 2 * W1) * u + W2) / 2; }
 };
 
@@ -230,7 +232,7 @@ TBendTerm PartialLoadBend(double L, double qa, double a, double qb, double b, do
     const double d = x - a;
     const double qx = d * (qb - qa) / c;
     const double d3 = d * d * d;
-    return { qa * d3 * d / 24 + qx * d3 * d / 120, qa * d3 / 6 + qx * d3 / 24 };
+    return { d3 * d * (qa / 24 + qx * OneIn120), qa * d3 / 6 + qx * d3 / 24 };
 }
 
 TBendTerm PointMomentBend(double M, double a, double x)
@@ -250,6 +252,7 @@ void ApplyPointForce(TCaseScratch& s, const TBeam& beam, double P, double a)
     s.WLeft += PointForceBend(P, a, 0);
     s.WRight += PointForceBend(P, a, beam.L);
     const double shearPast = e.A - P;
+    const double P6 = P / 6;
     for (int i = 0; i < SampleCount; ++i) {
         // A sample at the force (x == a) already carries the jump. x - a is negative exactly when
         // x < a, so P (x - a) applies from x >= a on.
@@ -258,7 +261,7 @@ void ApplyPointForce(TCaseScratch& s, const TBeam& beam, double P, double a)
         const double past = d > 0 ? d : 0.0;
         s.CaseM[i] += e.Ma - e.A * x + P * past;
         s.CaseQ[i] += x >= a ? shearPast : e.A;
-        s.CaseW[i] += P * past * past * past / 6;
+        s.CaseW[i] += P6 * past * past * past;
     }
 }
 
@@ -268,12 +271,13 @@ void ApplyUniformLoad(TCaseScratch& s, const TBeam& beam, double q)
     AddEnds(s, e);
     s.WLeft += UniformLoadBend(q, 0);
     s.WRight += UniformLoadBend(q, beam.L);
+    const double q24 = q / 24;
     for (int i = 0; i < SampleCount; ++i) {
         const double x = beam.X[i];
         const double x2 = x * x;
         s.CaseM[i] += e.Ma - e.A * x + q * x2 / 2;
         s.CaseQ[i] += e.A - q * x;
-        s.CaseW[i] += q * x2 * x2 / 24;
+        s.CaseW[i] += q24 * x2 * x2;
     }
 }
 
@@ -305,6 +309,9 @@ void ApplyPartialLoad(TCaseScratch& s, const TBeam& beam, double qa, double a, d
     const TPastLoad far = PastLoad(qa, qb, c);
     s.WLeft += PartialLoadBend(L, qa, a, qb, b, 0);
     s.WRight += PartialLoadBend(L, qa, a, qb, b, L);
+    // W under the load d^4 (qa/24 + qx/120), past it a cubic in u = x - (L - b); see PastLoad.
+    const double qa24 = qa / 24;
+    const double w3 = far.W0 / 6, w2 = far.W1 / 2, w1 = far.W2 / 2, w0 = far.W3 / 6;
     // The samples ascend: those before the load (x < a), under it (a <= x <= L - b) and past it
     // (x > L - b). A load with a + b > L has no samples under it, and those past it may lie before a.
     const int past = FirstSample(beam, 0, [end](double x) { return x > end; });
@@ -321,14 +328,15 @@ void ApplyPartialLoad(TCaseScratch& s, const TBeam& beam, double qa, double a, d
         const double d4 = d * d * d * d;
         s.CaseM[i] += e.Ma - e.A * x + (qa * d * d / 2 + qx * d * d / 6);
         s.CaseQ[i] += e.A - (qa * d + qx * d / 2);
-        s.CaseW[i] += qa * d4 / 24 + qx * d4 / 120;
+        s.CaseW[i] += d4 * (qa24 + qx * OneIn120);
     }
     for (int i = past; i < SampleCount; ++i) {
         const double x = beam.X[i];
         const double d = x - a;
         s.CaseM[i] += e.Ma - e.A * x + (R1 * (d - c / 2) + R2 * (d - 2 * c / 3));
         s.CaseQ[i] += e.A - (R1 + R2);
-        s.CaseW[i] += far.W(x - end);
+        const double u = x - end;
+        s.CaseW[i] += ((w3 * u + w2) * u + w1) * u + w0;
     }
 }
 
@@ -338,12 +346,13 @@ void ApplyPointMoment(TCaseScratch& s, const TBeam& beam, double M, double a)
     AddEnds(s, e);
     s.WLeft += PointMomentBend(M, a, 0);
     s.WRight += PointMomentBend(M, a, beam.L);
+    const double M2 = M / 2;
     for (int i = 0; i < SampleCount; ++i) {
         const double x = beam.X[i];
         const double d = x - a;
         const double past = d > 0 ? d : 0.0;
         s.CaseM[i] += e.Ma - e.A * x + (x >= a ? M : 0.0);
         s.CaseQ[i] += e.A;
-        s.CaseW[i] += M * past * past / 2;
+        s.CaseW[i] += M2 * past * past;
     }
 }
