@@ -1,4 +1,5 @@
-// trabik-cli calc: the reactions and the 101 samples of one load case or one combination, as JSON.
+// trabik-cli calc: the reactions and the 101 samples of one load case, one combination or the
+// envelope of all combinations, as JSON.
 #include "analysis/uCalcUnit.h"
 #include "cli/CliCommand.h"
 #include "model/TError.h"
@@ -9,6 +10,7 @@
 #include <QJsonObject>
 #include <QTextStream>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -19,6 +21,7 @@ struct TCalcArgs
     QString Combination;
     bool HasCase = false;
     bool HasCombination = false;
+    bool Envelope = false;
 };
 
 TCalcArgs ParseCalcArgs(const QStringList& args)
@@ -27,11 +30,15 @@ TCalcArgs ParseCalcArgs(const QStringList& args)
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         const bool isCase = arg == QLatin1String("--case");
-        if (isCase || arg == QLatin1String("--combination")) {
+        if (arg == QLatin1String("--envelope")) {
+            if (a.HasCase || a.HasCombination || a.Envelope)
+                throw TUsageError("choose one load case, one combination or the envelope");
+            a.Envelope = true;
+        } else if (isCase || arg == QLatin1String("--combination")) {
             if (i + 1 >= args.size())
                 throw TUsageError(QStringLiteral("%1 needs a name").arg(arg).toStdString());
-            if (a.HasCase || a.HasCombination)
-                throw TUsageError("choose one load case or one combination");
+            if (a.HasCase || a.HasCombination || a.Envelope)
+                throw TUsageError("choose one load case, one combination or the envelope");
             (isCase ? a.Case : a.Combination) = args[++i];
             (isCase ? a.HasCase : a.HasCombination) = true;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
@@ -50,6 +57,10 @@ TCalcArgs ParseCalcArgs(const QStringList& args)
 // Puts the choice into the calculation tab's controls, as a user would.
 void Choose(TTask& task, const TCalcArgs& a)
 {
+    if (a.Envelope) {
+        task.Calc.Mode = TCalculationChoice::Envelope;
+        return;
+    }
     if (a.HasCombination) {
         bool found = false;
         for (const QString& name : task.CombinationNames())
@@ -97,6 +108,29 @@ QJsonObject ResultJson(const TResultStore& s)
     return o;
 }
 
+void PutRange(QJsonObject& o, const char* name, const TRange& range)
+{
+    o[QLatin1String(name) + QLatin1String("max")] = range.Max;
+    o[QLatin1String(name) + QLatin1String("min")] = range.Min;
+}
+
+QJsonObject EnvelopeJson(const TEnvelope& e)
+{
+    QJsonObject o;
+    o[QStringLiteral("over")] = e.OverLoadCases ? QStringLiteral("loadCases") : QStringLiteral("combinations");
+    o[QStringLiteral("count")] = e.Count;
+    const std::pair<const char*, const TRange*> reactions[] = { { "An", &e.An }, { "Bn", &e.Bn }, { "Man", &e.Man },
+        { "Mbn", &e.Mbn }, { "Ad", &e.Ad }, { "Bd", &e.Bd }, { "Mad", &e.Mad }, { "Mbd", &e.Mbd } };
+    for (const auto& [name, range] : reactions)
+        PutRange(o, name, *range);
+    const std::pair<const char*, const TSamples*> curves[] = { { "Mnmax", &e.Mnmax }, { "Mnmin", &e.Mnmin },
+        { "Mdmax", &e.Mdmax }, { "Mdmin", &e.Mdmin }, { "Qnmax", &e.Qnmax }, { "Qnmin", &e.Qnmin },
+        { "Qdmax", &e.Qdmax }, { "Qdmin", &e.Qdmin }, { "fmax", &e.fmax }, { "fmin", &e.fmin } };
+    for (const auto& [name, samples] : curves)
+        o[QLatin1String(name)] = SamplesJson(*samples);
+    return o;
+}
+
 int RunCalc(const QStringList& args)
 {
     const TCalcArgs a = ParseCalcArgs(args);
@@ -105,23 +139,34 @@ int RunCalc(const QStringList& args)
     TResultStore store;
     QTextStream err(stderr);
     SumSelection(task, store, [&err](const QString& message) { err << message << Qt::endl; });
-    const QByteArray json = QJsonDocument(ResultJson(store)).toJson(QJsonDocument::Compact) + '\n';
+    // Not an error: the forces are there, the deflection stays 0 and the user is told why.
+    if (!DeflectionProblem(store).isEmpty())
+        err << DeflectionProblem(store) << Qt::endl;
+    const QJsonObject result = a.Envelope ? EnvelopeJson(store.Envelope) : ResultJson(store);
+    const QByteArray json = QJsonDocument(result).toJson(QJsonDocument::Compact) + '\n';
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return 0;
 }
 
 const TCliRegistrar registrar({
     QStringLiteral("calc"),
-    QStringLiteral("calc TASK.DAT [--case NAME | --combination NAME]"),
+    QStringLiteral("calc TASK.DAT [--case NAME | --combination NAME] [--envelope]"),
     QStringLiteral("reactions, bending moments, shear forces and deflections of a task as JSON"),
     QStringLiteral("\nOpens TASK.DAT as the program opens it and computes what the calculation tab computes:\n"
                    "  --case NAME         the load case captioned NAME (exact, letter case counts)\n"
                    "  --combination NAME  the combination named NAME (letter case ignored)\n"
-                   "  neither             the first load case\n"
+                   "  --envelope          instead of either: the envelope over every combination of\n"
+                   "                      the grid (over the load cases when no combination has a member)\n"
+                   "  none of these       the first load case\n"
                    "Prints one JSON object: An, Bn, Man, Mbn (characteristic reactions and restraint\n"
                    "moments, kN and kNm), Ad, Bd, Mad, Mbd (design values), and the arrays Mn, Md\n"
                    "(bending moment, kNm, hogging positive), Qn, Qd (shear force, kN) and fn\n"
                    "(deflection, in the result store's unit) at the 101 points x = i * L / 100.\n"
+                   "With --envelope: over (\"combinations\" or \"loadCases\"), count, the largest and\n"
+                   "smallest reactions Anmax, Anmin, Bnmax, ... Mbdmax, Mbdmin, and the arrays Mnmax,\n"
+                   "Mnmin, Mdmax, Mdmin, Qnmax, Qnmin, Qdmax, Qdmin, fmax, fmin.\n"
+                   "Deflections are in metres / 1000 (times 1,000,000 gives mm), characteristic only;\n"
+                   "when they cannot be computed they are 0 and the reason is written to stderr.\n"
                    "Numbers are written so that they read back as exactly the computed doubles.\n"
                    "An unknown load case or combination is an error (exit status 1)."),
     RunCalc,
