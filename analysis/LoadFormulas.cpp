@@ -275,7 +275,7 @@ void ApplyUniformLoad(TCaseScratch& s, const TBeam& beam, double q)
     for (int i = 0; i < SampleCount; ++i) {
         const double x = beam.X[i];
         const double x2 = x * x;
-        s.CaseM[i] += e.Ma - e.A * x + q * x2 / 2;
+        s.CaseM[i] += e.Ma - e.A * x + q * x * x / 2;
         s.CaseQ[i] += e.A - q * x;
         s.CaseW[i] += q24 * x2 * x2;
     }
