@@ -211,6 +211,32 @@ TEST(Deflection, MeetsTheSupportsAndTheFixedEnds)
     }
 }
 
+// A beam has no kinks: f and f' are continuous across every load's edge (f'' = M may jump there).
+// One-sided slopes a small step either side of each edge must agree, and so must the values.
+TEST(Deflection, LineIsSmoothAcrossLoadEdges)
+{
+    std::mt19937 rng(23);
+    for (unsigned char typ : AllTyps) {
+        for (int trial = 0; trial < 5; ++trial) {
+            const double L = std::uniform_real_distribution<double>(1, 10)(rng);
+            const TLoadSet set = RandomLoads(rng, typ, L, 0);
+            const double scale = LoadScale(set, L); // of M with EI = 1
+            const double h = 1e-5 * L;
+            for (double e : LoadEdges(set, L)) {
+                TSamples x {};
+                const double around[] = { e - 2 * h, e - h, e + h, e + 2 * h };
+                for (int i = 0; i < SampleCount; ++i)
+                    x[i] = i < 4 ? around[i] : e + 2 * h + i * L; // past the span, unused
+                const TCaseScratch s = DeflectionAt(typ, L, set, x);
+                const double left = (s.CaseF[1] - s.CaseF[0]) / h, right = (s.CaseF[3] - s.CaseF[2]) / h;
+                EXPECT_NEAR(left, right, 4 * h * scale) << int(typ) << " edge " << e;
+                EXPECT_NEAR(s.CaseF[2] - s.CaseF[1], h * (left + right), 4 * h * h * scale)
+                    << int(typ) << " edge " << e;
+            }
+        }
+    }
+}
+
 TEST(Deflection, MirroredBeamGivesTheMirroredLine)
 {
     const std::pair<unsigned char, unsigned char> pairs[] = { { 2, 20 }, { 12, 21 }, { 11, 11 }, { 22, 22 } };
