@@ -93,7 +93,9 @@ double SectionEmod(const TDeflectionInputs& inputs);
 void ClearTotals(TResultStore& store);
 
 // Adds the load case captioned `name` (exact match, the last such page) into the store: once as it
-// is and once times its gamma_f. Refreshes the calculation lists of the task first. A name that
+// is and once times its gamma_f, and its deflection line (characteristic, for the section of
+// task.Deflection) into fn; a section without stiffness leaves fn at 0 and sets fIssue instead of
+// failing. Refreshes the calculation lists of the task first. A name that
 // matches no load case adds nothing. Throws TError with a Czech message, adding nothing, for a span
 // that is not a number greater than 0 (every end condition: an empty span field is the usual cause),
 // for an unknown end condition code, and for loads whose results are not finite numbers.
@@ -106,7 +108,7 @@ struct TDiagramCaptions
     QString Moment; // "Ohybový moment [ZS name]" / "[kombinace name]"
     QString Shear;
     QString Deflection;
-    bool Computed = false; // false under the envelope: keep the captions shown so far
+    bool Computed = false; // false when nothing was computed: keep the captions shown so far
 };
 
 // The summation step of the calculation: the load case, the combination or the envelope chosen in
