@@ -15,6 +15,7 @@
 #include "app/uZSproperties.h"
 #include "model/TError.h"
 #include "storage/uProjectFile.h"
+#include "wizard/uZatWizard.h"
 
 #include <QCloseEvent>
 #include <QProxyStyle>
@@ -61,6 +62,8 @@ TMainForm::TMainForm(TTask& task, TResultStore& results, QWidget* parent)
     BuildTabs();
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     ZSprop_form = new TZSprop_form(this);
+    ZatWizard = new TZatWizard(this);
+    ZatWizard->ShowError = [this](QWidget* parent, const QString& message) { UserPrompts.ShowError(parent, message); };
     ConnectActions();
     BuildReportCommands();
     Analysis = new TAnalysisController(*this);
@@ -135,6 +138,7 @@ void TMainForm::ConnectActions()
     guarded(a.Novy_ZS, &TMainForm::Novy_ZSExecute);
     guarded(a.Smazat_ZS, &TMainForm::Smazat_ZSExecute);
     guarded(a.Vlastnosti_ZS, &TMainForm::Vlastnosti_ZSExecute);
+    guarded(a.Go_Wizard, &TMainForm::Go_WizardExecute);
     const std::array<QAction*, 4> adders { a.Pridat_Px, a.Pridat_q, a.Pridat_qq, a.Pridat_Mx };
     for (int kind = KindPx; kind <= KindMx; ++kind) {
         connect(adders[std::size_t(kind)], &QAction::triggered, this,
@@ -289,6 +293,17 @@ void TMainForm::AddRowExecute(TLoadKind kind)
         break;
     }
     SyncLoadCases();
+    ShowLoadCaseTab();
+}
+
+// "ok" replaces the load cases, the span text and the end condition; every tab shows the new task
+// and the load cases tab comes to the front. "storno" leaves everything as it was.
+void TMainForm::Go_WizardExecute()
+{
+    ZatWizard->Reopen(TaskRef);
+    if (UserPrompts.ExecDialog(*ZatWizard) != QDialog::Accepted || !ZatWizard->ApplyTo(TaskRef))
+        return;
+    RefreshFromModel();
     ShowLoadCaseTab();
 }
 

@@ -25,6 +25,7 @@ class TPrintTab;
 class TTaskTab;
 class TWorkflowTab;
 class TZSprop_form;
+class TZatWizard;
 struct TResultStore;
 
 class TMainForm : public QMainWindow
@@ -71,6 +72,7 @@ public:
     void Smazat_ZSExecute();
     void Vlastnosti_ZSExecute();
     void AddRowExecute(TLoadKind kind); // Pridat_PxExecute ... Pridat_MxExecute
+    void Go_WizardExecute();
     void BitBtn1Click(); // "dále"
     void BitBtn3Click(); // "zpět"
 
@@ -119,6 +121,7 @@ private:
     TDeflectionTab* TabPruhyb = nullptr;
     TPrintTab* TabTisk = nullptr;
     TZSprop_form* ZSprop_form = nullptr;
+    TZatWizard* ZatWizard = nullptr;
     TPrintOptionsWidget* TiskOptions = nullptr;
     TDokument* Dokument = nullptr;
     TPreview* Preview = nullptr;

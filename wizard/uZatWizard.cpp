@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <tuple>
 
 namespace {
 
@@ -234,9 +235,38 @@ QLabel* TZatWizard::Label(int number) const
     return findChild<QLabel*>(QStringLiteral("Label%1").arg(number));
 }
 
+namespace {
+
+bool SameInputs(const TGeneratorInputs& a, const TGeneratorInputs& b)
+{
+    const auto texts = [](const TGeneratorInputs& i) {
+        return std::tie(i.Edit1, i.Edit2, i.Edit3, i.Edit4, i.Edit5, i.Edit6, i.Edit8, i.Edit9, i.Edit10, i.Edit12,
+            i.Edit13, i.Edit14, i.Edit15, i.Edit16, i.Edit17, i.Edit18, i.Edit19, i.Edit20, i.Edit21, i.Edit22,
+            i.Edit23);
+    };
+    const auto flags = [](const TGeneratorInputs& i) {
+        return std::tie(i.CheckBox1, i.CheckBox2, i.RadioButton1, i.RadioButton2, i.RadioButton3, i.RadioButton4);
+    };
+    return texts(a) == texts(b) && flags(a) == flags(b);
+}
+
+} // namespace
+
+void TZatWizard::Reopen(const TTask& task)
+{
+    if (!Loaded || !SameInputs(task.Generator, Source.Generator)) {
+        LoadFrom(task);
+        return;
+    }
+    Source = task;
+    Generated.reset();
+    FormShow();
+}
+
 void TZatWizard::LoadFrom(const TTask& task)
 {
     Source = task;
+    Loaded = true;
     Generated.reset();
     const TGeneratorInputs& inputs = task.Generator;
     for (const auto& [edit, field] : EditFields)
@@ -268,12 +298,6 @@ bool TZatWizard::ApplyTo(TTask& task)
     Generated.reset();
     Source = task;
     return true;
-}
-
-bool TZatWizard::Run(TTask& task)
-{
-    LoadFrom(task);
-    return exec() == QDialog::Accepted && ApplyTo(task);
 }
 
 void TZatWizard::showEvent(QShowEvent* event)
