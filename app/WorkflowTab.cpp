@@ -53,12 +53,17 @@ void TWorkflowTab::SetDefaultButton(QPushButton* button)
         Default->setDefault(true);
 }
 
+bool TWorkflowTab::PressDefault()
+{
+    if (!Default || !Default->isEnabled() || !Default->isVisible())
+        return false;
+    Default->click();
+    return true;
+}
+
 void TWorkflowTab::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && Default && Default->isEnabled() && Default->isVisible()) {
-        Default->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!enter || !PressDefault())
+        QWidget::keyPressEvent(event);
 }

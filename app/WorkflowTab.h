@@ -24,6 +24,8 @@ public:
 
     void SetDefaultButton(QPushButton* button); // pressed by Enter while this tab is shown
     QPushButton* DefaultButton() const { return Default; }
+    // Clicks the default button when it can be clicked; false when there is none to click.
+    bool PressDefault();
 
     // Shows the task again after it changed as a whole (New task, Open, the load generator).
     virtual void RefreshFromModel() { }

@@ -18,6 +18,7 @@
 #include "wizard/uZatWizard.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
@@ -324,6 +325,16 @@ void TMainForm::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         emit Activated();
     QMainWindow::changeEvent(event);
+}
+
+// Enter that no tab widget took (focus on the tab bar or the tool bar) presses the shown tab's
+// default button, as it does with the focus inside the tab.
+void TMainForm::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* tab = static_cast<TWorkflowTab*>(PageControl1->currentWidget());
+    if (!enter || !tab || !tab->PressDefault())
+        QMainWindow::keyPressEvent(event);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

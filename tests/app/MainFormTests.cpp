@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTabBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -85,6 +86,8 @@ TEST_F(MainFormTest, NavigationButtonsMoveOneTab)
     Form->PageControl()->setCurrentIndex(1);
     QTest::keyClick(tab(1), Qt::Key_Return);
     EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_zatizeni"));
+    QTest::keyClick(Form->PageControl()->tabBar(), Qt::Key_Return); // also with the focus on the tab bar
+    EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_kombinace"));
     Form->Actions().Geometrie->trigger();
     EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_geometrie"));
 }
