@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 source scripts/deps.sh
 ensure_packages
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j2
+cmake --build build -j2 --target trabik trabik-cli
 
 example=examples/strecha.dat
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

@@ -219,18 +219,31 @@ TKombiGridWidget::TKombiGridWidget(TTask& task, QWidget* parent)
     ApplyColumnWidths({});
 }
 
-void TKombiGridWidget::ApplyColumnWidths(const QList<int>& previous)
+int TKombiGridWidget::ColumnKey(int modelColumn) const
 {
-    for (int c = 0; c < Model->columnCount(); ++c)
-        setColumnWidth(c, c < previous.size() ? previous[c] : DefaultWidth(c));
+    const int loadCase = modelColumn + 1 - TTask::FirstLoadCaseColumn;
+    if (loadCase >= 0 && loadCase < int(Task.LoadCases.size()))
+        return Task.LoadCases[std::size_t(loadCase)].Number;
+    return -1 - modelColumn;
+}
+
+void TKombiGridWidget::ApplyColumnWidths(const QHash<int, int>& previous)
+{
+    ShownKeys.clear();
+    for (int c = 0; c < Model->columnCount(); ++c) {
+        const int key = ColumnKey(c);
+        setColumnWidth(c, previous.value(key, DefaultWidth(c)));
+        ShownKeys << key;
+    }
 }
 
 void TKombiGridWidget::Reload()
 {
-    // The header still has the sections of the last reload: the task's grid may have grown since.
-    QList<int> widths;
-    for (int c = 0; c < horizontalHeader()->count(); ++c)
-        widths << columnWidth(c);
+    // A width the user gave a load case column stays with its load case when columns before it
+    // go (a deleted load case) or come. The header still has the sections of the last reload.
+    QHash<int, int> widths;
+    for (int c = 0; c < horizontalHeader()->count() && c < ShownKeys.size(); ++c)
+        widths.insert(ShownKeys[c], columnWidth(c));
     Model->Reload();
     ApplyColumnWidths(widths);
     if (Corner)

@@ -4,6 +4,7 @@
 // scroll. Every cell is drawn by the program; only names are edited in place, and a single click
 // on a flag cell toggles it.
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QHeaderView>
 #include <QPoint>
 #include <QStyledItemDelegate>
@@ -81,9 +82,13 @@ protected:
 private:
     void KombiGridDblClick(const QPoint& viewportPos); // bound to the single click
     void KombiGridSelectCell(int row); // the name cell of a combination row
-    void ApplyColumnWidths(const QList<int>& previous);
+    // A column's identity for keeping its width: the load case number under a load case column,
+    // otherwise -1 - column.
+    int ColumnKey(int modelColumn) const;
+    void ApplyColumnWidths(const QHash<int, int>& previous);
 
     TTask& Task;
     TKombiGridModel* Model;
     QWidget* Corner = nullptr;
+    QList<int> ShownKeys; // ColumnKey of each column as last shown
 };

@@ -142,7 +142,9 @@ TEST_F(CombinationsTabTest, ColumnsFollowAddedDeletedAndRenamedLoadCases)
     EXPECT_EQ(Grid->model()->columnCount(), 5);
     EXPECT_EQ(Grid->columnWidth(4), 64);
     ClickCell(5, 1); // C out
-    Grid->setColumnWidth(0, 120); // the user's width stays
+    Grid->setColumnWidth(0, 120); // the user's widths stay, a load case's with its load case
+    Grid->setColumnWidth(3, 50);
+    Grid->setColumnWidth(4, 90);
     Task.ActiveLoadCase = 1;
     Answers = { true };
     Form->Actions().Smazat_ZS->trigger(); // B goes with its column
@@ -150,6 +152,7 @@ TEST_F(CombinationsTabTest, ColumnsFollowAddedDeletedAndRenamedLoadCases)
     EXPECT_EQ(Row(0), QStringList({ "index", "název", "tisk", "[nový]", "C" }));
     EXPECT_EQ(Row(1), QStringList({ "1", "Komb_1", "", "", "0" }));
     EXPECT_EQ(Grid->columnWidth(0), 120);
+    EXPECT_EQ(Grid->columnWidth(3), 90);
     Task.RenameLoadCase(1, QStringLiteral("Sníh"));
     Grid->Reload();
     EXPECT_EQ(Grid->GridModel()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Sníh"));
