@@ -5,7 +5,7 @@ cd "$(dirname "$0")"
 source scripts/deps.sh
 ensure_packages
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j2
+cmake --build build -j2 --target benchmarks
 export QT_QPA_PLATFORM=offscreen
 for b in build/bench/bench_*; do
     [ -x "$b" ] && "$b" "$@"
