@@ -209,6 +209,28 @@ TEST(Formulas, PartialLoadTermsFollowThePerSampleRule)
     }
 }
 
+// A point load typed exactly at a sample position carries its jump at that sample, although
+// i * L / 100 may come out a hair short of the typed value.
+TEST(Formulas, SampleAtAPointLoadCarriesTheJump)
+{
+    for (unsigned char typ : AllTyps) {
+        for (double L : { 8.2, 5.6, 4.1, 11.2, 1.282 }) {
+            const TBeam beam = MakeBeam(typ, L);
+            for (int i = 0; i <= 100; ++i) {
+                const double a = QString::number(i * L / 100, 'f', 3).toDouble(); // as typed
+                if (std::fabs(a * 100 / L - i) > 1e-6)
+                    continue; // not a sample position with three decimals
+                TCaseScratch force, moment;
+                ApplyPointForce(force, beam, 10, a);
+                ApplyPointMoment(moment, beam, 10, a);
+                EXPECT_NEAR(force.CaseQ[i], force.CaseA - 10, 1e-9) << int(typ) << " L=" << L << " a=" << a;
+                EXPECT_NEAR(moment.CaseM[i], moment.CaseMa - moment.CaseA * a + 10, 1e-9)
+                    << int(typ) << " L=" << L << " a=" << a;
+            }
+        }
+    }
+}
+
 TEST(Formulas, ZeroLengthPartialLoadAddsNothing)
 {
     for (unsigned char typ : { 11, 2, 20 }) {
