@@ -111,8 +111,9 @@ void TAnalysisController::Calculate()
 {
     TTask& task = Form.Task();
     TResultStore& store = Form.Results();
-    // The choice as the user left it: a load case renamed or deleted since the tab was last shown
-    // computes nothing and the user is told, rather than another load case standing in for it.
+    // The lists as the calculation tab shows them: a load case renamed or deleted since the tab
+    // was last shown gives way to the first entry instead of a silent set of zeros.
+    task.RefreshCalculationLists();
     const TCalculationChoice choice = task.Calc;
     const TMessageSink messages = [this](const QString& message) { Form.Prompts().ShowMessage(&Form, message); };
     TDiagramCaptions captions;

@@ -173,18 +173,6 @@ TEST_F(CalculationTabTest, TheListsFollowRenamedLoadCasesAndNewCombinations)
     EXPECT_EQ(Find<QComboBox>("ComboBox2")->count(), 2);
 }
 
-TEST_F(CalculationTabTest, ALoadCaseRenamedUnderTheChoiceIsNamedNotReplaced)
-{
-    Form->CalculationTab()->BitBtn18()->click();
-    ASSERT_NE(Text("Edit14"), QStringLiteral("0.000"));
-    Task.RenameLoadCase(0, QStringLiteral("Stálé")); // "G" stays chosen on the shown tab
-    Form->CalculationTab()->BitBtn18()->click();
-    EXPECT_EQ(Messages, QStringList(QStringLiteral("Zatěžovací stav „G“ neexistuje.")));
-    EXPECT_EQ(Text("Edit14"), QStringLiteral("0.000"));
-    EXPECT_EQ(Find<QGroupBox>("GroupBox4")->title(), QStringLiteral("Ohybový moment [ZS G]"));
-    EXPECT_EQ(Find<QComboBox>("ComboBox1")->currentText(), QStringLiteral("Stálé")); // the lists follow
-}
-
 TEST_F(CalculationTabTest, TheEnvelopeShowsTheMaximaWithTheMinimaAtHand)
 {
     Find<QPushButton>("BitBtn10")->click(); // Komb_2 ...
