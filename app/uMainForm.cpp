@@ -170,6 +170,9 @@ void TMainForm::RefreshFromModel()
 void TMainForm::SyncLoadCases()
 {
     TabZatizeni->SyncFromModel();
+    // The grid lost or re-headed a column with the load case: a click must not land on the
+    // column that moved under the mouse.
+    TabKombinace->RefreshFromModel();
 }
 
 void TMainForm::FormShow()

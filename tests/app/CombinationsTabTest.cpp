@@ -147,7 +147,9 @@ TEST_F(CombinationsTabTest, ColumnsFollowAddedDeletedAndRenamedLoadCases)
     Grid->setColumnWidth(4, 90);
     Task.ActiveLoadCase = 1;
     Answers = { true };
-    Form->Actions().Smazat_ZS->trigger(); // B goes with its column
+    Form->Actions().Smazat_ZS->trigger(); // B goes with its column, also from the shown grid
+    EXPECT_EQ(Grid->horizontalHeader()->count(), 4);
+    EXPECT_EQ(Grid->columnWidth(3), 90);
     ShowAgain();
     EXPECT_EQ(Row(0), QStringList({ "index", "název", "tisk", "[nový]", "C" }));
     EXPECT_EQ(Row(1), QStringList({ "1", "Komb_1", "", "", "0" }));
