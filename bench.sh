@@ -8,5 +8,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j2 --target benchmarks
 export QT_QPA_PLATFORM=offscreen
 for b in build/bench/bench_*; do
-    [ -x "$b" ] && "$b" "$@"
+    if [ -f "$b" ] && [ -x "$b" ]; then
+        "$b" "$@"
+    fi
 done
