@@ -7,20 +7,24 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-void TDokument::StripDiacritics()
+QString WithoutDiacritics(QString text)
 {
     static const QString from = QStringLiteral("áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ");
     static const QString to = QStringLiteral("acdeeinorstuuyzACDEEINORSTUUYZ");
-    auto strip = [](QStringList& lines) {
-        for (QString& line : lines)
-            for (QChar& c : line) {
-                const int k = from.indexOf(c);
-                if (k >= 0)
-                    c = to[k];
-            }
-    };
-    strip(Frame);
-    strip(Body);
+    for (QChar& c : text) {
+        const int k = from.indexOf(c);
+        if (k >= 0)
+            c = to[k];
+    }
+    return text;
+}
+
+void TDokument::StripDiacritics()
+{
+    for (QString& line : Frame)
+        line = WithoutDiacritics(line);
+    for (QString& line : Body)
+        line = WithoutDiacritics(line);
 }
 
 namespace {

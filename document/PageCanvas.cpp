@@ -21,7 +21,7 @@ bool isBlank(const QString& text)
 
 TFontMetricsCache::TEntry::TEntry(const QFont& f)
     : Metrics(f)
-    , Height(RoundEven(Metrics.height()))
+    , Height(qMax(1, RoundEven(Metrics.height()))) // a line always moves the cursor down
     , XWidth(RoundEven(Metrics.horizontalAdvance(QStringLiteral("X"))))
 {
 }

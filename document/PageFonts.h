@@ -21,9 +21,11 @@ inline int RoundEven(double v)
     return static_cast<int>(r);
 }
 
-// Canvas font sizes S are kept within these bounds (1/27 pt; the top is 1000 pt).
+// Canvas font sizes S are kept within these bounds (1/27 pt). The top is 400 pt: from about 490 pt
+// (an ascent past 16384 pixels) the font engine reports negative metrics and draws no glyphs, so a
+// larger size would move the cursor upwards and lose the rest of the page.
 constexpr int MinCanvasFontSize = 1;
-constexpr int MaxCanvasFontSize = 27000;
+constexpr int MaxCanvasFontSize = 27 * 400;
 
 // Em height in page units of canvas size S: R(S * 96 / 72).
 inline int EmPixels(int size)

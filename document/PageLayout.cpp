@@ -42,7 +42,7 @@ TPageFont TLayoutEngine::DocumentFont() const
         points = RoundEven(Doc.Font.pixelSize() * 72.0 / 96.0);
     if (points <= 0)
         points = 10;
-    f.Size = qBound(MinCanvasFontSize, 27 * qMin(points, 1000), MaxCanvasFontSize);
+    f.Size = qBound(MinCanvasFontSize, 27 * qMin(points, MaxCanvasFontSize / 27), MaxCanvasFontSize);
     f.PixelSize = EmPixels(f.Size);
     f.Bold = Doc.Font.bold();
     f.Italic = Doc.Font.italic();
@@ -187,6 +187,8 @@ void TLayoutEngine::DrawCredit()
     font.Size = 100;
     font.PixelSize = 133; // 100 points at the canvas's 96 dpi
     font.Color = Canvas->Font.Color;
-    const QString text = QStringLiteral("PROGRAM ") + QString::fromUtf8(TrabikCaption) + CreditLineText();
+    QString text = QStringLiteral("PROGRAM ") + QString::fromUtf8(TrabikCaption) + CreditLineText();
+    if (Doc.NoDiacritics) // the whole sheet is then free of accents, the credit included
+        text = WithoutDiacritics(text);
     Canvas->RotatedTextOut(0, Doc.CurrentPage->PageHeight, text, font);
 }

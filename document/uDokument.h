@@ -114,6 +114,10 @@ private:
     TMarkupRegisters State;
 };
 
+// The text with the thirty Czech accented letters replaced by their plain forms; every other
+// character is kept.
+QString WithoutDiacritics(QString text);
+
 // The program's own credit at the end of the rotated line along every page's left edge.
 QString CreditLineText();
 

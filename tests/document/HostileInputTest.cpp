@@ -3,6 +3,8 @@
 #include "DocumentTestUtil.h"
 #include "model/TError.h"
 
+#include <QPainter>
+
 namespace {
 
 class HostileInput : public ::testing::Test
@@ -56,6 +58,37 @@ TEST_F(HostileInput, FontSizeAndPenAreClamped)
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].Pen.Width, 1);
     EXPECT_EQ(lines[1].Pen.Width, 1000);
+}
+
+TEST_F(HostileInput, LargestFontStillMeasuresDrawsAndBreaksPages)
+{
+    // Past the cap the font engine gave negative heights: <br> moved the cursor up and the rest of
+    // the page vanished without a word.
+    Lay({ "<fontsize 2147483647>A<br>C<br><fontsize 10>B" });
+    ASSERT_EQ(Doc.PageCount, 2);
+    const TTextItem a = FindText(Doc.Page(1), "A");
+    ASSERT_EQ(a.Font.Size, MaxCanvasFontSize);
+    const int h = M.H(a.Font);
+    EXPECT_GT(h, EmPixels(MaxCanvasFontSize)); // the cell is taller than the em
+    EXPECT_EQ(FindText(Doc.Page(1), "C").Pos.y(), a.Pos.y() + RoundEven(1.5 * h));
+    EXPECT_EQ(FindText(Doc.Page(2), "B").Font.Size, 270);
+
+    // The glyph is really painted, at the place recorded (0.1 mm per pixel).
+    QImage img(2100, 2970, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    {
+        QPainter painter(&img);
+        Doc.Page(1)->Paint(painter, QRectF(0, 0, img.width(), img.height()));
+    }
+    int ink = 0;
+    for (int y = a.Pos.y() / 10; y < (a.Pos.y() + h) / 10; ++y)
+        for (int x = a.Pos.x() / 10; x < (a.Pos.x() + M.W(a.Font)) / 10; ++x)
+            ink += qGray(img.pixel(x, y)) < 128;
+    EXPECT_GT(ink, 10000);
+
+    // A huge document font is held to the same cap.
+    Doc.Font.setPointSize(1000);
+    EXPECT_EQ(FindText(Lay({ "D" }), "D").Font.Size, MaxCanvasFontSize);
 }
 
 TEST_F(HostileInput, ClosingTagsWithoutOpenersAreIgnored)

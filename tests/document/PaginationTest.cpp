@@ -205,6 +205,24 @@ TEST_F(Pagination, DiacriticsAreStrippedFromFrameAndBody)
     EXPECT_EQ(Doc.Body.first(), QString::fromUtf8("Pruhyb od normoveho zatizeni: Vypoctove hodnoty: äöőł"));
 }
 
+TEST_F(Pagination, CreditLineLosesAccentsOnlyWhenAsked)
+{
+    auto credits = [&] {
+        std::vector<std::string> out;
+        for (TPrintPage* p = Doc.FirstPage; p; p = p->Next)
+            for (const TTextItem& t : p->Picture.ItemsOf<TTextItem>())
+                if (t.Rotation == 90)
+                    out.push_back(t.Text.toStdString());
+        return out;
+    };
+    Lay(SimpleFrame(), { "a<newpage>b" });
+    EXPECT_EQ(credits(), std::vector<std::string>(2, "PROGRAM Trabík v.2.2 – statika prostého nosníku"));
+    Doc.NoDiacritics = true;
+    Lay(SimpleFrame(), { "a<newpage>b" });
+    // The dash is not one of the accented letters and stays.
+    EXPECT_EQ(credits(), std::vector<std::string>(2, "PROGRAM Trabik v.2.2 – statika prosteho nosniku"));
+}
+
 TEST_F(Pagination, AllThirtyLettersAreReplaced)
 {
     Doc.Body = QStringList { QString::fromUtf8("áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ <b>1") };
