@@ -163,8 +163,13 @@ TGeneratorGeometry GeneratorGeometry(const TGeneratorInputs& inputs)
     }
     geometry.d1 = StrToFloatX(inputs.Edit6);
     geometry.PointLoads = inputs.RadioButton2;
-    if (geometry.PointLoads)
+    if (geometry.PointLoads) {
         geometry.Positions = PointLoadPositions(geometry.L, geometry.d, geometry.d1);
+        // No position on the span would leave every area load out without a word.
+        if (geometry.Positions.empty())
+            throw TError(QStringLiteral("Vzdálenost prvního břemene d1 = %1 m je větší než délka prvku L = %2 m.")
+                             .arg(Number(geometry.d1), Number(geometry.L)));
+    }
     return geometry;
 }
 

@@ -261,6 +261,20 @@ TEST(LoadGenerator, RefusesSpacingsThatWouldHang)
     EXPECT_THROW(GenerateLoads(source), TError);
 }
 
+TEST(LoadGenerator, RefusesAFirstLoadBeyondTheSpan)
+{
+    TTask source = RoofTask();
+    UsePointLoads(source, "6", "2", "6.5");
+    try {
+        GenerateLoads(source);
+        FAIL() << "load cases without any point load were generated";
+    } catch (const TError& error) {
+        EXPECT_EQ(error.Message, QStringLiteral("Vzdálenost prvního břemene d1 = 6.5 m je větší než délka prvku L = 6 m."));
+    }
+    source.Generator.Edit6 = QStringLiteral("6"); // one load right at the end
+    EXPECT_EQ(GenerateLoads(source).LoadCases[1].Px.size(), 1u);
+}
+
 TEST(LoadGenerator, SpacingIsIgnoredForDistributedLoads)
 {
     TTask source = RoofTask();
