@@ -301,12 +301,15 @@ void TMainForm::AddRowExecute(TLoadKind kind)
 }
 
 // "ok" replaces the load cases, the span text and the end condition; every tab shows the new task
-// and the load cases tab comes to the front. "storno" leaves everything as it was.
+// and the load cases tab comes to the front. "storno" leaves the load cases as they were, while
+// the wizard's fields keep what was typed (they are saved and printed as they stand).
 void TMainForm::Go_WizardExecute()
 {
-    ZatWizard->Reopen(TaskRef);
-    if (UserPrompts.ExecDialog(*ZatWizard) != QDialog::Accepted || !ZatWizard->ApplyTo(TaskRef))
+    ZatWizard->LoadFrom(TaskRef);
+    if (UserPrompts.ExecDialog(*ZatWizard) != QDialog::Accepted || !ZatWizard->ApplyTo(TaskRef)) {
+        TaskRef.Generator = ZatWizard->Inputs();
         return;
+    }
     RefreshFromModel();
     ShowLoadCaseTab();
 }

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <tuple>
 
 namespace {
 
@@ -113,7 +112,6 @@ TZatWizard::TZatWizard(QWidget* parent)
     const auto button = [](const char* name, const QString& caption) {
         auto* b = new QPushButton(caption);
         b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
         return b;
     };
     BitBtn1 = button("BitBtn1", QStringLiteral("zpět"));
@@ -235,38 +233,9 @@ QLabel* TZatWizard::Label(int number) const
     return findChild<QLabel*>(QStringLiteral("Label%1").arg(number));
 }
 
-namespace {
-
-bool SameInputs(const TGeneratorInputs& a, const TGeneratorInputs& b)
-{
-    const auto texts = [](const TGeneratorInputs& i) {
-        return std::tie(i.Edit1, i.Edit2, i.Edit3, i.Edit4, i.Edit5, i.Edit6, i.Edit8, i.Edit9, i.Edit10, i.Edit12,
-            i.Edit13, i.Edit14, i.Edit15, i.Edit16, i.Edit17, i.Edit18, i.Edit19, i.Edit20, i.Edit21, i.Edit22,
-            i.Edit23);
-    };
-    const auto flags = [](const TGeneratorInputs& i) {
-        return std::tie(i.CheckBox1, i.CheckBox2, i.RadioButton1, i.RadioButton2, i.RadioButton3, i.RadioButton4);
-    };
-    return texts(a) == texts(b) && flags(a) == flags(b);
-}
-
-} // namespace
-
-void TZatWizard::Reopen(const TTask& task)
-{
-    if (!Loaded || !SameInputs(task.Generator, Source.Generator)) {
-        LoadFrom(task);
-        return;
-    }
-    Source = task;
-    Generated.reset();
-    FormShow();
-}
-
 void TZatWizard::LoadFrom(const TTask& task)
 {
     Source = task;
-    Loaded = true;
     Generated.reset();
     const TGeneratorInputs& inputs = task.Generator;
     for (const auto& [edit, field] : EditFields)
@@ -323,6 +292,9 @@ void TZatWizard::UpdateButtons()
     BitBtn1->setVisible(page > 0);
     BitBtn2->setVisible(!last);
     BitBtn3->setVisible(last);
+    // Enter walks through the pages and, on the last one, generates.
+    BitBtn2->setDefault(!last);
+    BitBtn3->setDefault(last);
 }
 
 void TZatWizard::BitBtn2Click()

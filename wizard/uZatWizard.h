@@ -4,8 +4,9 @@
 // and hands the finished task back, so "storno" and a refused input change nothing.
 //
 // The main window opens it as
-//     wizard->Reopen(task);
+//     wizard->LoadFrom(task);
 //     if (wizard->exec() == QDialog::Accepted && wizard->ApplyTo(task)) { /* refresh every tab */ }
+//     else task.Generator = wizard->Inputs(); // the fields keep what was typed
 #include "model/TTask.h"
 
 #include <QDialog>
@@ -30,10 +31,6 @@ public:
     // Takes the task's generator inputs into the controls and opens at page 1 (FormShow), with the
     // captions following the checked type and load form.
     void LoadFrom(const TTask& task);
-    // What the main window calls on each opening: like LoadFrom, except that the fields keep what
-    // the user typed before a "storno" as long as the task's inputs are the ones last taken in
-    // (they change with a new task, an opened file or a generation).
-    void Reopen(const TTask& task);
     // The inputs as the controls hold them (the never shown cantilever inputs pass through).
     TGeneratorInputs Inputs() const;
     // After "ok": the generated task replaces `task` (inputs included). False when nothing was
@@ -73,7 +70,6 @@ private:
     QLabel* Label(int number) const;
 
     TTask Source; // the task as it was opened; generation works on a copy of it
-    bool Loaded = false; // Source.Generator is what the fields were last loaded from
     std::optional<TTask> Generated;
     std::vector<std::pair<QLineEdit*, QString TGeneratorInputs::*>> EditFields;
 
