@@ -70,8 +70,14 @@ TAnalysisController::TAnalysisController(TMainForm& form)
     connect(a.spocitat_pruhyb, &QAction::triggered, this,
         [this] { Form.RunGuarded([this] { spocitat_pruhybExecute(); }); });
 
+    // A button bound to an action carries the action's hints and triggers it.
+    const auto bind = [this](QPushButton* button, QAction* action) {
+        button->setToolTip(action->toolTip());
+        button->setStatusTip(action->statusTip());
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    };
     TCalculationTab* calculation = form.CalculationTab();
-    connect(calculation->GraphButton(), &QPushButton::clicked, a.Spocitat_prubehy, &QAction::trigger);
+    bind(calculation->GraphButton(), a.Spocitat_prubehy);
     connect(calculation->BitBtn18(), &QPushButton::clicked, this, [this] { Guarded(TCalcSender::ReactionButton); });
     const auto entered = [this] {
         if (!SwitchingTabs)
@@ -79,7 +85,7 @@ TAnalysisController::TAnalysisController(TMainForm& form)
     };
     connect(form.DiagramsTab(), &TDiagramsTab::CalculationRequested, this, entered);
     connect(form.DeflectionTab(), &TDeflectionTab::CalculationRequested, this, entered);
-    connect(form.DeflectionTab()->BitBtn21(), &QPushButton::clicked, a.spocitat_pruhyb, &QAction::trigger);
+    bind(form.DeflectionTab()->BitBtn21(), a.spocitat_pruhyb);
 }
 
 void TAnalysisController::Guarded(TCalcSender sender)

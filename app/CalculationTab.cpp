@@ -109,7 +109,7 @@ QWidget* TCalculationTab::BuildChoiceGroup()
     GraphBtn->setFont(bold);
     ReactionBtn = new QPushButton(QStringLiteral("Spočítat a zobrazit reakce"), group);
     ReactionBtn->setObjectName(QStringLiteral("BitBtn18"));
-    ReactionBtn->setAutoDefault(false);
+    ReactionBtn->setAutoDefault(true);
 
     auto* grid = new QGridLayout(group);
     grid->addWidget(RadioButton1, 0, 0);

@@ -15,8 +15,8 @@ TCombinationsTab::TCombinationsTab(TTask& task, TResultStore&, QWidget* parent)
 {
     BitBtn10->setObjectName(QStringLiteral("BitBtn10"));
     BitBtn11->setObjectName(QStringLiteral("BitBtn11"));
-    BitBtn10->setAutoDefault(false);
-    BitBtn11->setAutoDefault(false);
+    BitBtn10->setAutoDefault(true);
+    BitBtn11->setAutoDefault(true);
     BitBtn11->setEnabled(false); // combinations cannot be deleted
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BitBtn10);

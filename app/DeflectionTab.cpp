@@ -91,7 +91,7 @@ QGroupBox* TDeflectionTab::BuildSectionGroup()
     Edit33 = MakeInput(group, "Edit33", 50);
     ComputeButton = new QPushButton(QStringLiteral("Spočítat průhyb"), group);
     ComputeButton->setObjectName(QStringLiteral("BitBtn21"));
-    ComputeButton->setAutoDefault(false);
+    ComputeButton->setAutoDefault(true);
     auto* materials = new QPushButton(QStringLiteral("materiály..."), group);
     materials->setObjectName(QStringLiteral("BitBtn22"));
     auto* sections = new QPushButton(QStringLiteral("průřezy..."), group);

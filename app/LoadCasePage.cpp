@@ -119,7 +119,7 @@ void TLoadCasePage::BuildBoxes(const TAddRowActions& addActions)
         auto* button = new QPushButton(ActionImage(11 + kind), QString::fromLatin1(layout.ButtonCaption), box);
         button->setObjectName(Prefix() + QString::fromLatin1(layout.ButtonSuffix));
         button->setGeometry(width - 45, 12, 41, 25);
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         button->setFocusPolicy(Qt::TabFocus);
         SetHint(button, QString::fromUtf8(layout.ButtonHint));
         QAction* action = addActions[std::size_t(kind)];

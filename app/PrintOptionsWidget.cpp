@@ -79,7 +79,7 @@ TPrintOptionsWidget::TPrintOptionsWidget(TTask& task, QAction* preview, QWidget*
     right->addStretch(1);
     Nahled = new QPushButton(QStringLiteral("Náhled tisku"), this);
     Nahled->setObjectName(QStringLiteral("BitBtn_nahled"));
-    Nahled->setAutoDefault(false);
+    Nahled->setAutoDefault(true);
     if (preview) {
         Nahled->setIcon(preview->icon());
         connect(Nahled, &QPushButton::clicked, preview, &QAction::trigger);

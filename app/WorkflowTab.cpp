@@ -24,7 +24,7 @@ QPushButton* TWorkflowTab::AddBackButton(const QString& hint)
 {
     Back = new QPushButton(NavigationGlyph(false), QStringLiteral("zpět"), this);
     Back->setObjectName(objectName() + QStringLiteral("_zpet"));
-    Back->setAutoDefault(false);
+    Back->setAutoDefault(true); // outside a dialog, Enter on a focused button presses that button
     SetHint(Back, hint);
     // The back button stands left of "dále", which is always added after it.
     Strip->addWidget(Back);
@@ -36,7 +36,7 @@ QPushButton* TWorkflowTab::AddNextButton(const QString& hint)
 {
     Next = new QPushButton(NavigationGlyph(true), QStringLiteral("dále"), this);
     Next->setObjectName(objectName() + QStringLiteral("_dale"));
-    Next->setAutoDefault(false);
+    Next->setAutoDefault(true);
     Next->setLayoutDirection(Qt::RightToLeft); // the glyph on the right side of the caption
     SetHint(Next, hint);
     Strip->addWidget(Next);

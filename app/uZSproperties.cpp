@@ -53,7 +53,6 @@ TZSprop_form::TZSprop_form(QWidget* parent)
     loadLayout->addLayout(factor);
 
     Button_ok->setDefault(true);
-    Button_storno->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(Button_storno);
@@ -77,7 +76,7 @@ void TZSprop_form::LoadFrom(const TTask& task, int number)
     Edit_jmeno->setText(info.Name);
     RadioButton_lt->setChecked(info.LongTerm);
     RadioButton_st->setChecked(info.ShortTerm);
-    Edit_gamaf->setText(FmtFixed(3, info.Gamaf));
+    Edit_gamaf->setText(FormatFixed(info.Gamaf, 3, 6));
     CheckBox_tisk->setChecked(info.PrintResults);
 }
 

@@ -88,6 +88,8 @@ TEST_F(MainFormTest, NavigationButtonsMoveOneTab)
     EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_zatizeni"));
     QTest::keyClick(Form->PageControl()->tabBar(), Qt::Key_Return); // also with the focus on the tab bar
     EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_kombinace"));
+    QTest::keyClick(tab(3)->BackButton(), Qt::Key_Return); // a focused button takes Enter itself
+    EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_zatizeni"));
     Form->Actions().Geometrie->trigger();
     EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_geometrie"));
 }

@@ -2,6 +2,7 @@
 #include "MainFormFixture.h"
 
 #include "app/uZSproperties.h"
+#include "model/uMyCommonLib.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -69,6 +70,11 @@ TEST(PropertiesDialog, StoresGammaExactlyAsTypedAndShortTermAsOne)
     dialog.ApplyTo(task);
     EXPECT_EQ(task.LoadCases[0].GamafText, QStringLiteral("abc"));
     EXPECT_DOUBLE_EQ(task.GetZSInfo(1).Gamaf, 0.0);
+
+    task.LoadCases[0].GamafText = QStringLiteral("1234567"); // six significant digits
+    dialog.LoadFrom(task, 1);
+    EXPECT_EQ(dialog.GamafEdit()->text(), FormatFixed(1234567, 3, 6));
+    EXPECT_NE(dialog.GamafEdit()->text(), QStringLiteral("1234567.000"));
 }
 
 TEST_F(MainFormTest, PropertiesConfirmedRenameThePageAndCancelledChangeNothing)

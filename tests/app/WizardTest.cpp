@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTest>
 #include <array>
 #include <gtest/gtest.h>
 
@@ -102,7 +103,7 @@ TEST_F(WizardTest, WalksThePagesAndGeneratesAFloorWithPointLoads)
     EXPECT_EQ(Buttons(), (B { true, true, false }));
     Click("BitBtn2");
 
-    Click("BitBtn3");
+    QTest::keyClick(Find("Edit1"), Qt::Key_Return); // Enter generates on the last page
     EXPECT_TRUE(Errors.isEmpty());
     EXPECT_EQ(Wizard.result(), int(QDialog::Accepted));
     EXPECT_EQ(Wizard.ProgressBar()->value(), 60);
@@ -167,7 +168,7 @@ TEST_F(WizardTest, RefusalKeepsTheWizardOpenAndStornoChangesNothing)
     EXPECT_EQ(Find<QLineEdit>("Edit5")->text(), QStringLiteral("-2"));
     EXPECT_FALSE(Wizard.ApplyTo(task));
 
-    Click("BitBtn4");
+    QTest::keyClick(Find("BitBtn4"), Qt::Key_Return); // Enter on the focused "storno" cancels
     EXPECT_EQ(Wizard.result(), int(QDialog::Rejected));
     EXPECT_FALSE(Wizard.ApplyTo(task));
     ASSERT_EQ(task.LoadCases.size(), 1u);
