@@ -46,6 +46,13 @@ QComboBox* MakeUnitList(QWidget* parent, const char* name, const QStringList& un
     list->setInsertPolicy(QComboBox::NoInsert);
     list->addItems(units);
     list->setFixedWidth(58);
+    // A typed unit that names an entry in other letter case takes the entry's spelling, so the
+    // field, the file and the report show the unit that is used ("gpa" becomes "GPa").
+    QObject::connect(list->lineEdit(), &QLineEdit::editingFinished, list, [list] {
+        const int entry = list->findText(list->currentText(), Qt::MatchFixedString);
+        if (entry >= 0 && list->itemText(entry) != list->currentText())
+            list->setEditText(list->itemText(entry));
+    });
     return list;
 }
 

@@ -54,6 +54,10 @@ TEST_F(DeflectionTabTest, TypedValuesAndUnitsReachTheSection)
     EXPECT_DOUBLE_EQ(SectionEmod(Task.Deflection), 2.1e11);
     List(3)->setEditText(QStringLiteral("m^4")); // no such unit: the number as it stands
     EXPECT_DOUBLE_EQ(SectionIy(Task.Deflection), 33750);
+    List(4)->setEditText(QStringLiteral("gpa")); // typed in other letter case: the entry's spelling
+    emit List(4)->lineEdit()->editingFinished();
+    EXPECT_EQ(Task.Deflection.EUnit, QStringLiteral("GPa"));
+    EXPECT_EQ(List(4)->currentText(), QStringLiteral("GPa"));
 }
 
 TEST_F(DeflectionTabTest, TheRectangleGivesIyAndUncheckingHandsBackToTheSectionList)
