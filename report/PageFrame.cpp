@@ -20,8 +20,9 @@ struct TFrameNumbers
 
 TFrameNumbers ReadNumbers(const TPageSetup& s)
 {
+    // The width is used only beside a logo; what stands in the field otherwise must not block printing.
     return { StrictToInt(s.LMEdit), StrictToInt(s.RMEdit), StrictToInt(s.TMEdit), StrictToInt(s.BMEdit),
-        StrictToInt(s.LCEdit), StrictToInt(s.LogoWEdit), StrictToInt(s.LogoHEdit) };
+        StrictToInt(s.LCEdit), s.LogoCheck ? StrictToInt(s.LogoWEdit) : 0, StrictToInt(s.LogoHEdit) };
 }
 
 bool HasHeader(const TPageSetup& s)

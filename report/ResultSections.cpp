@@ -27,7 +27,9 @@ bool HasRightMoment(int typ)
 
 QString ReactionLine(const QString& n, const QString& d, double vn, double vd, const QString& unit)
 {
-    const double gama = vn == 0 ? 1 : vd / vn;
+    // A characteristic value that prints as 0.000 is 0 (or the rounding noise of a sum that cancels
+    // out): dividing by it would print a factor like 1.4E+15.
+    const double gama = std::abs(vn) < 0.0005 ? 1 : vd / vn;
     return QStringLiteral("<b>") + n + QStringLiteral("</b> = ") + ValueText(vn) + unit
         + QStringLiteral("<tab><b><gama><sub>f</sub></b> = ") + ValueText(gama) + QStringLiteral("<tab><b>") + d
         + QStringLiteral("</b> = ") + ValueText(vd) + unit + QStringLiteral("<br>");
@@ -171,6 +173,14 @@ void TReportWriter::WriteDeflectionDiagram()
         + QStringLiteral(" mm<br><gotox 2>"));
     Add(QStringLiteral("<b>x<sub>f,min</sub> = </b>") + DisplayText(Store.xfmin) + QStringLiteral(" m<br><gotox 2>"));
     Add(QStringLiteral("<goto 1><moverel 0 50><br><br>"));
+    WriteDeflectionProblem();
+}
+
+void TReportWriter::WriteDeflectionProblem()
+{
+    // A deflection that could not be computed stays 0: say so, or the zeros read as a checked result.
+    if (Store.fIssue != TDeflectionIssue::None)
+        Add(DeflectionProblemText(Store.fIssue) + QStringLiteral("<br>"));
 }
 
 void TReportWriter::WriteDeflectionTable()
@@ -181,4 +191,5 @@ void TReportWriter::WriteDeflectionTable()
     WriteSampleRow(QStringLiteral("<tr><td>f(x) [mm]"), Store.fn, 1000000, false);
     Add(QStringLiteral("</table><br>(E = ") + in.Edit31 + QLatin1Char(' ') + in.EUnit + QStringLiteral(" ; I = ")
         + in.Edit30 + QLatin1Char(' ') + in.IyUnit + QStringLiteral(")<br>"));
+    WriteDeflectionProblem();
 }

@@ -12,7 +12,7 @@ void CheckReportSpan(const TTask& task)
     const double L = task.SpanL();
     if (!(L > 0) || !std::isfinite(L))
         throw TError(QStringLiteral("Délka prvku L musí být větší než 0 m. Posudek nelze sestavit: "
-                                    "zadejte délku trabíku na záložce Geometrie a podpory."));
+                                    "zadejte délku trabíku na záložce Rozměry, podepření."));
 }
 
 void CalculateSelection(TTask& task, TResultStore& store, const TMessageSink& messages)
@@ -112,17 +112,19 @@ void TReportWriter::WriteLoadCaseBlocks()
 {
     // Copied first: the calculation refreshes the task's lists, never its pages, but the loop must
     // not depend on that.
-    QStringList captions;
-    for (const TLoadCase& page : Task.LoadCases)
-        captions << page.Caption;
-    for (int i = 0; i < captions.size(); ++i) {
-        const QString& caption = captions[i];
-        if (!Task.FindZSInfo(caption).PrintResults)
+    const std::vector<TLoadCase> pages = Task.LoadCases;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        // The page's own record and results: two pages sharing a caption are two load cases, and
+        // each heading must show the reactions of the loads listed for that page.
+        const TLoadCase& page = pages[i];
+        if (!Task.GetZSInfo(page.Number).PrintResults)
             continue;
         Task.Calc.Mode = TCalculationChoice::LoadCase;
-        Task.Calc.ComboBox1 = caption;
-        Calculate();
-        Add(QStringLiteral("<h2>Výsledky pro ") + caption + QStringLiteral(" <i>(zatěžovací stav č.")
+        Task.Calc.ComboBox1 = page.Caption;
+        CalculateBlock([&page](TTask& task, TResultStore& store, const TMessageSink& messages) {
+            AddLoadCaseNumber(task, store, page.Number, messages);
+        });
+        Add(QStringLiteral("<h2>Výsledky pro ") + page.Caption + QStringLiteral(" <i>(zatěžovací stav č.")
             + QString::number(i + 1) + QStringLiteral(")</i></h2>"));
         WriteResultSections(Option(15));
         Add(QStringLiteral("<br>"));
@@ -138,12 +140,28 @@ void TReportWriter::WriteCombinationBlocks()
         const QString name = grid.Cell(1, r);
         Task.Calc.Mode = TCalculationChoice::Combination;
         Task.Calc.ComboBox2 = name;
-        Calculate();
+        // By row, not by name: a name may repeat (also in other letter case), and the block of row r
+        // must show row r's members.
+        CalculateBlock([r](TTask& task, TResultStore& store, const TMessageSink& messages) {
+            AddCombinationRow(task, store, r, messages);
+        });
         Add(QStringLiteral("<h2>Výsledky pro kombinaci ") + name + QStringLiteral(" <i>(k. číslo ") + QString::number(r)
             + QStringLiteral(")</i></h2>"));
         WriteResultSections(Option(16));
         Add(QStringLiteral("<br>"));
     }
+}
+
+void TReportWriter::CalculateBlock(const std::function<void(TTask&, TResultStore&, const TMessageSink&)>& add)
+{
+    ClearTotals(Store);
+    try {
+        add(Task, Store, Messages);
+    } catch (...) {
+        ClearTotals(Store); // never leave part of a combination behind
+        throw;
+    }
+    FindExtremes(Task, Store);
 }
 
 void TReportWriter::WriteResultSections(bool deflectionSwitch)

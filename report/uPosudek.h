@@ -10,11 +10,15 @@
 //
 // Afterwards task.Calc and the store hold the last result block's choice and results, as the
 // window's calculation tab and diagrams would show them: the window refreshes its views from them.
+// Each block computes its own page (load cases) or grid row (combinations), so a caption or a
+// combination name that repeats still gives every block its own results; task.Calc names the
+// block by caption or name, as the window's selection can only do.
 #include "analysis/uCalcUnit.h"
 #include "model/TTask.h"
 #include "report/TPageSetup.h"
 
 #include <QStringList>
+#include <functional>
 
 class TDokument;
 class TPrintPage;
@@ -79,6 +83,8 @@ private:
     bool Option(int checkBox) const;
     void Add(const QString& line) { Lines.append(line); }
     void WriteLoadCaseBlocks();
+    // Clears the store, lets `add` sum one block's load cases into it and finds the extremes.
+    void CalculateBlock(const std::function<void(TTask&, TResultStore&, const TMessageSink&)>& add);
     void WriteCombinationBlocks();
     void WriteResultSections(bool deflectionSwitch);
     void WriteLoadList(const TZSInfo& info);
@@ -93,6 +99,7 @@ private:
     void WriteForceTable(bool characteristic);
     void WriteTableXRow();
     void WriteSampleRow(const QString& caption, const TSamples& values, double factor, bool tableFormat);
+    void WriteDeflectionProblem();
     void DrawDiagram(const TSamples& y, double k, double extremeA, double extremeB);
 
     TTask& Task;

@@ -171,6 +171,27 @@ TEST(PageFrameBuilder, BadMarginLeavesTheFrameEmpty)
 
 namespace {
 
+TEST(PageFrameBuilder, LogoWidthCountsOnlyWithTheLogo)
+{
+    TPageSetup setup;
+    setup.LogoCheck = false;
+    setup.LogoWEdit = "abc"; // left over in a field that is not used
+    const QStringList lines = PageFrameLines(setup, {}, {}, FixedClock()());
+    EXPECT_EQ(lines.at(lines.size() - 2), "<left 50><right 20><top 41><bottom 30>");
+    EXPECT_TRUE(lines.filter("<img").isEmpty());
+    // The height is still read: it is a number of the frame whether or not a logo is drawn.
+    setup.LogoHEdit = "x";
+    EXPECT_THROW(PageFrameLines(setup, {}, {}, FixedClock()()), TError);
+    setup.LogoHEdit = "15";
+    setup.LogoCheck = true;
+    try {
+        PageFrameLines(setup, {}, {}, FixedClock()());
+        FAIL() << "the width of a shown logo must be an integer";
+    } catch (const TError& e) {
+        EXPECT_EQ(e.Message, "'abc' is not a valid integer value");
+    }
+}
+
 TEST(PageFrameBuilder, HugeMarginsDoNotOverflow)
 {
     TPageSetup setup;
