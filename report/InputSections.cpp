@@ -140,7 +140,7 @@ void TReportWriter::WriteLoadCases()
     for (size_t i = 0; i < pages.size(); ++i) {
         // The page's own record, so that two pages with one caption each restate their own loads.
         const TZSInfo info = Task.GetZSInfo(pages[i].Number);
-        Add(QStringLiteral("<h3><b>") + pages[i].Caption + QStringLiteral("</b> [zatěžovací stav číslo ")
+        Add(QStringLiteral("<h3><b>") + UserText(pages[i].Caption) + QStringLiteral("</b> [zatěžovací stav číslo ")
             + QString::number(i + 1) + QStringLiteral("]</h3>    <i>"));
         Add(info.ShortTerm ? QStringLiteral("krátkodobé zatížení, ") : QStringLiteral("dlouhodobé zatížení, "));
         Add(QStringLiteral("<b><gama><sub>f</sub></b> = ") + FactorText(info.Gamaf) + QStringLiteral("</i><br>"));
@@ -184,12 +184,12 @@ void TReportWriter::WriteCombinationTable()
     Add(QStringLiteral("<table 1>"));
     for (int r = 0; r < grid.RowCount(); ++r) {
         if (r == 0)
-            Add(QStringLiteral("<tr><td> <td>") + grid.Cell(1, 0));
+            Add(QStringLiteral("<tr><td> <td>") + UserText(grid.Cell(1, 0)));
         else
-            Add(QStringLiteral("<tr><td>") + QString::number(r) + QStringLiteral("<td>") + grid.Cell(1, r));
+            Add(QStringLiteral("<tr><td>") + QString::number(r) + QStringLiteral("<td>") + UserText(grid.Cell(1, r)));
         for (size_t c = 0; c < Task.LoadCases.size(); ++c) {
             if (r == 0)
-                Add(QStringLiteral("<td>") + Task.LoadCases[c].Caption);
+                Add(QStringLiteral("<td>") + UserText(Task.LoadCases[c].Caption));
             else
                 Add(grid.Cell(int(c) + 3, r).isEmpty() ? QStringLiteral("<td> X ") : QStringLiteral("<td> - "));
         }

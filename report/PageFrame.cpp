@@ -1,4 +1,5 @@
 #include "report/PageFrame.h"
+#include "report/ReportFormats.h"
 
 #include "document/uDokument.h"
 #include "model/uMyCommonLib.h"
@@ -154,6 +155,6 @@ void BuildPageFrame(const TPageSetup& setup, TDokument& doc, const TClock& clock
 {
     doc.Frame.clear();
     const QDateTime now = clock ? clock() : SystemNow();
-    for (const QString& line : PageFrameLines(setup, doc.Job, doc.Author, now))
+    for (const QString& line : PageFrameLines(setup, UserText(doc.Job), UserText(doc.Author), now))
         doc.AddFrameLine(line);
 }

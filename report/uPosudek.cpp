@@ -1,4 +1,5 @@
 #include "report/uPosudek.h"
+#include "report/ReportFormats.h"
 
 #include "document/uDokument.h"
 #include "model/TError.h"
@@ -94,7 +95,7 @@ void TReportWriter::SelectShearSwitch(bool characteristic)
 
 void TReportWriter::WriteBody(const QString& taskTitle)
 {
-    Add(QStringLiteral("<br><h1>") + taskTitle + QStringLiteral("</h1><br>"));
+    Add(QStringLiteral("<br><h1>") + UserText(taskTitle) + QStringLiteral("</h1><br>"));
     if (Option(1))
         WriteGeneratorData();
     WriteDimensions();
@@ -124,7 +125,7 @@ void TReportWriter::WriteLoadCaseBlocks()
         CalculateBlock([&page](TTask& task, TResultStore& store, const TMessageSink& messages) {
             AddLoadCaseNumber(task, store, page.Number, messages);
         });
-        Add(QStringLiteral("<h2>Výsledky pro ") + page.Caption + QStringLiteral(" <i>(zatěžovací stav č.")
+        Add(QStringLiteral("<h2>Výsledky pro ") + UserText(page.Caption) + QStringLiteral(" <i>(zatěžovací stav č.")
             + QString::number(i + 1) + QStringLiteral(")</i></h2>"));
         WriteResultSections(Option(15));
         Add(QStringLiteral("<br>"));
@@ -145,8 +146,8 @@ void TReportWriter::WriteCombinationBlocks()
         CalculateBlock([r](TTask& task, TResultStore& store, const TMessageSink& messages) {
             AddCombinationRow(task, store, r, messages);
         });
-        Add(QStringLiteral("<h2>Výsledky pro kombinaci ") + name + QStringLiteral(" <i>(k. číslo ") + QString::number(r)
-            + QStringLiteral(")</i></h2>"));
+        Add(QStringLiteral("<h2>Výsledky pro kombinaci ") + UserText(name) + QStringLiteral(" <i>(k. číslo ")
+            + QString::number(r) + QStringLiteral(")</i></h2>"));
         WriteResultSections(Option(16));
         Add(QStringLiteral("<br>"));
     }

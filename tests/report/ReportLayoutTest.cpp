@@ -88,3 +88,34 @@ TEST(ReportLayout, ExampleReportHasItsPagesFrameAndSections)
 }
 
 } // namespace
+
+// Texts the user typed print as typed, even with the characters that start mark-up; mark-up typed
+// on purpose still works.
+TEST(ReportLayout, UserTextsWithAmpersandsAndAnglesPrintAsTyped)
+{
+    TLocaleScope locale { QLocale::c() };
+    TTask task = ExampleTask();
+    task.Job = "Hala A & B";
+    task.Author = "Novák&syn";
+    task.TaskTitle = "Jeřábová dráha <5 t";
+    task.LoadCases[0].Caption = "g & q";
+    task.LoadCases[1].Caption = "g<sub>k</sub>";
+    task.RefreshCombinationGrid();
+    task.RefreshCalculationLists();
+    TResultStore store;
+    TDokument doc;
+    ComposeReport(task, store, doc, TPageSetup(), {}, FixedClock());
+    doc.LayOut(); // used to stop with "'B;' is not a valid integer value"
+
+    ASSERT_GE(doc.PageCount, 4);
+    // Blanks are words of their own and an entity is set without one: compare without blanks.
+    QString all;
+    for (int n = 1; n <= doc.PageCount; ++n)
+        all += PageText(*doc.Page(n));
+    all.remove(QLatin1Char(' '));
+    EXPECT_TRUE(all.contains("HalaA&BVypracoval:Novák&syn")) << all.toStdString();
+    EXPECT_TRUE(all.contains("Jeřábovádráha<5t"));
+    EXPECT_TRUE(all.contains("Výsledkyprog&q(zatěžovacístavč.1)"));
+    EXPECT_TRUE(all.contains("Výsledkyprogk(zatěžovacístavč.2)")); // "k" set as a subscript
+    EXPECT_FALSE(all.contains("&amp;"));
+}
