@@ -118,6 +118,8 @@ TTask DecodeProject(const QByteArray& bytes, const TTask& base)
     const int count = ReadInt(f);
     for (int i = 0; i < count; ++i)
         ReadLoadCase(f, task);
+    // The rows were made after the end condition was set: partial loads follow it as on screen.
+    task.SetTyp(task.Typ);
     ReadGrid(f, task.Grid);
     task.RefreshCalculationLists();
     ReadReportOptions(f, task.Print);

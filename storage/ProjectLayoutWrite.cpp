@@ -17,7 +17,7 @@ void WriteCount(TProjectWriter& f, qsizetype count, const QString& what)
     WriteInt(f, int(count));
 }
 
-void WriteLoads(TProjectWriter& f, const TTask& task, const TZSInfo& info)
+void WriteLoads(TProjectWriter& f, const TTask& task, const TLoadCase& loadCase, const TZSInfo& info)
 {
     const int n = info.Number;
     for (int k = 1; k <= info.Counts[KindPx]; ++k) {
@@ -32,8 +32,12 @@ void WriteLoads(TProjectWriter& f, const TTask& task, const TZSInfo& info)
         WriteDouble(f, load.q);
     }
     for (int k = 1; k <= info.Counts[KindQQ]; ++k) {
+        // The tick as the user left it: a partial load that the end condition switches off keeps it,
+        // so that it counts again once the end condition allows partial loads (the opened task
+        // switches it off again).
         const TQQLoad load = task.ReadQQ(n, k);
-        WriteBool(f, load.Included);
+        const std::size_t row = std::size_t(k - 1);
+        WriteBool(f, row < loadCase.QQ.size() ? loadCase.QQ[row].Checked : load.Included);
         WriteDouble(f, load.qa);
         WriteDouble(f, load.a);
         WriteDouble(f, load.qb);
@@ -60,7 +64,7 @@ void WriteLoadCase(TProjectWriter& f, const TTask& task, const TLoadCase& loadCa
     for (int count : info.Counts)
         WriteCount(f, count, what);
     WriteBool(f, info.PrintResults);
-    WriteLoads(f, task, info);
+    WriteLoads(f, task, loadCase, info);
 }
 
 void WriteGrid(TProjectWriter& f, const TCombinationGrid& grid)
