@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -89,7 +90,8 @@ public:
     int Height = 29700;
     std::vector<TPageItem> Items;
 
-    void Add(TPageItem item) { Items.push_back(std::move(item)); }
+    // Built in place: no variant temporary to move from.
+    template <typename TItem> void Add(TItem&& item) { Items.emplace_back(std::forward<TItem>(item)); }
     void Clear() { Items.clear(); }
     bool IsEmpty() const { return Items.empty(); }
 
