@@ -1,7 +1,7 @@
 #pragma once
 // ZatWizard, "Generátor zatížení": five pages of inputs for a roof or floor girder; "ok" replaces
 // the task's load cases with the generated ones. The wizard edits the inputs of a copy of the task
-// and hands the finished task back, so "storno" and a refused input change nothing.
+// and hands the finished task back, so "storno" and a refused input leave the load cases alone.
 //
 // The main window opens it as
 //     wizard->LoadFrom(task);
