@@ -231,18 +231,4 @@ TEST(Formulas, SampleAtAPointLoadCarriesTheJump)
     }
 }
 
-TEST(Formulas, ZeroLengthPartialLoadAddsNothing)
-{
-    for (unsigned char typ : { 11, 2, 20 }) {
-        const TBeam beam = MakeBeam(typ, 4);
-        TCaseScratch s;
-        ApplyPartialLoad(s, beam, 5, 1, 9, 3); // starts and ends at the sample x = 1
-        ApplyPartialLoad(s, beam, 5, 2.5, 9, 1.5);
-        EXPECT_TRUE(s.IsFinite());
-        EXPECT_EQ(s.CaseA + s.CaseB + s.CaseMa + s.CaseMb, 0);
-        for (int i = 0; i < SampleCount; ++i)
-            EXPECT_EQ(s.CaseM[i] + s.CaseQ[i], 0) << int(typ) << " sample " << i;
-    }
-}
-
 } // namespace
