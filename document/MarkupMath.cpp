@@ -133,27 +133,36 @@ void TLayoutEngine::TagTableEnd(TLineCursor&)
     if (!Reg.TableOpen)
         return;
     Reg.TableOpen = false;
-    const int rows = static_cast<int>(Reg.TableCells.size());
-    const int columns = static_cast<int>(Reg.TableWidths.size());
+    // The table is taken out of the registers first: a row that breaks the page replays the page
+    // frame, and a table in the frame refills them while these rows are still being drawn.
+    const std::vector<std::vector<QString>> cells = std::move(Reg.TableCells);
+    std::vector<int> widths = std::move(Reg.TableWidths);
+    const int border = Reg.TableBorder;
+    Reg.TableCells.assign(1, std::vector<QString>(1)); // a stray <td> later lands in row 0
+    Reg.TableWidths.assign(1, 64);
+    Reg.TableRow = 0;
+    Reg.TableCol = 0;
+    const int rows = static_cast<int>(cells.size());
+    const int columns = static_cast<int>(widths.size());
     for (int r = 1; r < rows; ++r) {
-        const std::vector<QString>& row = Reg.TableCells[r];
+        const std::vector<QString>& row = cells[r];
         for (int c = 1; c < columns; ++c) {
             const QString cell = c < static_cast<int>(row.size()) ? row[c] : QString();
-            Reg.TableWidths[c] = qMax(Reg.TableWidths[c], Canvas->TextWidth(cell + QStringLiteral("--")));
+            widths[c] = qMax(widths[c], Canvas->TextWidth(cell + QStringLiteral("--")));
         }
     }
     const int x0 = X();
     const int indent = Canvas->TextWidth(QStringLiteral("-"));
     for (int r = 1; r < rows; ++r) {
-        const std::vector<QString>& row = Reg.TableCells[r];
+        const std::vector<QString>& row = cells[r];
         for (int c = 1; c < columns; ++c) {
             if (c < static_cast<int>(row.size()))
                 Canvas->TextOut(X() + indent, Y(), row[c]);
-            if (Reg.TableBorder == 1) {
+            if (border == 1) {
                 const int h = Canvas->XHeight();
-                Canvas->Rectangle(X(), Y() - RoundEven(h / 4.0), X() + Reg.TableWidths[c], Y() + RoundEven(1.25 * h));
+                Canvas->Rectangle(X(), Y() - RoundEven(h / 4.0), X() + widths[c], Y() + RoundEven(1.25 * h));
             }
-            X() = ClampCoord(static_cast<long long>(X()) + Reg.TableWidths[c]);
+            X() = ClampCoord(static_cast<long long>(X()) + widths[c]);
         }
         BreakLine();
         X() = x0;

@@ -122,6 +122,22 @@ TEST_F(HostileInput, EnormousTableStopsWithMessage)
     }
 }
 
+// A table that breaks the page replays a frame with a table of its own while its rows are drawn.
+TEST_F(HostileInput, TableInTheFrameDuringABodyTableBreak)
+{
+    QStringList frame = SimpleFrame();
+    frame << "<table 0><tr><td>r<td>s</table>";
+    QString body = "<table 1>";
+    for (int i = 1; i <= 80; ++i)
+        body += QStringLiteral("<tr><td>a%1<td>b%1").arg(i);
+    body += "</table><td>stray";
+    Prepare(Doc, frame, { body });
+    Doc.LayOut();
+    ASSERT_GE(Doc.PageCount, 2);
+    EXPECT_EQ(FindText(Doc.FirstPage, "a1").Text, QStringLiteral("a1"));
+    EXPECT_EQ(FindText(Doc.LastPage, "b80").Text, QStringLiteral("b80"));
+}
+
 TEST_F(HostileInput, ManyPagesOfNothing)
 {
     QString line;
