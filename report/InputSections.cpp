@@ -45,13 +45,13 @@ void TReportWriter::WriteGeneratorData()
     if (g.RadioButton3)
         Add(g.RadioButton1 ? QStringLiteral("střešní vazník zatížený spojitým zatížením od střešního pláště. ")
                            : QStringLiteral("střešní vazník zatížený reakcemi vaznic (krokví) po vzdálenosti ")
-                    + g.Edit5 + QStringLiteral(" m. "));
+                    + UserText(g.Edit5) + QStringLiteral(" m. "));
     if (g.RadioButton4)
         Add(g.RadioButton1 ? QStringLiteral("stropní průvlak zatížený spojitým zatížením od stropních panelů (desek). ")
-                           : QStringLiteral("stropní průvlak zatížený reakcemi trámů (žeber) po vzdálenosti ") + g.Edit5
-                    + QStringLiteral(" m. "));
-    Add(QStringLiteral("Rozpětí prvku ") + g.Edit1 + QStringLiteral(" m,"));
-    Add(QStringLiteral("zatěžovací šířka ") + g.Edit4 + QStringLiteral(" m<br><br>"));
+                           : QStringLiteral("stropní průvlak zatížený reakcemi trámů (žeber) po vzdálenosti ")
+                    + UserText(g.Edit5) + QStringLiteral(" m. "));
+    Add(QStringLiteral("Rozpětí prvku ") + UserText(g.Edit1) + QStringLiteral(" m,"));
+    Add(QStringLiteral("zatěžovací šířka ") + UserText(g.Edit4) + QStringLiteral(" m<br><br>"));
     Add(QStringLiteral("<b>Stálá a dlouhodobá zatížení</b>"));
     WriteGeneratorPermanentRows();
     Add(QStringLiteral("</ul><br>"));

@@ -49,20 +49,23 @@ QString NegatedCoord(long long v)
 
 QString UserText(const QString& text)
 {
-    static const char* const entities[]
-        = { "&lt;", "&gt;", "&amp;", "&pagenumber;", "&get;", "&let;", "&ae;", "&ne;", "&imp;" };
+    // What a user may type on purpose: entities, text styles, sub- and superscripts and symbols.
+    // Anything else that starts with "&" or "<" is text.
+    static const char* const kept[] = { "&lt;", "&gt;", "&amp;", "&pagenumber;", "&get;", "&let;", "&ae;", "&ne;",
+        "&imp;", "<b>", "</b>", "<i>", "</i>", "<u>", "</u>", "<sup>", "</sup>", "<sub>", "</sub>", "<+->", "<ortho>",
+        "<paral>", "<alfa>", "<beta>", "<gama>", "<delta>", "<epsilon>", "<kapa>", "<mi>", "<ny>", "<omega>", "<pi>",
+        "<PI>", "<sigma>", "<tau>", "<ksi>", "<SUMA>", "<FI>", "<fi>" };
     QString out;
     out.reserve(text.size());
     for (int i = 0; i < text.size(); ++i) {
-        const QStringView rest = QStringView(text).mid(i);
         const QChar c = text[i];
-        if (c == QLatin1Char('&') && std::none_of(std::begin(entities), std::end(entities), [rest](const char* entity) {
-                return rest.startsWith(QLatin1String(entity));
-            }))
+        const QStringView rest = QStringView(text).mid(i);
+        const bool markup = (c == QLatin1Char('&') || c == QLatin1Char('<'))
+            && std::any_of(std::begin(kept), std::end(kept),
+                [rest](const char* token) { return rest.startsWith(QLatin1String(token)); });
+        if (c == QLatin1Char('&') && !markup)
             out += QStringLiteral("&amp;");
-        else if (c == QLatin1Char('<')
-            && (rest.size() == 1
-                || !(rest[1].isLetter() || rest[1] == QLatin1Char('/') || rest[1] == QLatin1Char('+'))))
+        else if (c == QLatin1Char('<') && !markup)
             out += QStringLiteral("&lt;");
         else
             out += c;

@@ -15,9 +15,8 @@ QString Coord(double v);
 // "-" followed by an integer the mark-up reads as its negation, also when that integer is negative.
 QString NegatedCoord(long long v);
 
-// A text the user typed (job, author, title, load case and combination names) as running text of
-// the mark-up: an "&" that starts no entity, and a "<" that cannot start a tag (a blank, a digit
-// or the end follows), are written as "&amp;" and "&lt;" so that they print as typed instead of
-// stopping the layout or swallowing the words after them. Tags and entities typed on purpose
-// ("<sub>", "&ne;") keep working.
+// A text the user typed (job, author, title, names, the wizard's and the section's fields) as
+// running text of the mark-up: "&" and "<" are written as "&amp;" and "&lt;" so that they print as
+// typed instead of stopping the layout or swallowing the words after them. Entities, text styles,
+// sub- and superscripts and symbols typed on purpose ("<sub>", "&ne;") keep working.
 QString UserText(const QString& text);

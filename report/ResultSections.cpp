@@ -163,8 +163,10 @@ void TReportWriter::WriteDeflectionDiagram()
     Add(QStringLiteral("<mark 1>Průhyb <b>f(x)</b> <br><gotox 1>"));
     DrawDiagram(Store.fn, 25, Store.fmax, Store.fmin);
     Add(QStringLiteral("<goto 1><moverel ") + Coord(W + 10) + QStringLiteral(" 0><mark 2>"));
-    Add(QStringLiteral("<b>E = </b>") + in.Edit31 + QLatin1Char(' ') + in.EUnit + QStringLiteral("<br><gotox 2>"));
-    Add(QStringLiteral("<b>I = </b>") + in.Edit30 + QLatin1Char(' ') + in.IyUnit + QStringLiteral("<br><br><gotox 2>"));
+    Add(QStringLiteral("<b>E = </b>") + UserText(in.Edit31 + QLatin1Char(' ') + in.EUnit)
+        + QStringLiteral("<br><gotox 2>"));
+    Add(QStringLiteral("<b>I = </b>") + UserText(in.Edit30 + QLatin1Char(' ') + in.IyUnit)
+        + QStringLiteral("<br><br><gotox 2>"));
     Add(QStringLiteral("<b>f<sub>max</sub> = </b>") + DisplayText(Store.fmax * 1000000)
         + QStringLiteral(" mm<br><gotox 2>"));
     Add(QStringLiteral("<b>x<sub>f,max</sub> = </b>") + DisplayText(Store.xfmax)
@@ -189,7 +191,7 @@ void TReportWriter::WriteDeflectionTable()
     Add(QStringLiteral("<br>Průhyb od normového zatížení:<br><table 1><tr><td>x [m]"));
     WriteTableXRow();
     WriteSampleRow(QStringLiteral("<tr><td>f(x) [mm]"), Store.fn, 1000000, false);
-    Add(QStringLiteral("</table><br>(E = ") + in.Edit31 + QLatin1Char(' ') + in.EUnit + QStringLiteral(" ; I = ")
-        + in.Edit30 + QLatin1Char(' ') + in.IyUnit + QStringLiteral(")<br>"));
+    Add(QStringLiteral("</table><br>(E = ") + UserText(in.Edit31 + QLatin1Char(' ') + in.EUnit)
+        + QStringLiteral(" ; I = ") + UserText(in.Edit30 + QLatin1Char(' ') + in.IyUnit) + QStringLiteral(")<br>"));
     WriteDeflectionProblem();
 }

@@ -100,6 +100,10 @@ TEST(ReportLayout, UserTextsWithAmpersandsAndAnglesPrintAsTyped)
     task.TaskTitle = "Jeřábová dráha <5 t";
     task.LoadCases[0].Caption = "g & q";
     task.LoadCases[1].Caption = "g<sub>k</sub>";
+    task.Deflection.IyUnit = "m4<br"; // a unit typed by hand
+    task.Generator.Edit4 = "1,5 <x>";
+    task.Print[1].Checked = true; // the generator's data
+    task.Print[12].Checked = true; // the deflection with E and I
     task.RefreshCombinationGrid();
     task.RefreshCalculationLists();
     TResultStore store;
@@ -117,5 +121,7 @@ TEST(ReportLayout, UserTextsWithAmpersandsAndAnglesPrintAsTyped)
     EXPECT_TRUE(all.contains("Jeřábovádráha<5t"));
     EXPECT_TRUE(all.contains("Výsledkyprog&q(zatěžovacístavč.1)"));
     EXPECT_TRUE(all.contains("Výsledkyprogk(zatěžovacístavč.2)")); // "k" set as a subscript
+    EXPECT_TRUE(all.contains("m4<br")) << all.toStdString();
+    EXPECT_TRUE(all.contains("šířka1,5<x>m"));
     EXPECT_FALSE(all.contains("&amp;"));
 }
