@@ -45,7 +45,7 @@ TTypesetArgs parseArgs(const QStringList& args)
     TTypesetArgs a;
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
-        if ((arg == "-o" || arg == "--frame") && i + 1 >= args.size())
+        if ((arg == "-o" || arg == "--frame") && (i + 1 >= args.size() || args[i + 1].startsWith('-')))
             throw TUsageError(QStringLiteral("%1 needs a file name").arg(arg).toStdString());
         if (arg == "-o")
             a.Output = args[++i];

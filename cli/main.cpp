@@ -65,10 +65,15 @@ int main(int argc, char** argv)
     }
     QString name = args.takeFirst();
     if (name == "help") {
-        const TCliCommand* c = args.isEmpty() ? nullptr : findCommand(args.first());
-        if (!c) {
+        if (args.isEmpty()) {
             printHelp(out);
             return 0;
+        }
+        const TCliCommand* c = findCommand(args.first());
+        if (!c) {
+            err << "trabik-cli: unknown command '" << args.first() << "'\n";
+            printHelp(err);
+            return 2;
         }
         out << "Usage: trabik-cli " << c->Usage << "\n\n" << c->Summary << "\n" << c->Help << "\n";
         return 0;

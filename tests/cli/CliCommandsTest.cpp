@@ -191,4 +191,10 @@ TEST_F(CliCommands, HelpDescribesTheCommands)
         EXPECT_TRUE(help.Out.contains(usage)) << usage;
     const TRun calc = RunCli({ QStringLiteral("help"), QStringLiteral("calc") });
     EXPECT_TRUE(calc.Out.contains("--combination NAME  the combination named NAME (letter case ignored)"));
+    EXPECT_EQ(RunCli({ QStringLiteral("help"), QStringLiteral("bogus") }).ExitCode, 2);
+    // An option where a file name belongs is a usage error, not taken as the file.
+    const TRun frame = RunCli({ QStringLiteral("typeset"), QStringLiteral("body.txt"), QStringLiteral("--frame"),
+        QStringLiteral("-o"), QStringLiteral("x.pdf") });
+    EXPECT_EQ(frame.ExitCode, 2);
+    EXPECT_TRUE(frame.Err.contains("--frame needs a file name")) << frame.Err.toStdString();
 }
