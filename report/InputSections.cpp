@@ -182,14 +182,15 @@ void TReportWriter::WriteCombinationTable()
     const TCombinationGrid& grid = Task.Grid;
     Add(QStringLiteral("<h2>Kombinace zatížení</h2><br>"));
     Add(QStringLiteral("<table 1>"));
+    // A cell takes its characters as they are, entities included: names go in without UserText.
     for (int r = 0; r < grid.RowCount(); ++r) {
         if (r == 0)
-            Add(QStringLiteral("<tr><td> <td>") + UserText(grid.Cell(1, 0)));
+            Add(QStringLiteral("<tr><td> <td>") + grid.Cell(1, 0));
         else
-            Add(QStringLiteral("<tr><td>") + QString::number(r) + QStringLiteral("<td>") + UserText(grid.Cell(1, r)));
+            Add(QStringLiteral("<tr><td>") + QString::number(r) + QStringLiteral("<td>") + grid.Cell(1, r));
         for (size_t c = 0; c < Task.LoadCases.size(); ++c) {
             if (r == 0)
-                Add(QStringLiteral("<td>") + UserText(Task.LoadCases[c].Caption));
+                Add(QStringLiteral("<td>") + Task.LoadCases[c].Caption);
             else
                 Add(grid.Cell(int(c) + 3, r).isEmpty() ? QStringLiteral("<td> X ") : QStringLiteral("<td> - "));
         }

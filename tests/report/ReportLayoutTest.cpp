@@ -104,6 +104,7 @@ TEST(ReportLayout, UserTextsWithAmpersandsAndAnglesPrintAsTyped)
     task.Generator.Edit4 = "1,5 <x>";
     task.Print[1].Checked = true; // the generator's data
     task.Print[12].Checked = true; // the deflection with E and I
+    task.Print[3].Checked = true; // the combination table: its cells take names as they are
     task.RefreshCombinationGrid();
     task.RefreshCalculationLists();
     TResultStore store;
@@ -122,6 +123,8 @@ TEST(ReportLayout, UserTextsWithAmpersandsAndAnglesPrintAsTyped)
     EXPECT_TRUE(all.contains("Výsledkyprog&q(zatěžovacístavč.1)"));
     EXPECT_TRUE(all.contains("Výsledkyprogk(zatěžovacístavč.2)")); // "k" set as a subscript
     EXPECT_TRUE(all.contains("m4<br")) << all.toStdString();
+    EXPECT_TRUE(all.contains("Kombinacezatížení"));
+    EXPECT_EQ(all.count("g&q"), 3); // load case heading, table header, result heading
     EXPECT_TRUE(all.contains("šířka1,5<x>m"));
     EXPECT_FALSE(all.contains("&amp;"));
 }
