@@ -9,12 +9,19 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 
 TTrabikApplication::TTrabikApplication()
 {
     InstallPageFonts();
     QApplication::setApplicationName(QStringLiteral("Trabík"));
     QApplication::setWindowIcon(ProgramIcon());
+    // The print and file dialogs and the standard buttons speak Czech like the rest of the program,
+    // whatever the system language.
+    if (QtTexts.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&QtTexts);
     // The windows are laid out for a small sans serif of 8 points; Liberation Sans keeps the eight
     // tabs of the main window within its width.
     QFont font(QStringLiteral("Liberation Sans"));

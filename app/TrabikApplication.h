@@ -5,6 +5,7 @@
 #include "document/uDokument.h"
 #include "model/TTask.h"
 
+#include <QTranslator>
 #include <memory>
 
 class TMainForm;
@@ -31,6 +32,7 @@ public:
     TPreview& Preview() { return *PreviewWindow; }
 
 private:
+    QTranslator QtTexts; // Qt's own dialogs in Czech
     TTask TheTask;
     TResultStore TheResults;
     TDokument Dokument;

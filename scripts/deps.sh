@@ -2,7 +2,7 @@
 # Sourced by run.sh and test.sh.
 trabik_packages=(
     cmake g++ make ccache pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev qt6-qpa-plugins
+    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev qt6-qpa-plugins qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth imagemagick poppler-utils

@@ -30,11 +30,15 @@ TEST(ApplicationStart, ShowsTheMainWindowWithItsFirstLoadCaseAndClosesTheSplash)
                       .compare(QStringLiteral("Liberation Sans"), Qt::CaseInsensitive),
             0);
 
+        // Qt's own dialogs speak Czech too.
+        EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Tisk"));
+
         form.Actions().Verze->trigger();
         EXPECT_TRUE(trabik.About().isVisible());
         form.Prompts().Ask = [](QWidget*, const QString&) { return true; };
     }
     QApplication::setFont(savedFont);
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Print")); // gone with it
 }
 
 TEST(Artwork, HasEveryPictureInItsSize)
