@@ -4,6 +4,7 @@
 #include "app/DeflectionTab.h"
 #include "app/DiagramImageWidget.h"
 #include "app/DiagramsTab.h"
+#include "app/Hints.h"
 #include "app/uMainForm.h"
 #include "document/ImageProvider.h"
 
@@ -70,14 +71,8 @@ TAnalysisController::TAnalysisController(TMainForm& form)
     connect(a.spocitat_pruhyb, &QAction::triggered, this,
         [this] { Form.RunGuarded([this] { spocitat_pruhybExecute(); }); });
 
-    // A button bound to an action carries the action's hints and triggers it.
-    const auto bind = [this](QPushButton* button, QAction* action) {
-        button->setToolTip(action->toolTip());
-        button->setStatusTip(action->statusTip());
-        connect(button, &QPushButton::clicked, action, &QAction::trigger);
-    };
     TCalculationTab* calculation = form.CalculationTab();
-    bind(calculation->GraphButton(), a.Spocitat_prubehy);
+    BindToAction(calculation->GraphButton(), a.Spocitat_prubehy);
     connect(calculation->BitBtn18(), &QPushButton::clicked, this, [this] { Guarded(TCalcSender::ReactionButton); });
     const auto entered = [this] {
         if (!SwitchingTabs)
@@ -85,7 +80,7 @@ TAnalysisController::TAnalysisController(TMainForm& form)
     };
     connect(form.DiagramsTab(), &TDiagramsTab::CalculationRequested, this, entered);
     connect(form.DeflectionTab(), &TDeflectionTab::CalculationRequested, this, entered);
-    bind(form.DeflectionTab()->BitBtn21(), a.spocitat_pruhyb);
+    BindToAction(form.DeflectionTab()->BitBtn21(), a.spocitat_pruhyb);
 }
 
 void TAnalysisController::Guarded(TCalcSender sender)

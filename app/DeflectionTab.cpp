@@ -250,8 +250,7 @@ void TDeflectionTab::ProbeDeflection(int X, int width)
     Edit[28]->setText(ResultText(ProbeX(spanL, width, X)));
     const int i = ProbeSampleIndex(spanL, width, X);
     Edit[29]->setText(ResultText(Results.fn[i] * 1e6));
-    Edit[29]->setToolTip(
-        Results.HasEnvelope ? QStringLiteral("min %1").arg(ResultText(Results.fnMin()[i] * 1e6)) : QString());
+    Edit[29]->setToolTip(MinimumTip(Results.HasEnvelope, Results.fnMin()[i] * 1e6));
 }
 
 void TDeflectionTab::ComboBox5Change()

@@ -138,12 +138,6 @@ void TDiagramsTab::SetCaptions(const TDiagramCaptions& captions)
     GroupBox5->setTitle(captions.Shear);
 }
 
-// Under the envelope a probe shows the upper curve and names the lower one in its tool tip.
-QString TDiagramsTab::MinimumTip(double minimum) const
-{
-    return Results.HasEnvelope ? QStringLiteral("min %1").arg(ResultText(minimum)) : QString();
-}
-
 // The probes read the store directly: the value under the mouse, redrawing nothing.
 void TDiagramsTab::ProbeMoment(int X, int width)
 {
@@ -152,7 +146,7 @@ void TDiagramsTab::ProbeMoment(int X, int width)
     Edit[6]->setText(ResultText(ProbeX(spanL, width, X)));
     Edit[7]->setText(ResultText(Task.Calc.MomentCharacteristic ? Results.Mn[i] : Results.Md[i]));
     const TEnvelope& e = Results.Envelope;
-    Edit[7]->setToolTip(MinimumTip(Task.Calc.MomentCharacteristic ? e.Mnmin[i] : e.Mdmin[i]));
+    Edit[7]->setToolTip(MinimumTip(Results.HasEnvelope, Task.Calc.MomentCharacteristic ? e.Mnmin[i] : e.Mdmin[i]));
 }
 
 void TDiagramsTab::ProbeShear(int X, int width)
@@ -162,5 +156,5 @@ void TDiagramsTab::ProbeShear(int X, int width)
     Edit[12]->setText(ResultText(ProbeX(spanL, width, X)));
     Edit[13]->setText(ResultText(Task.Calc.ShearCharacteristic ? Results.Qn[i] : Results.Qd[i]));
     const TEnvelope& e = Results.Envelope;
-    Edit[13]->setToolTip(MinimumTip(Task.Calc.ShearCharacteristic ? e.Qnmin[i] : e.Qdmin[i]));
+    Edit[13]->setToolTip(MinimumTip(Results.HasEnvelope, Task.Calc.ShearCharacteristic ? e.Qnmin[i] : e.Qdmin[i]));
 }

@@ -37,7 +37,6 @@ signals:
 private:
     QGroupBox* BuildGroup(bool moment);
     void SwitchClicked(bool moment);
-    QString MinimumTip(double minimum) const;
 
     TTask& Task;
     TResultStore& Results;

@@ -1,5 +1,7 @@
 #include "app/Hints.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QWidget>
 
 QString ShortHint(const QString& hint)
@@ -18,6 +20,13 @@ void SetHint(QWidget* widget, const QString& hint)
 {
     widget->setToolTip(ShortHint(hint));
     widget->setStatusTip(LongHint(hint));
+}
+
+void BindToAction(QAbstractButton* button, QAction* action)
+{
+    button->setToolTip(action->toolTip());
+    button->setStatusTip(action->statusTip());
+    QObject::connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
 }
 
 QObject* FindControl(const QObject* root, const QString& name)

@@ -5,11 +5,15 @@
 #include <QObject>
 #include <QString>
 
+class QAbstractButton;
+class QAction;
 class QWidget;
 
 QString ShortHint(const QString& hint); // the text before "|", or the whole hint without one
 QString LongHint(const QString& hint); // the text after "|", or the whole hint without one
 void SetHint(QWidget* widget, const QString& hint);
+// A button bound to an action: it carries the action's hints and triggers it.
+void BindToAction(QAbstractButton* button, QAction* action);
 
 QObject* FindControl(const QObject* root, const QString& name);
 

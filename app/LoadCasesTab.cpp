@@ -15,9 +15,7 @@ QPushButton* StripButton(QWidget* parent, const char* name, const QString& capti
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(true);
-    button->setToolTip(action->toolTip());
-    button->setStatusTip(action->statusTip());
-    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    BindToAction(button, action);
     return button;
 }
 

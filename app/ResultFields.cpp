@@ -56,3 +56,8 @@ void HighlightChoice(QRadioButton* chosen, QRadioButton* other)
         button->setPalette(palette);
     }
 }
+
+QString MinimumTip(bool envelope, double minimum)
+{
+    return envelope ? QStringLiteral("min %1").arg(ResultText(minimum)) : QString();
+}

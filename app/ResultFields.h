@@ -22,5 +22,9 @@ QLineEdit* MakeResultField(QWidget* parent, const QString& name, const QColor& c
 QLineEdit* AddResultRow(QGridLayout* grid, int row, int column, const QString& label, const QString& name,
     const QString& unit, const QColor& color = QColor());
 
+// The tool tip of a probe under the envelope, which shows the upper curve: "min" and the lower
+// curve's value; empty without an envelope.
+QString MinimumTip(bool envelope, double minimum);
+
 // The checked switch of a pair shows its caption in bold navy, the other in the normal style.
 void HighlightChoice(QRadioButton* chosen, QRadioButton* other);
