@@ -9,6 +9,8 @@
 // divided by 1000, the unit of the result store.
 #include "analysis/LoadFormulas.h"
 
+#include "model/TEndConditions.h"
+
 #include <cmath>
 
 bool FinishDeflection(TCaseScratch& s, const TBeam& beam, double EI)
@@ -17,11 +19,13 @@ bool FinishDeflection(TCaseScratch& s, const TBeam& beam, double EI)
     // G = Ma x^2/2 - A x^3/6 + W and its slope, at both ends.
     const TBendTerm g0 = s.WLeft;
     const TBendTerm gL { Ma * L * L / 2 - A * L * L * L / 6 + s.WRight.W, Ma * L - A * L * L / 2 + s.WRight.Slope };
+    const TEndCondition& ends = EndConditionOf(beam.Typ);
+    const bool leftHeld = ends.Left() != TEndSupport::Free, rightHeld = ends.Right() != TEndSupport::Free;
     double C1 = 0, C2 = 0;
-    if (beam.Typ == 2) { // free left end, fixed right end
+    if (!leftHeld) { // a cantilever fixed at the right end
         C1 = -gL.Slope;
         C2 = -gL.W - C1 * L;
-    } else if (beam.Typ == 20) { // fixed left end, free right end
+    } else if (!rightHeld) { // a cantilever fixed at the left end
         C1 = -g0.Slope;
         C2 = -g0.W;
     } else { // supported at both ends
@@ -30,7 +34,6 @@ bool FinishDeflection(TCaseScratch& s, const TBeam& beam, double EI)
     }
     // A sample on a held end is exactly 0 there; rounding would leave a trace of either sign, and
     // the extremes would pick their positions from it.
-    const bool leftHeld = beam.Typ / 10 != 0, rightHeld = beam.Typ % 10 != 0;
     bool finite = true;
     for (int i = 0; i < SampleCount; ++i) {
         const double x = beam.X[i];

@@ -1,5 +1,7 @@
 #include "analysis/LoadFormulas.h"
 
+#include "model/TEndConditions.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -15,12 +17,12 @@ TBeam MakeBeam(unsigned char typ, double spanL)
 
 bool IsKnownTyp(unsigned char typ)
 {
-    return typ == 11 || typ == 12 || typ == 21 || typ == 22 || typ == 2 || typ == 20;
+    return EndConditionOf(typ).Known();
 }
 
 bool PartialLoadSolved(unsigned char typ)
 {
-    return typ == 11 || typ == 2 || typ == 20;
+    return EndConditionOf(typ).PartialLoadsSolved;
 }
 
 TEndForces PointForceEnds(unsigned char typ, double L, double P, double a)

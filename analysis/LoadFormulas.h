@@ -15,9 +15,10 @@ struct TBeam
 
 TBeam MakeBeam(unsigned char typ, double spanL);
 
-// The six end conditions 11, 12, 21, 22, 2 and 20.
+// Whether the code is one of the end conditions (model/TEndConditions.h).
 bool IsKnownTyp(unsigned char typ);
-// Partial loads have formulas only for the simply supported beam and the two cantilevers.
+// Whether the end condition's partial loads are solved (TEndCondition::PartialLoadsSolved); the
+// formulas below have them only for those end conditions.
 bool PartialLoadSolved(unsigned char typ);
 
 // The reactions and restraint moments of one load.
@@ -28,7 +29,7 @@ struct TEndForces
 
 TEndForces PointForceEnds(unsigned char typ, double L, double P, double a);
 TEndForces UniformLoadEnds(unsigned char typ, double L, double q);
-// qa at a from the left end to qb at b from the right end; zero for Typ 12, 21, 22 (not solved).
+// qa at a from the left end to qb at b from the right end; zero where PartialLoadSolved is false.
 TEndForces PartialLoadEnds(unsigned char typ, double L, double qa, double a, double qb, double b);
 TEndForces PointMomentEnds(unsigned char typ, double L, double M, double a);
 
@@ -76,5 +77,6 @@ TBendTerm PointMomentBend(double M, double a, double x);
 
 // Fills CaseF (and CaseSlopeA/B) with the deflection of the loads applied so far, for the bending
 // stiffness EI in Pa m4 (loads in kN: the result is in metres / 1000). Returns false, leaving CaseF
-// and the slopes 0, when a value is not finite. EI must be a positive finite number.
+// and the slopes 0, when a value is not finite. EI must be a positive finite number, and beam.Typ
+// a known end condition (the solver refuses any other before loads are applied).
 bool FinishDeflection(TCaseScratch& s, const TBeam& beam, double EI);

@@ -2,6 +2,7 @@
 
 #include "app/Artwork.h"
 #include "app/Hints.h"
+#include "model/TEndConditions.h"
 #include "model/TTask.h"
 
 #include <QButtonGroup>
@@ -14,21 +15,11 @@
 
 namespace {
 
-struct TEndCondition
+// RadioTyp11 .. RadioTyp22, RadioTyp02 and RadioTyp20: the code in two digits.
+QString ButtonName(unsigned char code)
 {
-    unsigned char Typ;
-    const char* Name;
-    const char* Caption;
-};
-
-const std::array<TEndCondition, 6> EndConditions = { {
-    { 11, "RadioTyp11", "prostý trabík" },
-    { 12, "RadioTyp12", "kloub vlevo" },
-    { 21, "RadioTyp21", "kloub vpravo" },
-    { 22, "RadioTyp22", "vetknutý trabík" },
-    { 2, "RadioTyp02", "konzola zleva" },
-    { 20, "RadioTyp20", "konzola zprava" },
-} };
+    return QStringLiteral("RadioTyp%1").arg(int(code), 2, 10, QLatin1Char('0'));
+}
 
 const QColor Navy(0, 0, 128);
 
@@ -64,16 +55,18 @@ TGeometryTab::TGeometryTab(TTask& task, QWidget* parent)
     endsGroup->setObjectName(QStringLiteral("GroupBox_ulozeni"));
     auto* grid = new QGridLayout(endsGroup);
     grid->setColumnMinimumWidth(0, 140);
-    for (std::size_t i = 0; i < EndConditions.size(); ++i) {
-        const TEndCondition& end = EndConditions[i];
-        auto* button = new QRadioButton(QString::fromUtf8(end.Caption), endsGroup);
-        button->setObjectName(QString::fromLatin1(end.Name));
-        button->setProperty("Tag", int(end.Typ));
-        TypGroup->addButton(button, end.Typ);
+    static_assert(
+        std::tuple_size_v<decltype(TypButtons)> == std::tuple_size_v<std::decay_t<decltype(EndConditions())>>);
+    for (std::size_t i = 0; i < EndConditions().size(); ++i) {
+        const TEndCondition& end = EndConditions()[i];
+        auto* button = new QRadioButton(end.Caption, endsGroup);
+        button->setObjectName(ButtonName(end.Code));
+        button->setProperty("Tag", int(end.Code));
+        TypGroup->addButton(button, end.Code);
         TypButtons[i] = button;
         auto* picture = new QLabel(endsGroup);
-        picture->setObjectName(QString::fromLatin1(end.Name) + QStringLiteral("_obr"));
-        picture->setPixmap(SupportPicture(end.Typ));
+        picture->setObjectName(ButtonName(end.Code) + QStringLiteral("_obr"));
+        picture->setPixmap(SupportPicture(end.Code));
         picture->setFixedSize(50, 15);
         grid->addWidget(button, int(i), 0);
         grid->addWidget(picture, int(i), 1);

@@ -221,7 +221,7 @@ TKombiGridWidget::TKombiGridWidget(TTask& task, QWidget* parent)
 
 int TKombiGridWidget::ColumnKey(int modelColumn) const
 {
-    const int loadCase = modelColumn + 1 - TTask::FirstLoadCaseColumn;
+    const int loadCase = TTask::LoadCaseIndex(modelColumn + 1); // the model leaves out column 0
     if (loadCase >= 0 && loadCase < int(Task.LoadCases.size()))
         return Task.LoadCases[std::size_t(loadCase)].Number;
     return -1 - modelColumn;

@@ -1,6 +1,7 @@
 // Support and load pictures, the logo and the program icon.
 #include "app/Artwork.h"
 #include "app/ArtworkPainting.h"
+#include "model/TEndConditions.h"
 
 #include <QPainterPath>
 
@@ -8,12 +9,12 @@ using namespace artwork;
 
 namespace {
 
-// One end of the beam: 0 free, 1 pinned, 2 fixed.
-void BeamEnd(QPainter& p, int kind, QPointF at, bool left)
+// One end of the beam; a free end has no support.
+void BeamEnd(QPainter& p, TEndSupport kind, QPointF at, bool left)
 {
-    if (kind == 1)
+    if (kind == TEndSupport::Pinned)
         PinnedSupport(p, at + QPointF(0, 1), 5);
-    else if (kind == 2)
+    else if (kind == TEndSupport::Fixed)
         FixedSupport(p, at, 12, left);
 }
 
@@ -101,8 +102,8 @@ void MxPicture(QPainter& p)
 
 QPixmap SupportPicture(unsigned char typ)
 {
-    const int left = typ / 10;
-    const int right = typ % 10;
+    const TEndCondition& ends = EndConditionOf(typ);
+    const TEndSupport left = ends.Left(), right = ends.Right();
     return Paint(50, 15, 2, [left, right](QPainter& p) {
         const qreal y = 6;
         p.setPen(QPen(Steel, 2, Qt::SolidLine, Qt::FlatCap));

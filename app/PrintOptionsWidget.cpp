@@ -10,52 +10,52 @@
 
 namespace {
 
-QString Caption(int box)
+QString Caption(TPrintOption option)
 {
-    switch (box) {
-    case 1:
+    using O = TPrintOption;
+    switch (option) {
+    case O::GeneratorData:
         return QStringLiteral("údaje z Generátoru zatížení");
-    case 2:
+    case O::LoadCases:
         return QStringLiteral("jednotlivé zatěžovací stavy");
-    case 3:
+    case O::CombinationTable:
         return QStringLiteral("rozpis kombinací zatížení");
-    case 4:
-    case 15:
+    case O::LoadCaseForces:
+    case O::LoadCaseDeflections:
         return QStringLiteral("pro označené zatěžovací stavy");
-    case 5:
-    case 16:
+    case O::CombinationForces:
+    case O::CombinationDeflections:
         return QStringLiteral("pro vybrané kombinace");
-    case 6:
-    case 8:
+    case O::ForceDiagrams:
+    case O::DeflectionDiagram:
         return QStringLiteral("graf");
-    case 7:
-    case 9:
+    case O::ForceTables:
+    case O::DeflectionTable:
         return QStringLiteral("tabulka");
-    case 10:
+    case O::Reactions:
         return QStringLiteral("reakce");
-    case 11:
+    case O::ForceCourses:
         return QStringLiteral("průběhy");
-    case 12:
+    case O::Extremes:
         return QStringLiteral("extrémy");
-    case 13:
+    case O::Characteristic:
         return QStringLiteral("normové hodnoty");
-    case 14:
+    case O::Design:
         return QStringLiteral("výpočtové hodnoty");
-    case 17:
+    case O::LoadList:
         return QStringLiteral("zatížení uvádět výpisem");
-    case 18:
+    case O::LoadSchema:
         return QStringLiteral("schema zatížení graficky");
-    case 19:
+    case O::HatchedDiagrams:
         return QStringLiteral("graf průběhů šrafovat");
-    case 20:
+    case O::AxisLabels:
         return QStringLiteral("popis os u grafů");
-    case 21:
+    case O::MergedForceDiagram:
         return QStringLiteral("sloučit graf M a Q");
-    case 22:
+    case O::CombinationSchema:
         return QStringLiteral("schema zatížení pro kombinace");
-    default:
-        return {};
     }
+    return {};
 }
 
 } // namespace
@@ -71,11 +71,18 @@ TPrintOptionsWidget::TPrintOptionsWidget(TTask& task, QAction* preview, QWidget*
     auto* right = new QVBoxLayout;
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
-    left->addWidget(Group(QStringLiteral("Zadání"), "GroupBox_zadani", { 1, 2, 3 }));
-    left->addWidget(Group(QStringLiteral("Vnitřní síly"), "GroupBox_sily", { 10, 11, 6, 7, 12, 13, 14, 4, 5 }));
+    using O = TPrintOption;
+    left->addWidget(
+        Group(QStringLiteral("Zadání"), "GroupBox_zadani", { O::GeneratorData, O::LoadCases, O::CombinationTable }));
+    left->addWidget(Group(QStringLiteral("Vnitřní síly"), "GroupBox_sily",
+        { O::Reactions, O::ForceCourses, O::ForceDiagrams, O::ForceTables, O::Extremes, O::Characteristic, O::Design,
+            O::LoadCaseForces, O::CombinationForces }));
     left->addStretch(1);
-    right->addWidget(Group(QStringLiteral("Průhyby"), "GroupBox_pruhyby", { 8, 9, 15, 16 }));
-    right->addWidget(Group(QStringLiteral("Možnosti posudku"), "GroupBox_moznosti", { 17, 18, 19, 20, 21, 22 }));
+    right->addWidget(Group(QStringLiteral("Průhyby"), "GroupBox_pruhyby",
+        { O::DeflectionDiagram, O::DeflectionTable, O::LoadCaseDeflections, O::CombinationDeflections }));
+    right->addWidget(Group(QStringLiteral("Možnosti posudku"), "GroupBox_moznosti",
+        { O::LoadList, O::LoadSchema, O::HatchedDiagrams, O::AxisLabels, O::MergedForceDiagram,
+            O::CombinationSchema }));
     right->addStretch(1);
     Nahled = new QPushButton(QStringLiteral("Náhled tisku"), this);
     Nahled->setObjectName(QStringLiteral("BitBtn_nahled"));
@@ -88,17 +95,19 @@ TPrintOptionsWidget::TPrintOptionsWidget(TTask& task, QAction* preview, QWidget*
     RefreshFromModel();
 }
 
-QWidget* TPrintOptionsWidget::Group(const QString& caption, const char* name, std::initializer_list<int> boxes)
+QWidget* TPrintOptionsWidget::Group(
+    const QString& caption, const char* name, std::initializer_list<TPrintOption> options)
 {
     auto* group = new QGroupBox(caption, this);
     group->setObjectName(QString::fromLatin1(name));
     auto* column = new QVBoxLayout(group);
     column->setSpacing(2);
-    for (int box : boxes) {
-        auto* check = new QCheckBox(Caption(box), group);
+    for (TPrintOption option : options) {
+        const int box = int(option);
+        auto* check = new QCheckBox(Caption(option), group);
         check->setObjectName(QStringLiteral("CheckBox%1").arg(box));
-        connect(check, &QCheckBox::toggled, this, [this, box](bool on) { Task.Print[box].Checked = on; });
-        if (box == 6 || box == 7) { // "graf" and "tabulka" belong to "průběhy"
+        connect(check, &QCheckBox::toggled, this, [this, option](bool on) { Task.Print[option].Checked = on; });
+        if (option == TPrintOption::ForceDiagrams || option == TPrintOption::ForceTables) { // belong to "průběhy"
             auto* indented = new QHBoxLayout;
             indented->addSpacing(18);
             indented->addWidget(check);

@@ -8,6 +8,7 @@ class QAction;
 class QCheckBox;
 class QPushButton;
 class TTask;
+enum class TPrintOption;
 
 class TPrintOptionsWidget : public QWidget
 {
@@ -23,7 +24,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QWidget* Group(const QString& caption, const char* name, std::initializer_list<int> boxes);
+    QWidget* Group(const QString& caption, const char* name, std::initializer_list<TPrintOption> options);
 
     TTask& Task;
     std::array<QCheckBox*, 23> Boxes {}; // by the number of the check box; [0] unused

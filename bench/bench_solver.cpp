@@ -12,17 +12,13 @@ TTask ThousandLoads(unsigned char typ)
     TTask task;
     task.SpanText = QStringLiteral("7,5");
     task.SetTyp(typ);
-    task.NewLoadCase(TCaller::Generator);
-    TZSInfo info = task.GetZSInfo(task.LoadCases.front().Number);
-    info.Name = QStringLiteral("ZS1");
-    info.Gamaf = 1.35;
-    task.SetZSInfo(info);
+    task.NewLoadCase(QStringLiteral("ZS1"), 1.35, true, true);
     for (int k = 0; k < 250; ++k) {
         const double a = 0.03 * k;
-        task.AddPxRow(TCaller::Generator, true, 10 + k % 7, a);
-        task.AddQRow(TCaller::Generator, true, 1.5 + k % 3);
-        task.AddQQRow(TCaller::Generator, true, 2, a / 2, 4 + k % 5, 7.5 - a - 0.1);
-        task.AddMxRow(TCaller::Generator, true, 5 - k % 11, 7.5 - a);
+        task.AddPxRow(true, 10 + k % 7, a);
+        task.AddQRow(true, 1.5 + k % 3);
+        task.AddQQRow(true, 2, a / 2, 4 + k % 5, 7.5 - a - 0.1);
+        task.AddMxRow(true, 5 - k % 11, 7.5 - a);
     }
     return task;
 }
@@ -79,10 +75,10 @@ TTask EnvelopeTask()
         task.NewLoadCase(TCaller::Generator);
         for (int k = 0; k < 10; ++k) {
             const double a = 0.7 * k + 0.05 * n;
-            task.AddPxRow(TCaller::Generator, true, 10 + n, a);
-            task.AddQRow(TCaller::Generator, true, 1.5 + n % 3);
-            task.AddQQRow(TCaller::Generator, true, 2, a / 2, 4 + k % 5, 7.5 - a - 0.1);
-            task.AddMxRow(TCaller::Generator, true, 5 - k % 11, 7.5 - a);
+            task.AddPxRow(true, 10 + n, a);
+            task.AddQRow(true, 1.5 + n % 3);
+            task.AddQQRow(true, 2, a / 2, 4 + k % 5, 7.5 - a - 0.1);
+            task.AddMxRow(true, 5 - k % 11, 7.5 - a);
         }
     }
     task.RefreshCombinationGrid();

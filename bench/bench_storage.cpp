@@ -15,16 +15,12 @@ TTask BigTask()
     task.Job = QStringLiteral("Výrobní hala Pardubice");
     task.SpanText = QStringLiteral("7,5");
     for (int i = 0; i < 1000; ++i) {
-        const int index = task.NewLoadCase(TCaller::Generator);
-        TZSInfo info = task.GetZSInfo(task.LoadCases[size_t(index)].Number);
-        info.Name = QStringLiteral("Zatěžovací stav č. %1").arg(i + 1);
-        info.Gamaf = 1.35;
-        task.SetZSInfo(info);
+        task.NewLoadCase(QStringLiteral("Zatěžovací stav č. %1").arg(i + 1), 1.35, true, true);
         for (int k = 0; k < 10; ++k) {
-            task.AddPxRow(TCaller::Generator, true, 12.5 + k, 0.75 * k);
-            task.AddQRow(TCaller::Generator, k % 2 == 0, 3.25 + k);
-            task.AddQQRow(TCaller::Generator, true, 1.5, 0.5 + 0.1 * k, 2.75, 1.125);
-            task.AddMxRow(TCaller::Generator, true, -4.5 * k, 7.5 - 0.5 * k);
+            task.AddPxRow(true, 12.5 + k, 0.75 * k);
+            task.AddQRow(k % 2 == 0, 3.25 + k);
+            task.AddQQRow(true, 1.5, 0.5 + 0.1 * k, 2.75, 1.125);
+            task.AddMxRow(true, -4.5 * k, 7.5 - 0.5 * k);
         }
     }
     task.RefreshCombinationGrid();

@@ -1,5 +1,6 @@
 // trabik-cli dump: everything a project file holds, as the program sees it after opening, in JSON.
 #include "cli/CliCommand.h"
+#include "model/TEndConditions.h"
 #include "storage/uProjectFile.h"
 
 #include <QJsonArray>
@@ -8,26 +9,6 @@
 #include <cstdio>
 
 namespace {
-
-QString EndConditionCaption(unsigned char typ)
-{
-    switch (typ) {
-    case 11:
-        return QStringLiteral("prostý trabík");
-    case 12:
-        return QStringLiteral("kloub vlevo");
-    case 21:
-        return QStringLiteral("kloub vpravo");
-    case 22:
-        return QStringLiteral("vetknutý trabík");
-    case 2:
-        return QStringLiteral("konzola zleva");
-    case 20:
-        return QStringLiteral("konzola zprava");
-    default:
-        return QString();
-    }
-}
 
 // The loads as the load readers give them: included flag and numbers.
 QJsonObject LoadsJson(const TTask& task, const TZSInfo& info)
@@ -146,7 +127,7 @@ QJsonObject TaskJson(const TTask& task)
     o[QStringLiteral("SpanText")] = task.SpanText;
     o[QStringLiteral("SpanL")] = task.SpanL();
     o[QStringLiteral("Typ")] = int(task.Typ);
-    o[QStringLiteral("EndCondition")] = EndConditionCaption(task.Typ);
+    o[QStringLiteral("EndCondition")] = EndConditionOf(task.Typ).Caption;
     o[QStringLiteral("LoadCases")] = LoadCasesJson(task);
     o[QStringLiteral("PrintOptions")] = PrintOptionsJson(task.Print);
     o[QStringLiteral("LoadGenerator")] = GeneratorJson(task.Generator);

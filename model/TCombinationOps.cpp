@@ -31,7 +31,7 @@ void TTask::RefreshCombinationGrid()
     Grid.SetCell(1, 0, QStringLiteral("název"));
     Grid.SetCell(2, 0, QStringLiteral("tisk"));
     for (size_t i = 0; i < LoadCases.size(); ++i)
-        Grid.SetCell(FirstLoadCaseColumn + int(i), 0, LoadCases[i].Caption);
+        Grid.SetCell(LoadCaseColumn(int(i)), 0, LoadCases[i].Caption);
     for (int row = 1; row < Grid.RowCount(); ++row) {
         Grid.SetCell(0, row, QString::number(row));
         if (Grid.Cell(1, row).isEmpty())

@@ -5,10 +5,10 @@
 
 namespace {
 
-// Only the load generator (and the project file reader acting as it) puts numbers into the edits.
-QString ValueText(TCaller caller, double value)
+// The text of a number in a row's edit.
+QString ValueText(double value)
 {
-    return caller == TCaller::Generator ? FormatFixed(value, 3, 6) : QString();
+    return FormatFixed(value, 3, 6);
 }
 
 } // namespace
@@ -19,40 +19,100 @@ int TTask::NewLoadCase(TCaller caller)
     loadCase.Number = ++ZSCounter;
     LoadCases.push_back(loadCase);
     ActiveLoadCase = int(LoadCases.size()) - 1;
-    if (caller != TCaller::Generator) {
-        // The add actions are the senders here, so the rows stay empty and unchecked.
-        AddPxRow(TCaller::User, false, 0, 0);
-        AddQRow(TCaller::User, false, 0);
-        AddQQRow(TCaller::User, false, 0, 0, 0, 0);
-        AddMxRow(TCaller::User, false, 0, 0);
-    }
+    if (caller != TCaller::Generator)
+        for (TLoadKind kind : { KindPx, KindQ, KindQQ, KindMx })
+            AddEmptyRow(kind);
     return ActiveLoadCase;
+}
+
+int TTask::NewLoadCase(const QString& name, double gamaf, bool longTerm, bool printResults)
+{
+    const int index = NewLoadCase(TCaller::Generator);
+    TZSInfo info = InfoOf(LoadCases[size_t(index)]);
+    info.Name = name;
+    info.Gamaf = gamaf;
+    info.LongTerm = longTerm;
+    info.ShortTerm = !longTerm;
+    info.PrintResults = printResults;
+    SetZSInfo(info);
+    return index;
+}
+
+void TTask::AddEmptyRow(TLoadKind kind, bool checked)
+{
+    TLoadCase* loadCase = ActiveCase();
+    if (!loadCase)
+        return;
+    switch (kind) {
+    case KindPx:
+        loadCase->Px.push_back({ checked, {}, {} });
+        break;
+    case KindQ:
+        loadCase->Q.push_back({ checked, {} });
+        break;
+    case KindQQ:
+        loadCase->QQ.push_back({ checked, true, {}, {}, {}, {} });
+        break;
+    case KindMx:
+        loadCase->Mx.push_back({ checked, {}, {} });
+        break;
+    }
+}
+
+void TTask::AddPxRow(bool checked, double P, double a)
+{
+    if (TLoadCase* loadCase = ActiveCase())
+        loadCase->Px.push_back({ checked, ValueText(P), ValueText(a) });
+}
+
+void TTask::AddQRow(bool checked, double q)
+{
+    if (TLoadCase* loadCase = ActiveCase())
+        loadCase->Q.push_back({ checked, ValueText(q) });
+}
+
+void TTask::AddQQRow(bool checked, double qa, double a, double qb, double b)
+{
+    if (TLoadCase* loadCase = ActiveCase())
+        loadCase->QQ.push_back({ checked, true, ValueText(qa), ValueText(a), ValueText(qb), ValueText(b) });
+}
+
+void TTask::AddMxRow(bool checked, double M, double a)
+{
+    if (TLoadCase* loadCase = ActiveCase())
+        loadCase->Mx.push_back({ checked, ValueText(M), ValueText(a) });
 }
 
 void TTask::AddPxRow(TCaller caller, bool checked, double P, double a)
 {
-    if (TLoadCase* loadCase = ActiveCase())
-        loadCase->Px.push_back({ checked, ValueText(caller, P), ValueText(caller, a) });
+    if (caller == TCaller::Generator)
+        AddPxRow(checked, P, a);
+    else
+        AddEmptyRow(KindPx, checked);
 }
 
 void TTask::AddQRow(TCaller caller, bool checked, double q)
 {
-    if (TLoadCase* loadCase = ActiveCase())
-        loadCase->Q.push_back({ checked, ValueText(caller, q) });
+    if (caller == TCaller::Generator)
+        AddQRow(checked, q);
+    else
+        AddEmptyRow(KindQ, checked);
 }
 
 void TTask::AddQQRow(TCaller caller, bool checked, double qa, double a, double qb, double b)
 {
-    // A new partial load is enabled whatever the end condition; only EnablePartialLoads disables.
-    if (TLoadCase* loadCase = ActiveCase())
-        loadCase->QQ.push_back({ checked, true, ValueText(caller, qa), ValueText(caller, a), ValueText(caller, qb),
-            ValueText(caller, b) });
+    if (caller == TCaller::Generator)
+        AddQQRow(checked, qa, a, qb, b);
+    else
+        AddEmptyRow(KindQQ, checked);
 }
 
 void TTask::AddMxRow(TCaller caller, bool checked, double M, double a)
 {
-    if (TLoadCase* loadCase = ActiveCase())
-        loadCase->Mx.push_back({ checked, ValueText(caller, M), ValueText(caller, a) });
+    if (caller == TCaller::Generator)
+        AddMxRow(checked, M, a);
+    else
+        AddEmptyRow(KindMx, checked);
 }
 
 void TTask::EnablePartialLoads(bool enabled)
@@ -69,7 +129,7 @@ void TTask::DeleteActiveLoadCase()
         return;
     LoadCases.erase(LoadCases.begin() + index);
     // The deleted load case's flags go with it; the others keep theirs (columns are by position).
-    const int column = FirstLoadCaseColumn + index;
+    const int column = LoadCaseColumn(index);
     if (column < Grid.ColCount())
         Grid.RemoveColumn(column);
     if (LoadCases.empty())
@@ -92,7 +152,7 @@ void TTask::NewTask()
     TaskTitle.clear();
     Grid.SetSize(1, 2);
     Grid.Clear();
-    Print[1].Enabled = false;
-    Print[13].Checked = true;
-    Print[4].Checked = true;
+    Print[TPrintOption::GeneratorData].Enabled = false;
+    Print[TPrintOption::Characteristic].Checked = true;
+    Print[TPrintOption::LoadCaseForces].Checked = true;
 }

@@ -1,5 +1,6 @@
 #include "model/TTask.h"
 
+#include "model/TEndConditions.h"
 #include "model/uMyCommonLib.h"
 
 TTask::TTask() = default;
@@ -16,15 +17,10 @@ double TTask::SpanL() const
     return StrToFloatX(SpanText);
 }
 
-bool TTask::PartialLoadsSolved(unsigned char typ)
-{
-    return typ != 12 && typ != 21 && typ != 22;
-}
-
 void TTask::SetTyp(unsigned char typ)
 {
     Typ = typ;
-    EnablePartialLoads(PartialLoadsSolved(typ));
+    EnablePartialLoads(EndConditionOf(typ).PartialLoadsSolved);
 }
 
 int TTask::IndexOfNumber(int number) const
@@ -107,7 +103,7 @@ void TTask::RenameLoadCase(int index, const QString& name)
         return;
     LoadCases[size_t(index)].Caption = name;
     // Combinations find their load cases by the header text: a rename must not drop membership.
-    const int column = FirstLoadCaseColumn + index;
+    const int column = LoadCaseColumn(index);
     if (column < Grid.ColCount() && Grid.RowCount() > 0)
         Grid.SetCell(column, 0, name);
 }

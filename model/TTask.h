@@ -85,6 +85,33 @@ struct TMxLoad
     double M = 0, a = 0;
 };
 
+// The print tab's check boxes by what they switch in the report. The value is the number of the
+// check box (CheckBox1 .. CheckBox22), which the project file and the print tab go by.
+enum class TPrintOption {
+    GeneratorData = 1, // "údaje z Generátoru zatížení"
+    LoadCases = 2, // "jednotlivé zatěžovací stavy"
+    CombinationTable = 3, // "rozpis kombinací zatížení"
+    LoadCaseForces = 4, // internal forces "pro označené zatěžovací stavy": opens the load case blocks
+    CombinationForces = 5, // internal forces "pro vybrané kombinace": opens the combination blocks
+    ForceDiagrams = 6, // "graf" of "průběhy"
+    ForceTables = 7, // "tabulka" of "průběhy"
+    DeflectionDiagram = 8, // deflection "graf"
+    DeflectionTable = 9, // deflection "tabulka"
+    Reactions = 10, // "reakce"
+    ForceCourses = 11, // "průběhy": the diagrams and tables of M and Q, with 6 and 7
+    Extremes = 12, // "extrémy"
+    Characteristic = 13, // "normové hodnoty"
+    Design = 14, // "výpočtové hodnoty"
+    LoadCaseDeflections = 15, // deflections "pro označené zatěžovací stavy"
+    CombinationDeflections = 16, // deflections "pro vybrané kombinace"
+    LoadList = 17, // "zatížení uvádět výpisem"
+    LoadSchema = 18, // "schema zatížení graficky"
+    HatchedDiagrams = 19, // "graf průběhů šrafovat" (no effect on the report)
+    AxisLabels = 20, // "popis os u grafů" (no effect on the report)
+    MergedForceDiagram = 21, // "sloučit graf M a Q" (no effect on the report)
+    CombinationSchema = 22, // "schema zatížení pro kombinace" (no effect on the report)
+};
+
 // The 22 report options of the print tab (CheckBox1 .. CheckBox22) with checked and enabled state.
 struct TPrintOptions
 {
@@ -96,6 +123,8 @@ struct TPrintOptions
     TPrintOptions(); // the defaults of the print tab
     TOption& operator[](int checkBox) { return Options.at(checkBox); }
     const TOption& operator[](int checkBox) const { return Options.at(checkBox); }
+    TOption& operator[](TPrintOption option) { return Options.at(size_t(option)); }
+    const TOption& operator[](TPrintOption option) const { return Options.at(size_t(option)); }
     std::array<TOption, 23> Options; // index = number of the check box; [0] unused
 };
 
@@ -155,8 +184,10 @@ public:
     // each kind.
     static TTask StartState();
 
-    // Column of the combination grid that holds load case index 0; index i is in column 3 + i.
+    // Column of the combination grid that holds load case index 0; index i is in LoadCaseColumn(i).
     static constexpr int FirstLoadCaseColumn = 3;
+    static constexpr int LoadCaseColumn(int index) { return FirstLoadCaseColumn + index; }
+    static constexpr int LoadCaseIndex(int column) { return column - FirstLoadCaseColumn; }
 
     // Identification and geometry.
     QString Job; // Jmeno_Edit
@@ -176,10 +207,9 @@ public:
 
     double SpanL() const; // StrToFloatX(SpanText)
 
-    // The end condition, as a click on its radio button: Typ and EnablePartialLoads.
+    // The end condition, as a click on its radio button: Typ, and the partial loads enabled where
+    // the end condition solves them (TEndCondition::PartialLoadsSolved).
     void SetTyp(unsigned char typ);
-    // Whether the partial loads take part for the end condition (false for 12, 21 and 22).
-    static bool PartialLoadsSolved(unsigned char typ);
 
     // Load case records.
     TZSInfo FindZSInfo(const QString& name) const;
@@ -210,8 +240,22 @@ public:
     // unless the caller is the load generator. Returns its index. The window opens the properties
     // dialog itself for TCaller::User.
     int NewLoadCase(TCaller caller);
-    // Rows of the active load case (no-op without one). Numbers go into the edits (fixed notation,
-    // three decimals, six significant digits) only for the load generator.
+    // A new active load case without rows, with its record set as the load generator sets it (gamma_f
+    // written with FormatFixed). Returns its index.
+    int NewLoadCase(const QString& name, double gamaf, bool longTerm, bool printResults);
+
+    // Rows of the active load case (no-op without one). A new partial load is enabled whatever
+    // the end condition; only EnablePartialLoads disables.
+    // An empty row, as the add buttons make it (unticked unless `checked`).
+    void AddEmptyRow(TLoadKind kind, bool checked = false);
+    // A row with the numbers in its edits (fixed notation, three decimals, six significant digits),
+    // as the load generator and the project file reader fill them.
+    void AddPxRow(bool checked, double P, double a);
+    void AddQRow(bool checked, double q);
+    void AddQQRow(bool checked, double qa, double a, double qb, double b);
+    void AddMxRow(bool checked, double M, double a);
+    // The same by caller, for the callers not yet moved to the two above: the load generator gets a
+    // filled row, any other caller an empty one (the numbers are ignored).
     void AddPxRow(TCaller caller, bool checked, double P, double a);
     void AddQRow(TCaller caller, bool checked, double q);
     void AddQQRow(TCaller caller, bool checked, double qa, double a, double qb, double b);

@@ -108,28 +108,8 @@ void TReportWriter::WriteDimensions()
 {
     Add(QStringLiteral("<h2>Rozměry</h2><br>"));
     Add(QStringLiteral("Délka prvku <b>L = ") + ValueText(Task.SpanL()) + QStringLiteral(" m</b>, "));
-    switch (Task.Typ) {
-    case 11:
-        Add(QStringLiteral("prostý trabík (kloubové podepření vlevo i vpravo)"));
-        break;
-    case 21:
-        Add(QStringLiteral("jednostranně vetknutý trabík (vlevo vetknutí, vpravo kloub)"));
-        break;
-    case 12:
-        Add(QStringLiteral("jednostranně vetknutý trabík (vlevo kloub, vpravo vetknutí)"));
-        break;
-    case 22:
-        Add(QStringLiteral("oboustranně vetknutý trabík"));
-        break;
-    case 2: // the cantilever sentences have no closing parenthesis in the printed report either
-        Add(QStringLiteral("konzola zleva (levý konec volný, pravý vetknutí"));
-        break;
-    case 20:
-        Add(QStringLiteral("konzola zprava (levý konec vetknutý, pravý volný"));
-        break;
-    default:
-        break;
-    }
+    if (const TEndCondition& ends = EndConditionOf(Task.Typ); ends.Known())
+        Add(ends.Description);
     Add(QStringLiteral("<br><br>"));
 }
 
@@ -145,9 +125,9 @@ void TReportWriter::WriteLoadCases()
         Add(info.ShortTerm ? QStringLiteral("krátkodobé zatížení, ") : QStringLiteral("dlouhodobé zatížení, "));
         Add(QStringLiteral("<b><gama><sub>f</sub></b> = ") + FactorText(info.Gamaf) + QStringLiteral("</i><br>"));
         Add(QStringLiteral("<br>"));
-        if (Option(17))
+        if (Option(TPrintOption::LoadList))
             WriteLoadList(info);
-        if (Option(18))
+        if (Option(TPrintOption::LoadSchema))
             WriteLoadSchema(info);
     }
 }
@@ -192,7 +172,8 @@ void TReportWriter::WriteCombinationTable()
             if (r == 0)
                 Add(QStringLiteral("<td>") + Task.LoadCases[c].Caption);
             else
-                Add(grid.Cell(int(c) + 3, r).isEmpty() ? QStringLiteral("<td> X ") : QStringLiteral("<td> - "));
+                Add(grid.Cell(TTask::LoadCaseColumn(int(c)), r).isEmpty() ? QStringLiteral("<td> X ")
+                                                                          : QStringLiteral("<td> - "));
         }
         Add(QString());
     }

@@ -27,9 +27,10 @@ void TReportWriter::WriteLoadSchema(const TZSInfo& info)
             WriteSchemaPartialLoad(load);
     WriteSchemaPointMoments(info);
     Add(QStringLiteral("<goto 1><moverel 0 2><mark 1>"));
-    WriteSupport(Task.Typ / 10);
+    const TEndCondition& ends = EndConditionOf(Task.Typ);
+    WriteSupport(ends.Left());
     Add(QStringLiteral("<goto 1><linerel ") + Coord(W) + QStringLiteral(" 0>"));
-    WriteSupport(Task.Typ % 10);
+    WriteSupport(ends.Right());
     Add(QStringLiteral("<br>"));
 }
 
@@ -122,10 +123,10 @@ void TReportWriter::WriteSchemaPointMoments(const TZSInfo& info)
         Add(QStringLiteral("<goto 1><moverel 0 6><mark 1>"));
 }
 
-void TReportWriter::WriteSupport(int digit)
+void TReportWriter::WriteSupport(TEndSupport end)
 {
-    if (digit == 1)
+    if (end == TEndSupport::Pinned)
         Add(QStringLiteral("<circlerel 1>"));
-    else if (digit == 2)
+    else if (end == TEndSupport::Fixed)
         Add(QStringLiteral("<moverel 0 -2><linerel 0 4><moverel 0 -2>"));
 }

@@ -8,23 +8,6 @@
 
 namespace {
 
-bool HasLeftReaction(int typ)
-{
-    return typ == 11 || typ == 12 || typ == 20 || typ == 21 || typ == 22;
-}
-bool HasLeftMoment(int typ)
-{
-    return typ == 20 || typ == 21 || typ == 22;
-}
-bool HasRightReaction(int typ)
-{
-    return typ == 2 || typ == 11 || typ == 12 || typ == 21 || typ == 22;
-}
-bool HasRightMoment(int typ)
-{
-    return typ == 2 || typ == 12 || typ == 22;
-}
-
 QString ReactionLine(const QString& n, const QString& d, double vn, double vd, const QString& unit)
 {
     // A characteristic value that prints as 0.000 is 0 (or the rounding noise of a sum that cancels
@@ -39,16 +22,16 @@ QString ReactionLine(const QString& n, const QString& d, double vn, double vd, c
 
 void TReportWriter::WriteReactions()
 {
-    const int typ = Task.Typ;
+    const TEndCondition& ends = EndConditionOf(Task.Typ);
     const QString kN = QStringLiteral(" kN"), kNm = QStringLiteral(" kNm");
-    if (HasLeftReaction(typ))
+    if (ends.LeftReaction())
         Add(ReactionLine(QStringLiteral("A<sub>n</sub>"), QStringLiteral("A<sub>d</sub>"), Store.An, Store.Ad, kN));
-    if (HasLeftMoment(typ))
+    if (ends.LeftMoment())
         Add(ReactionLine(
             QStringLiteral("M<sub>a,n</sub>"), QStringLiteral("M<sub>a,d</sub>"), Store.Man, Store.Mad, kNm));
-    if (HasRightReaction(typ))
+    if (ends.RightReaction())
         Add(ReactionLine(QStringLiteral("B<sub>n</sub>"), QStringLiteral("B<sub>d</sub>"), Store.Bn, Store.Bd, kN));
-    if (HasRightMoment(typ))
+    if (ends.RightMoment())
         Add(ReactionLine(
             QStringLiteral("M<sub>b,n</sub>"), QStringLiteral("M<sub>b,d</sub>"), Store.Mbn, Store.Mbd, kNm));
     Add(QStringLiteral("<br>"));
@@ -84,9 +67,9 @@ void TReportWriter::WriteForcePair(bool characteristic)
 
 void TReportWriter::WriteForceDiagrams()
 {
-    if (Option(13))
+    if (Option(TPrintOption::Characteristic))
         WriteForcePair(true);
-    if (Option(14))
+    if (Option(TPrintOption::Design))
         WriteForcePair(false);
 }
 
@@ -125,9 +108,9 @@ void TReportWriter::WriteForceTable(bool characteristic)
 
 void TReportWriter::WriteForceTables()
 {
-    if (Option(13))
+    if (Option(TPrintOption::Characteristic))
         WriteForceTable(true);
-    if (Option(14))
+    if (Option(TPrintOption::Design))
         WriteForceTable(false);
 }
 
@@ -136,7 +119,7 @@ void TReportWriter::WriteExtremes()
     Add(QStringLiteral("<br><b>Extrémy:</b><br>"));
     const QString n = QStringLiteral("n"), d = QStringLiteral("d");
     for (const bool characteristic : { true, false }) {
-        if (!Option(characteristic ? 13 : 14))
+        if (!Option(characteristic ? TPrintOption::Characteristic : TPrintOption::Design))
             continue;
         const QString& k = characteristic ? n : d;
         SelectMomentSwitch(characteristic);

@@ -71,9 +71,9 @@ TReportWriter::TReportWriter(
 {
 }
 
-bool TReportWriter::Option(int checkBox) const
+bool TReportWriter::Option(TPrintOption option) const
 {
-    return Task.Print[checkBox].Checked;
+    return Task.Print[option].Checked;
 }
 
 void TReportWriter::Calculate()
@@ -96,16 +96,16 @@ void TReportWriter::SelectShearSwitch(bool characteristic)
 void TReportWriter::WriteBody(const QString& taskTitle)
 {
     Add(QStringLiteral("<br><h1>") + UserText(taskTitle) + QStringLiteral("</h1><br>"));
-    if (Option(1))
+    if (Option(TPrintOption::GeneratorData))
         WriteGeneratorData();
     WriteDimensions();
-    if (Option(2))
+    if (Option(TPrintOption::LoadCases))
         WriteLoadCases();
-    if (Option(3))
+    if (Option(TPrintOption::CombinationTable))
         WriteCombinationTable();
-    if (Option(4) || Option(15))
+    if (Option(TPrintOption::LoadCaseForces) || Option(TPrintOption::LoadCaseDeflections))
         WriteLoadCaseBlocks();
-    if (Option(5) || Option(16))
+    if (Option(TPrintOption::CombinationForces) || Option(TPrintOption::CombinationDeflections))
         WriteCombinationBlocks();
 }
 
@@ -127,7 +127,7 @@ void TReportWriter::WriteLoadCaseBlocks()
         });
         Add(QStringLiteral("<h2>Výsledky pro ") + UserText(page.Caption) + QStringLiteral(" <i>(zatěžovací stav č.")
             + QString::number(i + 1) + QStringLiteral(")</i></h2>"));
-        WriteResultSections(Option(15));
+        WriteResultSections(Option(TPrintOption::LoadCaseDeflections));
         Add(QStringLiteral("<br>"));
     }
 }
@@ -148,7 +148,7 @@ void TReportWriter::WriteCombinationBlocks()
         });
         Add(QStringLiteral("<h2>Výsledky pro kombinaci ") + UserText(name) + QStringLiteral(" <i>(k. číslo ")
             + QString::number(r) + QStringLiteral(")</i></h2>"));
-        WriteResultSections(Option(16));
+        WriteResultSections(Option(TPrintOption::CombinationDeflections));
         Add(QStringLiteral("<br>"));
     }
 }
@@ -167,16 +167,16 @@ void TReportWriter::CalculateBlock(const std::function<void(TTask&, TResultStore
 
 void TReportWriter::WriteResultSections(bool deflectionSwitch)
 {
-    if (Option(10))
+    if (Option(TPrintOption::Reactions))
         WriteReactions();
-    if (Option(11) && Option(6))
+    if (Option(TPrintOption::ForceCourses) && Option(TPrintOption::ForceDiagrams))
         WriteForceDiagrams();
-    if (Option(11) && Option(7))
+    if (Option(TPrintOption::ForceCourses) && Option(TPrintOption::ForceTables))
         WriteForceTables();
-    if (Option(12))
+    if (Option(TPrintOption::Extremes))
         WriteExtremes();
-    if (Option(8) && deflectionSwitch)
+    if (Option(TPrintOption::DeflectionDiagram) && deflectionSwitch)
         WriteDeflectionDiagram();
-    if (Option(9) && deflectionSwitch)
+    if (Option(TPrintOption::DeflectionTable) && deflectionSwitch)
         WriteDeflectionTable();
 }

@@ -14,6 +14,7 @@
 // combination name that repeats still gives every block its own results; task.Calc names the
 // block by caption or name, as the window's selection can only do.
 #include "analysis/uCalcUnit.h"
+#include "model/TEndConditions.h"
 #include "model/TTask.h"
 #include "report/TPageSetup.h"
 
@@ -80,7 +81,7 @@ public:
     void SelectShearSwitch(bool characteristic); // RadioButton6 / RadioButton7
 
 private:
-    bool Option(int checkBox) const;
+    bool Option(TPrintOption option) const;
     void Add(const QString& line) { Lines.append(line); }
     void WriteLoadCaseBlocks();
     // Clears the store, lets `add` sum one block's load cases into it and finds the extremes.
@@ -94,7 +95,7 @@ private:
     void WriteSchemaUniformLoads(const TZSInfo& info);
     void WriteSchemaPartialLoad(const TQQLoad& load);
     void WriteSchemaPointMoments(const TZSInfo& info);
-    void WriteSupport(int digit);
+    void WriteSupport(TEndSupport end);
     void WriteForcePair(bool characteristic);
     void WriteForceTable(bool characteristic);
     void WriteTableXRow();

@@ -21,18 +21,10 @@ double Finite(double value)
     return value;
 }
 
-// One generated load case: created by the generator, then its record written.
-void NewGeneratedCase(TTask& task, int number, const QString& name, double gamaf, bool longTerm)
+// One generated load case, its results printed.
+void NewGeneratedCase(TTask& task, const QString& name, double gamaf, bool longTerm)
 {
-    task.NewLoadCase(TCaller::Generator);
-    TZSInfo info;
-    info.Name = name;
-    info.Number = number;
-    info.Gamaf = Finite(gamaf);
-    info.LongTerm = longTerm;
-    info.ShortTerm = !longTerm;
-    info.PrintResults = true;
-    task.SetZSInfo(info);
+    task.NewLoadCase(name, Finite(gamaf), longTerm, true);
 }
 
 // A point force P at x; left of the support (a negative d1) the force sits on the support with
@@ -40,18 +32,18 @@ void NewGeneratedCase(TTask& task, int number, const QString& name, double gamaf
 void AddPointLoad(TTask& task, double P, double x)
 {
     if (x >= 0) {
-        task.AddPxRow(TCaller::Generator, true, Finite(P), x);
+        task.AddPxRow(true, Finite(P), x);
         return;
     }
-    task.AddMxRow(TCaller::Generator, true, Finite(-P * x), 0);
-    task.AddPxRow(TCaller::Generator, true, P, 0);
+    task.AddMxRow(true, Finite(-P * x), 0);
+    task.AddPxRow(true, P, 0);
 }
 
 // An area load w reaches the girder as a uniform load w·Z or as the tributary point loads.
 void AddAreaLoad(TTask& task, const TGeneratorGeometry& geometry, double w)
 {
     if (!geometry.PointLoads) {
-        task.AddQRow(TCaller::Generator, true, Finite(w * geometry.Z));
+        task.AddQRow(true, Finite(w * geometry.Z));
         return;
     }
     for (double x : geometry.Positions)
@@ -63,14 +55,9 @@ void AddAreaLoad(TTask& task, const TGeneratorGeometry& geometry, double w)
 void CompleteRows(TTask& task, int number)
 {
     const TZSInfo info = task.GetZSInfo(number);
-    if (info.Counts[KindPx] == 0)
-        task.AddPxRow(TCaller::User, false, 0, 0);
-    if (info.Counts[KindQ] == 0)
-        task.AddQRow(TCaller::User, false, 0);
-    if (info.Counts[KindQQ] == 0)
-        task.AddQQRow(TCaller::User, false, 0, 0, 0, 0);
-    if (info.Counts[KindMx] == 0)
-        task.AddMxRow(TCaller::User, false, 0, 0);
+    for (TLoadKind kind : { KindPx, KindQ, KindQQ, KindMx })
+        if (info.Counts[kind] == 0)
+            task.AddEmptyRow(kind);
 }
 
 // γG: the factors of g2 to g5 weighted by their loads, 1 without any load.
@@ -107,9 +94,9 @@ private:
 
 void GenerateSelfWeight(TTask& task, const TGeneratorInputs& in, const TGeneratorGeometry& geometry, TProgress progress)
 {
-    NewGeneratedCase(task, 0, QStringLiteral("vlastní hmotnost"), StrToFloatX(in.Edit9), true);
+    NewGeneratedCase(task, QStringLiteral("vlastní hmotnost"), StrToFloatX(in.Edit9), true);
     progress(10);
-    task.AddQRow(TCaller::Generator, true, StrToFloatX(in.Edit8));
+    task.AddQRow(true, StrToFloatX(in.Edit8));
     if (geometry.PointLoads) {
         // The rafters' or ribs' weight is one force per position, without a tributary length.
         const double P = StrToFloatX(in.Edit10) * geometry.Z;
@@ -123,7 +110,7 @@ void GenerateSelfWeight(TTask& task, const TGeneratorInputs& in, const TGenerato
 void GenerateAreaCase(TTask& task, const TGeneratorGeometry& geometry, int number, const QString& name, double w,
     double gamaf, bool longTerm, TProgress progress)
 {
-    NewGeneratedCase(task, number, name, gamaf, longTerm);
+    NewGeneratedCase(task, name, gamaf, longTerm);
     progress(10 + 20 * number);
     AddAreaLoad(task, geometry, w);
     progress(20 + 20 * number);
@@ -207,6 +194,6 @@ TTask GenerateLoads(const TTask& source, const TGeneratorProgress& report)
             task, geometry, 3, QStringLiteral("sníh"), StrToFloatX(in.Edit20), StrToFloatX(in.Edit21), false, progress);
 
     task.RefreshCombinationGrid();
-    task.Print[1].Enabled = true;
+    task.Print[TPrintOption::GeneratorData].Enabled = true;
     return task;
 }

@@ -80,7 +80,7 @@ TEST(BadInput, PartialLoadsAreNotSolvedUnderRestrainedEnds)
     for (unsigned char typ : { 12, 21, 22 }) {
         TTask task = MakeTask(typ, QStringLiteral("4"));
         const int n = AddCase(task, QStringLiteral("ZS1"), 1.0, { QQ(5, 0, 5, 0), Q(10), QQ(1, 1, 2, 1) });
-        task.AddQQRow(TCaller::User, false, 0, 0, 0, 0); // not checked: no message
+        task.AddEmptyRow(KindQQ); // not checked: no message
         QStringList messages;
         const TResultStore with = Solve(task, QStringLiteral("ZS1"), Collect(messages));
         EXPECT_EQ(messages, QStringList(2, QStringLiteral("Ve verzi 2.0 není aplikováno."))) << int(typ);
@@ -100,7 +100,7 @@ TEST(BadInput, DisabledPartialLoadsAreSkippedWithoutAMessage)
     TTask task = MakeTask(11, QStringLiteral("4"));
     AddCase(task, QStringLiteral("ZS1"), 1.0, { QQ(5, 0, 5, 0) });
     task.SetTyp(22); // disables the existing partial load
-    task.AddQQRow(TCaller::Generator, true, 1, 0, 1, 0); // a row added afterwards stays enabled
+    task.AddQQRow(true, 1, 0, 1, 0); // a row added afterwards stays enabled
     QStringList messages;
     Solve(task, QStringLiteral("ZS1"), Collect(messages));
     Solve(task, QStringLiteral("ZS1"), Collect(messages));

@@ -279,7 +279,7 @@ TEST(Deflection, PartialLoadsStayUnsolvedUnderRestrainedEnds)
     TTask task = MakeTask(22, QStringLiteral("4"));
     AddCase(task, QStringLiteral("ZS1"), 1.0, { Q(10) });
     const TResultStore without = Solve(task, QStringLiteral("ZS1"));
-    task.AddQQRow(TCaller::Generator, true, 5, 1, 5, 1);
+    task.AddQQRow(true, 5, 1, 5, 1);
     QStringList messages;
     const TResultStore with = Solve(task, QStringLiteral("ZS1"), Collect(messages));
     EXPECT_EQ(messages.size(), 1);

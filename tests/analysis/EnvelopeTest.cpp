@@ -203,7 +203,7 @@ TEST_F(Envelope, MessagesAreToldOnceAndDeflectionIssuesCarryOver)
 {
     task.SetTyp(22);
     task.ActiveLoadCase = 0;
-    task.AddQQRow(TCaller::Generator, true, 1, 0, 1, 0); // enabled after the choice: not solved
+    task.AddQQRow(true, 1, 0, 1, 0); // enabled after the choice: not solved
     task.Deflection.Edit30.clear();
     QStringList messages;
     task.Calc.Mode = TCalculationChoice::Envelope;

@@ -8,6 +8,7 @@
 #include "app/DiagramsTab.h"
 #include "app/GeometryTab.h"
 #include "app/TaskTab.h"
+#include "tests/support/LoadCaseBuilders.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -36,11 +37,7 @@ protected:
 
     TLoadCase& NewCase(const QString& caption, const QString& gamaf)
     {
-        Task.NewLoadCase(TCaller::Generator);
-        TLoadCase& loadCase = Task.LoadCases.back();
-        loadCase.Caption = caption;
-        loadCase.GamafText = gamaf;
-        return loadCase;
+        return AddTypedCase(Task, TCaseBuilder(caption, gamaf));
     }
 
     void Show(QWidget* tab)

@@ -119,7 +119,7 @@ TEST_F(MainFormTest, EditsAndCheckBoxesWriteTheTaskAsTyped)
 TEST_F(MainFormTest, PagesFollowLoadCasesTheGeneratorAddsToTheTask)
 {
     // Values put in by the generator appear in fixed notation; the page grows to the model.
-    Task.AddPxRow(TCaller::Generator, true, 1000.5, 2);
+    Task.AddPxRow(true, 1000.5, 2);
     Form->SyncLoadCases();
     EXPECT_TRUE(Find<QCheckBox>("ZS1_Pxcheck2")->isChecked());
     EXPECT_EQ(Find<QLineEdit>("ZS1_P2")->text(), Task.LoadCases[0].Px[1].P);

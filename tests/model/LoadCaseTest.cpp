@@ -74,7 +74,7 @@ TEST(LoadCaseTest, NewTaskStartsAtZs0AndKeepsJobAuthorSpanAndEndCondition)
     EXPECT_EQ(task.LoadCases[1].Number, 1);
 }
 
-TEST(LoadCaseTest, GeneratorGetsNoRowsAndFormattedValues)
+TEST(LoadCaseTest, GeneratorGetsNoRowsAndFilledRowsFormattedValues)
 {
     TLocaleGuard comma(TLocaleGuard::Comma());
     TTask task;
@@ -82,10 +82,10 @@ TEST(LoadCaseTest, GeneratorGetsNoRowsAndFormattedValues)
     task.NewLoadCase(TCaller::Generator);
     EXPECT_EQ(task.LoadCases[0].Number, 0);
     EXPECT_EQ(Counts(task, 0), (std::array<int, 4> {}));
-    task.AddPxRow(TCaller::Generator, true, 1000.5, 12345678.9);
-    task.AddQRow(TCaller::Generator, true, -2.5);
-    task.AddQQRow(TCaller::Generator, false, 1, 2, 3, 0.0004);
-    task.AddMxRow(TCaller::Generator, true, 0.5, 0);
+    task.AddPxRow(true, 1000.5, 12345678.9);
+    task.AddQRow(true, -2.5);
+    task.AddQQRow(false, 1, 2, 3, 0.0004);
+    task.AddMxRow(true, 0.5, 0);
     const TLoadCase& zs0 = task.LoadCases[0];
     EXPECT_EQ(zs0.Px[0].P, QStringLiteral("1000,500"));
     EXPECT_EQ(zs0.Px[0].a, QStringLiteral("1,23457E+7"));
@@ -97,25 +97,30 @@ TEST(LoadCaseTest, GeneratorGetsNoRowsAndFormattedValues)
     EXPECT_DOUBLE_EQ(task.ReadPx(0, 1).P, 1000.5);
 }
 
-TEST(LoadCaseTest, OtherCallersGetEmptyValuesAndRowsOnlyGrow)
+TEST(LoadCaseTest, EmptyRowsAndOtherCallersGetEmptyValuesAndRowsOnlyGrow)
 {
     TTask task = TTask::StartState();
     task.AddPxRow(TCaller::User, true, 10, 2);
     task.AddPxRow(TCaller::MainWindow, false, 5, 1);
     task.AddQQRow(TCaller::User, true, 1, 2, 3, 4);
+    task.AddPxRow(TCaller::Generator, false, 5, 1); // the generator's rows by caller are filled
+    task.AddEmptyRow(KindQ, true);
     const TLoadCase& zs1 = task.LoadCases[0];
-    EXPECT_EQ(Counts(task, 1), (std::array<int, 4> { 3, 1, 2, 1 }));
+    EXPECT_EQ(Counts(task, 1), (std::array<int, 4> { 4, 2, 2, 1 }));
     EXPECT_TRUE(zs1.Px[1].Checked);
     EXPECT_TRUE(zs1.Px[1].P.isEmpty() && zs1.Px[1].a.isEmpty() && zs1.Px[2].P.isEmpty());
     EXPECT_TRUE(zs1.QQ[1].qa.isEmpty());
+    EXPECT_EQ(zs1.Px[3].P, QStringLiteral("5.000"));
+    EXPECT_TRUE(zs1.Q[1].Checked && zs1.Q[1].q.isEmpty());
     // Rows go to the active load case only.
     task.NewLoadCase(TCaller::Generator);
-    task.AddMxRow(TCaller::User, false, 0, 0);
-    EXPECT_EQ(Counts(task, 1), (std::array<int, 4> { 3, 1, 2, 1 }));
+    task.AddEmptyRow(KindMx);
+    EXPECT_EQ(Counts(task, 1), (std::array<int, 4> { 4, 2, 2, 1 }));
     EXPECT_EQ(Counts(task, 2), (std::array<int, 4> { 0, 0, 0, 1 }));
+    EXPECT_FALSE(task.LoadCases[1].Mx[0].Checked);
     // Deleting another load case leaves the counts alone.
     task.DeleteActiveLoadCase();
-    EXPECT_EQ(Counts(task, 1), (std::array<int, 4> { 3, 1, 2, 1 }));
+    EXPECT_EQ(Counts(task, 1), (std::array<int, 4> { 4, 2, 2, 1 }));
 }
 
 TEST(LoadCaseTest, WithoutActiveLoadCaseRowsAndDeletingDoNothing)
@@ -125,7 +130,8 @@ TEST(LoadCaseTest, WithoutActiveLoadCaseRowsAndDeletingDoNothing)
     ASSERT_TRUE(task.LoadCases.empty());
     EXPECT_EQ(task.ActiveLoadCase, -1);
     task.AddPxRow(TCaller::User, true, 1, 1);
-    task.AddQQRow(TCaller::Generator, true, 1, 1, 1, 1);
+    task.AddQQRow(true, 1, 1, 1, 1);
+    task.AddEmptyRow(KindMx);
     task.DeleteActiveLoadCase();
     EXPECT_TRUE(task.LoadCases.empty());
     EXPECT_EQ(task.NewLoadCase(TCaller::MainWindow), 0);
@@ -181,6 +187,17 @@ TEST(LoadCaseTest, SetZsInfoWritesNameFactorTermAndPrintFlag)
     info.Name = QStringLiteral("jiný");
     task.SetZSInfo(info);
     EXPECT_EQ(zs1.Caption, QStringLiteral("sníh"));
+
+    // A new load case with its record: the same fields, no rows, active.
+    const int index = task.NewLoadCase(QStringLiteral("vítr"), 1.4, true, false);
+    const TLoadCase& zs2 = task.LoadCases[size_t(index)];
+    EXPECT_EQ(index, task.ActiveLoadCase);
+    EXPECT_EQ(zs2.Number, 2);
+    EXPECT_EQ(zs2.GamafText, QStringLiteral("1,400"));
+    EXPECT_EQ(zs2.LongShort, QStringLiteral("0"));
+    EXPECT_FALSE(zs2.PrintResults);
+    EXPECT_EQ(zs2.Caption, QStringLiteral("vítr"));
+    EXPECT_EQ(Counts(task, 2), (std::array<int, 4> {}));
 }
 
 TEST(LoadCaseTest, PropertiesDialogKeepsTheFactorAsTyped)

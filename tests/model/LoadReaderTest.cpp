@@ -1,4 +1,5 @@
 // The four load readers and the end condition's hold on partial loads.
+#include "model/TEndConditions.h"
 #include "model/TTask.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +67,7 @@ TEST(LoadReaderTest, FixedEndsDisablePartialLoadsButNewRowsStayEnabled)
     EXPECT_DOUBLE_EQ(disabled.qb, 3); // still read
     EXPECT_TRUE(task.LoadCases[0].QQ[0].Checked); // the check state is kept
 
-    task.AddQQRow(TCaller::User, true, 0, 0, 0, 0);
+    task.AddEmptyRow(KindQQ, true);
     EXPECT_TRUE(task.LoadCases[1].QQ[1].Enabled);
     EXPECT_TRUE(task.ReadQQ(2, 2).Included);
 
@@ -81,6 +82,27 @@ TEST(LoadReaderTest, FixedEndsDisablePartialLoadsButNewRowsStayEnabled)
         EXPECT_TRUE(task.ReadQQ(1, 1).Included) << int(typ);
         EXPECT_TRUE(task.ReadQQ(2, 1).Included) << int(typ);
     }
+}
+
+TEST(LoadReaderTest, EndConditionTableAndUnknownCodes)
+{
+    // The project file's radio buttons follow this order.
+    std::vector<int> codes;
+    for (const TEndCondition& end : EndConditions())
+        codes.push_back(end.Code);
+    EXPECT_EQ(codes, (std::vector<int> { 11, 12, 21, 22, 2, 20 }));
+    EXPECT_EQ(EndConditionOf(2).Caption, QStringLiteral("konzola zleva"));
+    EXPECT_EQ(EndConditionOf(2).Left(), TEndSupport::Free);
+    EXPECT_EQ(EndConditionOf(12).Right(), TEndSupport::Fixed);
+    // A code no radio button gives is no end condition: nothing to solve, print or draw.
+    for (unsigned char code : { 0, 1, 10, 13, 33 }) {
+        const TEndCondition& end = EndConditionOf(code);
+        EXPECT_FALSE(end.Known() || end.PartialLoadsSolved || end.LeftReaction() || end.RightReaction()) << int(code);
+        EXPECT_TRUE(end.Caption.isEmpty() && end.Description.isEmpty()) << int(code);
+    }
+    TTask task = TaskWithLoads();
+    task.SetTyp(13);
+    EXPECT_FALSE(task.ReadQQ(1, 1).Included);
 }
 
 TEST(LoadReaderTest, SpanReadsTheTypedText)

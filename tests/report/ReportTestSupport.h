@@ -3,6 +3,7 @@
 #include "analysis/uCalcUnit.h"
 #include "model/TTask.h"
 #include "report/TPageSetup.h"
+#include "tests/support/LoadCaseBuilders.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -36,47 +37,6 @@ private:
 inline TClock FixedClock()
 {
     return [] { return QDateTime(QDate(2026, 3, 5), QTime(14, 7, 9), Qt::UTC); };
-}
-
-// A load case page as the user fills it: rows hold typed texts.
-struct TCaseBuilder
-{
-    TLoadCase Case;
-    TCaseBuilder(const QString& caption, const QString& gamaf, bool longTerm = true, bool print = true)
-    {
-        Case.Caption = caption;
-        Case.GamafText = gamaf;
-        Case.LongShort = longTerm ? QStringLiteral("0") : QString();
-        Case.PrintResults = print;
-    }
-    TCaseBuilder& Px(const QString& P, const QString& a, bool on = true)
-    {
-        Case.Px.push_back({ on, P, a });
-        return *this;
-    }
-    TCaseBuilder& Q(const QString& q, bool on = true)
-    {
-        Case.Q.push_back({ on, q });
-        return *this;
-    }
-    TCaseBuilder& QQ(const QString& qa, const QString& a, const QString& qb, const QString& b, bool on = true)
-    {
-        Case.QQ.push_back({ on, true, qa, a, qb, b });
-        return *this;
-    }
-    TCaseBuilder& Mx(const QString& M, const QString& a, bool on = true)
-    {
-        Case.Mx.push_back({ on, M, a });
-        return *this;
-    }
-};
-
-inline void AddCase(TTask& task, TCaseBuilder builder)
-{
-    builder.Case.Number = ++task.ZSCounter;
-    task.LoadCases.push_back(builder.Case);
-    task.ActiveLoadCase = int(task.LoadCases.size()) - 1;
-    task.RefreshCombinationGrid();
 }
 
 // Every print option off: tests switch on what they look at.

@@ -10,17 +10,6 @@
 
 namespace {
 
-void AddLoadCase(TTask& task, const QString& name, double gamaf, bool longTerm)
-{
-    const int index = task.NewLoadCase(TCaller::Generator);
-    TZSInfo info = task.GetZSInfo(task.LoadCases[size_t(index)].Number);
-    info.Name = name;
-    info.Gamaf = gamaf;
-    info.LongTerm = longTerm;
-    info.PrintResults = true;
-    task.SetZSInfo(info);
-}
-
 // Row 1 is the combination the grid starts with; further rows are added.
 void AddCombination(TTask& task, int row, const QString& name, std::initializer_list<int> excludedColumns)
 {
@@ -41,17 +30,17 @@ TTask RoofGirder()
     task.TaskTitle = QStringLiteral("Střešní vazník V2, IPE 300");
     task.SpanText = QStringLiteral("12");
     task.SetTyp(11);
-    AddLoadCase(task, QStringLiteral("Vlastní tíha vazníku"), 1.1, true);
-    task.AddQRow(TCaller::Generator, true, 0.422);
-    AddLoadCase(task, QStringLiteral("Střešní plášť"), 1.35, true);
+    task.NewLoadCase(QStringLiteral("Vlastní tíha vazníku"), 1.1, true, true);
+    task.AddQRow(true, 0.422);
+    task.NewLoadCase(QStringLiteral("Střešní plášť"), 1.35, true, true);
     for (int x = 2; x <= 10; x += 2)
-        task.AddPxRow(TCaller::Generator, true, 5.4, x);
-    AddLoadCase(task, QStringLiteral("Sníh"), 1.5, false);
+        task.AddPxRow(true, 5.4, x);
+    task.NewLoadCase(QStringLiteral("Sníh"), 1.5, false, true);
     for (int x = 2; x <= 10; x += 2)
-        task.AddPxRow(TCaller::Generator, true, 9.6, x);
-    AddLoadCase(task, QStringLiteral("Vzduchotechnika"), 1.35, true);
-    task.AddQQRow(TCaller::Generator, true, 0.8, 3, 0.8, 3);
-    task.AddPxRow(TCaller::Generator, true, 4.5, 7.5);
+        task.AddPxRow(true, 9.6, x);
+    task.NewLoadCase(QStringLiteral("Vzduchotechnika"), 1.35, true, true);
+    task.AddQQRow(true, 0.8, 3, 0.8, 3);
+    task.AddPxRow(true, 4.5, 7.5);
     AddCombination(task, 1, QStringLiteral("ZK1 – plné zatížení"), {});
     AddCombination(task, 2, QStringLiteral("ZK2 – bez sněhu"), { 5 });
 
@@ -85,12 +74,12 @@ TTask FloorBeam()
     task.TaskTitle = QStringLiteral("Stropní trám T3 nad 2. NP");
     task.SpanText = QStringLiteral("5,4");
     task.SetTyp(22);
-    AddLoadCase(task, QStringLiteral("Stálé – strop a podlaha"), 1.35, true);
-    task.AddQRow(TCaller::Generator, true, 12.6);
-    AddLoadCase(task, QStringLiteral("Příčka"), 1.35, true);
-    task.AddPxRow(TCaller::Generator, true, 7.8, 2.1);
-    AddLoadCase(task, QStringLiteral("Užitné – byty"), 1.5, false);
-    task.AddQRow(TCaller::Generator, true, 4.5);
+    task.NewLoadCase(QStringLiteral("Stálé – strop a podlaha"), 1.35, true, true);
+    task.AddQRow(true, 12.6);
+    task.NewLoadCase(QStringLiteral("Příčka"), 1.35, true, true);
+    task.AddPxRow(true, 7.8, 2.1);
+    task.NewLoadCase(QStringLiteral("Užitné – byty"), 1.5, false, true);
+    task.AddQRow(true, 4.5);
     AddCombination(task, 1, QStringLiteral("Stálé + užitné"), {});
     task.Deflection.Edit30 = QStringLiteral("0.001333");
     task.Deflection.Edit31 = QStringLiteral("30");
@@ -106,12 +95,12 @@ TTask Cantilever()
     task.TaskTitle = QStringLiteral("Konzola balkonu K1, HEB 140");
     task.SpanText = QStringLiteral("1,8");
     task.SetTyp(20);
-    AddLoadCase(task, QStringLiteral("Stálé – deska a dlažba"), 1.35, true);
-    task.AddQRow(TCaller::Generator, true, 3.1);
-    AddLoadCase(task, QStringLiteral("Zábradlí"), 1.35, true);
-    task.AddPxRow(TCaller::Generator, true, 1.2, 1.8);
-    AddLoadCase(task, QStringLiteral("Užitné – část balkonu"), 1.5, false);
-    task.AddQQRow(TCaller::Generator, true, 4, 0.3, 2.5, 0.2);
+    task.NewLoadCase(QStringLiteral("Stálé – deska a dlažba"), 1.35, true, true);
+    task.AddQRow(true, 3.1);
+    task.NewLoadCase(QStringLiteral("Zábradlí"), 1.35, true, true);
+    task.AddPxRow(true, 1.2, 1.8);
+    task.NewLoadCase(QStringLiteral("Užitné – část balkonu"), 1.5, false, true);
+    task.AddQQRow(true, 4, 0.3, 2.5, 0.2);
     AddCombination(task, 1, QStringLiteral("Celkové"), {});
     task.Deflection.Edit30 = QStringLiteral("1509");
     task.Deflection.IyUnit = QStringLiteral("cm4");

@@ -1,20 +1,5 @@
 #include "StorageTestSupport.h"
 
-namespace {
-
-void AddLoadCase(TTask& task, const QString& name, double gamaf, bool longTerm, bool print)
-{
-    const int index = task.NewLoadCase(TCaller::Generator);
-    TZSInfo info = task.GetZSInfo(task.LoadCases[size_t(index)].Number);
-    info.Name = name;
-    info.Gamaf = gamaf;
-    info.LongTerm = longTerm;
-    info.PrintResults = print;
-    task.SetZSInfo(info);
-}
-
-} // namespace
-
 TTask RichTask()
 {
     TTask task;
@@ -24,19 +9,19 @@ TTask RichTask()
     task.SpanText = QStringLiteral("6,3");
     task.SetTyp(2);
 
-    AddLoadCase(task, QStringLiteral("Stálé – vlastní tíha"), 1.35, true, true);
-    task.AddQRow(TCaller::Generator, true, 1.25);
-    task.AddPxRow(TCaller::Generator, true, 10, 2);
-    task.AddPxRow(TCaller::Generator, false, -3.5, 0.125);
-    task.AddQQRow(TCaller::Generator, true, 2.5, 0.5, 4.75, 1.2);
-    task.AddMxRow(TCaller::Generator, true, -12.345, 6.3);
+    task.NewLoadCase(QStringLiteral("Stálé – vlastní tíha"), 1.35, true, true);
+    task.AddQRow(true, 1.25);
+    task.AddPxRow(true, 10, 2);
+    task.AddPxRow(false, -3.5, 0.125);
+    task.AddQQRow(true, 2.5, 0.5, 4.75, 1.2);
+    task.AddMxRow(true, -12.345, 6.3);
 
-    AddLoadCase(task, QStringLiteral("Sníh"), 1.5, false, false);
-    task.AddQRow(TCaller::Generator, true, 3.6);
-    task.AddQQRow(TCaller::User, true, 0, 0, 0, 0); // empty edits
-    task.AddPxRow(TCaller::Generator, true, 1.0e6, 0.001);
+    task.NewLoadCase(QStringLiteral("Sníh"), 1.5, false, false);
+    task.AddQRow(true, 3.6);
+    task.AddEmptyRow(KindQQ, true); // empty edits
+    task.AddPxRow(true, 1.0e6, 0.001);
 
-    AddLoadCase(task, QStringLiteral("Vítr sání"), 1.4, false, true); // no loads at all
+    task.NewLoadCase(QStringLiteral("Vítr sání"), 1.4, false, true); // no loads at all
 
     task.RefreshCombinationGrid();
     task.AddCombination();
