@@ -56,9 +56,9 @@ void BM_LayOut(benchmark::State& state)
     long long pages = 0;
     for (auto _ : state) {
         LayOut(doc, body);
-        pages += doc.PageCount;
+        pages += doc.PageCount();
     }
-    state.counters["pages"] = doc.PageCount;
+    state.counters["pages"] = doc.PageCount();
     state.counters["pages/s"] = benchmark::Counter(static_cast<double>(pages), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_LayOut)->Unit(benchmark::kMillisecond);
@@ -74,13 +74,55 @@ void BM_WritePdf(benchmark::State& state)
         QPdfWriter writer(&buffer);
         writer.setResolution(600);
         doc.PrintAll(writer);
-        pages += doc.PageCount;
+        pages += doc.PageCount();
         benchmark::DoNotOptimize(buffer.size());
     }
-    state.counters["pages"] = doc.PageCount;
+    state.counters["pages"] = doc.PageCount();
     state.counters["pages/s"] = benchmark::Counter(static_cast<double>(pages), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_WritePdf)->Unit(benchmark::kMillisecond);
+
+// One small mark-up input taken the way the typesetting command takes a file: bytes split into
+// lines, the first byte choosing one of the frames, the rest the body. A fresh document per run, so
+// whatever the layout creates per run (fonts, metrics) is in the figure.
+const QStringList SmallFrames[] {
+    {},
+    {
+        QStringLiteral("<left 20><right 20><top 20><bottom 20>"),
+        QStringLiteral("<cur 83 262>- &pagenumber; -"),
+        QStringLiteral("<curx 0><cury 0>"),
+    },
+    Frame,
+};
+
+const QByteArray SmallInput = QByteArrayLiteral(
+    "\x01<h1>1. Zat\xc4\x9b\xc5\xbeovac\xc3\xad stav</h1>\n"
+    "Prost\xc3\xbd trab\xc3\xadk o rozp\xc4\x9bt\xc3\xad L = 6,000 m, <b>q</b><sub>n</sub> = 12,5 kN/m, "
+    "<i>M</i><sup>2</sup> &le; <frac>q L<sup>2</sup><denom>8</frac><br>\n"
+    "<table 1><tr><td>x<td>0,0<td>3,0<tr><td>M<td>0,0<td>56,25</table><br>\n"
+    "<ul><li>jedna<li>dv\xc4\x9b</ul><alfa> <sqr 2>a+b</sqr><line 20 100 80 100>\n");
+
+void BM_TypesetSmall(benchmark::State& state)
+{
+    long long pages = 0;
+    for (auto _ : state) {
+        const QByteArray& bytes = SmallInput;
+        const QStringList& frame = SmallFrames[static_cast<unsigned char>(bytes[0]) % std::size(SmallFrames)];
+        QStringList lines = QString::fromUtf8(bytes.mid(1)).split(QLatin1Char('\n'));
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+        TDokument doc;
+        doc.Reset();
+        doc.AddPage();
+        doc.Frame = frame;
+        doc.Body = lines;
+        doc.LayOut();
+        pages += doc.PageCount();
+    }
+    state.counters["runs/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    benchmark::DoNotOptimize(pages);
+}
+BENCHMARK(BM_TypesetSmall)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

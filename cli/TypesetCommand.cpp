@@ -82,7 +82,7 @@ int runTypeset(const QStringList& args)
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setCreator(QStringLiteral("PROGRAM ") + QString::fromUtf8(TrabikCaption));
     doc.PrintAll(writer);
-    QTextStream(stdout) << doc.PageCount << "\n";
+    QTextStream(stdout) << doc.PageCount() << "\n";
     return 0;
 }
 

@@ -59,8 +59,8 @@ void printPages(QPagedPaintDevice& device, const std::vector<const TPrintPage*>&
 void TDokument::PrintAll(QPagedPaintDevice& device) const
 {
     std::vector<const TPrintPage*> pages;
-    for (const TPrintPage* p = FirstPage; p; p = p->Next)
-        pages.push_back(p);
+    for (const TPrintPage& page : Pages())
+        pages.push_back(&page);
     printPages(device, pages);
 }
 

@@ -3,13 +3,12 @@
 // set words, break lines and pages, and record everything through the page canvas.
 #include "document/MarkupTokens.h"
 #include "document/PageCanvas.h"
+#include "document/uDokument.h"
 
 #include <QElapsedTimer>
 #include <QHash>
 #include <memory>
 
-class TDokument;
-class TPrintPage;
 struct TMarkupRegisters;
 
 class TLayoutEngine
@@ -118,13 +117,23 @@ private:
     void TagTableEnd(TLineCursor&);
     void CheckTableSize(int rows, int columns) const;
 
-    int& X();
-    int& Y();
+    int& X() { return At.X; }
+    int& Y() { return At.Y; }
     int Arg(int slot) const;
     int Millimetres(int slot) const;
 
+    // Where the layout stands on the current page; every new page starts from these defaults.
+    struct TPagePosition
+    {
+        TPageMargins Margins;
+        int X = 0;
+        int Y = 0;
+        int Raise = 0; // upward offset of text drawn now (super- and subscripts)
+    };
+
     TDokument& Doc;
     TMarkupRegisters& Reg;
+    TPagePosition At;
     TFontMetricsCache Metrics;
     std::unique_ptr<TPageCanvas> Canvas;
     QElapsedTimer ProgressClock;

@@ -100,18 +100,18 @@ void TLayoutEngine::TagImgForm(TLineCursor& cursor)
 
 void TLayoutEngine::TagCurX(TLineCursor&)
 {
-    X() = offset(Doc.CurrentPage->LeftMargin, Millimetres(1));
+    X() = offset(At.Margins.Left, Millimetres(1));
 }
 
 void TLayoutEngine::TagCurY(TLineCursor&)
 {
-    Y() = offset(Doc.CurrentPage->TopMargin, Millimetres(1));
+    Y() = offset(At.Margins.Top, Millimetres(1));
 }
 
 void TLayoutEngine::TagCur(TLineCursor&)
 {
-    X() = offset(Doc.CurrentPage->LeftMargin, Millimetres(1));
-    Y() = offset(Doc.CurrentPage->TopMargin, Millimetres(2));
+    X() = offset(At.Margins.Left, Millimetres(1));
+    Y() = offset(At.Margins.Top, Millimetres(2));
 }
 
 // Mark numbers outside 0 to 5 are ignored, like colour numbers.
@@ -146,30 +146,30 @@ void TLayoutEngine::TagGotoY(TLineCursor&)
 void TLayoutEngine::TagSpaceY(TLineCursor&)
 {
     const TPrintPage& page = *Doc.CurrentPage;
-    if (static_cast<long long>(page.PageHeight) - page.BottomMargin - Y() < Millimetres(1))
+    if (static_cast<long long>(page.PageHeight) - At.Margins.Bottom - Y() < Millimetres(1))
         BreakPage();
 }
 
 void TLayoutEngine::TagSpaceX(TLineCursor&)
 {
     const TPrintPage& page = *Doc.CurrentPage;
-    if (static_cast<long long>(page.PageWidth) - page.RightMargin - X() < Millimetres(1))
+    if (static_cast<long long>(page.PageWidth) - At.Margins.Right - X() < Millimetres(1))
         BreakLine();
 }
 
 void TLayoutEngine::TagLeft(TLineCursor&)
 {
-    Doc.CurrentPage->LeftMargin = Millimetres(1);
+    At.Margins.Left = Millimetres(1);
 }
 void TLayoutEngine::TagRight(TLineCursor&)
 {
-    Doc.CurrentPage->RightMargin = Millimetres(1);
+    At.Margins.Right = Millimetres(1);
 }
 void TLayoutEngine::TagTop(TLineCursor&)
 {
-    Doc.CurrentPage->TopMargin = Millimetres(1);
+    At.Margins.Top = Millimetres(1);
 }
 void TLayoutEngine::TagBottom(TLineCursor&)
 {
-    Doc.CurrentPage->BottomMargin = Millimetres(1);
+    At.Margins.Bottom = Millimetres(1);
 }

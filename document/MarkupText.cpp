@@ -21,13 +21,13 @@ void TLayoutEngine::TagTab(TLineCursor&)
 
 void TLayoutEngine::TagUl(TLineCursor&)
 {
-    Doc.CurrentPage->LeftMargin = ClampCoord(static_cast<long long>(Doc.CurrentPage->LeftMargin) + 250);
+    At.Margins.Left = ClampCoord(static_cast<long long>(At.Margins.Left) + 250);
     BreakLine();
 }
 
 void TLayoutEngine::TagUlEnd(TLineCursor&)
 {
-    Doc.CurrentPage->LeftMargin = ClampCoord(static_cast<long long>(Doc.CurrentPage->LeftMargin) - 250);
+    At.Margins.Left = ClampCoord(static_cast<long long>(At.Margins.Left) - 250);
     BreakLine();
 }
 
@@ -63,20 +63,20 @@ void TLayoutEngine::TagH2End(TLineCursor&)
 
 void TLayoutEngine::TagSup(TLineCursor&)
 {
-    Doc.CurrentPage->Raise = Canvas->XHeight() / 3;
+    At.Raise = Canvas->XHeight() / 3;
     Canvas->SetSize(RoundEven(Canvas->Size() * 0.8));
     Reg.LineTop = Y() - Canvas->XHeight();
 }
 
 void TLayoutEngine::TagSub(TLineCursor&)
 {
-    Doc.CurrentPage->Raise = -(Canvas->XHeight() / 3);
+    At.Raise = -(Canvas->XHeight() / 3);
     Canvas->SetSize(RoundEven(Canvas->Size() * 0.8));
 }
 
 void TLayoutEngine::TagSupSubEnd(TLineCursor&)
 {
-    Doc.CurrentPage->Raise = 0;
+    At.Raise = 0;
     Canvas->SetSize(RoundEven(Canvas->Size() * 1.25));
 }
 

@@ -14,15 +14,6 @@ TLayoutEngine::TLayoutEngine(TDokument& document)
 
 TLayoutEngine::~TLayoutEngine() = default;
 
-int& TLayoutEngine::X()
-{
-    return Doc.CurrentPage->CursorX;
-}
-int& TLayoutEngine::Y()
-{
-    return Doc.CurrentPage->CursorY;
-}
-
 int TLayoutEngine::Arg(int slot) const
 {
     return Reg.Args[slot];
@@ -111,24 +102,24 @@ void TLayoutEngine::InterpretLine(const QString& line)
 
 void TLayoutEngine::ReportProgress(bool force)
 {
-    if (!Doc.ProgressHook)
+    if (!Doc.Observed())
         return;
     // A repaint per token would make a long run crawl: report a few times a second.
     const qint64 now = ProgressClock.elapsed();
     if (!force && LastProgressReport >= 0 && now - LastProgressReport < 40)
         return;
     LastProgressReport = now;
-    Doc.ProgressHook(Doc.ProgressPos, Doc.ProgressTotal);
+    Doc.ReportProgress(Doc.ProgressPos, Doc.ProgressTotal);
 }
 
 void TLayoutEngine::SetWord(const QString& text)
 {
-    // The page is read anew after every break: a break starts a page with its own margins.
-    auto right = [this] { return Doc.CurrentPage->PageWidth - Doc.CurrentPage->RightMargin; };
+    // The margin is read anew after every break: a break starts a page with its own margins.
+    auto right = [this] { return Doc.CurrentPage->PageWidth - At.Margins.Right; };
     const int width = Canvas->TextWidth(text);
     if (static_cast<long long>(X()) + width > right())
         BreakLine();
-    Canvas->TextOut(X(), Y() - Doc.CurrentPage->Raise, text);
+    Canvas->TextOut(X(), Y() - At.Raise, text);
     X() = ClampCoord(static_cast<long long>(X()) + width);
     if (X() >= right())
         BreakLine();
@@ -139,19 +130,17 @@ void TLayoutEngine::DrawSymbol(const QString& symbolText)
     // The Symbol face is not installed anywhere we run: its codes are drawn as Unicode glyphs in
     // the text font, which keeps size, style and colour as the face switch would.
     const QString glyphs = SymbolToUnicode(symbolText);
-    TPrintPage& page = *Doc.CurrentPage;
-    Canvas->TextOut(X(), Y() - page.Raise, glyphs);
+    Canvas->TextOut(X(), Y() - At.Raise, glyphs);
     X() = ClampCoord(static_cast<long long>(X()) + Canvas->TextWidth(glyphs));
-    if (X() >= page.PageWidth - page.RightMargin)
+    if (X() >= Doc.CurrentPage->PageWidth - At.Margins.Right)
         BreakLine();
 }
 
 void TLayoutEngine::BreakLine()
 {
-    TPrintPage& page = *Doc.CurrentPage;
-    X() = page.LeftMargin;
+    X() = At.Margins.Left;
     Y() = ClampCoord(static_cast<long long>(Y()) + RoundEven(1.5 * Canvas->XHeight()));
-    if (Y() >= page.PageHeight - page.BottomMargin && !Doc.InFrame)
+    if (Y() >= Doc.CurrentPage->PageHeight - At.Margins.Bottom && !Doc.InFrame)
         BreakPage();
 }
 
@@ -170,10 +159,10 @@ void TLayoutEngine::BreakPage()
     DrawCredit();
     Canvas.reset();
     Doc.AddPage();
+    At = TPagePosition(); // a new page starts with the default margins, the cursor at its corner
     OpenCanvas();
-    TPrintPage& page = *Doc.CurrentPage;
-    Y() = page.TopMargin;
-    X() = page.LeftMargin;
+    Y() = At.Margins.Top;
+    X() = At.Margins.Left;
     RunFrame();
     BreakingPage = true;
     BreakLine();

@@ -3,6 +3,7 @@
 #include "model/TError.h"
 
 #include <QPainter>
+#include <algorithm>
 
 void TPrintPage::Paint(QPainter& painter, const QRectF& target) const
 {
@@ -23,15 +24,51 @@ TDokument::TDokument()
 
 TDokument::~TDokument() = default;
 
+const TPrintPage* TPageList::At(int number) const
+{
+    if (number < 1 || number > Count())
+        return nullptr;
+    return &Pages[static_cast<size_t>(number) - 1];
+}
+
+TPrintPage* TPageList::At(int number)
+{
+    return const_cast<TPrintPage*>(static_cast<const TPageList&>(*this).At(number));
+}
+
+TPrintPage& TPageList::Append()
+{
+    TPrintPage& page = Pages.emplace_back();
+    page.Number = Count();
+    return page;
+}
+
+void TDokument::AddObserver(TDocumentObserver* observer)
+{
+    if (observer && std::find(Observers.begin(), Observers.end(), observer) == Observers.end())
+        Observers.push_back(observer);
+}
+
+void TDokument::RemoveObserver(TDocumentObserver* observer)
+{
+    Observers.erase(std::remove(Observers.begin(), Observers.end(), observer), Observers.end());
+}
+
+// Observers are called over a copy of the list: one may remove itself when told.
+void TDokument::ReportProgress(int pos, int total)
+{
+    for (TDocumentObserver* o : std::vector(Observers))
+        o->LayoutProgress(pos, total);
+}
+
 void TDokument::Reset()
 {
     // No page pointer may dangle while the preview closes (it may still repaint).
-    FirstPage = LastPage = CurrentPage = nullptr;
-    PageCount = 0;
-    OwnedPages.clear();
-    if (ClosePreviewHook) {
+    CurrentPage = nullptr;
+    PageList.Clear();
+    for (TDocumentObserver* o : std::vector(Observers)) {
         try {
-            ClosePreviewHook();
+            o->DocumentReset();
         } catch (...) {
             // Closing the preview never fails a reset.
         }
@@ -39,30 +76,12 @@ void TDokument::Reset()
     Ready = true;
     Frame.clear();
     Body.clear();
-    if (ResetFontHook)
-        Font = ResetFontHook();
 }
 
 void TDokument::AddPage()
 {
-    auto page = std::make_unique<TPrintPage>();
-    page->Number = PageCount + 1;
-    page->Prev = LastPage;
     State.ClearMarks();
-    ++PageCount;
-    if (LastPage)
-        LastPage->Next = page.get();
-    else
-        FirstPage = page.get();
-    LastPage = CurrentPage = page.get();
-    OwnedPages.push_back(std::move(page));
-}
-
-TPrintPage* TDokument::Page(int number) const
-{
-    if (number < 1 || number > static_cast<int>(OwnedPages.size()))
-        return nullptr;
-    return OwnedPages[number - 1].get();
+    CurrentPage = &PageList.Append();
 }
 
 void TDokument::LayOut()
@@ -71,8 +90,8 @@ void TDokument::LayOut()
     // Laying out needs a page to start on; a caller that forgot AddPage gets one.
     if (!CurrentPage)
         AddPage();
-    if (LayoutStartedHook)
-        LayoutStartedHook();
+    for (TDocumentObserver* o : std::vector(Observers))
+        o->LayoutStarted();
     if (NoDiacritics)
         StripDiacritics();
     TLayoutEngine engine(*this);
@@ -80,10 +99,10 @@ void TDokument::LayOut()
         engine.Run();
     } catch (...) {
         InFrame = false;
-        if (LayoutFinishedHook)
-            LayoutFinishedHook(false);
+        for (TDocumentObserver* o : std::vector(Observers))
+            o->LayoutFinished(false);
         throw;
     }
-    if (LayoutFinishedHook)
-        LayoutFinishedHook(true);
+    for (TDocumentObserver* o : std::vector(Observers))
+        o->LayoutFinished(true);
 }

@@ -4,7 +4,7 @@
 //
 // One report:  doc.Reset(); doc.AddPage(); doc.Job = ...; doc.AddFrameLine(...); doc.AddLine(...);
 //              doc.LayOut();                 // throws TError on a bad mark-up argument
-//              PaintPicture(painter, doc.CurrentPage->Picture, rect);  or  doc.PrintAll(pdfWriter);
+//              doc.CurrentPage->Paint(painter, rect);  or  doc.PrintAll(pdfWriter);
 #include "document/ImageProvider.h"
 #include "document/MarkupRegisters.h"
 #include "document/PagePicture.h"
@@ -12,8 +12,7 @@
 #include <QColor>
 #include <QFont>
 #include <QStringList>
-#include <functional>
-#include <memory>
+#include <deque>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -27,23 +26,60 @@ class TPrintPage
 {
 public:
     TPagePicture Picture;
-    int LeftMargin = 1000;
-    int RightMargin = 1000;
-    int TopMargin = 1000;
-    int BottomMargin = 1000;
-    int CursorX = 0;
-    int CursorY = 0;
-    int Raise = 0;
     int PageWidth = 21000;
     int PageHeight = 29700;
-    TPrintPage* Prev = nullptr;
-    TPrintPage* Next = nullptr;
     int Number = 1;
     QString Title = QStringLiteral("[bez titulku]");
     QString Format = QStringLiteral("A4");
 
     // The page's picture stretched into target (the preview and the printer use this).
     void Paint(QPainter& painter, const QRectF& target) const;
+};
+
+// The margins every page starts with, before its frame sets its own (page units).
+struct TPageMargins
+{
+    int Left = 1000;
+    int Right = 1000;
+    int Top = 1000;
+    int Bottom = 1000;
+};
+
+// The pages of a document in order; page n is At(n) and has Number n. A page never moves once
+// added, so a pointer to it stays valid until Clear.
+class TPageList
+{
+public:
+    int Count() const { return static_cast<int>(Pages.size()); }
+    bool IsEmpty() const { return Pages.empty(); }
+    // 1-based; nullptr when out of range.
+    const TPrintPage* At(int number) const;
+    TPrintPage* At(int number);
+    const TPrintPage* First() const { return At(1); }
+    const TPrintPage* Last() const { return At(Count()); }
+
+    TPrintPage& Append();
+    void Clear() { Pages.clear(); }
+
+    std::deque<TPrintPage>::const_iterator begin() const { return Pages.begin(); }
+    std::deque<TPrintPage>::const_iterator end() const { return Pages.end(); }
+
+private:
+    std::deque<TPrintPage> Pages;
+};
+
+// What a window learns of a document's life; every call does nothing unless overridden.
+class TDocumentObserver
+{
+public:
+    virtual ~TDocumentObserver() = default;
+    // Reset has dropped every page, so nothing may point into them any more. Its errors are ignored.
+    virtual void DocumentReset() { }
+    virtual void LayoutStarted() { }
+    // pos of total characters laid out: a few times a second, plus the first and the last position.
+    virtual void LayoutProgress(int /*pos*/, int /*total*/) { }
+    // completed is false when an error stopped the layout.
+    virtual void LayoutFinished(bool /*completed*/) { }
 };
 
 class TDokument
@@ -57,11 +93,8 @@ public:
     // Base font: face, point size and style; the layout starts every page with S = 27 x point size.
     QFont Font;
     QColor FontColor = Qt::black;
-    TPrintPage* FirstPage = nullptr;
-    TPrintPage* LastPage = nullptr;
     TPrintPage* CurrentPage = nullptr; // the preview moves it between pages
     bool Ready = false;
-    int PageCount = 0;
     QString Job;
     QString Author;
     QString TaskTitle;
@@ -78,16 +111,9 @@ public:
     int ProgressPos = 0;
     int ProgressTotal = 0;
 
-    // Hooks a window registers. ClosePreviewHook is called by Reset (its exceptions are ignored).
-    // ResetFontHook, when set, gives the font Reset installs (the page setup's font chooser).
-    // LayoutStartedHook / LayoutFinishedHook bracket LayOut (finished gets false after an error);
-    // ProgressHook gets (ProgressPos, ProgressTotal), throttled to a few calls per second plus the
-    // first and the last position.
-    std::function<void()> ClosePreviewHook;
-    std::function<QFont()> ResetFontHook;
-    std::function<void()> LayoutStartedHook;
-    std::function<void(int pos, int total)> ProgressHook;
-    std::function<void(bool completed)> LayoutFinishedHook;
+    // Observers are told in the order they were added; each removes itself before it goes.
+    void AddObserver(TDocumentObserver* observer);
+    void RemoveObserver(TDocumentObserver* observer);
 
     void Reset();
     void AddPage();
@@ -104,13 +130,21 @@ public:
     void PrintAll(QPagedPaintDevice& device) const;
     void PrintCurrentPage(QPagedPaintDevice& device) const;
 
+    const TPageList& Pages() const { return PageList; }
+    int PageCount() const { return PageList.Count(); }
     // Page by number (1-based), nullptr when out of range.
-    TPrintPage* Page(int number) const;
+    TPrintPage* Page(int number) { return PageList.At(number); }
+    const TPrintPage* Page(int number) const { return PageList.At(number); }
     const TMarkupRegisters& Registers() const { return State; }
     TMarkupRegisters& Registers() { return State; }
 
 private:
-    std::vector<std::unique_ptr<TPrintPage>> OwnedPages;
+    friend class TLayoutEngine; // reports the layout's progress
+    void ReportProgress(int pos, int total);
+    bool Observed() const { return !Observers.empty(); }
+
+    TPageList PageList;
+    std::vector<TDocumentObserver*> Observers;
     TMarkupRegisters State;
 };
 

@@ -111,7 +111,7 @@ TPreview::TPreview(TDokument& doc, QWidget* parent)
     BuildToolBar();
     BuildPageArea();
     BuildStatusBar();
-    RegisterHooks();
+    Doc.AddObserver(this);
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     resize(qMin(760, screen.width()), qMin(900, screen.height() - 40));
     move(screen.center() - QPoint(width() / 2, height() / 2));
@@ -119,10 +119,7 @@ TPreview::TPreview(TDokument& doc, QWidget* parent)
 
 TPreview::~TPreview()
 {
-    Doc.ClosePreviewHook = nullptr;
-    Doc.LayoutStartedHook = nullptr;
-    Doc.ProgressHook = nullptr;
-    Doc.LayoutFinishedHook = nullptr;
+    Doc.RemoveObserver(this);
     if (WheelFilterInstalled)
         qApp->removeEventFilter(this);
 }
@@ -214,14 +211,6 @@ void TPreview::BuildStatusBar()
     layout()->addWidget(StatusBar1);
 }
 
-void TPreview::RegisterHooks()
-{
-    Doc.ClosePreviewHook = [this] { ClosePreview(); };
-    Doc.LayoutStartedHook = [this] { LayoutStarted(); };
-    Doc.ProgressHook = [this](int pos, int total) { Progress(pos, total); };
-    Doc.LayoutFinishedHook = [this](bool) { LayoutFinished(); };
-}
-
 QWidget* TPreview::ViewArea() const
 {
     return Bevel1;
@@ -266,7 +255,7 @@ void TPreview::Progress(int pos, int total)
 // After the layout (also one stopped by an error) the last page is shown, or the last two. Showing
 // the window fitted the view to the one page there was then: two sheets are fitted anew, or both
 // would stand half outside the view.
-void TPreview::LayoutFinished()
+void TPreview::LayoutFinished(bool)
 {
     StatusBar1->SetProgressMode(false);
     PLast();
@@ -354,7 +343,7 @@ void TPreview::UpdateStatus()
         return;
     const TPrintPage& page = *Doc.CurrentPage;
     Panels[0]->setText(QStringLiteral("Strana:") + QString::number(page.Number));
-    Panels[1]->setText(QStringLiteral("Počet stran:") + QString::number(Doc.PageCount));
+    Panels[1]->setText(QStringLiteral("Počet stran:") + QString::number(Doc.PageCount()));
     Panels[2]->setText(page.Format);
     setWindowTitle(Caption + QLatin1Char(' ') + page.Title);
 }
@@ -368,7 +357,7 @@ TPreview::TSheets TPreview::Sheets() const
     const int right = R(page.PageWidth * z);
     const int bottom = R(page.PageHeight * z);
     double width = page.PageWidth * z; // on the screen, with the gap between two sheets
-    const TPrintPage* next = TwoPages() ? page.Next : nullptr;
+    const TPrintPage* next = TwoPages() ? Doc.Page(page.Number + 1) : nullptr;
     int right2 = 0;
     if (next) {
         right2 = R(next->PageWidth * z) + right;
@@ -399,35 +388,35 @@ void TPreview::PPaint(QPainter& painter)
         painter.setPen(Qt::black);
         painter.setBrush(Qt::white);
         painter.drawRect(sheets.Second);
-        Doc.CurrentPage->Next->Paint(painter, sheets.Second);
+        Doc.Page(Doc.CurrentPage->Number + 1)->Paint(painter, sheets.Second);
     }
 }
 
 void TPreview::PFirst()
 {
-    if (Doc.FirstPage)
-        Doc.CurrentPage = Doc.FirstPage;
+    if (TPrintPage* first = Doc.Page(1))
+        Doc.CurrentPage = first;
     Redraw();
 }
 
 void TPreview::PPrev()
 {
-    if (Doc.CurrentPage && Doc.CurrentPage->Prev)
-        Doc.CurrentPage = Doc.CurrentPage->Prev;
+    if (TPrintPage* prev = Doc.CurrentPage ? Doc.Page(Doc.CurrentPage->Number - 1) : nullptr)
+        Doc.CurrentPage = prev;
     Redraw();
 }
 
 void TPreview::PNext()
 {
-    if (Doc.CurrentPage && Doc.CurrentPage->Next)
-        Doc.CurrentPage = Doc.CurrentPage->Next;
+    if (TPrintPage* next = Doc.CurrentPage ? Doc.Page(Doc.CurrentPage->Number + 1) : nullptr)
+        Doc.CurrentPage = next;
     Redraw();
 }
 
 void TPreview::PLast()
 {
-    if (Doc.LastPage)
-        Doc.CurrentPage = Doc.LastPage;
+    if (TPrintPage* last = Doc.Page(Doc.PageCount()))
+        Doc.CurrentPage = last;
     Redraw();
 }
 
@@ -450,14 +439,15 @@ void TPreview::PStrana()
     if (!Doc.Ready || !Doc.CurrentPage)
         return;
     Updating = true;
-    if (TwoPages() && Doc.CurrentPage == Doc.LastPage && Doc.CurrentPage->Prev)
-        Doc.CurrentPage = Doc.CurrentPage->Prev; // the last two pages
+    if (TwoPages() && Doc.CurrentPage->Number == Doc.PageCount() && Doc.CurrentPage->Number > 1)
+        Doc.CurrentPage = Doc.Page(Doc.CurrentPage->Number - 1); // the last two pages
     const TPrintPage& page = *Doc.CurrentPage;
     // Two sheets share the view less the gap of pixels between them, so that both fit whole.
     double total = page.PageWidth;
     double room = Bevel1->width();
-    if (TwoPages() && page.Next) {
-        total += page.Next->PageWidth;
+    const TPrintPage* next = TwoPages() ? Doc.Page(page.Number + 1) : nullptr;
+    if (next) {
+        total += next->PageWidth;
         room -= SheetGap;
     }
     // A view with no room yet (a window never laid out) keeps the zoom it has.
@@ -527,7 +517,7 @@ void TPreview::SpeedButton9Click()
 
 void TPreview::SavePdfClick()
 {
-    if (!Doc.FirstPage)
+    if (Doc.Pages().IsEmpty())
         return;
     const QString path = Prompts.ChoosePdfFile(this);
     if (path.isEmpty())

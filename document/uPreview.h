@@ -1,11 +1,13 @@
 #pragma once
 // Preview: the laid-out pages of the document on the screen, one page or two side by side, zoomed
 // and panned; it prints them and writes them to PDF. It never lays anything out: it replays the
-// page pictures. It registers itself with the document: LayOut shows it, reports progress to it
-// and leaves it on the last page; Reset closes it.
+// page pictures. It observes the document: LayOut shows it, reports progress to it and leaves it
+// on the last page; Reset closes it.
 //
-//   TPreview preview(doc);          // lives as long as the document's hooks may call it
+//   TPreview preview(doc);          // observes doc until it is destroyed
 //   doc.Reset(); ...; doc.LayOut(); // shows the preview with the pages
+#include "document/uDokument.h"
+
 #include <QDialog>
 #include <QPrinter>
 #include <functional>
@@ -36,7 +38,7 @@ void WriteDocumentPdf(const TDokument& doc, const QString& path);
 // The save dialog for a PDF: filter, default suffix, overwrite question, Czech labels.
 QString ChoosePdfFileInteractive(QWidget* parent);
 
-class TPreview : public QDialog
+class TPreview : public QDialog, private TDocumentObserver
 {
     Q_OBJECT
 public:
@@ -102,13 +104,14 @@ private:
     void BuildToolBar();
     void BuildPageArea();
     void BuildStatusBar();
-    void RegisterHooks();
     void FormResize();
     void Redraw();
     void UpdateStatus();
     void HScrollChange();
-    void LayoutStarted();
-    void LayoutFinished();
+    void DocumentReset() override { ClosePreview(); }
+    void LayoutStarted() override;
+    void LayoutProgress(int pos, int total) override { Progress(pos, total); }
+    void LayoutFinished(bool completed) override;
     void PrintPages(bool currentOnly);
     void StepScroll(QScrollBar* bar, int step);
 

@@ -24,7 +24,8 @@ void CalculateSelection(TTask& task, TResultStore& store, const TMessageSink& me
 
 double DiagramWidth(const TPrintPage& page, const QString& leftColumnText)
 {
-    const double textWidth = (page.PageWidth - page.LeftMargin - page.RightMargin) / 100.0;
+    const TPageMargins margins; // the frame's own margins are not known before the layout
+    const double textWidth = (page.PageWidth - margins.Left - margins.Right) / 100.0;
     return (textWidth - StrToFloatX(leftColumnText) - 20) / 2;
 }
 

@@ -278,13 +278,19 @@ TEST_F(PreviewTest, ProgressBarDuringTheLayout)
     ASSERT_NE(bar, nullptr);
     std::vector<int> rights;
     bool panelsHidden = true;
-    const auto inner = Doc.ProgressHook;
-    Doc.ProgressHook = [&](int pos, int total) {
-        inner(pos, total);
+    // Told after the preview, which observes the document from its construction.
+    struct TWatch : TDocumentObserver
+    {
+        std::function<void()> Seen;
+        void LayoutProgress(int, int) override { Seen(); }
+    } watch;
+    watch.Seen = [&] {
         rights.push_back(bar->ProgressRight());
         panelsHidden = panelsHidden && !Preview->findChild<QLabel*>(QStringLiteral("Panel1"))->isVisible();
     };
+    Doc.AddObserver(&watch);
     Lay(2);
+    Doc.RemoveObserver(&watch);
     ASSERT_GE(rights.size(), 2u);
     EXPECT_TRUE(std::is_sorted(rights.begin(), rights.end()));
     EXPECT_GT(rights.back(), bar->width() / 2);

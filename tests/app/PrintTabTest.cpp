@@ -110,8 +110,8 @@ TEST_F(PrintTabTest, PreviewComposesTheReportAndShowsItsPages)
     Form->PrintOptions()->PreviewButton()->click();
     ASSERT_TRUE(Errors.isEmpty()) << Errors.join('\n').toStdString();
     EXPECT_TRUE(Preview->isVisible());
-    EXPECT_GE(Doc.PageCount, 2);
-    EXPECT_EQ(Doc.CurrentPage, Doc.LastPage);
+    EXPECT_GE(Doc.PageCount(), 2);
+    EXPECT_EQ(Doc.CurrentPage, Doc.Pages().Last());
     EXPECT_EQ(Doc.Job, QStringLiteral("Zakázka 7"));
     EXPECT_TRUE(Doc.Frame.contains(QStringLiteral("<box 18 17 190 34>"))); // the dialog's settings
     EXPECT_TRUE(Doc.Body.join(QString()).contains(QStringLiteral("Výsledky pro")));
@@ -145,8 +145,8 @@ TEST_F(PrintTabTest, PrintAsksFirstAndPrintsThePreviewedPages)
     PrintTo = Dir.filePath(QStringLiteral("tisk.pdf"));
     Form->Actions().Tisk->trigger();
     ASSERT_TRUE(Errors.isEmpty()) << Errors.join('\n').toStdString();
-    EXPECT_GE(Doc.PageCount, 2);
-    EXPECT_EQ(PdfPages(PrintTo), Doc.PageCount);
+    EXPECT_GE(Doc.PageCount(), 2);
+    EXPECT_EQ(PdfPages(PrintTo), Doc.PageCount());
     EXPECT_FALSE(Preview->isVisible()); // printing closes the preview
 }
 
@@ -167,7 +167,7 @@ TEST_F(PrintTabTest, SavePdfMenuItemWritesTheReport)
     PdfPath = Dir.filePath(QStringLiteral("posudek.pdf"));
     save->trigger();
     ASSERT_TRUE(Errors.isEmpty()) << Errors.join('\n').toStdString();
-    EXPECT_EQ(PdfPages(PdfPath), Doc.PageCount);
+    EXPECT_EQ(PdfPages(PdfPath), Doc.PageCount());
 }
 
 TEST_F(PrintTabTest, PageSetupActionShowsTheDialogModally)

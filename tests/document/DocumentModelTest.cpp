@@ -7,39 +7,31 @@ TEST(DocumentModel, FirstPageAfterResetHasDefaults)
     doc.Reset();
     EXPECT_TRUE(doc.Ready);
     doc.AddPage();
-    ASSERT_EQ(doc.PageCount, 1);
-    TPrintPage* p = doc.FirstPage;
-    EXPECT_EQ(p, doc.LastPage);
+    ASSERT_EQ(doc.PageCount(), 1);
+    TPrintPage* p = doc.Page(1);
+    EXPECT_EQ(p, doc.Pages().Last());
     EXPECT_EQ(p, doc.CurrentPage);
     EXPECT_EQ(p->Number, 1);
-    EXPECT_EQ(p->LeftMargin, 1000);
-    EXPECT_EQ(p->RightMargin, 1000);
-    EXPECT_EQ(p->TopMargin, 1000);
-    EXPECT_EQ(p->BottomMargin, 1000);
-    EXPECT_EQ(p->CursorX, 0);
-    EXPECT_EQ(p->CursorY, 0);
     EXPECT_EQ(p->PageWidth, 21000);
     EXPECT_EQ(p->PageHeight, 29700);
     EXPECT_EQ(p->Title, QStringLiteral("[bez titulku]"));
     EXPECT_EQ(p->Format, QStringLiteral("A4"));
-    EXPECT_EQ(p->Prev, nullptr);
-    EXPECT_EQ(p->Next, nullptr);
 }
 
-TEST(DocumentModel, PagesAreLinkedInOrder)
+TEST(DocumentModel, PagesAreNumberedInOrder)
 {
     TDokument doc;
     doc.Reset();
     doc.AddPage();
     doc.AddPage();
     doc.AddPage();
-    TPrintPage* second = doc.Page(2);
     TPrintPage* third = doc.Page(3);
-    ASSERT_TRUE(second && third);
-    EXPECT_EQ(third->Number, 3);
-    EXPECT_EQ(second->Next, third);
-    EXPECT_EQ(third->Prev, second);
-    EXPECT_EQ(doc.LastPage, third);
+    ASSERT_TRUE(third);
+    int number = 0;
+    for (const TPrintPage& page : doc.Pages())
+        EXPECT_EQ(page.Number, ++number);
+    EXPECT_EQ(number, 3);
+    EXPECT_EQ(doc.Pages().Last(), third);
     EXPECT_EQ(doc.CurrentPage, third);
     EXPECT_EQ(doc.Page(4), nullptr);
     EXPECT_EQ(doc.Page(0), nullptr);
@@ -60,12 +52,20 @@ TEST(DocumentModel, NewPageClearsMarks)
 TEST(DocumentModel, ResetClosesPreviewKeepsIdentification)
 {
     TDokument doc;
-    int closed = 0;
-    doc.ClosePreviewHook = [&] {
-        ++closed;
-        EXPECT_EQ(doc.CurrentPage, nullptr); // a repainting preview finds no stale page
-        throw std::runtime_error("window already gone");
-    };
+    struct TWatch : TDocumentObserver
+    {
+        TDokument* Doc = nullptr;
+        int Closed = 0;
+        void DocumentReset() override
+        {
+            ++Closed;
+            EXPECT_EQ(Doc->CurrentPage, nullptr); // a repainting preview finds no stale page
+            EXPECT_TRUE(Doc->Pages().IsEmpty());
+            throw std::runtime_error("window already gone");
+        }
+    } watch;
+    watch.Doc = &doc;
+    doc.AddObserver(&watch);
     doc.Job = "Zakázka";
     doc.Author = "Novák";
     doc.TaskTitle = "Průvlak";
@@ -73,28 +73,27 @@ TEST(DocumentModel, ResetClosesPreviewKeepsIdentification)
     doc.AddPage();
     doc.AddLine("a");
     doc.AddFrameLine("b");
-    doc.Reset(); // the hook's error must not fail the reset
-    EXPECT_EQ(closed, 2);
-    EXPECT_EQ(doc.PageCount, 0);
-    EXPECT_EQ(doc.FirstPage, nullptr);
+    doc.Reset(); // the observer's error must not fail the reset
+    EXPECT_EQ(watch.Closed, 2);
+    EXPECT_EQ(doc.PageCount(), 0);
+    EXPECT_EQ(doc.Page(1), nullptr);
     EXPECT_EQ(doc.CurrentPage, nullptr);
     EXPECT_TRUE(doc.Body.isEmpty());
     EXPECT_TRUE(doc.Frame.isEmpty());
     EXPECT_EQ(doc.Job, QStringLiteral("Zakázka"));
     EXPECT_EQ(doc.Author, QStringLiteral("Novák"));
     EXPECT_EQ(doc.TaskTitle, QStringLiteral("Průvlak"));
+    doc.RemoveObserver(&watch);
 }
 
-TEST(DocumentModel, ResetTakesPageSetupFont)
+TEST(DocumentModel, DocumentFontGivesTheBaseSize)
 {
     TDokument doc;
-    QFont chosen("Arial CE");
-    chosen.setPointSize(12);
-    doc.ResetFontHook = [&] { return chosen; };
     Prepare(doc, {}, { "X" });
-    EXPECT_EQ(doc.Font.pointSize(), 12);
+    doc.Font = QFont("Arial CE");
+    doc.Font.setPointSize(12); // as the report sets the page setup's font after the reset
     doc.LayOut();
-    const auto texts = Texts(doc.FirstPage);
+    const auto texts = Texts(doc.Page(1));
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].Font.Size, 27 * 12);
     EXPECT_EQ(texts[0].Font.PixelSize, 36 * 12);
@@ -106,7 +105,7 @@ TEST(DocumentModel, LinesContinueWithoutImplicitBreak)
     TMeasure m;
     Prepare(doc, SimpleFrame(), { "Ahoj ", "světe" });
     doc.LayOut();
-    const TTextItem second = FindText(doc.FirstPage, "světe");
+    const TTextItem second = FindText(doc.Page(1), "světe");
     EXPECT_EQ(second.Pos, QPoint(2000 + m.Width("Ahoj "), 2000));
 }
 
@@ -116,5 +115,5 @@ TEST(DocumentModel, LayOutWithoutPageGetsOne)
     doc.Reset();
     doc.Body = QStringList { "text" };
     doc.LayOut();
-    EXPECT_EQ(doc.PageCount, 1);
+    EXPECT_EQ(doc.PageCount(), 1);
 }

@@ -27,10 +27,10 @@ protected:
 TEST_F(Pagination, EmptyBodyGivesOnePageWithFrameAndCredit)
 {
     Lay(HeaderFrame, {});
-    ASSERT_EQ(Doc.PageCount, 1);
-    EXPECT_EQ(Doc.CurrentPage, Doc.LastPage);
-    EXPECT_EQ(FindText(Doc.FirstPage, "1").Pos.x(), 2000 + M.Width("Strana "));
-    const auto all = Doc.FirstPage->Picture.ItemsOf<TTextItem>();
+    ASSERT_EQ(Doc.PageCount(), 1);
+    EXPECT_EQ(Doc.CurrentPage, Doc.Pages().Last());
+    EXPECT_EQ(FindText(Doc.Page(1), "1").Pos.x(), 2000 + M.Width("Strana "));
+    const auto all = Doc.Page(1)->Picture.ItemsOf<TTextItem>();
     ASSERT_FALSE(all.empty());
     const TTextItem& credit = all.back();
     EXPECT_EQ(credit.Rotation, 90);
@@ -43,7 +43,7 @@ TEST_F(Pagination, EmptyBodyGivesOnePageWithFrameAndCredit)
 TEST_F(Pagination, FrameRepeatsAndBodyContinuesOneLineBelowIt)
 {
     Lay(HeaderFrame, { "první<newpage>druhá" });
-    ASSERT_EQ(Doc.PageCount, 2);
+    ASSERT_EQ(Doc.PageCount(), 2);
     // Page 1: the body starts exactly where the frame left the cursor.
     EXPECT_EQ(FindText(Doc.Page(1), "první").Pos, QPoint(2000, 2000 + Line()));
     EXPECT_EQ(FindText(Doc.Page(2), "Strana ").Pos, QPoint(2000, 2000));
@@ -63,7 +63,7 @@ TEST_F(Pagination, AutomaticBreakWhenLinePassesBottomMargin)
     EXPECT_EQ(Texts(Doc.Page(1)).size(), static_cast<size_t>(perPage));
     EXPECT_EQ(FindText(Doc.Page(1), QStringLiteral("L%1").arg(perPage - 1)).Pos.y(), 2000 + (perPage - 1) * Line());
     EXPECT_EQ(FindText(Doc.Page(2), QStringLiteral("L%1").arg(perPage)).Pos, QPoint(2000, 2000 + Line()));
-    EXPECT_EQ(Doc.PageCount, (80 + perPage - 1) / perPage);
+    EXPECT_EQ(Doc.PageCount(), (80 + perPage - 1) / perPage);
 }
 
 TEST_F(Pagination, WordThatFitsExactlyIsDrawnThenLineBreaks)
@@ -80,20 +80,20 @@ TEST_F(Pagination, WordThatFitsExactlyIsDrawnThenLineBreaks)
     const int rightMm = (21000 - 2000 - M.Width(first) - M.Width("X")) / 100;
     const QString frame = QStringLiteral("<left 20><right %1><top 20><bottom 20><curx 0><cury 0>").arg(rightMm);
     Lay({ frame }, { first + "<u></u>X<u></u>Y" });
-    EXPECT_EQ(FindText(Doc.FirstPage, "X").Pos, QPoint(2000 + M.Width(first), 2000));
-    EXPECT_EQ(FindText(Doc.FirstPage, "Y").Pos, QPoint(2000, 2000 + Line()));
+    EXPECT_EQ(FindText(Doc.Page(1), "X").Pos, QPoint(2000 + M.Width(first), 2000));
+    EXPECT_EQ(FindText(Doc.Page(1), "Y").Pos, QPoint(2000, 2000 + Line()));
     // One millimetre less room and "X" itself moves to the next line.
     const QString narrower = QStringLiteral("<left 20><right %1><top 20><bottom 20><curx 0><cury 0>").arg(rightMm + 1);
     Lay({ narrower }, { first + "<u></u>X" });
-    EXPECT_EQ(FindText(Doc.FirstPage, "X").Pos, QPoint(2000, 2000 + Line()));
+    EXPECT_EQ(FindText(Doc.Page(1), "X").Pos, QPoint(2000, 2000 + Line()));
 }
 
 TEST_F(Pagination, LongWordRunsPastMarginAtLineStart)
 {
     const QString longWord(300, QLatin1Char('m'));
     Lay(SimpleFrame(), { "a " + longWord + " b" });
-    EXPECT_EQ(FindText(Doc.FirstPage, longWord + " ").Pos, QPoint(2000, 2000 + Line()));
-    EXPECT_EQ(FindText(Doc.FirstPage, "b").Pos, QPoint(2000, 2000 + 2 * Line()));
+    EXPECT_EQ(FindText(Doc.Page(1), longWord + " ").Pos, QPoint(2000, 2000 + Line()));
+    EXPECT_EQ(FindText(Doc.Page(1), "b").Pos, QPoint(2000, 2000 + 2 * Line()));
 }
 
 TEST_F(Pagination, StylesDoNotSurviveAPageBreak)
@@ -110,15 +110,15 @@ TEST_F(Pagination, StylesDoNotSurviveAPageBreak)
 TEST_F(Pagination, EveryPageHasOneCreditLine)
 {
     Lay(SimpleFrame(), { "a<newpage>b<newpage>c" });
-    ASSERT_EQ(Doc.PageCount, 3);
-    for (TPrintPage* p = Doc.FirstPage; p; p = p->Next) {
+    ASSERT_EQ(Doc.PageCount(), 3);
+    for (const TPrintPage& page : Doc.Pages()) {
         int credits = 0;
-        for (const TTextItem& t : p->Picture.ItemsOf<TTextItem>())
+        for (const TTextItem& t : page.Picture.ItemsOf<TTextItem>())
             if (t.Rotation == 90) {
                 ++credits;
                 EXPECT_EQ(t.Pos, QPoint(0, 29700));
             }
-        EXPECT_EQ(credits, 1) << "page " << p->Number;
+        EXPECT_EQ(credits, 1) << "page " << page.Number;
     }
 }
 
@@ -131,7 +131,7 @@ TEST_F(Pagination, GotoOnNextPageFindsTheFramesMark)
 TEST_F(Pagination, SpaceYBreaksPageWhenRoomIsShort)
 {
     Lay(SimpleFrame(), { "<cury 200>a<spacey 50>b<spacey 300>c" });
-    ASSERT_EQ(Doc.PageCount, 2);
+    ASSERT_EQ(Doc.PageCount(), 2);
     EXPECT_EQ(FindText(Doc.Page(1), "b").Pos.y(), 22000);
     EXPECT_EQ(FindText(Doc.Page(2), "c").Pos.y(), 2000 + Line());
 }
@@ -143,7 +143,7 @@ TEST_F(Pagination, TableRowsContinueOnNextPageAtTheSameX)
         body << QStringLiteral("<tr><td>r%1<td>v").arg(r);
     body << "</table>";
     Lay(SimpleFrame(), body);
-    ASSERT_EQ(Doc.PageCount, 2);
+    ASSERT_EQ(Doc.PageCount(), 2);
     const auto page2 = Texts(Doc.Page(2));
     ASSERT_FALSE(page2.empty());
     EXPECT_EQ(page2.front().Pos.x(), 5000 + M.Width("-"));
@@ -160,7 +160,7 @@ TEST_F(Pagination, FrameThatBreaksPagesStopsWithMessage)
         } catch (const TError& e) {
             EXPECT_TRUE(e.Message.startsWith(QString::fromUtf8("Rámec stránky nesmí zalamovat stránku"))) << bad;
         }
-        EXPECT_EQ(Doc.PageCount, 1);
+        EXPECT_EQ(Doc.PageCount(), 1);
         EXPECT_FALSE(Doc.InFrame);
     }
     // A frame that leaves the cursor below the bottom margin would break every page again.
@@ -174,22 +174,28 @@ TEST_F(Pagination, FrameThatBreaksPagesStopsWithMessage)
     } catch (const TError& e) {
         EXPECT_TRUE(e.Message.startsWith(QString::fromUtf8("Rámec stránky končí pod dolním okrajem"))) << e.what();
     }
-    EXPECT_EQ(Doc.PageCount, 2);
+    EXPECT_EQ(Doc.PageCount(), 2);
 }
 
 TEST_F(Pagination, ProgressCountsCharactersAndEndsOnLastToken)
 {
-    std::vector<std::pair<int, int>> calls;
-    Doc.ProgressHook = [&](int pos, int total) { calls.emplace_back(pos, total); };
-    bool finished = false;
-    Doc.LayoutFinishedHook = [&](bool ok) { finished = ok; };
+    struct TWatch : TDocumentObserver
+    {
+        std::vector<std::pair<int, int>> Calls;
+        bool Finished = false;
+        void LayoutProgress(int pos, int total) override { Calls.emplace_back(pos, total); }
+        void LayoutFinished(bool completed) override { Finished = completed; }
+    } watch;
+    Doc.AddObserver(&watch);
     Lay({ "<b>" }, { "ab cd", "<br>" });
+    Doc.RemoveObserver(&watch);
+    const auto& calls = watch.Calls;
     ASSERT_GE(calls.size(), 2u);
     const int total = (3 + 2) + (5 + 2) + (4 + 2);
     EXPECT_EQ(calls.front(), std::make_pair(0, total));
     // Frame: token at 1 -> 1; body line 1 tokens at 1 and 4 -> 1 + 4; line 2 at 1 -> 5 + 1.
     EXPECT_EQ(calls.back(), std::make_pair(6, total));
-    EXPECT_TRUE(finished);
+    EXPECT_TRUE(watch.Finished);
 }
 
 TEST_F(Pagination, DiacriticsAreStrippedFromFrameAndBody)
@@ -199,8 +205,8 @@ TEST_F(Pagination, DiacriticsAreStrippedFromFrameAndBody)
         { "Průhyb od normového zatížení: Výpočtové hodnoty: äöőł" });
     EXPECT_EQ(Doc.Body.first(), QString::fromUtf8("Pruhyb od normoveho zatizeni: Vypoctove hodnoty: äöőł"));
     EXPECT_EQ(Doc.Frame.first(), QString::fromUtf8("<left 20><top 20><curx 0><cury 0>Zpracoval: Jiri Stastny<br>"));
-    FindText(Doc.FirstPage, "Pruhyb ");
-    FindText(Doc.FirstPage, "Stastny");
+    FindText(Doc.Page(1), "Pruhyb ");
+    FindText(Doc.Page(1), "Stastny");
     Doc.StripDiacritics();
     EXPECT_EQ(Doc.Body.first(), QString::fromUtf8("Pruhyb od normoveho zatizeni: Vypoctove hodnoty: äöőł"));
 }
@@ -209,8 +215,8 @@ TEST_F(Pagination, CreditLineLosesAccentsOnlyWhenAsked)
 {
     auto credits = [&] {
         std::vector<std::string> out;
-        for (TPrintPage* p = Doc.FirstPage; p; p = p->Next)
-            for (const TTextItem& t : p->Picture.ItemsOf<TTextItem>())
+        for (const TPrintPage& page : Doc.Pages())
+            for (const TTextItem& t : page.Picture.ItemsOf<TTextItem>())
                 if (t.Rotation == 90)
                     out.push_back(t.Text.toStdString());
         return out;

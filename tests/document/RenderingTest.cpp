@@ -50,7 +50,7 @@ TEST(Rendering, TextAndFiguresLandWhereRecorded)
     TDokument doc;
     Prepare(doc, SimpleFrame(), { "<cur 30 50><fontsize 20>XXXX<box 100 200 150 250><pen 50><line 20 280 190 280>" });
     doc.LayOut();
-    const QImage img = Render(*doc.FirstPage); // 4 px per mm
+    const QImage img = Render(*doc.Page(1)); // 4 px per mm
     TMeasure m;
     const int width = m.Width("XXXX", BaseFont(540)) / 25; // page units -> px at 4 px/mm
     EXPECT_GT(DarkPixels(img, QRect(50 * 4, 70 * 4, width, 4 * 5)), 100); // text at (50 mm, 70 mm)
@@ -81,7 +81,7 @@ TEST(Rendering, ImagesAreCopiedIntoThePicture)
             "<img 5 5>chybi.bmp</img><img 5 5>*.bmp</img>" });
     doc.LayOut();
     diagram.fill(Qt::black); // the window's picture changes after the layout
-    const auto bitmaps = doc.FirstPage->Picture.ItemsOf<TBitmapItem>();
+    const auto bitmaps = doc.Page(1)->Picture.ItemsOf<TBitmapItem>();
     ASSERT_EQ(bitmaps.size(), 5u);
     EXPECT_EQ(bitmaps[0].Target, QRect(2000, 2000, 5000, 3000));
     EXPECT_EQ(bitmaps[0].Image.pixel(0, 0), qRgb(0, 0, 255));
@@ -89,8 +89,8 @@ TEST(Rendering, ImagesAreCopiedIntoThePicture)
     EXPECT_EQ(bitmaps[2].Image.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(bitmaps[3].Image.pixel(0, 0), qRgb(0, 255, 0)); // unreadable file: the logo
     EXPECT_EQ(bitmaps[4].Image.pixel(0, 0), qRgb(0, 255, 0)); // "*.bmp": the logo
-    EXPECT_EQ(FindText(doc.FirstPage, "A").Pos, QPoint(2000, 2000)); // images keep the cursor
-    const QImage img = Render(*doc.FirstPage);
+    EXPECT_EQ(FindText(doc.Page(1), "A").Pos, QPoint(2000, 2000)); // images keep the cursor
+    const QImage img = Render(*doc.Page(1));
     EXPECT_EQ(img.pixel(50 * 4, 45 * 4), qRgb(0, 0, 255));
     EXPECT_EQ(img.pixel(25 * 4, 35 * 4), qRgb(255, 0, 0)); // drawn later, on top
 }
@@ -123,9 +123,8 @@ TEST(Rendering, PaintingIsTheSameAtAnyResolution)
     TDokument doc;
     Prepare(doc, SimpleFrame(), { "<box 20 20 190 277>Text" });
     doc.LayOut();
-    const QImage small = Render(*doc.FirstPage, 2);
-    const QImage large
-        = Render(*doc.FirstPage, 8).scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage small = Render(*doc.Page(1), 2);
+    const QImage large = Render(*doc.Page(1), 8).scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     // The box edge sits at 20 mm in both renderings.
     EXPECT_GT(DarkPixels(small, QRect(39, 100, 3, 100)), 20);
     EXPECT_LT(qGray(large.pixel(40, 150)), 250);
@@ -154,9 +153,9 @@ TEST(Rendering, SampleWithEveryConstructLaysOut)
     Prepare(doc, SimpleFrame(), QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')));
     doc.Images.BaseDirectory = QStringLiteral(TRABIK_TEST_DATA "/document");
     doc.LayOut();
-    EXPECT_EQ(doc.PageCount, 3);
-    const auto bitmaps = doc.FirstPage->Picture.ItemsOf<TBitmapItem>();
+    EXPECT_EQ(doc.PageCount(), 3);
+    const auto bitmaps = doc.Page(1)->Picture.ItemsOf<TBitmapItem>();
     ASSERT_EQ(bitmaps.size(), 1u); // the file; no logo or diagram is registered
     EXPECT_EQ(bitmaps[0].Image.size(), QSize(32, 16));
-    EXPECT_EQ(FindText(doc.LastPage, "3").Font.Size, 270); // &pagenumber; on the last page
+    EXPECT_EQ(FindText(doc.Pages().Last(), "3").Font.Size, 270); // &pagenumber; on the last page
 }

@@ -45,9 +45,9 @@ TEST(ReportLayout, ExampleReportHasItsPagesFrameAndSections)
     ComposeReport(task, store, doc, TPageSetup(), {}, FixedClock());
     doc.LayOut();
 
-    ASSERT_EQ(doc.PageCount, 4);
+    ASSERT_EQ(doc.PageCount(), 4);
     QStringList texts;
-    for (int n = 1; n <= doc.PageCount; ++n) {
+    for (int n = 1; n <= doc.PageCount(); ++n) {
         const TPrintPage& page = *doc.Page(n);
         const QString text = PageText(page);
         texts << text;
@@ -112,10 +112,10 @@ TEST(ReportLayout, UserTextsWithAmpersandsAndAnglesPrintAsTyped)
     ComposeReport(task, store, doc, TPageSetup(), {}, FixedClock());
     doc.LayOut(); // used to stop with "'B;' is not a valid integer value"
 
-    ASSERT_GE(doc.PageCount, 4);
+    ASSERT_GE(doc.PageCount(), 4);
     // Blanks are words of their own and an entity is set without one: compare without blanks.
     QString all;
-    for (int n = 1; n <= doc.PageCount; ++n)
+    for (int n = 1; n <= doc.PageCount(); ++n)
         all += PageText(*doc.Page(n));
     all.remove(QLatin1Char(' '));
     EXPECT_TRUE(all.contains("HalaA&BVypracoval:Novák&syn")) << all.toStdString();

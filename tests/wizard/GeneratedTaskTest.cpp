@@ -76,6 +76,6 @@ TEST(GeneratedTask, PrintsWithTheGeneratorDataAndEveryLoadCase)
     for (const TLoadCase& lc : task.LoadCases)
         EXPECT_TRUE(body.contains(lc.Caption)) << lc.Caption.toStdString();
     doc.LayOut();
-    EXPECT_GE(doc.PageCount, 2);
+    EXPECT_GE(doc.PageCount(), 2);
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
