@@ -4,6 +4,7 @@
 #include "app/AnalysisController.h"
 #include "app/DiagramImageWidget.h"
 #include "app/ResultFields.h"
+#include "library/TLibrary.h"
 #include "model/TTask.h"
 #include "model/uMyCommonLib.h"
 
@@ -99,12 +100,10 @@ QGroupBox* TDeflectionTab::BuildSectionGroup()
     ComputeButton = new QPushButton(QStringLiteral("Spočítat průhyb"), group);
     ComputeButton->setObjectName(QStringLiteral("BitBtn21"));
     ComputeButton->setAutoDefault(true);
-    auto* materials = new QPushButton(QStringLiteral("materiály..."), group);
+    auto* materials = MaterialsButton = new QPushButton(QStringLiteral("materiály..."), group);
     materials->setObjectName(QStringLiteral("BitBtn22"));
-    auto* sections = new QPushButton(QStringLiteral("průřezy..."), group);
+    auto* sections = SectionsButton = new QPushButton(QStringLiteral("průřezy..."), group);
     sections->setObjectName(QStringLiteral("BitBtn23"));
-    materials->setEnabled(false);
-    sections->setEnabled(false);
 
     auto* grid = new QGridLayout(group);
     grid->addWidget(new QLabel(QStringLiteral("moment setrvačnosti Iy = "), group), 0, 0, Qt::AlignRight);
@@ -135,12 +134,36 @@ QGroupBox* TDeflectionTab::BuildSectionGroup()
     grid->setColumnStretch(7, 1);
 
     TDeflectionInputs& d = Task.Deflection;
-    connect(Edit30, &QLineEdit::textEdited, this, [&d](const QString& text) { d.Edit30 = text; });
-    connect(Edit31, &QLineEdit::textEdited, this, [&d](const QString& text) { d.Edit31 = text; });
+    // A value typed over a chosen entry is no longer that entry's: the choice goes, so the report
+    // never names a section or material whose value was changed by hand.
+    auto forgetSection = [this, &d] {
+        d.Section.clear();
+        ComboBox6->setCurrentIndex(-1);
+    };
+    auto forgetMaterial = [this, &d] {
+        d.Material.clear();
+        ComboBox5->setCurrentIndex(-1);
+    };
+    connect(Edit30, &QLineEdit::textEdited, this, [&d, forgetSection](const QString& text) {
+        d.Edit30 = text;
+        forgetSection();
+    });
+    connect(Edit31, &QLineEdit::textEdited, this, [&d, forgetMaterial](const QString& text) {
+        d.Edit31 = text;
+        forgetMaterial();
+    });
     connect(Edit32, &QLineEdit::textEdited, this, [&d](const QString& text) { d.Edit32 = text; });
     connect(Edit33, &QLineEdit::textEdited, this, [&d](const QString& text) { d.Edit33 = text; });
-    connect(ComboBox3, &QComboBox::editTextChanged, this, [&d](const QString& text) { d.IyUnit = text; });
-    connect(ComboBox4, &QComboBox::editTextChanged, this, [&d](const QString& text) { d.EUnit = text; });
+    connect(ComboBox3, &QComboBox::editTextChanged, this, [&d, forgetSection](const QString& text) {
+        if (text != d.IyUnit)
+            forgetSection();
+        d.IyUnit = text;
+    });
+    connect(ComboBox4, &QComboBox::editTextChanged, this, [&d, forgetMaterial](const QString& text) {
+        if (text != d.EUnit)
+            forgetMaterial();
+        d.EUnit = text;
+    });
     connect(ComboBox5, &QComboBox::activated, this, &TDeflectionTab::ComboBox5Change);
     connect(ComboBox6, &QComboBox::activated, this, &TDeflectionTab::ComboBox6Change);
     connect(Edit32, &QLineEdit::editingFinished, this, &TDeflectionTab::RectangleRule);
@@ -190,7 +213,11 @@ void TDeflectionTab::Entered()
 
 void TDeflectionTab::RefillStores()
 {
-    const TDeflectionInputs& d = Task.Deflection;
+    TDeflectionInputs& d = Task.Deflection;
+    if (Library) {
+        d.MaterialStore = Library->StoreLines(TLibraryKind::Materials);
+        d.SectionStore = Library->StoreLines(TLibraryKind::Sections);
+    }
     for (auto [list, store, text] : { std::tuple { ComboBox5, &d.MaterialStore, d.Material },
              std::tuple { ComboBox6, &d.SectionStore, d.Section } }) {
         const QSignalBlocker blocker(list);

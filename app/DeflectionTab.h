@@ -9,6 +9,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class TDiagramImageWidget;
+class TLibrary;
 class TTask;
 struct TDiagramCaptions;
 struct TResultStore;
@@ -27,6 +28,11 @@ public:
 
     TDiagramImageWidget* Image9() const { return DeflectionImage; }
     QPushButton* BitBtn21() const { return ComputeButton; }
+    QPushButton* BitBtn22() const { return MaterialsButton; } // "materiály..."
+    QPushButton* BitBtn23() const { return SectionsButton; } // "průřezy..."
+    // The stores come from the library each time the lists are refilled; without one they stay as
+    // the task has them.
+    void SetLibrary(const TLibrary* library) { Library = library; }
     void ProbeDeflection(int X, int width); // Image9MouseMove
 
     // The section aids, as the user's clicks and choices run them.
@@ -57,6 +63,9 @@ private:
     QLineEdit* Edit32 = nullptr;
     QLineEdit* Edit33 = nullptr;
     QPushButton* ComputeButton = nullptr;
+    QPushButton* MaterialsButton = nullptr;
+    QPushButton* SectionsButton = nullptr;
+    const TLibrary* Library = nullptr;
     QGroupBox* GroupBox11 = nullptr;
     QLabel* StiffnessNote = nullptr;
     TDiagramImageWidget* DeflectionImage = nullptr;

@@ -53,4 +53,5 @@ void TTrabikApplication::Start()
     fAbout->CloseOnClickIn(Main.get());
     Main->show();
     fAbout->hide();
+    Main->LoadUserLibrary();
 }

@@ -113,6 +113,12 @@ void TMainForm::BuildTabs()
     for (int i = 0; i < PageControl1->count(); ++i)
         ConnectNavigation(static_cast<TWorkflowTab*>(PageControl1->widget(i)));
     connect(TabGeometrie, &TGeometryTab::EndConditionChanged, this, &TMainForm::SyncLoadCases);
+    TabPruhyb->SetLibrary(&Library);
+    TabPruhyb->RefreshFromModel();
+    connect(TabPruhyb->BitBtn22(), &QPushButton::clicked, this,
+        [this] { RunGuarded([this] { OpenLibraryDialog(TLibraryKind::Materials); }); });
+    connect(TabPruhyb->BitBtn23(), &QPushButton::clicked, this,
+        [this] { RunGuarded([this] { OpenLibraryDialog(TLibraryKind::Sections); }); });
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
         if (auto* tab = static_cast<TWorkflowTab*>(PageControl1->widget(index)))
             RunGuarded([tab] { tab->Entered(); });

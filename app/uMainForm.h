@@ -3,6 +3,7 @@
 // the task; the tabs are views of the task, the work is done by the task and the core.
 #include "app/MainActions.h"
 #include "app/UserPrompts.h"
+#include "library/TLibrary.h"
 #include "model/TTask.h"
 
 #include <QMainWindow>
@@ -38,6 +39,10 @@ public:
     TResultStore& Results() const { return ResultsRef; }
     const TMainActions& Actions() const { return *MainActions; }
     TUserPrompts& Prompts() { return UserPrompts; }
+    TLibrary& UserLibrary() { return Library; } // the materials and sections of the deflection tab
+    // The user's library file, read at start; its damaged lines are named in a message.
+    void LoadUserLibrary();
+    void OpenLibraryDialog(TLibraryKind kind); // "materiály...", "průřezy..."
 
     QTabWidget* PageControl() const { return PageControl1; }
     TTaskTab* TaskTab() const { return TabUloha; }
@@ -111,6 +116,7 @@ private:
     TTask& TaskRef;
     TResultStore& ResultsRef;
     TUserPrompts UserPrompts;
+    TLibrary Library;
     std::unique_ptr<TMainActions> MainActions; // the actions themselves are children of the window
     QTabWidget* PageControl1 = nullptr;
     TTaskTab* TabUloha = nullptr;

@@ -8,6 +8,7 @@ using TTestApplication = QApplication;
 using TTestApplication = QGuiApplication;
 #endif
 #include <QLocale>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TTestApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true); // never the user's own library file
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 namespace {
@@ -34,10 +35,12 @@ TEST_F(DeflectionTabTest, StartsWithTheDefaultRectangleOfSteel)
     EXPECT_EQ(Edit(32)->text(), QStringLiteral("0.15"));
     EXPECT_EQ(Edit(33)->text(), QStringLiteral("0.30"));
     EXPECT_FALSE(Find<QCheckBox>("CheckBox23")->isChecked());
-    EXPECT_EQ(List(5)->count(), 0);
-    EXPECT_EQ(List(6)->count(), 0);
-    EXPECT_FALSE(Find<QPushButton>("BitBtn22")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>("BitBtn23")->isEnabled());
+    EXPECT_EQ(List(5)->currentIndex(), -1); // the library's entries, none chosen
+    EXPECT_EQ(List(6)->currentIndex(), -1);
+    EXPECT_EQ(List(5)->itemText(0), QStringLiteral("ocel S235"));
+    EXPECT_EQ(List(6)->itemText(0), QStringLiteral("IPE 80"));
+    EXPECT_TRUE(Find<QPushButton>("BitBtn22")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>("BitBtn23")->isEnabled());
     EXPECT_EQ(Find<QGroupBox>("GroupBox11")->title(), QStringLiteral("Průhyb trabíku po délce:"));
 }
 
@@ -83,22 +86,40 @@ TEST_F(DeflectionTabTest, TheRectangleGivesIyAndUncheckingHandsBackToTheSectionL
     EXPECT_TRUE(Edit(30)->text().isEmpty());
 }
 
-TEST_F(DeflectionTabTest, MaterialAndSectionListsComeFromTheirStores)
+TEST_F(DeflectionTabTest, ChoosingIpe300AndSteelS235FromTheLibrary)
 {
-    Task.Deflection.MaterialStore = QStringList({ "ocel=210", "dřevo=10" });
-    Task.Deflection.SectionStore = QStringList({ "IPE 200=19430000" });
+    Form->UserLibrary().AddUserEntry(TLibraryKind::Materials, QStringLiteral("smrk"), 10.5);
     Show(Form->DeflectionTab());
-    ASSERT_EQ(List(5)->count(), 2);
-    EXPECT_EQ(List(5)->itemText(1), QStringLiteral("dřevo"));
+    const int steel = List(5)->findText(QStringLiteral("ocel S235"));
+    const int ipe = List(6)->findText(QStringLiteral("IPE 300"));
+    EXPECT_EQ(List(5)->itemText(List(5)->count() - 1), QStringLiteral("smrk")); // the user's after the built-ins
     List(4)->setCurrentText(QStringLiteral("MPa"));
-    List(5)->setCurrentIndex(1);
-    emit List(5)->activated(1);
-    EXPECT_EQ(Edit(31)->text(), QStringLiteral("10"));
+    List(5)->setCurrentIndex(steel);
+    emit List(5)->activated(steel);
+    EXPECT_EQ(Edit(31)->text(), QStringLiteral("210"));
     EXPECT_EQ(List(4)->currentText(), QStringLiteral("GPa"));
-    List(6)->setCurrentIndex(0);
-    emit List(6)->activated(0);
-    EXPECT_EQ(Edit(30)->text(), QStringLiteral("19430000"));
+    List(6)->setCurrentIndex(ipe);
+    emit List(6)->activated(ipe);
+    EXPECT_EQ(Edit(30)->text(), QStringLiteral("83560000"));
     EXPECT_EQ(List(3)->currentText(), QStringLiteral("mm4"));
+    EXPECT_DOUBLE_EQ(SectionIy(Task.Deflection), 8.356e-5);
+    EXPECT_EQ(Task.Deflection.Section, QStringLiteral("IPE 300"));
+    EXPECT_EQ(Task.Deflection.Material, QStringLiteral("ocel S235"));
+    Edit(30)->clear();
+    QTest::keyClicks(Edit(30), QStringLiteral("9000")); // typed over: no longer IPE 300
+    EXPECT_TRUE(Task.Deflection.Section.isEmpty());
+    EXPECT_EQ(List(6)->currentIndex(), -1);
+
+    DialogAnswer = [](QDialog& dialog) { // the section dialog: the built-ins cannot be changed
+        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("Table"));
+        table->selectRow(0);
+        EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("mm4"));
+        EXPECT_FALSE(dialog.findChild<QPushButton*>(QStringLiteral("RemoveButton"))->isEnabled());
+        EXPECT_FALSE(dialog.findChild<QPushButton*>(QStringLiteral("ChangeButton"))->isEnabled());
+        return int(QDialog::Rejected);
+    };
+    Find<QPushButton>("BitBtn23")->click();
+    EXPECT_EQ(DialogsShown, 1);
 }
 
 TEST_F(DeflectionTabTest, ShowingTheTabAndTheButtonCalculateOnce)

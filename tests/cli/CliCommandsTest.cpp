@@ -1,5 +1,6 @@
 // trabik-cli as users and scripts call it: the built program run on the example tasks.
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -197,4 +198,27 @@ TEST_F(CliCommands, HelpDescribesTheCommands)
         QStringLiteral("-o"), QStringLiteral("x.pdf") });
     EXPECT_EQ(frame.ExitCode, 2);
     EXPECT_TRUE(frame.Err.contains("--frame needs a file name")) << frame.Err.toStdString();
+}
+
+TEST_F(CliCommands, LibraryPrintsTheStoresWithTheUsersEntries)
+{
+    QTemporaryDir data; // the user's data folder of this run
+    QDir().mkpath(data.filePath(QStringLiteral("Trabík")));
+    QFile user(data.filePath(QStringLiteral("Trabík/knihovna.txt")));
+    ASSERT_TRUE(user.open(QIODevice::WriteOnly));
+    user.write("[materi\xc3\xa1ly]\nsmrk=10,5\npoškozený\n");
+    user.close();
+    const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    const TRun all = RunCli({ QStringLiteral("library") });
+    const TRun sections = RunCli({ QStringLiteral("library"), QStringLiteral("--sections") });
+    oldHome.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", oldHome);
+    ASSERT_EQ(all.ExitCode, 0) << all.Err.toStdString();
+    EXPECT_TRUE(all.Out.startsWith("{\"materials\": {\"ocel S235\": 210, \"ocel S275\": 210")) << all.Out.constData();
+    EXPECT_TRUE(all.Err.contains(QStringLiteral("Řádek 3"))) << all.Err.toStdString();
+    const QJsonObject r = Json(all);
+    EXPECT_EQ(r["materials"].toObject()["smrk"].toDouble(), 10.5);
+    EXPECT_EQ(r["materials"].toObject()["dřevo C24"].toDouble(), 11);
+    EXPECT_EQ(r["sections"].toObject()["IPE 300"].toDouble(), 83560000);
+    EXPECT_EQ(Json(sections).keys(), QStringList { "sections" });
 }

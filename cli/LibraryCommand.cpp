@@ -1,0 +1,65 @@
+// trabik-cli library: the material and section stores, built-in and the user's, as JSON in store order.
+#include "cli/CliCommand.h"
+#include "library/TLibrary.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <cstdio>
+
+namespace {
+
+QByteArray JsonString(const QString& text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray { text }).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+// Written by hand: a JSON object of Qt would sort the names and lose the store's order.
+QByteArray StoreJson(const TLibrary& library, TLibraryKind kind)
+{
+    QByteArray json = "{";
+    const char* separator = "";
+    for (const TLibraryEntry& entry : library.Entries(kind)) {
+        json += separator + JsonString(entry.Name) + ": " + QByteArray::number(entry.Value, 'g', 15);
+        separator = ", ";
+    }
+    return json + "}";
+}
+
+int RunLibrary(const QStringList& args)
+{
+    bool materials = true, sections = true;
+    if (args.size() > 1)
+        throw TUsageError("one option at most");
+    if (!args.isEmpty()) {
+        if (args[0] != QLatin1String("--materials") && args[0] != QLatin1String("--sections"))
+            throw TUsageError("unknown option " + args[0].toStdString());
+        materials = args[0] == QLatin1String("--materials");
+        sections = !materials;
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("Trabík")); // the program's data folder
+    TLibrary library;
+    for (const QString& message : library.LoadUserFile(UserLibraryPath()))
+        std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+    QByteArray json = "{";
+    if (materials)
+        json += "\"materials\": " + StoreJson(library, TLibraryKind::Materials);
+    if (sections)
+        json += QByteArray(materials ? ", " : "") + "\"sections\": " + StoreJson(library, TLibraryKind::Sections);
+    json += "}\n";
+    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    return 0;
+}
+
+const TCliRegistrar registrar({
+    QStringLiteral("library"),
+    QStringLiteral("library [--materials | --sections]"),
+    QStringLiteral("the material (E in GPa) and section (Iy in mm4) stores as JSON"),
+    QStringLiteral("\nPrints the built-in entries and the user's own ones from the library file in the\n"
+                   "user's data folder, in the order of the deflection tab's lists. Damaged lines of that\n"
+                   "file are named on stderr and skipped."),
+    RunLibrary,
+});
+
+} // namespace
