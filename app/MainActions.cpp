@@ -47,6 +47,8 @@ TMainActions::TMainActions(QObject* owner)
           owner, "Go_Wizard", QStringLiteral("Generátor zatížení"), QStringLiteral("rychlé generování zatížení"), 18))
     , spocitat_pruhyb(MakeAction(
           owner, "spocitat_pruhyb", QStringLiteral("Spočítat průhyb"), QStringLiteral("vypočte průhyb trabíku"), 19))
+    , Ulozit_jako(MakeAction(
+          owner, "Ulozit_jako", QStringLiteral("Uložit jako…"), QStringLiteral("Uložit data do jiného souboru"), -1))
     , Konec(MakeAction(owner, "Konec1", QStringLiteral("Konec"), QString(), -1))
     , Geometrie(MakeAction(owner, "Geometrie1", QStringLiteral("Geometrie"), QStringLiteral("Délka trabíku"), 8))
     , Spocitat_reakce(

@@ -28,6 +28,7 @@ struct TMainActions
     QAction* spocitat_pruhyb;
 
     // Menu items that are not actions of the table but need a handler all the same.
+    QAction* Ulozit_jako; // "Soubor" / "Uložit jako…": saves under a name asked for every time
     QAction* Konec; // "Soubor" / "Konec"
     QAction* Geometrie; // "Úloha" / "Geometrie": runs Rozmery
     QAction* Spocitat_reakce; // "Výpočet" / "Spočítat a zobrazit reakce": the reaction button's calculation

@@ -18,6 +18,25 @@ bool AskYesNo(QWidget* parent, const QString& question)
     return box.exec() == QMessageBox::Yes;
 }
 
+TSaveAnswer AskYesNoCancel(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, ProgramTitle, question,
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Ne"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Storno"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return TSaveAnswer::Yes;
+    case QMessageBox::No:
+        return TSaveAnswer::No;
+    default:
+        return TSaveAnswer::Cancel;
+    }
+}
+
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& message)
 {
     QMessageBox box(icon, ProgramTitle, message, QMessageBox::Ok, parent);
@@ -39,6 +58,7 @@ TUserPrompts TUserPrompts::Interactive()
 {
     TUserPrompts prompts;
     prompts.Ask = AskYesNo;
+    prompts.AskSave = AskYesNoCancel;
     prompts.ShowError
         = [](QWidget* parent, const QString& message) { ShowBox(parent, QMessageBox::Critical, message); };
     prompts.ShowMessage

@@ -9,10 +9,12 @@ class QFileDialog;
 class QWidget;
 
 enum class TFileDialogKind { Open, Save };
+enum class TSaveAnswer { Yes, No, Cancel }; // Ano: save first, Ne: go on without saving, Storno: stay
 
 struct TUserPrompts
 {
     std::function<bool(QWidget* parent, const QString& question)> Ask; // Yes/No; true on Yes
+    std::function<TSaveAnswer(QWidget* parent, const QString& question)> AskSave; // Ano / Ne / Storno
     std::function<void(QWidget* parent, const QString& message)> ShowError;
     std::function<void(QWidget* parent, const QString& message)> ShowMessage;
     std::function<QString(QWidget* parent, TFileDialogKind kind)> ChooseProjectFile; // empty = cancelled

@@ -14,10 +14,8 @@
 #include "app/TaskTab.h"
 #include "app/uZSproperties.h"
 #include "model/TError.h"
-#include "storage/uProjectFile.h"
 #include "wizard/uZatWizard.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -67,6 +65,8 @@ TMainForm::TMainForm(TTask& task, TResultStore& results, QWidget* parent)
     ZatWizard->ShowError = [this](QWidget* parent, const QString& message) { UserPrompts.ShowError(parent, message); };
     ConnectActions();
     BuildReportCommands();
+    BuildFileCommands();
+    AssignAccelerators();
     Analysis = new TAnalysisController(*this);
     resize(576, 516);
     if (const QScreen* screen = this->screen())
@@ -155,15 +155,19 @@ void TMainForm::ConnectActions()
     connect(a.Verze, &QAction::triggered, this, &TMainForm::AboutRequested);
 }
 
-void TMainForm::RunGuarded(const std::function<void()>& handler)
+bool TMainForm::RunGuarded(const std::function<void()>& handler)
 {
+    bool done = false;
     try {
         handler();
+        done = true;
     } catch (const TError& error) {
         UserPrompts.ShowError(this, error.Message);
     } catch (const std::exception& error) {
         UserPrompts.ShowError(this, QString::fromLocal8Bit(error.what()));
     }
+    RefreshCaption(); // whatever the handler changed, the caption's "*" says so
+    return done;
 }
 
 void TMainForm::RefreshFromModel()
@@ -188,6 +192,8 @@ void TMainForm::FormShow()
         TaskRef.NewLoadCase(TCaller::MainWindow);
     RefreshFromModel();
     PageControl1->setCurrentWidget(TabUloha);
+    FileState.Reset(TaskRef); // the start is a new task
+    RefreshCaption();
 }
 
 void TMainForm::showEvent(QShowEvent* event)
@@ -224,32 +230,6 @@ bool TMainForm::HasActiveLoadCase()
         return true;
     UserPrompts.ShowMessage(this, NoLoadCase);
     return false;
-}
-
-void TMainForm::Nova_ulohaExecute()
-{
-    TaskRef.NewTask();
-    RefreshFromModel();
-    ShowLoadCaseTab();
-}
-
-// A failed open leaves the task as it was: the file is read into a task of its own first.
-void TMainForm::OtevritExecute()
-{
-    const QString path = UserPrompts.ChooseProjectFile(this, TFileDialogKind::Open);
-    if (path.isEmpty())
-        return;
-    LoadProject(path, TaskRef);
-    RefreshFromModel();
-    if (!TaskRef.LoadCases.empty())
-        ShowLoadCaseTab();
-}
-
-void TMainForm::UlozitExecute()
-{
-    const QString path = UserPrompts.ChooseProjectFile(this, TFileDialogKind::Save);
-    if (!path.isEmpty())
-        SaveProject(TaskRef, path);
 }
 
 void TMainForm::Novy_ZSExecute()
@@ -347,12 +327,4 @@ void TMainForm::keyPressEvent(QKeyEvent* event)
     auto* tab = static_cast<TWorkflowTab*>(PageControl1->currentWidget());
     if (!enter || !tab || !tab->PressDefault())
         QMainWindow::keyPressEvent(event);
-}
-
-void TMainForm::closeEvent(QCloseEvent* event)
-{
-    if (UserPrompts.Ask(this, QStringLiteral("Skutečně ukončit program?")))
-        event->accept();
-    else
-        event->ignore();
 }

@@ -2,6 +2,7 @@
 // MainForm: the program's one window. It wires the tabs, the menu, the tool bar and the actions to
 // the task; the tabs are views of the task, the work is done by the task and the core.
 #include "app/MainActions.h"
+#include "app/ProjectFileState.h"
 #include "app/UserPrompts.h"
 #include "library/TLibrary.h"
 #include "model/TTask.h"
@@ -57,8 +58,8 @@ public:
     TZSprop_form* PropertiesDialog() const { return ZSprop_form; }
 
     // Runs a handler at the event boundary: a TError (or any other exception) ends it and its text
-    // is shown in a message box; the program goes on.
-    void RunGuarded(const std::function<void()>& handler);
+    // is shown in a message box; the program goes on. True when the handler ran to its end.
+    bool RunGuarded(const std::function<void()>& handler);
 
     // Every tab shows the task again (after it changed as a whole).
     void RefreshFromModel();
@@ -71,7 +72,8 @@ public:
     // Handlers of the actions, public for the parts that run them.
     void Nova_ulohaExecute();
     void OtevritExecute();
-    void UlozitExecute();
+    void UlozitExecute(); // to the task's file; asks for one when the task has none
+    void Ulozit_jakoExecute(); // "Soubor" / "Uložit jako…": always asks
     void RozmeryExecute();
     void Novy_ZSExecute();
     void Smazat_ZSExecute();
@@ -80,6 +82,13 @@ public:
     void Go_WizardExecute();
     void BitBtn1Click(); // "dále"
     void BitBtn3Click(); // "zpět"
+
+    // Opens a project file as "Otevřít" does once the file is chosen; throws on a failed read.
+    void OpenProjectFile(const QString& path);
+    // The file named on the command line: a failure is shown over the window, the task stays empty.
+    void OpenStartFile(const QString& path);
+    bool IsTaskModified() const { return FileState.IsModified(TaskRef); }
+    const QString& ProjectPath() const { return FileState.Path(); }
 
     // The report: the document, the preview and the page setup dialog the commands work with (the
     // application creates them at start). Without them the report commands do nothing.
@@ -98,12 +107,18 @@ protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void BuildTabs();
     void BuildMenus();
+    void AssignAccelerators();
+    void BuildFileCommands();
+    bool SaveTask(bool askForName);
+    bool MaySetTaskAside();
+    void RefreshCaption();
     void BuildToolBar();
     void ConnectActions();
     void ConnectNavigation(TWorkflowTab* tab);
@@ -135,4 +150,6 @@ private:
     TfPageSetup* fPageSetup = nullptr;
     TAnalysisController* Analysis = nullptr;
     bool Started = false;
+    TProjectFileState FileState;
+    bool CaptionRefreshQueued = false;
 };

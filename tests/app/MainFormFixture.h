@@ -28,9 +28,20 @@ protected:
             Answers.pop_front();
             return answer;
         };
+        prompts.AskSave = [this](QWidget*, const QString& question) {
+            Questions << question;
+            if (SaveAnswers.empty())
+                return TSaveAnswer::No;
+            const TSaveAnswer answer = SaveAnswers.front();
+            SaveAnswers.pop_front();
+            return answer;
+        };
         prompts.ShowError = [this](QWidget*, const QString& message) { Errors << message; };
         prompts.ShowMessage = [this](QWidget*, const QString& message) { Messages << message; };
-        prompts.ChooseProjectFile = [this](QWidget*, TFileDialogKind) { return ChosenFile; };
+        prompts.ChooseProjectFile = [this](QWidget*, TFileDialogKind) {
+            ++FileDialogsShown;
+            return ChosenFile;
+        };
         prompts.ExecDialog = [this](QDialog& dialog) {
             ++DialogsShown;
             return DialogAnswer ? DialogAnswer(dialog) : int(QDialog::Rejected);
@@ -47,8 +58,10 @@ protected:
     TResultStore Results;
     std::unique_ptr<TMainForm> Form;
     std::deque<bool> Answers; // Yes/No answers in the order the questions come; No when empty
+    std::deque<TSaveAnswer> SaveAnswers; // answers to "Uložit změny v úloze?"; Ne when empty
     QStringList Questions, Errors, Messages;
     QString ChosenFile;
     std::function<int(QDialog&)> DialogAnswer;
     int DialogsShown = 0;
+    int FileDialogsShown = 0;
 };

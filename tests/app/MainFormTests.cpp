@@ -8,9 +8,12 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabBar>
@@ -232,7 +235,7 @@ TEST_F(MainFormTest, ActionsMenusAndToolBarAreThoseOfTheProgram)
 
     QStringList menus;
     for (QAction* item : Form->menuBar()->actions())
-        menus << item->text();
+        menus << item->text().remove(QLatin1Char('&'));
     EXPECT_EQ(menus, QStringList({ "Soubor", "Úloha", "Zatížení", "Výpočet", "Verze" }));
     EXPECT_EQ(a.Verze->menu(), nullptr);
 
@@ -245,6 +248,47 @@ TEST_F(MainFormTest, ActionsMenusAndToolBarAreThoseOfTheProgram)
     a.Otevrit->setEnabled(false); // a change of the action keeps the button's own hint
     EXPECT_EQ(open->toolTip(), QStringLiteral("Načíst data"));
     a.Otevrit->setEnabled(true);
+}
+
+TEST_F(MainFormTest, TheKeyboardReachesTheMenusAndTheCommands)
+{
+    const TMainActions& a = Form->Actions();
+    const std::pair<QAction*, const char*> shortcuts[] = { { a.Nova_uloha, "Ctrl+N" }, { a.Otevrit, "Ctrl+O" },
+        { a.Ulozit, "Ctrl+S" }, { a.Ulozit_jako, "Ctrl+Shift+S" }, { a.Tisk, "Ctrl+P" }, { a.Spocitat_prubehy, "F9" },
+        { a.Verze, "F1" } };
+    for (const auto& [action, keys] : shortcuts)
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(keys))) << keys;
+    // Every menu title and item has an Alt letter of its own within its menu.
+    const auto lettersDiffer = [](const QList<QAction*>& items) {
+        QSet<QKeySequence> letters;
+        for (const QAction* item : items) {
+            if (item->isSeparator())
+                continue;
+            const QKeySequence letter = QKeySequence::mnemonic(item->text());
+            EXPECT_FALSE(letter.isEmpty()) << item->text().toStdString();
+            EXPECT_FALSE(letters.contains(letter)) << item->text().toStdString();
+            letters.insert(letter);
+        }
+    };
+    lettersDiffer(Form->menuBar()->actions());
+    for (const QAction* title : Form->menuBar()->actions())
+        if (title->menu())
+            lettersDiffer(title->menu()->actions());
+
+    QApplication::setActiveWindow(Form.get());
+    QSignalSpy about(Form.get(), &TMainForm::AboutRequested);
+    QTest::keyClick(Form.get(), Qt::Key_F1);
+    EXPECT_EQ(about.count(), 1);
+    QTest::keyClick(Form.get(), Qt::Key_F10);
+    EXPECT_EQ(Form->menuBar()->activeAction(), Form->menuBar()->actions().constFirst());
+    QMenu* file = Form->menuBar()->actions().constFirst()->menu();
+    EXPECT_TRUE(file->isVisible());
+    file->close();
+    QTest::keyClick(Form.get(), Qt::Key_Z, Qt::AltModifier);
+    EXPECT_EQ(Form->menuBar()->activeAction(), Form->menuBar()->actions().value(2)); // "Zatížení"
+    Form->menuBar()->actions().value(2)->menu()->close();
+    QTest::keyClick(Form.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(FileDialogsShown, 1); // "Uložit jako…" asks, the scripted dialog is cancelled
 }
 
 TEST_F(MainFormTest, StatusBarShowsLongHintsAndKeepsTextOnEmptyOnes)

@@ -159,7 +159,7 @@ TEST_F(PrintTabTest, SavePdfMenuItemWritesTheReport)
     ASSERT_GE(tisk, 0);
     QAction* save = items.value(tisk + 1);
     ASSERT_NE(save, nullptr);
-    EXPECT_EQ(save->text(), QStringLiteral("Uložit PDF…"));
+    EXPECT_EQ(save->text().remove(QLatin1Char('&')), QStringLiteral("Uložit PDF…")); // "&" marks the Alt letter
 
     OpenExample();
     save->trigger(); // cancelled save dialog: nothing happens

@@ -3,6 +3,7 @@
 
 #include "app/UserPrompts.h"
 #include "model/uMyCommonLib.h"
+#include "storage/uProjectFile.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -86,4 +87,114 @@ TEST_F(MainFormTest, AFailedSaveIsShownAndACancelledDialogDoesNothing)
     Form->Actions().Otevrit->trigger();
     EXPECT_EQ(Errors.size(), 1);
     EXPECT_EQ(Pages()->count(), 1);
+}
+
+// Unsaved work: the caption names the file and marks a change; replacing the task or closing asks.
+TEST_F(MainFormTest, AnUnchangedTaskIsReplacedAndClosedWithoutTheSaveQuestion)
+{
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Trabík v.2.2"));
+    for (int i = 0; i < Form->PageControl()->count(); ++i)
+        Form->PageControl()->setCurrentIndex(i); // looking at the tabs is not a change
+    EXPECT_FALSE(Form->IsTaskModified());
+
+    Form->Actions().Nova_uloha->trigger();
+    ChosenFile.clear();
+    Form->Actions().Otevrit->trigger();
+    EXPECT_EQ(FileDialogsShown, 1);
+    EXPECT_FALSE(Form->close());
+    EXPECT_EQ(Questions, QStringList({ QStringLiteral("Skutečně ukončit program?") }));
+}
+
+TEST_F(MainFormTest, TheSaveQuestionGoesOnOnlyWhenTheTaskWasSavedOrGivenUp)
+{
+    QTemporaryDir dir;
+    const auto edit = [this] {
+        QTest::keyClicks(Find<QLineEdit>("Jmeno_Edit"), QStringLiteral("x"));
+        QCoreApplication::processEvents(); // the caption looks again after the key release
+        EXPECT_TRUE(Form->windowTitle().endsWith(QStringLiteral(" *"))) << Form->windowTitle().toStdString();
+    };
+    const auto newTaskStays = [this] {
+        Form->Actions().Nova_uloha->trigger();
+        return Find("ZS1") != nullptr;
+    };
+    edit();
+    SaveAnswers = { TSaveAnswer::Cancel };
+    EXPECT_TRUE(newTaskStays()); // Storno
+    SaveAnswers = { TSaveAnswer::Yes };
+    ChosenFile.clear();
+    EXPECT_TRUE(newTaskStays()); // Ano, and the save dialog cancelled
+    SaveAnswers = { TSaveAnswer::Yes };
+    ChosenFile = QStringLiteral("/nonexistent-folder/uloha.DAT");
+    EXPECT_TRUE(newTaskStays()); // Ano, and the save failed
+    EXPECT_EQ(Errors.size(), 1);
+    EXPECT_EQ(Questions.count(QStringLiteral("Uložit změny v úloze?")), 3);
+
+    SaveAnswers = { TSaveAnswer::Yes };
+    ChosenFile = dir.filePath(QStringLiteral("hala.DAT"));
+    EXPECT_FALSE(newTaskStays()); // Ano, saved
+    EXPECT_EQ(LoadProject(ChosenFile).Job, QStringLiteral("x"));
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Trabík v.2.2")); // the new task has no file
+
+    edit();
+    SaveAnswers = { TSaveAnswer::No };
+    Form->Actions().Otevrit->trigger(); // Ne: the edit is given up for the opened file
+    EXPECT_EQ(Task.Job, QStringLiteral("x"));
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Trabík v.2.2 – hala.DAT"));
+
+    edit();
+    SaveAnswers = { TSaveAnswer::Cancel };
+    EXPECT_FALSE(Form->close());
+    SaveAnswers = { TSaveAnswer::Yes };
+    const int dialogs = FileDialogsShown;
+    EXPECT_TRUE(Form->close()); // saved to the task's own file without a dialog
+    EXPECT_EQ(FileDialogsShown, dialogs);
+    EXPECT_EQ(LoadProject(ChosenFile).Job, QStringLiteral("xx"));
+    EXPECT_FALSE(Questions.contains(QStringLiteral("Skutečně ukončit program?")));
+}
+
+TEST_F(MainFormTest, SaveUsesTheTasksFileAndSaveAsAlwaysAsks)
+{
+    QTemporaryDir dir;
+    ChosenFile = dir.filePath(QStringLiteral("prvni.DAT"));
+    Form->Actions().Ulozit->trigger();
+    EXPECT_EQ(FileDialogsShown, 1);
+    EXPECT_EQ(Form->ProjectPath(), ChosenFile);
+
+    Answers = { true };
+    Form->Actions().Smazat_ZS->trigger(); // deleting a load case is a change
+    EXPECT_TRUE(Form->IsTaskModified());
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Trabík v.2.2 – prvni.DAT *"));
+    Form->Actions().Ulozit->trigger();
+    EXPECT_EQ(FileDialogsShown, 1);
+    EXPECT_TRUE(LoadProject(dir.filePath(QStringLiteral("prvni.DAT"))).LoadCases.empty());
+
+    ChosenFile = dir.filePath(QStringLiteral("druhy.DAT"));
+    Form->Actions().Ulozit_jako->trigger();
+    EXPECT_EQ(FileDialogsShown, 2);
+    EXPECT_TRUE(QFile::exists(ChosenFile));
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Trabík v.2.2 – druhy.DAT"));
+    ChosenFile.clear();
+    Form->Actions().Ulozit_jako->trigger(); // cancelled: the task keeps its file
+    EXPECT_EQ(Form->ProjectPath(), dir.filePath(QStringLiteral("druhy.DAT")));
+}
+
+// The file named on the command line opens as "Otevřít" opens it; a bad one leaves the empty task.
+TEST_F(MainFormTest, TheStartFileOpensOrItsErrorIsShown)
+{
+    QWidget* errorParent = nullptr;
+    Form->Prompts().ShowError = [&](QWidget* parent, const QString& message) {
+        errorParent = parent;
+        Errors << message;
+    };
+    Form->OpenStartFile(QStringLiteral("/nonexistent-folder/chybi.DAT"));
+    EXPECT_EQ(Errors.size(), 1);
+    EXPECT_EQ(errorParent, Form.get());
+    EXPECT_EQ(Pages()->count(), 1);
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Trabík v.2.2"));
+
+    Form->OpenStartFile(QStringLiteral(TRABIK_TEST_DATA "/../../examples/strecha.dat"));
+    EXPECT_EQ(Errors.size(), 1);
+    EXPECT_GT(Pages()->count(), 1);
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Trabík v.2.2 – strecha.dat"));
+    EXPECT_FALSE(Form->IsTaskModified());
 }

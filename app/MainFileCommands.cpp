@@ -1,0 +1,132 @@
+// The main window's file commands: New task, Open, Save, Save as and closing, with the question
+// about unsaved work, and the caption that names the file and marks a changed task.
+#include "app/uMainForm.h"
+
+#include "storage/uProjectFile.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+
+namespace {
+
+const QString SaveQuestion = QStringLiteral("Uložit změny v úloze?");
+const QString ExitQuestion = QStringLiteral("Skutečně ukončit program?");
+
+} // namespace
+
+void TMainForm::BuildFileCommands()
+{
+    connect(
+        MainActions->Ulozit_jako, &QAction::triggered, this, [this] { RunGuarded([this] { Ulozit_jakoExecute(); }); });
+    // Edits reach the task as they are typed or clicked; one look after each key or mouse release
+    // keeps the caption's "*" true without a hook in every widget.
+    qApp->installEventFilter(this);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyRelease || type == QEvent::MouseButtonRelease) && !CaptionRefreshQueued) {
+        CaptionRefreshQueued = true;
+        // Queued: the widget handles the release (a check box toggles) after this filter.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                CaptionRefreshQueued = false;
+                RefreshCaption();
+            },
+            Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::RefreshCaption()
+{
+    if (Started)
+        setWindowTitle(FileState.Caption(TaskRef));
+}
+
+// True when the task may be replaced or the program may end: the task is unchanged, or the user
+// saved it (and the save succeeded), or chose not to save it.
+bool TMainForm::MaySetTaskAside()
+{
+    if (!FileState.IsModified(TaskRef))
+        return true;
+    switch (UserPrompts.AskSave(this, SaveQuestion)) {
+    case TSaveAnswer::Yes:
+        return SaveTask(false);
+    case TSaveAnswer::No:
+        return true;
+    case TSaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+// False when the file dialog was cancelled or the save failed (its error has been shown).
+bool TMainForm::SaveTask(bool askForName)
+{
+    QString path = FileState.Path();
+    if (askForName || path.isEmpty())
+        path = UserPrompts.ChooseProjectFile(this, TFileDialogKind::Save);
+    if (path.isEmpty())
+        return false;
+    return RunGuarded([this, &path] {
+        SaveProject(TaskRef, path);
+        FileState.Reset(TaskRef, QFileInfo(path).absoluteFilePath());
+    });
+}
+
+void TMainForm::Nova_ulohaExecute()
+{
+    if (!MaySetTaskAside())
+        return;
+    TaskRef.NewTask();
+    RefreshFromModel();
+    ShowLoadCaseTab();
+    FileState.Reset(TaskRef);
+}
+
+void TMainForm::OtevritExecute()
+{
+    if (!MaySetTaskAside())
+        return;
+    const QString path = UserPrompts.ChooseProjectFile(this, TFileDialogKind::Open);
+    if (!path.isEmpty())
+        OpenProjectFile(path);
+}
+
+// A failed open leaves the task and its file as they were: the file is read into a task of its own first.
+void TMainForm::OpenProjectFile(const QString& path)
+{
+    LoadProject(path, TaskRef);
+    RefreshFromModel();
+    if (!TaskRef.LoadCases.empty())
+        ShowLoadCaseTab();
+    FileState.Reset(TaskRef, QFileInfo(path).absoluteFilePath());
+}
+
+void TMainForm::OpenStartFile(const QString& path)
+{
+    RunGuarded([this, &path] { OpenProjectFile(path); });
+}
+
+void TMainForm::UlozitExecute()
+{
+    SaveTask(false);
+}
+
+void TMainForm::Ulozit_jakoExecute()
+{
+    SaveTask(true);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    const bool leave = FileState.IsModified(TaskRef) ? MaySetTaskAside() : UserPrompts.Ask(this, ExitQuestion);
+    if (leave)
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Which project file the task belongs to and whether it changed since the last New task, Open or
+// Save. "Changed" means the task would now save to other bytes than it did then, so every edit the
+// file keeps counts, wherever it was made, and nothing the file does not keep does.
+#include "model/TTask.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+class TProjectFileState
+{
+public:
+    // The task as it stands is the saved state; `path` is its file (empty for a new task).
+    void Reset(const TTask& task, const QString& path = QString());
+
+    bool IsModified(const TTask& task) const;
+    const QString& Path() const { return FilePath; }
+
+    // "Trabík v.2.2", then " – " and the file's name when there is a file, and " *" while changed.
+    QString Caption(const TTask& task) const;
+
+private:
+    QString FilePath;
+    std::optional<QByteArray> SavedBytes; // none when the task could not be encoded
+};
+
+// The bytes the task saves to, with the combination grid brought in line with the load cases as
+// the combinations tab does on entry: looking at that tab is not a change.
+std::optional<QByteArray> ProjectBytes(const TTask& task);
