@@ -59,10 +59,11 @@ TLibraryDialog::TLibraryDialog(
         buttons->addWidget(button);
     buttons->addStretch(1);
     buttons->addWidget(close);
-    auto* note = new QLabel(QStringLiteral("Vestavěné položky nelze měnit. Vlastní položky se ukládají do souboru\n%1")
+    auto* note = new QLabel(QStringLiteral("Vestavěné položky nelze měnit. Vlastní položky se ukládají do souboru %1")
                                 .arg(Library.UserFilePath()),
         this);
     note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    note->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(List, 1);
     layout->addLayout(edits);

@@ -139,6 +139,22 @@ void TReportWriter::WriteExtremes()
     }
 }
 
+namespace {
+
+// "průřez IPE 300, ocel S235": the library's entries the values came from. A section does not
+// stand for the rectangle.
+QString ChosenFromLibrary(const TDeflectionInputs& in)
+{
+    QStringList parts;
+    if (!in.Section.isEmpty() && !in.CheckBox23)
+        parts << QStringLiteral("průřez ") + in.Section;
+    if (!in.Material.isEmpty())
+        parts << in.Material;
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
 void TReportWriter::WriteDeflectionDiagram()
 {
     const TDeflectionInputs& in = Task.Deflection;
@@ -150,6 +166,8 @@ void TReportWriter::WriteDeflectionDiagram()
         + QStringLiteral("<br><gotox 2>"));
     Add(QStringLiteral("<b>I = </b>") + UserText(in.Edit30 + QLatin1Char(' ') + in.IyUnit)
         + QStringLiteral("<br><br><gotox 2>"));
+    if (const QString chosen = ChosenFromLibrary(in); !chosen.isEmpty())
+        Add(UserText(chosen) + QStringLiteral("<br><br><gotox 2>"));
     Add(QStringLiteral("<b>f<sub>max</sub> = </b>") + DisplayText(Store.fmax * 1000000)
         + QStringLiteral(" mm<br><gotox 2>"));
     Add(QStringLiteral("<b>x<sub>f,max</sub> = </b>") + DisplayText(Store.xfmax)

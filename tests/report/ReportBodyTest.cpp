@@ -427,3 +427,16 @@ TEST_F(ReportBody, PositionsFarOutsideTheSpanStayBounded)
 }
 
 } // namespace
+
+TEST_F(ReportBody, DeflectionNamesTheChosenSectionAndMaterial)
+{
+    TTask task = BeamTask();
+    task.Print[15].Checked = true;
+    task.Print[8].Checked = true;
+    EXPECT_TRUE(Body(task).filter("průřez").isEmpty());
+    task.Deflection.Section = "IPE 300";
+    task.Deflection.Material = "ocel S235";
+    EXPECT_EQ(Body(task).filter("průřez"), QStringList { "průřez IPE 300, ocel S235<br><br><gotox 2>" });
+    task.Deflection.CheckBox23 = true; // the rectangle's Iy: no section to name
+    EXPECT_EQ(Body(task).filter("ocel S235"), QStringList { "ocel S235<br><br><gotox 2>" });
+}
