@@ -13,4 +13,5 @@ QPixmap SupportPicture(unsigned char typ); // 50 x 15: the beam with its two end
 QPixmap LoadPicture(TLoadKind kind); // 60 x 24: the load with its dimensions
 QPixmap LogoPicture(int width, int height);
 QIcon ProgramIcon();
+QPixmap ProgramIconPicture(int size); // the program icon alone, `size` pixels square (device pixel ratio size / 32)
 QIcon NavigationGlyph(bool forward);

@@ -151,25 +151,29 @@ QPixmap LogoPicture(int width, int height)
     });
 }
 
+QPixmap ProgramIconPicture(int size)
+{
+    return Paint(32, 32, size / 32.0, [](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 60, 140));
+        p.drawRoundedRect(QRectF(1, 1, 30, 30), 5, 5);
+        p.setPen(QPen(QColor(255, 204, 0), 1.5));
+        p.drawLine(QPointF(6, 9), QPointF(26, 9));
+        for (qreal x : { 8.0, 16.0, 24.0 })
+            Arrow(p, { x, 9 }, { x, 17 }, 3.5, QColor(255, 204, 0), 1.5);
+        p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(4, 20), QPointF(28, 20));
+        p.setPen(QPen(Qt::white, 1.2));
+        p.setBrush(QColor(30, 60, 140));
+        p.drawPolygon(QPolygonF({ { 7, 22 }, { 4, 27 }, { 10, 27 } }));
+        p.drawPolygon(QPolygonF({ { 25, 22 }, { 22, 27 }, { 28, 27 } }));
+    });
+}
+
 QIcon ProgramIcon()
 {
     QIcon icon;
-    for (int size : { 16, 32, 48, 64 }) {
-        icon.addPixmap(Paint(32, 32, size / 32.0, [](QPainter& p) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(30, 60, 140));
-            p.drawRoundedRect(QRectF(1, 1, 30, 30), 5, 5);
-            p.setPen(QPen(QColor(255, 204, 0), 1.5));
-            p.drawLine(QPointF(6, 9), QPointF(26, 9));
-            for (qreal x : { 8.0, 16.0, 24.0 })
-                Arrow(p, { x, 9 }, { x, 17 }, 3.5, QColor(255, 204, 0), 1.5);
-            p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::FlatCap));
-            p.drawLine(QPointF(4, 20), QPointF(28, 20));
-            p.setPen(QPen(Qt::white, 1.2));
-            p.setBrush(QColor(30, 60, 140));
-            p.drawPolygon(QPolygonF({ { 7, 22 }, { 4, 27 }, { 10, 27 } }));
-            p.drawPolygon(QPolygonF({ { 25, 22 }, { 22, 27 }, { 28, 27 } }));
-        }));
-    }
+    for (int size : { 16, 32, 48, 64 })
+        icon.addPixmap(ProgramIconPicture(size));
     return icon;
 }

@@ -5,7 +5,7 @@ trabik_packages=(
     qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev qt6-qpa-plugins qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth imagemagick poppler-utils
+    xvfb xauth imagemagick poppler-utils desktop-file-utils
 )
 
 ensure_packages()
