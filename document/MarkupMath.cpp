@@ -98,7 +98,6 @@ void TLayoutEngine::TagTable(TLineCursor&)
     Reg.TableWidths.assign(1, 64);
     Reg.TableCol = 0;
     Reg.TableRow = 0;
-    Reg.TableOpen = true;
 }
 
 void TLayoutEngine::TagTr(TLineCursor&)
@@ -130,10 +129,9 @@ void TLayoutEngine::TagTd(TLineCursor& cursor)
 
 void TLayoutEngine::TagTableEnd(TLineCursor&)
 {
-    if (!Reg.TableOpen)
-        return;
-    Reg.TableOpen = false;
-    // The table is taken out of the registers first: a row that breaks the page replays the page
+    // Whatever rows were collected are drawn, also when the table was opened without its border
+    // argument (that <table> matches nothing, so the cells went into the idle buffer). The
+    // table is taken out of the registers first: a row that breaks the page replays the page
     // frame, and a table in the frame refills them while these rows are still being drawn.
     const std::vector<std::vector<QString>> cells = std::move(Reg.TableCells);
     std::vector<int> widths = std::move(Reg.TableWidths);
@@ -142,6 +140,7 @@ void TLayoutEngine::TagTableEnd(TLineCursor&)
     Reg.TableWidths.assign(1, 64);
     Reg.TableRow = 0;
     Reg.TableCol = 0;
+    Reg.TableBorder = 0; // the next table draws borders only when its own <table 1> asks
     const int rows = static_cast<int>(cells.size());
     const int columns = static_cast<int>(widths.size());
     for (int r = 1; r < rows; ++r) {

@@ -25,7 +25,6 @@ struct TMarkupRegisters
     int TableBorder = 0;
     int TableCol = 0;
     int TableRow = 0;
-    bool TableOpen = false;
 
     int FracX = 0;
     int FracY = 0;

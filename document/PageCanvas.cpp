@@ -3,12 +3,6 @@
 
 namespace {
 
-QString fontKey(const TPageFont& f)
-{
-    return f.Face + QLatin1Char('/') + QString::number(f.PixelSize) + (f.Bold ? QLatin1Char('b') : QLatin1Char('-'))
-        + (f.Italic ? QLatin1Char('i') : QLatin1Char('-'));
-}
-
 bool isBlank(const QString& text)
 {
     for (QChar c : text)
@@ -17,33 +11,81 @@ bool isBlank(const QString& text)
     return true;
 }
 
-} // namespace
+using TKey = TFontMetricsCache::TKey;
+using TEntry = TFontMetricsCache::TEntry;
 
-TFontMetricsCache::TEntry::TEntry(const QFont& f)
-    : Metrics(f)
-    , Height(qMax(1, RoundEven(Metrics.height()))) // a line always moves the cursor down
-    , XWidth(RoundEven(Metrics.horizontalAdvance(QStringLiteral("X"))))
+// Fonts measured on this thread. Bounded: past the limit the table starts afresh (a cache that
+// still uses an entry keeps it alive), and so does a font's word table.
+constexpr size_t MaxSharedFonts = 1000;
+constexpr int MaxWordsPerFont = 20000;
+
+std::unordered_map<TKey, std::shared_ptr<TEntry>, TFontMetricsCache::TKeyHash>& sharedFigures()
 {
+    thread_local std::unordered_map<TKey, std::shared_ptr<TEntry>, TFontMetricsCache::TKeyHash> figures;
+    return figures;
 }
 
-TFontMetricsCache::TEntry& TFontMetricsCache::Get(const TPageFont& font)
+TPageFont pageFont(const TKey& key)
 {
-    const QString key = fontKey(font);
-    auto it = Entries.find(key);
-    if (it == Entries.end())
-        it = Entries.emplace(key, std::make_unique<TEntry>(MakePageFont(font))).first;
-    return *it->second;
+    TPageFont f;
+    f.Face = key.Face;
+    f.PixelSize = key.PixelSize;
+    f.Bold = key.Bold;
+    f.Italic = key.Italic;
+    return f;
+}
+
+} // namespace
+
+size_t TFontMetricsCache::TKeyHash::operator()(const TKey& k) const
+{
+    return qHashMulti(0, k.Face, k.PixelSize, (k.Bold ? 2 : 0) + (k.Italic ? 1 : 0));
+}
+
+TFontMetricsCache::TFontMetricsCache() = default;
+TFontMetricsCache::~TFontMetricsCache() = default;
+
+TFontMetricsCache::TFont& TFontMetricsCache::Find(const TPageFont& font)
+{
+    if (Last && Last->Key.PixelSize == font.PixelSize && Last->Key.Bold == font.Bold && Last->Key.Italic == font.Italic
+        && Last->Key.Face == font.Face)
+        return *Last;
+    TKey key { font.Face, font.PixelSize, font.Bold, font.Italic };
+    auto it = Fonts.find(key);
+    if (it == Fonts.end()) {
+        auto entry = std::make_unique<TFont>();
+        entry->Key = key;
+        auto& shared = sharedFigures();
+        auto found = shared.find(key);
+        if (found != shared.end()) {
+            entry->Figures = found->second;
+        } else {
+            entry->Metrics = std::make_unique<QFontMetricsF>(MakePageFont(pageFont(key)));
+            entry->Figures = std::make_shared<TEntry>();
+            entry->Figures->Height = qMax(1, RoundEven(entry->Metrics->height())); // a line always moves down
+            entry->Figures->XWidth = RoundEven(entry->Metrics->horizontalAdvance(QStringLiteral("X")));
+            if (shared.size() >= MaxSharedFonts)
+                shared.clear();
+            shared.emplace(key, entry->Figures);
+        }
+        it = Fonts.emplace(std::move(key), std::move(entry)).first;
+    }
+    Last = it->second.get();
+    return *Last;
 }
 
 int TFontMetricsCache::TextWidth(const TPageFont& font, const QString& text)
 {
-    TEntry& e = Get(font);
+    TFont& f = Find(font);
+    TEntry& e = *f.Figures;
     auto it = e.Widths.constFind(text);
     if (it != e.Widths.constEnd())
         return *it;
-    if (e.Widths.size() > 20000) // bound the memory of a long run with few repeated words
+    if (!f.Metrics)
+        f.Metrics = std::make_unique<QFontMetricsF>(MakePageFont(pageFont(f.Key)));
+    if (e.Widths.size() > MaxWordsPerFont) // bound the memory of a long run with few repeated words
         e.Widths.clear();
-    const int w = ClampCoord(RoundEven(e.Metrics.horizontalAdvance(text)));
+    const int w = ClampCoord(RoundEven(f.Metrics->horizontalAdvance(text)));
     e.Widths.insert(text, w);
     return w;
 }

@@ -9,25 +9,57 @@
 #include <memory>
 #include <unordered_map>
 
-// Metrics per font, shared by all pages of a layout run. Word widths are cached too: a report
-// measures the same few hundred words over and over.
+// What a page measures of a font depends on its face, pixel size, bold and italic only (underline
+// and colour change nothing). The figures of each such font, word widths included, are kept for
+// the whole life of the thread, so a layout run measures only words no run has measured before;
+// a font is opened only for those.
 class TFontMetricsCache
 {
 public:
     struct TEntry
     {
-        explicit TEntry(const QFont& f);
-        QFontMetricsF Metrics;
-        int Height; // X height: the full character cell
-        int XWidth; // width of "X"
+        int Height = 1; // X height: the full character cell
+        int XWidth = 0; // width of "X"
         QHash<QString, int> Widths;
     };
 
-    TEntry& Get(const TPageFont& font);
+    TFontMetricsCache();
+    ~TFontMetricsCache();
+    TFontMetricsCache(const TFontMetricsCache&) = delete;
+    TFontMetricsCache& operator=(const TFontMetricsCache&) = delete;
+
+    const TEntry& Get(const TPageFont& font) { return *Find(font).Figures; }
     int TextWidth(const TPageFont& font, const QString& text);
 
+    struct TKey
+    {
+        QString Face;
+        int PixelSize = 0;
+        bool Bold = false;
+        bool Italic = false;
+        bool operator==(const TKey& o) const
+        {
+            return PixelSize == o.PixelSize && Bold == o.Bold && Italic == o.Italic && Face == o.Face;
+        }
+    };
+    struct TKeyHash
+    {
+        size_t operator()(const TKey& k) const;
+    };
+
 private:
-    std::unordered_map<QString, std::unique_ptr<TEntry>> Entries;
+    // One font as this cache uses it: the shared figures, and the font itself once a word had to
+    // be measured with it.
+    struct TFont
+    {
+        TKey Key;
+        std::shared_ptr<TEntry> Figures;
+        std::unique_ptr<QFontMetricsF> Metrics;
+    };
+    TFont& Find(const TPageFont& font);
+
+    std::unordered_map<TKey, std::unique_ptr<TFont>, TKeyHash> Fonts;
+    TFont* Last = nullptr; // the canvas asks for one font many times in a row
 };
 
 class TPageCanvas

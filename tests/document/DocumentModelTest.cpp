@@ -117,3 +117,16 @@ TEST(DocumentModel, LayOutWithoutPageGetsOne)
     doc.LayOut();
     EXPECT_EQ(doc.PageCount(), 1);
 }
+
+TEST(DocumentModel, WidthsMeasuredInOneRunServeTheNext)
+{
+    // Measured underlined first, read back plain later: both must equal a fresh measurement.
+    TDokument doc;
+    Prepare(doc, SimpleFrame(), { "<u>Wolfram</u>x" });
+    doc.LayOut();
+    const int fresh = RoundEven(QFontMetricsF(MakePageFont(BaseFont())).horizontalAdvance(QStringLiteral("Wolfram")));
+    EXPECT_EQ(FindText(doc.Page(1), "x").Pos.x(), 2000 + fresh);
+    Prepare(doc, SimpleFrame(), { "Wolfram<b>x" });
+    doc.LayOut();
+    EXPECT_EQ(FindText(doc.Page(1), "x").Pos.x(), 2000 + fresh);
+}

@@ -185,6 +185,15 @@ TEST_F(MarkupLayout, TableWithoutBordersDrawsOnlyText)
     EXPECT_TRUE(p->Picture.ItemsOf<TRectItem>().empty());
     EXPECT_EQ(FindText(p, "b").Pos.x(), 2000 + std::max(M.Width("a--"), M.Width("c--")) + M.Width("-"));
     EXPECT_EQ(FindText(p, "c").Pos.y(), 2000 + Line());
+
+    // Opened without its argument the table still collects and draws, and a border switched on
+    // by the table before does not carry over.
+    p = Lay({ "<table 1><tr><td>x</table>A<table><tr><td>cell1<td>cell2</table>B" });
+    EXPECT_EQ(p->Picture.ItemsOf<TRectItem>().size(), 1u);
+    const int x0 = 2000 + M.Width("A"), y = 2000 + Line();
+    EXPECT_EQ(FindText(p, "cell1").Pos, QPoint(x0 + M.Width("-"), y));
+    EXPECT_EQ(FindText(p, "cell2").Pos, QPoint(x0 + M.Width("cell1--") + M.Width("-"), y));
+    EXPECT_EQ(FindText(p, "B").Pos, QPoint(x0, y + Line())); // rows start where </table> was read
 }
 
 TEST_F(MarkupLayout, TableCellsAreRawTextAndOtherTextRunsAtOnce)
