@@ -26,6 +26,7 @@ class TTaskTab;
 class TWorkflowTab;
 class TZSprop_form;
 class TZatWizard;
+struct TReportView;
 struct TResultStore;
 
 class TMainForm : public QMainWindow
@@ -106,7 +107,7 @@ private:
     void ShowLoadCaseTab();
     void BuildReportCommands();
     void ComposeDocument();
-    void RefreshCalculationViews();
+    void ShowReportResult(const TReportView& view);
 
     TTask& TaskRef;
     TResultStore& ResultsRef;
