@@ -57,7 +57,8 @@ void PaintEnvelopeHatching(
     PaintLine(painter, lower, sign, s, width, h0);
 }
 
-QImage PaintImage(TDiagramKind kind, const TCalculation& result, const TCalculationChoice& choice, int width, int height)
+QImage PaintImage(
+    TDiagramKind kind, const TCalculation& result, const TCalculationChoice& choice, int width, int height)
 {
     if (width <= 0 || height <= 0)
         return {};

@@ -151,7 +151,8 @@ QGroupBox* TDeflectionTab::BuildDiagramGroup()
 {
     GroupBox11 = new QGroupBox(QStringLiteral("Průhyb trabíku po délce:"), this);
     GroupBox11->setObjectName(QStringLiteral("GroupBox11"));
-    DeflectionImage = new TDiagramImageWidget(QStringLiteral("Image9"), TDiagramKind::Deflection, Result, Task.Calc, GroupBox11);
+    DeflectionImage
+        = new TDiagramImageWidget(QStringLiteral("Image9"), TDiagramKind::Deflection, Result, Task.Calc, GroupBox11);
     auto* fields = new QGridLayout;
     fields->setVerticalSpacing(2);
     Edit[24] = AddResultRow(fields, 0, 0, QStringLiteral("fmax ="), QStringLiteral("Edit24"), QStringLiteral("mm"));

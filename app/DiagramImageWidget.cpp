@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TDiagramImageWidget::TDiagramImageWidget(
-    const QString& name, TDiagramKind kind, const TCalculation& result, const TCalculationChoice& choice, QWidget* parent)
+TDiagramImageWidget::TDiagramImageWidget(const QString& name, TDiagramKind kind, const TCalculation& result,
+    const TCalculationChoice& choice, QWidget* parent)
     : QWidget(parent)
     , Kind(kind)
     , Result(result)

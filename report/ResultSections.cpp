@@ -169,8 +169,7 @@ void TReportWriter::WriteDeflectionDiagram()
         + QStringLiteral("<br><br><gotox 2>"));
     Add(QStringLiteral("<b>f<sub>max</sub> = </b>") + DisplayText(F().Max * 1000000)
         + QStringLiteral(" mm<br><gotox 2>"));
-    Add(QStringLiteral("<b>x<sub>f,max</sub> = </b>") + DisplayText(F().xMax)
-        + QStringLiteral(" m<br><br><gotox 2>"));
+    Add(QStringLiteral("<b>x<sub>f,max</sub> = </b>") + DisplayText(F().xMax) + QStringLiteral(" m<br><br><gotox 2>"));
     Add(QStringLiteral("<b>f<sub>min</sub> = </b>") + DisplayText(F().Min * 1000000)
         + QStringLiteral(" mm<br><gotox 2>"));
     Add(QStringLiteral("<b>x<sub>f,min</sub> = </b>") + DisplayText(F().xMin) + QStringLiteral(" m<br><gotox 2>"));

@@ -45,8 +45,8 @@ void PrepareReport(const TTask& task, TReportView& view, TDokument& doc, const T
     BuildPageFrame(setup, doc, clock);
 }
 
-void BuildReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup,
-    const TMessageSink& messages)
+void BuildReport(
+    const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup, const TMessageSink& messages)
 {
     CheckReportSpan(task);
     if (!doc.CurrentPage)

@@ -40,8 +40,8 @@ void PrepareReport(const TTask& task, TReportView& view, TDokument& doc, const T
     const TMessageSink& messages = {}, const TClock& clock = {});
 
 // Appends the report body to doc.Body under the task's print options.
-void BuildReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup,
-    const TMessageSink& messages = {});
+void BuildReport(
+    const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup, const TMessageSink& messages = {});
 
 // Both of the above: the document ready for LayOut.
 void ComposeReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup,
