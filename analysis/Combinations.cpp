@@ -2,18 +2,6 @@
 // envelope of all combinations.
 #include "analysis/uCalcUnit.h"
 
-namespace {
-
-TDiagramCaptions Captions(const QString& what)
-{
-    TDiagramCaptions captions;
-    captions.Moment = QStringLiteral("Ohybový moment [") + what + QLatin1Char(']');
-    captions.Shear = QStringLiteral("Posouvající síla [") + what + QLatin1Char(']');
-    captions.Deflection = QStringLiteral("Průhyb trabíku [") + what + QLatin1Char(']');
-    captions.Computed = true;
-    return captions;
-}
-
 int CombinationRow(const TCombinationGrid& grid, const QString& name)
 {
     for (int r = 1; r < grid.RowCount(); ++r)
@@ -22,40 +10,43 @@ int CombinationRow(const TCombinationGrid& grid, const QString& name)
     return -1;
 }
 
-} // namespace
+std::vector<int> CombinationMembers(const TTask& task, int row)
+{
+    std::vector<int> members;
+    if (row < 1 || row >= task.Grid.RowCount())
+        return members;
+    const int pages = int(task.LoadCases.size());
+    for (int index = 0; index < pages; ++index) {
+        const int column = TTask::FirstLoadCaseColumn + index;
+        if (column >= task.Grid.ColCount())
+            break;
+        if (task.Grid.Cell(column, row) != QLatin1String("0"))
+            members.push_back(index);
+    }
+    return members;
+}
 
 bool CombinationRowHasMember(const TTask& task, int row)
 {
-    const int pages = int(task.LoadCases.size());
-    for (int j = 1; j <= pages && j + 2 < task.Grid.ColCount(); ++j)
-        if (task.Grid.Cell(j + 2, row) != QLatin1String("0"))
-            return true;
-    return false;
+    return !CombinationMembers(task, row).empty();
 }
 
-bool AddCombinationRow(TTask& task, TResultStore& store, int row, const TMessageSink& messages)
+bool AddCombinationRow(const TTask& task, TResultStore& store, int row, const TMessageSink& messages)
 {
-    if (row < 1 || row >= task.Grid.RowCount() || !CombinationRowHasMember(task, row))
-        return false;
-    // Membership is read by page position; AddLoadCase refreshes lists but never the grid, so the
-    // row and its columns stay put while the members are added. A page without a column (added
-    // since the grid was last refreshed) has no cell and is not a member.
-    const int pages = int(task.LoadCases.size());
-    for (int j = 1; j <= pages && j + 2 < task.Grid.ColCount(); ++j) {
-        if (task.Grid.Cell(j + 2, row) == QLatin1String("0"))
-            continue;
+    const std::vector<int> members = CombinationMembers(task, row);
+    for (int index : members) {
         // By caption alone, two pages of one caption would give the later one twice.
-        const QString header = task.Grid.Cell(j + 2, 0);
-        const TLoadCase& page = task.LoadCases[size_t(j - 1)];
+        const QString header = task.Grid.Cell(TTask::FirstLoadCaseColumn + index, 0);
+        const TLoadCase& page = task.LoadCases[size_t(index)];
         if (page.Caption == header)
             AddLoadCaseNumber(task, store, page.Number, messages);
         else
             AddLoadCase(task, store, header, messages);
     }
-    return true;
+    return !members.empty();
 }
 
-bool AddCombination(TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages)
+bool AddCombination(const TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages)
 {
     const int row = CombinationRow(task.Grid, name);
     if (row < 0)
@@ -64,11 +55,19 @@ bool AddCombination(TTask& task, TResultStore& store, const QString& name, const
     return true;
 }
 
+TResultStore SumCombinationRow(const TTask& task, int row, const TMessageSink& messages)
+{
+    TResultStore store;
+    AddCombinationRow(task, store, row, messages);
+    return store;
+}
+
 namespace {
 
 // The store shows the envelope's maxima where it shows one value (reaction fields, probes).
-void ShowEnvelope(TResultStore& store, const TEnvelope& envelope)
+TResultStore ShowEnvelope(const TEnvelope& envelope)
 {
+    TResultStore store;
     store.An = envelope.An.Max;
     store.Bn = envelope.Bn.Max;
     store.Man = envelope.Man.Max;
@@ -85,31 +84,59 @@ void ShowEnvelope(TResultStore& store, const TEnvelope& envelope)
     store.fIssue = envelope.fIssue;
     store.Envelope = envelope;
     store.HasEnvelope = true;
+    return store;
 }
 
 } // namespace
 
-TDiagramCaptions SumSelection(TTask& task, TResultStore& store, const TMessageSink& messages)
+TResultStore SumSelection(const TTask& task, const TMessageSink& messages)
 {
-    const TCalculationChoice::TMode mode = task.Calc.Mode;
-    // Taken before AddLoadCase refreshes the lists, so the captions name what is summed.
-    const QString name = mode == TCalculationChoice::LoadCase ? task.Calc.ComboBox1 : task.Calc.ComboBox2;
-    ClearTotals(store);
-    try {
-        if (mode == TCalculationChoice::Envelope) {
-            const TEnvelope envelope = ComputeEnvelope(task, messages);
-            ShowEnvelope(store, envelope);
-            return Captions(envelope.OverLoadCases ? QStringLiteral("obálka zatěžovacích stavů")
-                                                   : QStringLiteral("obálka kombinací"));
-        }
-        if (mode == TCalculationChoice::LoadCase) {
-            AddLoadCase(task, store, name, messages);
-            return Captions(QStringLiteral("ZS ") + name);
-        }
-        AddCombination(task, store, name, messages);
-        return Captions(QStringLiteral("kombinace ") + name);
-    } catch (...) {
-        ClearTotals(store); // never show part of a combination
-        throw;
+    TResultStore store;
+    switch (task.Calc.Mode) {
+    case TCalculationChoice::Envelope:
+        return ShowEnvelope(ComputeEnvelope(task, messages));
+    case TCalculationChoice::LoadCase:
+        AddLoadCase(task, store, task.Calc.ComboBox1, messages);
+        break;
+    case TCalculationChoice::Combination:
+        AddCombination(task, store, task.Calc.ComboBox2, messages);
+        break;
     }
+    return store;
+}
+
+QString MissingChoiceMessage(const TTask& task, const TCalculationChoice& choice)
+{
+    if (choice.Mode == TCalculationChoice::LoadCase && task.FindZSInfo(choice.ComboBox1).Number == -1)
+        return task.LoadCases.empty() ? QStringLiteral("Není žádný zatěžovací stav.")
+                                      : QStringLiteral("Zatěžovací stav „%1“ neexistuje.").arg(choice.ComboBox1);
+    if (choice.Mode == TCalculationChoice::Combination && CombinationRow(task.Grid, choice.ComboBox2) < 0)
+        return task.CombinationNames().isEmpty() ? QStringLiteral("Není žádná kombinace.")
+                                                 : QStringLiteral("Kombinace „%1“ neexistuje.").arg(choice.ComboBox2);
+    return {};
+}
+
+TDiagramCaptions SelectionCaptions(const TCalculationChoice& choice, const TResultStore& sums)
+{
+    TDiagramCaptions captions;
+    QString what;
+    switch (choice.Mode) {
+    case TCalculationChoice::LoadCase:
+        what = QStringLiteral("ZS ") + choice.ComboBox1;
+        break;
+    case TCalculationChoice::Combination:
+        what = QStringLiteral("kombinace ") + choice.ComboBox2;
+        break;
+    case TCalculationChoice::Envelope:
+        if (!sums.HasEnvelope)
+            return captions; // nothing computed yet: the captions stay
+        what = sums.Envelope.OverLoadCases ? QStringLiteral("obálka zatěžovacích stavů")
+                                           : QStringLiteral("obálka kombinací");
+        break;
+    }
+    captions.Moment = QStringLiteral("Ohybový moment [") + what + QLatin1Char(']');
+    captions.Shear = QStringLiteral("Posouvající síla [") + what + QLatin1Char(']');
+    captions.Deflection = QStringLiteral("Průhyb trabíku [") + what + QLatin1Char(']');
+    captions.Computed = true;
+    return captions;
 }

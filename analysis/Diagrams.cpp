@@ -57,20 +57,24 @@ void PaintEnvelopeHatching(
     PaintLine(painter, lower, sign, s, width, h0);
 }
 
-QImage PaintImage(TDiagramKind kind, const TResultStore& store, int width, int height)
+QImage PaintImage(
+    TDiagramKind kind, const TCalculation& result, const TCalculationChoice& choice, int width, int height)
 {
     if (width <= 0 || height <= 0)
         return {};
     QImage image(width, height, QImage::Format_RGB32);
     QPainter painter(&image);
-    PaintDiagram(painter, kind, store, width, height);
+    PaintDiagram(painter, kind, result, choice, width, height);
     return image;
 }
 
 } // namespace
 
-void PaintDiagram(QPainter& painter, TDiagramKind kind, const TResultStore& store, int width, int height)
+void PaintDiagram(QPainter& painter, TDiagramKind kind, const TCalculation& result, const TCalculationChoice& choice,
+    int width, int height)
 {
+    const TResultStore& store = result.Sums;
+    const bool mn = choice.MomentCharacteristic, qn = choice.ShearCharacteristic;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(0, 0, width, height, Qt::white);
@@ -80,25 +84,27 @@ void PaintDiagram(QPainter& painter, TDiagramKind kind, const TResultStore& stor
     switch (kind) {
     case TDiagramKind::Moment: {
         painter.setPen(QPen(Qt::blue, 1));
-        const double s = Scale(store.Mmin, store.Mmax);
+        const TExtreme& e = result.Extremes.M(mn);
+        const double s = Scale(e.Min, e.Max);
         if (store.HasEnvelope)
-            PaintEnvelopeHatching(painter, store.ShowM, store.ShowMmin, -1, s, width, h0);
+            PaintEnvelopeHatching(painter, store.Moment(mn), store.MomentMin(mn), -1, s, width, h0);
         else
-            PaintHatching(painter, store.ShowM, -1, s, width, h0);
+            PaintHatching(painter, store.Moment(mn), -1, s, width, h0);
         break;
     }
     case TDiagramKind::Shear: {
         painter.setPen(QPen(Qt::red, 1));
-        const double s = Scale(store.Qmin, store.Qmax);
+        const TExtreme& e = result.Extremes.Q(qn);
+        const double s = Scale(e.Min, e.Max);
         if (store.HasEnvelope)
-            PaintEnvelopeHatching(painter, store.ShowQ, store.ShowQmin, 1, s, width, h0);
+            PaintEnvelopeHatching(painter, store.Shear(qn), store.ShearMin(qn), 1, s, width, h0);
         else
-            PaintHatching(painter, store.ShowQ, 1, s, width, h0);
+            PaintHatching(painter, store.Shear(qn), 1, s, width, h0);
         break;
     }
     case TDiagramKind::Deflection: {
         painter.setPen(QPen(Qt::red, 2));
-        const double s = Scale(store.fmin, store.fmax);
+        const double s = Scale(result.Extremes.f.Min, result.Extremes.f.Max);
         PaintLine(painter, store.fn, 1, s, width, h0);
         if (store.HasEnvelope)
             PaintLine(painter, store.Envelope.fmin, 1, s, width, h0);
@@ -108,17 +114,17 @@ void PaintDiagram(QPainter& painter, TDiagramKind kind, const TResultStore& stor
     painter.restore();
 }
 
-QImage PaintMomentDiagram(const TResultStore& store, int width, int height)
+QImage PaintMomentDiagram(const TCalculation& result, int width, int height, const TCalculationChoice& choice)
 {
-    return PaintImage(TDiagramKind::Moment, store, width, height);
+    return PaintImage(TDiagramKind::Moment, result, choice, width, height);
 }
 
-QImage PaintShearDiagram(const TResultStore& store, int width, int height)
+QImage PaintShearDiagram(const TCalculation& result, int width, int height, const TCalculationChoice& choice)
 {
-    return PaintImage(TDiagramKind::Shear, store, width, height);
+    return PaintImage(TDiagramKind::Shear, result, choice, width, height);
 }
 
-QImage PaintDeflectionDiagram(const TResultStore& store, int width, int height)
+QImage PaintDeflectionDiagram(const TCalculation& result, int width, int height, const TCalculationChoice& choice)
 {
-    return PaintImage(TDiagramKind::Deflection, store, width, height);
+    return PaintImage(TDiagramKind::Deflection, result, choice, width, height);
 }

@@ -54,7 +54,7 @@ void DropDeflection(TEnvelope& e)
 
 } // namespace
 
-TEnvelope ComputeEnvelope(TTask& task, const TMessageSink& messages)
+TEnvelope ComputeEnvelope(const TTask& task, const TMessageSink& messages)
 {
     // Each load case is added once per combination it belongs to; its messages are told once.
     QStringList told;
@@ -66,23 +66,14 @@ TEnvelope ComputeEnvelope(TTask& task, const TMessageSink& messages)
             messages(message);
     };
     TEnvelope envelope;
-    TResultStore member;
-    for (int row = 1; row < task.Grid.RowCount(); ++row) {
-        ClearTotals(member);
-        if (AddCombinationRow(task, member, row, once))
-            Take(envelope, member);
-    }
+    for (int row = 1; row < task.Grid.RowCount(); ++row)
+        if (CombinationRowHasMember(task, row))
+            Take(envelope, SumCombinationRow(task, row, once));
     if (envelope.Count == 0) {
         envelope.OverLoadCases = true;
         // By number: two pages of one caption are two members.
-        std::vector<int> numbers;
         for (const TLoadCase& page : task.LoadCases)
-            numbers.push_back(page.Number);
-        for (int number : numbers) {
-            ClearTotals(member);
-            AddLoadCaseNumber(task, member, number, once);
-            Take(envelope, member);
-        }
+            Take(envelope, SolveLoadCase(task, page.Number, once));
     }
     DropDeflection(envelope);
     return envelope;

@@ -1,4 +1,5 @@
-// What the diagrams show: characteristic or design values, their extremes and the probe's sample.
+// The extremes of the diagrams with their positions, the calculation as the result tabs show it,
+// and the probe's sample.
 #include "analysis/uCalcUnit.h"
 #include "model/uMyCommonLib.h"
 
@@ -9,43 +10,63 @@ namespace {
 
 // The extremes start at 0 and compare with equality, so the last sample wins a tie and a position
 // whose extreme no sample reaches keeps its previous value.
-void Track(double value, double x, double& max, double& xMax, double& min, double& xMin)
+void Track(double value, double x, TExtreme& e)
 {
-    if (value >= max) {
-        max = value;
-        xMax = x;
+    if (value >= e.Max) {
+        e.Max = value;
+        e.xMax = x;
     }
-    if (value <= min) {
-        min = value;
-        xMin = x;
+    if (value <= e.Min) {
+        e.Min = value;
+        e.xMin = x;
     }
+}
+
+// Both curves of an envelope go through the same tracking: the lower curve never exceeds the upper
+// one, so the maximum comes from the upper curve and the minimum from the lower one, and a sample
+// where the two meet gives one position.
+TExtreme Extreme(double spanL, const TSamples& upper, const TSamples& lower, const TExtreme& previous)
+{
+    TExtreme e;
+    e.xMax = previous.xMax;
+    e.xMin = previous.xMin;
+    for (int i = 0; i < SampleCount; ++i) {
+        const double x = SampleX(spanL, i);
+        Track(upper[i], x, e);
+        Track(lower[i], x, e);
+    }
+    return e;
 }
 
 } // namespace
 
-void FindExtremes(const TTask& task, TResultStore& store)
+TExtremes FindExtremes(double spanL, const TResultStore& s, const TExtremes& previous)
 {
-    const double spanL = task.SpanL();
-    store.Mmax = store.Mmin = store.Qmax = store.Qmin = store.fmax = store.fmin = 0;
-    const bool mn = task.Calc.MomentCharacteristic, qn = task.Calc.ShearCharacteristic;
-    store.ShowM = mn ? store.Mn : store.Md;
-    store.ShowQ = qn ? store.Qn : store.Qd;
-    const TEnvelope& e = store.Envelope;
-    store.ShowMmin = !store.HasEnvelope ? store.ShowM : mn ? e.Mnmin : e.Mdmin;
-    store.ShowQmin = !store.HasEnvelope ? store.ShowQ : qn ? e.Qnmin : e.Qdmin;
-    const TSamples& fLower = store.fnMin();
-    // Both curves of an envelope go through the same tracking: the lower curve never exceeds the
-    // upper one, so the maxima come from the upper curve and the minima from the lower one, and a
-    // sample where the two meet gives one position.
-    for (int i = 0; i < SampleCount; ++i) {
-        const double x = SampleX(spanL, i);
-        Track(store.ShowM[i], x, store.Mmax, store.xMmax, store.Mmin, store.xMmin);
-        Track(store.ShowMmin[i], x, store.Mmax, store.xMmax, store.Mmin, store.xMmin);
-        Track(store.ShowQ[i], x, store.Qmax, store.xQmax, store.Qmin, store.xQmin);
-        Track(store.ShowQmin[i], x, store.Qmax, store.xQmax, store.Qmin, store.xQmin);
-        Track(store.fn[i], x, store.fmax, store.xfmax, store.fmin, store.xfmin);
-        Track(fLower[i], x, store.fmax, store.xfmax, store.fmin, store.xfmin);
-    }
+    TExtremes e;
+    e.Mn = Extreme(spanL, s.Mn, s.MomentMin(true), previous.Mn);
+    e.Md = Extreme(spanL, s.Md, s.MomentMin(false), previous.Md);
+    e.Qn = Extreme(spanL, s.Qn, s.ShearMin(true), previous.Qn);
+    e.Qd = Extreme(spanL, s.Qd, s.ShearMin(false), previous.Qd);
+    e.f = Extreme(spanL, s.fn, s.fnMin(), previous.f);
+    return e;
+}
+
+TExtremes ShownPositions(const TExtremes& shown, const TCalculationChoice& choice)
+{
+    TExtremes e;
+    e.Mn = e.Md = shown.M(choice.MomentCharacteristic);
+    e.Qn = e.Qd = shown.Q(choice.ShearCharacteristic);
+    e.f = shown.f;
+    return e;
+}
+
+TCalculation Calculate(const TTask& task, const TMessageSink& messages, const TExtremes& previous)
+{
+    TCalculation c;
+    c.Sums = SumSelection(task, messages);
+    c.Extremes = FindExtremes(task.SpanL(), c.Sums, previous);
+    c.Captions = SelectionCaptions(task.Calc, c.Sums);
+    return c;
 }
 
 double ProbeX(double spanL, int width, int X)

@@ -5,12 +5,24 @@
 #include "analysis/LoadFormulas.h"
 #include "model/TError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
 double SampleX(double spanL, int i)
 {
     return i * spanL / 100;
+}
+
+bool HasResults(const TResultStore& s)
+{
+    const auto nonZero = [](const TSamples& values) {
+        return std::any_of(values.begin(), values.end(), [](double v) { return v != 0; });
+    };
+    for (double v : { s.An, s.Bn, s.Man, s.Mbn, s.Ad, s.Bd, s.Mad, s.Mbd })
+        if (v != 0)
+            return true;
+    return nonZero(s.Mn) || nonZero(s.Md) || nonZero(s.Qn) || nonZero(s.Qd) || nonZero(s.fn);
 }
 
 void ClearTotals(TResultStore& store)
@@ -160,7 +172,7 @@ void AddDeflection(TResultStore& store, const TSamples& f, TDeflectionIssue issu
     store.fn.fill(0);
 }
 
-// Step 6: the scratch into the store, plain and times gamma_f (no design deflection). Returns
+// The scratch into the store, plain and times gamma_f (no design deflection). Returns
 // false, leaving the store as it was, when a sum of the forces would not be finite.
 bool AddScratch(TResultStore& store, const TCaseScratch& s, double gamaf, TDeflectionIssue fIssue)
 {
@@ -188,11 +200,10 @@ bool AddScratch(TResultStore& store, const TCaseScratch& s, double gamaf, TDefle
 
 namespace {
 
-// The steps of AddLoadCase around the look-up, which the two entry points do differently.
+// AddLoadCase around the look-up, which the two entry points do differently.
 template <class TLookUp>
-void AddFoundLoadCase(TTask& task, TResultStore& store, TLookUp lookUp, const TMessageSink& messages)
+void AddFoundLoadCase(const TTask& task, TResultStore& store, TLookUp lookUp, const TMessageSink& messages)
 {
-    task.RefreshCalculationLists();
     const double spanL = task.SpanL();
     const TSection section { SectionIy(task.Deflection), SectionEmod(task.Deflection) };
     const TZSInfo info = lookUp(task);
@@ -211,14 +222,21 @@ void AddFoundLoadCase(TTask& task, TResultStore& store, TLookUp lookUp, const TM
 
 } // namespace
 
-void AddLoadCase(TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages)
+void AddLoadCase(const TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages)
 {
     AddFoundLoadCase(
         task, store, [&name](const TTask& t) { return t.FindZSInfo(name); }, messages);
 }
 
-void AddLoadCaseNumber(TTask& task, TResultStore& store, int number, const TMessageSink& messages)
+void AddLoadCaseNumber(const TTask& task, TResultStore& store, int number, const TMessageSink& messages)
 {
     AddFoundLoadCase(
         task, store, [number](const TTask& t) { return t.GetZSInfo(number); }, messages);
+}
+
+TResultStore SolveLoadCase(const TTask& task, int number, const TMessageSink& messages)
+{
+    TResultStore store;
+    AddLoadCaseNumber(task, store, number, messages);
+    return store;
 }

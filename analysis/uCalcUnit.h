@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <vector>
 
 constexpr int SampleCount = 101;
 using TSamples = std::array<double, SampleCount>;
@@ -57,6 +58,8 @@ struct TEnvelope
     TDeflectionIssue fIssue = TDeflectionIssue::None; // the first issue of a member; f stays 0
 };
 
+// The sums of one calculation: reactions, the 101 samples of each diagram and, under the envelope
+// choice, the envelope itself.
 struct TResultStore
 {
     double An = 0, Bn = 0, Man = 0, Mbn = 0;
@@ -70,16 +73,38 @@ struct TResultStore
     bool HasEnvelope = false;
     TEnvelope Envelope;
 
-    // Extremes of the displayed diagrams and their positions (see FindExtremes).
-    double Mmax = 0, xMmax = 0, Mmin = 0, xMmin = 0;
-    double Qmax = 0, xQmax = 0, Qmin = 0, xQmin = 0;
-    double fmax = 0, xfmax = 0, fmin = 0, xfmin = 0;
-    TSamples ShowM {}, ShowQ {}; // Mn or Md, Qn or Qd as the diagrams show them
-    // The lower curves of an envelope as the diagrams show them (Mnmin or Mdmin, Qnmin or Qdmin);
-    // without an envelope the same as ShowM and ShowQ.
-    TSamples ShowMmin {}, ShowQmin {};
+    // The moment and shear lines of the characteristic or the design values.
+    const TSamples& Moment(bool characteristic) const { return characteristic ? Mn : Md; }
+    const TSamples& Shear(bool characteristic) const { return characteristic ? Qn : Qd; }
+    // The lower curves of an envelope; without an envelope the same as Moment and Shear.
+    const TSamples& MomentMin(bool characteristic) const
+    {
+        return !HasEnvelope ? Moment(characteristic) : characteristic ? Envelope.Mnmin : Envelope.Mdmin;
+    }
+    const TSamples& ShearMin(bool characteristic) const
+    {
+        return !HasEnvelope ? Shear(characteristic) : characteristic ? Envelope.Qnmin : Envelope.Qdmin;
+    }
     // The lower deflection curve: the envelope's fmin, else fn.
     const TSamples& fnMin() const { return HasEnvelope ? Envelope.fmin : fn; }
+};
+
+// Whether the sums hold anything (all zeros before the first calculation and for empty loads).
+bool HasResults(const TResultStore& store);
+
+// The largest and the smallest value of one diagram and where they lie (m from the left end).
+struct TExtreme
+{
+    double Max = 0, xMax = 0, Min = 0, xMin = 0;
+};
+
+// The extremes of every diagram a calculation gives.
+struct TExtremes
+{
+    TExtreme Mn, Md, Qn, Qd, f;
+
+    const TExtreme& M(bool characteristic) const { return characteristic ? Mn : Md; }
+    const TExtreme& Q(bool characteristic) const { return characteristic ? Qn : Qd; }
 };
 
 // The deflection tab's line for the store: why fn is 0, or empty when it was computed.
@@ -89,19 +114,54 @@ QString DeflectionProblem(const TResultStore& store);
 double SectionIy(const TDeflectionInputs& inputs);
 double SectionEmod(const TDeflectionInputs& inputs);
 
-// Every result to 0, the deflection issue to None and the envelope away; the extremes stay.
+// Every result to 0, the deflection issue to None and the envelope away.
 void ClearTotals(TResultStore& store);
 
 // Adds the load case captioned `name` (exact match, the last such page) into the store: once as it
 // is and once times its gamma_f, and its deflection line (characteristic, for the section of
 // task.Deflection) into fn; a section without stiffness leaves fn at 0 and sets fIssue instead of
-// failing. Refreshes the calculation lists of the task first. A name that
-// matches no load case adds nothing. Throws TError with a Czech message, adding nothing, for a span
-// that is not a number greater than 0 (every end condition: an empty span field is the usual cause),
-// for an unknown end condition code, and for loads whose results are not finite numbers.
-void AddLoadCase(TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages = {});
+// failing. A name that matches no load case adds nothing. Throws TError with a Czech message,
+// adding nothing, for a span that is not a number greater than 0 (every end condition: an empty
+// span field is the usual cause), for an unknown end condition code, and for loads whose results
+// are not finite numbers.
+void AddLoadCase(const TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages = {});
 // The same for the load case with number n (GetZSInfo), whatever its caption.
-void AddLoadCaseNumber(TTask& task, TResultStore& store, int number, const TMessageSink& messages = {});
+void AddLoadCaseNumber(const TTask& task, TResultStore& store, int number, const TMessageSink& messages = {});
+// The load case with number n alone.
+TResultStore SolveLoadCase(const TTask& task, int number, const TMessageSink& messages = {});
+
+// The member load cases of combination row `row` (>= 1), as indexes into task.LoadCases: every page
+// with a grid column (a page added since the grid was last refreshed has none) whose cell is not
+// "0". Empty for a row outside the grid.
+std::vector<int> CombinationMembers(const TTask& task, int row);
+// The first row (>= 1) of the combination named `name`, letter case ignored; -1 when none.
+int CombinationRow(const TCombinationGrid& grid, const QString& name);
+
+// Adds every member of the combination `name` (first row of that name, letter case ignored).
+// Returns false when no row has that name (nothing added). A member column whose header is the
+// caption of its own page adds that page, so two load cases with one caption are both added once;
+// a header out of step with its page is looked up by caption.
+bool AddCombination(const TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages = {});
+// The same for combination row `row` (>= 1). Returns false when the row has no member.
+bool AddCombinationRow(const TTask& task, TResultStore& store, int row, const TMessageSink& messages = {});
+// Combination row `row` alone.
+TResultStore SumCombinationRow(const TTask& task, int row, const TMessageSink& messages = {});
+// Whether combination row `row` has a member.
+bool CombinationRowHasMember(const TTask& task, int row);
+
+// The envelope over every combination row with a member, or over the load cases when there is
+// none. Each message of the solver reaches `messages` once, however many members repeat it. Throws
+// TError like AddLoadCase.
+TEnvelope ComputeEnvelope(const TTask& task, const TMessageSink& messages = {});
+
+// The sums for the load case, the combination or the envelope chosen in task.Calc. Under the
+// envelope the store holds the envelope (HasEnvelope) and its maxima. A name that matches no load
+// case or combination row gives zeros. Throws like AddLoadCase; nothing partial is returned.
+TResultStore SumSelection(const TTask& task, const TMessageSink& messages = {});
+
+// The message for a chosen name that matches nothing (the sums stay 0, the user is told why), e.g.
+// "Kombinace „K9“ neexistuje."; empty when the choice names something or is the envelope.
+QString MissingChoiceMessage(const TTask& task, const TCalculationChoice& choice);
 
 struct TDiagramCaptions
 {
@@ -111,34 +171,31 @@ struct TDiagramCaptions
     bool Computed = false; // false when nothing was computed: keep the captions shown so far
 };
 
-// The summation step of the calculation: the load case, the combination or the envelope chosen in
-// task.Calc. Under the envelope the store holds the envelope (HasEnvelope) and the maxima, and the
-// captions say "[obálka kombinací]" ("[obálka zatěžovacích stavů]" without combinations). The captions name
-// the load case or combination as it was chosen when the sum began (AddLoadCase refreshes the lists
-// and may change their texts). A combination name that matches no row leaves the store cleared,
-// like an unknown load case name. When AddLoadCase throws, the store is cleared before the error
-// goes on, so it never holds part of a combination.
-TDiagramCaptions SumSelection(TTask& task, TResultStore& store, const TMessageSink& messages = {});
+// The diagram captions for the choice and its sums: "[ZS name]", "[kombinace name]", "[obálka
+// kombinací]" or "[obálka zatěžovacích stavů]". Not Computed under the envelope choice when the sums
+// hold no envelope.
+TDiagramCaptions SelectionCaptions(const TCalculationChoice& choice, const TResultStore& sums);
 
-// Adds every member of the combination `name` (first row of that name, letter case ignored).
-// Returns false when no row has that name (nothing added). A member column whose header is the
-// caption of its own page adds that page, so two load cases with one caption are both added once;
-// a header out of step with its page is looked up by caption.
-bool AddCombination(TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages = {});
-// The same for combination row `row` (>= 1). Returns false when the row has no member.
-bool AddCombinationRow(TTask& task, TResultStore& store, int row, const TMessageSink& messages = {});
-// Whether combination row `row` has a member (a load case page with a cell other than "0").
-bool CombinationRowHasMember(const TTask& task, int row);
+// The extremes of every diagram over its samples; under an envelope the maxima come from the upper
+// curves and the minima from the lower ones. Ties go to the last sample. An extreme starts at 0, so
+// when no sample reaches 0 from its side, it stays 0 and its position is the one `previous` has.
+TExtremes FindExtremes(double spanL, const TResultStore& sums, const TExtremes& previous = {});
 
-// The envelope over every combination row with a member, or over the load cases when there is
-// none. Each message of the solver reaches `messages` once, however many members repeat it. Throws
-// TError like AddLoadCase.
-TEnvelope ComputeEnvelope(TTask& task, const TMessageSink& messages = {});
+// A calculation as the result tabs and the report show it.
+struct TCalculation
+{
+    TResultStore Sums;
+    TExtremes Extremes;
+    TDiagramCaptions Captions;
+};
 
-// Steps 2 to 5 of DrawDiagrams: ShowM/ShowQ from the characteristic/design choice and the extremes
-// with their positions. Under an envelope the maxima come from the upper curves and the minima from
-// the lower ones (ShowMmin, ShowQmin, fnMin()).
-void FindExtremes(const TTask& task, TResultStore& store);
+// The positions the diagrams keep from the extremes they showed (see FindExtremes): the moment and
+// the shear diagram show one kind at a time, the one the switches of `choice` pick.
+TExtremes ShownPositions(const TExtremes& shown, const TCalculationChoice& choice);
+
+// The calculation of task.Calc: its sums, their extremes (positions kept from `previous`, usually
+// ShownPositions of what the diagrams showed) and captions. Throws like SumSelection.
+TCalculation Calculate(const TTask& task, const TMessageSink& messages = {}, const TExtremes& previous = {});
 
 // The sample a probe at horizontal pixel X of a `width`-pixel image points at (halves to even),
 // limited to 0..100; 0 for a zero span or width. X outside 0..width-1 counts as the nearest edge

@@ -10,55 +10,6 @@
 
 #include <QPushButton>
 #include <QTabWidget>
-#include <algorithm>
-
-bool StoreHasResults(const TResultStore& s)
-{
-    const auto nonZero = [](const TSamples& values) {
-        return std::any_of(values.begin(), values.end(), [](double v) { return v != 0; });
-    };
-    for (double v : { s.An, s.Bn, s.Man, s.Mbn, s.Ad, s.Bd, s.Mad, s.Mbd })
-        if (v != 0)
-            return true;
-    return nonZero(s.Mn) || nonZero(s.Md) || nonZero(s.Qn) || nonZero(s.Qd) || nonZero(s.fn);
-}
-
-TDiagramCaptions CurrentCaptions(const TTask& task, const TResultStore& store)
-{
-    TDiagramCaptions captions;
-    QString what;
-    switch (task.Calc.Mode) {
-    case TCalculationChoice::LoadCase:
-        what = QStringLiteral("ZS ") + task.Calc.ComboBox1;
-        break;
-    case TCalculationChoice::Combination:
-        what = QStringLiteral("kombinace ") + task.Calc.ComboBox2;
-        break;
-    case TCalculationChoice::Envelope:
-        if (!store.HasEnvelope)
-            return captions; // nothing computed yet: the captions stay
-        what = store.Envelope.OverLoadCases ? QStringLiteral("obálka zatěžovacích stavů")
-                                            : QStringLiteral("obálka kombinací");
-        break;
-    }
-    captions.Moment = QStringLiteral("Ohybový moment [%1]").arg(what);
-    captions.Shear = QStringLiteral("Posouvající síla [%1]").arg(what);
-    captions.Deflection = QStringLiteral("Průhyb trabíku [%1]").arg(what);
-    captions.Computed = true;
-    return captions;
-}
-
-namespace {
-
-bool CombinationExists(const TTask& task, const QString& name)
-{
-    for (int r = 1; r < task.Grid.RowCount(); ++r)
-        if (task.Grid.Cell(1, r).compare(name, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
-
-} // namespace
 
 TAnalysisController::TAnalysisController(TMainForm& form)
     : QObject(&form)
@@ -74,13 +25,15 @@ TAnalysisController::TAnalysisController(TMainForm& form)
     TCalculationTab* calculation = form.CalculationTab();
     BindToAction(calculation->GraphButton(), a.Spocitat_prubehy);
     connect(calculation->BitBtn18(), &QPushButton::clicked, this, [this] { Guarded(TCalcSender::ReactionButton); });
-    const auto entered = [this] {
-        if (!SwitchingTabs)
-            Guarded(TCalcSender::MainWindow);
-    };
-    connect(form.DiagramsTab(), &TDiagramsTab::CalculationRequested, this, entered);
-    connect(form.DeflectionTab(), &TDeflectionTab::CalculationRequested, this, entered);
     BindToAction(form.DeflectionTab()->BitBtn21(), a.spocitat_pruhyb);
+    connect(form.DiagramsTab(), &TDiagramsTab::SwitchesChanged, this,
+        [this] { Form.RunGuarded([this] { SwitchesChanged(); }); });
+    EnteringTabs = connect(form.PageControl(), &QTabWidget::currentChanged, this,
+        [this](int index) { TabEntered(Form.PageControl()->widget(index)); });
+
+    connect(this, &TAnalysisController::ResultChanged, form.CalculationTab(), &TCalculationTab::ShowResult);
+    connect(this, &TAnalysisController::ResultChanged, form.DiagramsTab(), &TDiagramsTab::ShowResult);
+    connect(this, &TAnalysisController::ResultChanged, form.DeflectionTab(), &TDeflectionTab::ShowResult);
 }
 
 void TAnalysisController::Guarded(TCalcSender sender)
@@ -92,9 +45,9 @@ void TAnalysisController::Spocitat_prubehyExecute(TCalcSender sender)
 {
     Calculate();
     if (sender == TCalcSender::ReactionButton)
-        ShowTab(Form.CalculationTab());
+        ShowTabOfResult(Form.CalculationTab());
     else if (sender == TCalcSender::Action)
-        ShowTab(Form.DiagramsTab());
+        ShowTabOfResult(Form.DiagramsTab());
 }
 
 // The deflection tab calculates when it is shown; when it is shown already, the action does.
@@ -108,61 +61,100 @@ void TAnalysisController::spocitat_pruhybExecute()
     Spocitat_prubehyExecute(TCalcSender::MainWindow);
 }
 
+// Showing the calculation tab refills its lists; showing a result tab calculates.
+void TAnalysisController::TabEntered(QWidget* tab)
+{
+    if (tab == Form.CalculationTab()) {
+        Form.Task().RefreshCalculationLists();
+        Form.CalculationTab()->ShowLists();
+    } else if (tab == Form.DiagramsTab() || tab == Form.DeflectionTab()) {
+        Guarded(TCalcSender::MainWindow);
+    }
+}
+
+// The result is there already: showing its tab must not calculate it again.
+void TAnalysisController::ShowTabOfResult(QWidget* tab)
+{
+    disconnect(EnteringTabs);
+    Form.PageControl()->setCurrentWidget(tab);
+    EnteringTabs = connect(Form.PageControl(), &QTabWidget::currentChanged, this,
+        [this](int index) { TabEntered(Form.PageControl()->widget(index)); });
+}
+
 void TAnalysisController::Calculate()
 {
     TTask& task = Form.Task();
-    TResultStore& store = Form.Results();
     // The lists as the calculation tab shows them: a load case renamed or deleted since the tab
     // was last shown gives way to the first entry instead of a silent set of zeros.
     task.RefreshCalculationLists();
-    const TCalculationChoice choice = task.Calc;
+    const TExtremes kept = ShownPositions(Last.Extremes, ShownChoice);
     const TMessageSink messages = [this](const QString& message) { Form.Prompts().ShowMessage(&Form, message); };
-    TDiagramCaptions captions;
     try {
-        captions = SumSelection(task, store, messages);
+        Publish(::Calculate(task, messages, kept));
     } catch (...) {
-        // The store is cleared: show the zeros rather than the previous results, then the error.
-        Form.CalculationTab()->RefreshFromModel();
-        DrawDiagrams();
+        // Zeros rather than the previous results, then the error; the captions stay.
+        TCalculation cleared;
+        cleared.Extremes = FindExtremes(task.SpanL(), cleared.Sums, kept);
+        Publish(cleared);
         throw;
     }
-    Form.DiagramsTab()->SetCaptions(captions);
-    Form.DeflectionTab()->SetCaptions(captions);
-    Form.CalculationTab()->RefreshFromModel(); // the lists may have changed; the reactions
-    Form.CalculationTab()->ShowResults();
-    DrawDiagrams();
-    TellAboutMissingChoice(choice);
+    // The sums stay 0 for a name that matches nothing; the user is told why.
+    const QString missing = MissingChoiceMessage(task, task.Calc);
+    if (!missing.isEmpty())
+        Form.Prompts().ShowMessage(&Form, missing);
 }
 
-// The store stays cleared for a name that matches nothing; the user is told why the zeros.
-void TAnalysisController::TellAboutMissingChoice(const TCalculationChoice& choice)
+void TAnalysisController::Publish(const TCalculation& result)
+{
+    Last = result;
+    ShownChoice = Form.Task().Calc;
+    Shown = true;
+    Form.Results() = Last.Sums;
+    emit ResultChanged(Last);
+}
+
+void TAnalysisController::ShowAgain(TDiagramCaptions captions)
 {
     const TTask& task = Form.Task();
-    QString message;
-    if (choice.Mode == TCalculationChoice::LoadCase && task.FindZSInfo(choice.ComboBox1).Number == -1) {
-        message = task.LoadCases.empty() ? QStringLiteral("Není žádný zatěžovací stav.")
-                                         : QStringLiteral("Zatěžovací stav „%1“ neexistuje.").arg(choice.ComboBox1);
-    } else if (choice.Mode == TCalculationChoice::Combination && !CombinationExists(task, choice.ComboBox2)) {
-        message = task.CombinationNames().isEmpty()
-            ? QStringLiteral("Není žádná kombinace.")
-            : QStringLiteral("Kombinace „%1“ neexistuje.").arg(choice.ComboBox2);
+    TCalculation result = Last;
+    result.Extremes = FindExtremes(task.SpanL(), Last.Sums, ShownPositions(Last.Extremes, ShownChoice));
+    result.Captions = std::move(captions);
+    if (Shown || HasResults(result.Sums)) {
+        Publish(result);
+    } else {
+        Last = result;
+        ShownChoice = task.Calc;
     }
-    if (!message.isEmpty())
-        Form.Prompts().ShowMessage(&Form, message);
 }
 
-void TAnalysisController::DrawDiagrams()
+void TAnalysisController::SwitchesChanged()
 {
-    FindExtremes(Form.Task(), Form.Results());
-    Form.DiagramsTab()->ShowResults();
-    Form.DeflectionTab()->ShowResults();
+    ShowAgain(TDiagramCaptions()); // the captions stay
 }
 
-void TAnalysisController::ShowTab(QWidget* tab)
+void TAnalysisController::RefreshFromModel()
 {
-    SwitchingTabs = true;
-    Form.PageControl()->setCurrentWidget(tab);
-    SwitchingTabs = false;
+    TTask& task = Form.Task();
+    task.RefreshCalculationLists();
+    ShowAgain(SelectionCaptions(task.Calc, Last.Sums));
+}
+
+TReportView TAnalysisController::ReportStart() const
+{
+    TReportView view { Form.Task().Calc, Last };
+    view.Shown.Extremes = ShownPositions(Last.Extremes, ShownChoice);
+    return view;
+}
+
+void TAnalysisController::ShowReportResult(const TReportView& view)
+{
+    TTask& task = Form.Task();
+    task.Calc = view.Choice;
+    task.RefreshCalculationLists();
+    Last = view.Shown;
+    ShownChoice = view.Choice;
+    Form.Results() = Last.Sums;
+    ShowAgain(SelectionCaptions(task.Calc, Last.Sums));
 }
 
 void TAnalysisController::RegisterImages(TImageProvider& images) const

@@ -1,8 +1,10 @@
 #pragma once
-// The calculation as the main window runs it (Spocitat_prubehyExecute): the sums for the chosen
-// load case or combination, the reactions, the diagrams, and the tab that comes to the front.
-// The buttons, the menu items, the tool buttons and the tabs' show handlers all come here.
+// The calculation command of the main window (Spocitat_prubehyExecute): it owns what the result tabs
+// show — the last calculation and the switches it was shown under — refreshes the calculation lists,
+// runs the core's calculation and tells the tabs of each new result (ResultChanged). The buttons,
+// the menu items, the tool buttons and the showing of the result tabs all come here.
 #include "analysis/uCalcUnit.h"
+#include "report/uPosudek.h"
 
 #include <QObject>
 
@@ -11,16 +13,10 @@ class TMainForm;
 
 // Who runs the calculation decides which tab is shown afterwards.
 enum class TCalcSender {
-    MainWindow, // the tabs' show handlers and the report: the tab stays
+    MainWindow, // showing a result tab: the tab stays
     ReactionButton, // BitBtn18 and the menu item "Spočítat a zobrazit reakce": the calculation tab
     Action // the action Spocitat_prubehy: the diagrams tab
 };
-
-// Whether the store holds anything a calculation put there (all zeros until the first one).
-bool StoreHasResults(const TResultStore& store);
-// The diagram captions for what task.Calc chooses now and the store holds (Computed is false
-// under the envelope choice while the store holds no envelope).
-TDiagramCaptions CurrentCaptions(const TTask& task, const TResultStore& store);
 
 class TAnalysisController : public QObject
 {
@@ -30,17 +26,32 @@ public:
 
     void Spocitat_prubehyExecute(TCalcSender sender);
     void spocitat_pruhybExecute();
-    void DrawDiagrams(); // the extremes and the three diagrams again from the store
+
+    const TCalculation& Result() const { return Last; }
+    // The task changed as a whole: the lists follow it and a result once shown is shown again.
+    void RefreshFromModel();
+    // What the report starts from, and the report's last block shown afterwards.
+    TReportView ReportStart() const;
+    void ShowReportResult(const TReportView& view);
 
     // The report's <imgform draws the diagrams as they are on screen at that moment.
     void RegisterImages(TImageProvider& images) const;
 
+signals:
+    void ResultChanged(const TCalculation& result);
+
 private:
-    void Calculate(); // steps 1 to 3 of the calculation
-    void TellAboutMissingChoice(const TCalculationChoice& choice);
-    void ShowTab(QWidget* tab);
+    void Calculate();
+    void SwitchesChanged(); // the extremes again for the kinds the diagram switches choose
+    void Publish(const TCalculation& result);
+    void ShowAgain(TDiagramCaptions captions); // Last for the task as it is now
+    void TabEntered(QWidget* tab);
+    void ShowTabOfResult(QWidget* tab);
     void Guarded(TCalcSender sender);
 
     TMainForm& Form;
-    bool SwitchingTabs = false; // a tab shown by the calculation itself does not calculate again
+    TCalculation Last;
+    TCalculationChoice ShownChoice; // the switches Last was shown under
+    bool Shown = false; // the tabs have shown a result
+    QMetaObject::Connection EnteringTabs;
 };

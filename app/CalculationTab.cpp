@@ -1,7 +1,6 @@
 #include "app/CalculationTab.h"
 
 #include "analysis/uCalcUnit.h"
-#include "app/AnalysisController.h"
 #include "app/ResultFields.h"
 #include "model/TTask.h"
 
@@ -65,10 +64,9 @@ QPixmap ReactionPicture()
 
 } // namespace
 
-TCalculationTab::TCalculationTab(TTask& task, TResultStore& results, QWidget* parent)
+TCalculationTab::TCalculationTab(TTask& task, QWidget* parent)
     : TWorkflowTab(QStringLiteral("TabSheet_vypocet"), parent)
     , Task(task)
-    , Results(results)
 {
     ContentLayout()->addWidget(BuildChoiceGroup());
     ContentLayout()->addWidget(BuildReactionGroup());
@@ -167,14 +165,8 @@ QWidget* TCalculationTab::BuildReactionGroup()
     return group;
 }
 
-void TCalculationTab::Entered()
+void TCalculationTab::ShowLists()
 {
-    RefillLists();
-}
-
-void TCalculationTab::RefillLists()
-{
-    Task.RefreshCalculationLists();
     const QString loadCase = Task.Calc.ComboBox1;
     const QString combination = Task.Calc.ComboBox2;
     for (auto [list, entries, text] : { std::tuple { LoadCaseList, Task.LoadCaseNames(), loadCase },
@@ -189,7 +181,7 @@ void TCalculationTab::RefillLists()
 
 void TCalculationTab::RefreshFromModel()
 {
-    RefillLists();
+    ShowLists();
     switch (Task.Calc.Mode) {
     case TCalculationChoice::LoadCase:
         RadioButton1->setChecked(true);
@@ -201,14 +193,12 @@ void TCalculationTab::RefreshFromModel()
         RadioButton3->setChecked(true);
         break;
     }
-    if (ResultsShown || StoreHasResults(Results))
-        ShowResults();
 }
 
-void TCalculationTab::ShowResults()
+void TCalculationTab::ShowResult(const TCalculation& result)
 {
-    ResultsShown = true;
-    const TResultStore& r = Results;
+    ShowLists();
+    const TResultStore& r = result.Sums;
     const double values[] = { r.An, r.Man, r.Bn, r.Mbn, r.Ad, r.Mad, r.Bd, r.Mbd };
     // Under the envelope the fields hold the maxima; the minima are in the tool tips.
     const TEnvelope& e = r.Envelope;

@@ -8,17 +8,17 @@ class QComboBox;
 class QLineEdit;
 class QRadioButton;
 class TTask;
-struct TResultStore;
+struct TCalculation;
 
 class TCalculationTab : public TWorkflowTab
 {
     Q_OBJECT
 public:
-    TCalculationTab(TTask& task, TResultStore& results, QWidget* parent = nullptr);
+    TCalculationTab(TTask& task, QWidget* parent = nullptr);
 
-    void Entered() override; // TabSheet_vypocetShow: the two lists are refilled
-    void RefreshFromModel() override; // the choice from the task; the reactions once there are any
-    void ShowResults(); // the eight reaction fields from the store
+    void RefreshFromModel() override; // the choice and the lists from the task
+    void ShowLists(); // the two lists and their texts from the task
+    void ShowResult(const TCalculation& result); // the lists and the eight reaction fields
 
     QPushButton* GraphButton() const { return GraphBtn; } // "Spočítat a zobrazit graf"
     QPushButton* BitBtn18() const { return ReactionBtn; } // "Spočítat a zobrazit reakce"
@@ -28,11 +28,8 @@ public:
 private:
     QWidget* BuildChoiceGroup();
     QWidget* BuildReactionGroup();
-    void RefillLists();
 
     TTask& Task;
-    TResultStore& Results;
-    bool ResultsShown = false;
     QRadioButton* RadioButton1 = nullptr;
     QRadioButton* RadioButton2 = nullptr;
     QRadioButton* RadioButton3 = nullptr;

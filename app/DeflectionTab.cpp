@@ -1,7 +1,6 @@
 #include "app/DeflectionTab.h"
 
 #include "analysis/uCalcUnit.h"
-#include "app/AnalysisController.h"
 #include "app/DiagramImageWidget.h"
 #include "app/ResultFields.h"
 #include "library/TLibrary.h"
@@ -67,10 +66,9 @@ QLineEdit* MakeInput(QWidget* parent, const char* name, int width)
 
 } // namespace
 
-TDeflectionTab::TDeflectionTab(TTask& task, TResultStore& results, QWidget* parent)
+TDeflectionTab::TDeflectionTab(TTask& task, QWidget* parent)
     : TWorkflowTab(QStringLiteral("TabSheet_Pruhyb"), parent)
     , Task(task)
-    , Results(results)
 {
     ContentLayout()->addWidget(BuildSectionGroup());
     ContentLayout()->addWidget(BuildDiagramGroup(), 1);
@@ -176,7 +174,8 @@ QGroupBox* TDeflectionTab::BuildDiagramGroup()
 {
     GroupBox11 = new QGroupBox(QStringLiteral("Průhyb trabíku po délce:"), this);
     GroupBox11->setObjectName(QStringLiteral("GroupBox11"));
-    DeflectionImage = new TDiagramImageWidget(QStringLiteral("Image9"), TDiagramKind::Deflection, Results, GroupBox11);
+    DeflectionImage
+        = new TDiagramImageWidget(QStringLiteral("Image9"), TDiagramKind::Deflection, Result, Task.Calc, GroupBox11);
     auto* fields = new QGridLayout;
     fields->setVerticalSpacing(2);
     Edit[24] = AddResultRow(fields, 0, 0, QStringLiteral("fmax ="), QStringLiteral("Edit24"), QStringLiteral("mm"));
@@ -207,7 +206,6 @@ QGroupBox* TDeflectionTab::BuildDiagramGroup()
 
 void TDeflectionTab::Entered()
 {
-    emit CalculationRequested();
     RefillStores();
 }
 
@@ -245,30 +243,22 @@ void TDeflectionTab::RefreshFromModel()
 {
     ShowInputs();
     RefillStores();
-    if (ResultsShown || StoreHasResults(Results)) {
-        SetCaptions(CurrentCaptions(Task, Results));
-        ShowResults();
-    }
 }
 
-void TDeflectionTab::ShowResults()
+void TDeflectionTab::ShowResult(const TCalculation& result)
 {
-    ResultsShown = true;
-    const TResultStore& r = Results;
-    Edit[24]->setText(ResultText(r.fmax * 1e6));
-    Edit[25]->setText(ResultText(r.xfmax));
-    Edit[26]->setText(ResultText(r.fmin * 1e6));
-    Edit[27]->setText(ResultText(r.xfmin));
-    const QString problem = DeflectionProblem(r);
+    Result = result;
+    if (result.Captions.Computed)
+        GroupBox11->setTitle(result.Captions.Deflection);
+    const TExtreme& f = result.Extremes.f;
+    Edit[24]->setText(ResultText(f.Max * 1e6));
+    Edit[25]->setText(ResultText(f.xMax));
+    Edit[26]->setText(ResultText(f.Min * 1e6));
+    Edit[27]->setText(ResultText(f.xMin));
+    const QString problem = DeflectionProblem(result.Sums);
     StiffnessNote->setText(problem);
     StiffnessNote->setVisible(!problem.isEmpty());
     DeflectionImage->update();
-}
-
-void TDeflectionTab::SetCaptions(const TDiagramCaptions& captions)
-{
-    if (captions.Computed)
-        GroupBox11->setTitle(captions.Deflection);
 }
 
 void TDeflectionTab::ProbeDeflection(int X, int width)
@@ -276,8 +266,8 @@ void TDeflectionTab::ProbeDeflection(int X, int width)
     const double spanL = Task.SpanL();
     Edit[28]->setText(ResultText(ProbeX(spanL, width, X)));
     const int i = ProbeSampleIndex(spanL, width, X);
-    Edit[29]->setText(ResultText(Results.fn[i] * 1e6));
-    Edit[29]->setToolTip(MinimumTip(Results.HasEnvelope, Results.fnMin()[i] * 1e6));
+    Edit[29]->setText(ResultText(Result.Sums.fn[i] * 1e6));
+    Edit[29]->setToolTip(MinimumTip(Result.Sums.HasEnvelope, Result.Sums.fnMin()[i] * 1e6));
 }
 
 void TDeflectionTab::ComboBox5Change()

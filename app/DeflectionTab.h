@@ -1,6 +1,7 @@
 #pragma once
 // Tab "Průhyb": the section's stiffness (Iy and E with their units, the material and section
 // lists, the rectangle) and the deflection line with its extremes and probe.
+#include "analysis/uCalcUnit.h"
 #include "app/WorkflowTab.h"
 
 class QCheckBox;
@@ -11,20 +12,19 @@ class QLineEdit;
 class TDiagramImageWidget;
 class TLibrary;
 class TTask;
-struct TDiagramCaptions;
-struct TResultStore;
 
 class TDeflectionTab : public TWorkflowTab
 {
     Q_OBJECT
 public:
-    TDeflectionTab(TTask& task, TResultStore& results, QWidget* parent = nullptr);
+    TDeflectionTab(TTask& task, QWidget* parent = nullptr);
 
-    // TabSheet_PruhybShow: the calculation, then the material and section lists from their stores.
+    // TabSheet_PruhybShow: the material and section lists from their stores (the calculation that
+    // showing the tab runs is the calculation command's).
     void Entered() override;
     void RefreshFromModel() override;
-    void ShowResults(); // the extremes fields and the diagram from the store (FindExtremes has run)
-    void SetCaptions(const TDiagramCaptions& captions);
+    // A new result: the caption (when computed), the extremes fields and the diagram.
+    void ShowResult(const TCalculation& result);
 
     TDiagramImageWidget* Image9() const { return DeflectionImage; }
     QPushButton* BitBtn21() const { return ComputeButton; }
@@ -41,9 +41,6 @@ public:
     void RectangleRule(); // leaving b or h: Iy of the rectangle when "obdélník" is checked
     void CheckBox23Click();
 
-signals:
-    void CalculationRequested(); // the calculation with the main window as sender
-
 private:
     QGroupBox* BuildSectionGroup();
     QGroupBox* BuildDiagramGroup();
@@ -51,8 +48,7 @@ private:
     void ShowInputs();
 
     TTask& Task;
-    TResultStore& Results;
-    bool ResultsShown = false;
+    TCalculation Result; // as last shown
     QLineEdit* Edit30 = nullptr;
     QComboBox* ComboBox3 = nullptr;
     QLineEdit* Edit31 = nullptr;

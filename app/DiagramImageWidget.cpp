@@ -3,11 +3,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TDiagramImageWidget::TDiagramImageWidget(
-    const QString& name, TDiagramKind kind, const TResultStore& results, QWidget* parent)
+TDiagramImageWidget::TDiagramImageWidget(const QString& name, TDiagramKind kind, const TCalculation& result,
+    const TCalculationChoice& choice, QWidget* parent)
     : QWidget(parent)
     , Kind(kind)
-    , Results(results)
+    , Result(result)
+    , Choice(choice)
 {
     setObjectName(name);
     setMinimumSize(300, 120);
@@ -19,14 +20,14 @@ QImage TDiagramImageWidget::Picture() const
 {
     QImage image(size(), QImage::Format_RGB32);
     QPainter painter(&image);
-    PaintDiagram(painter, Kind, Results, width(), height());
+    PaintDiagram(painter, Kind, Result, Choice, width(), height());
     return image;
 }
 
 void TDiagramImageWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    PaintDiagram(painter, Kind, Results, width(), height());
+    PaintDiagram(painter, Kind, Result, Choice, width(), height());
 }
 
 void TDiagramImageWidget::mouseMoveEvent(QMouseEvent* event)

@@ -1,5 +1,5 @@
 #pragma once
-// Image7, Image8, Image9: one diagram of the result store, painted at the widget's own size (it
+// Image7, Image8, Image9: one diagram of the result its tab shows, painted at the widget's own size (it
 // grows with the window; 300 x 120 at least) and probed by the mouse.
 #include "analysis/Diagrams.h"
 
@@ -9,7 +9,8 @@ class TDiagramImageWidget : public QWidget
 {
     Q_OBJECT
 public:
-    TDiagramImageWidget(const QString& name, TDiagramKind kind, const TResultStore& results, QWidget* parent = nullptr);
+    TDiagramImageWidget(const QString& name, TDiagramKind kind, const TCalculation& result,
+        const TCalculationChoice& choice, QWidget* parent = nullptr);
 
     // The picture as shown now (for the report's <imgform).
     QImage Picture() const;
@@ -24,5 +25,6 @@ protected:
 
 private:
     TDiagramKind Kind;
-    const TResultStore& Results;
+    const TCalculation& Result;
+    const TCalculationChoice& Choice; // the switches
 };

@@ -1,6 +1,5 @@
 #include "app/DiagramsTab.h"
 
-#include "app/AnalysisController.h"
 #include "app/DiagramImageWidget.h"
 #include "app/ResultFields.h"
 #include "model/TTask.h"
@@ -19,10 +18,9 @@ const QColor ProbeRed(255, 0, 0);
 
 } // namespace
 
-TDiagramsTab::TDiagramsTab(TTask& task, TResultStore& results, QWidget* parent)
+TDiagramsTab::TDiagramsTab(TTask& task, QWidget* parent)
     : TWorkflowTab(QStringLiteral("TabSheet_prubehy"), parent)
     , Task(task)
-    , Results(results)
 {
     GroupBox4 = BuildGroup(true);
     GroupBox5 = BuildGroup(false);
@@ -39,7 +37,7 @@ QGroupBox* TDiagramsTab::BuildGroup(bool moment)
         = new QGroupBox(moment ? QStringLiteral(" Ohybový moment ") : QStringLiteral(" Posouvající síla "), this);
     group->setObjectName(moment ? QStringLiteral("GroupBox4") : QStringLiteral("GroupBox5"));
     auto* image = new TDiagramImageWidget(moment ? QStringLiteral("Image7") : QStringLiteral("Image8"),
-        moment ? TDiagramKind::Moment : TDiagramKind::Shear, Results, group);
+        moment ? TDiagramKind::Moment : TDiagramKind::Shear, Result, Task.Calc, group);
     (moment ? MomentImage : ShearImage) = image;
 
     const int first = moment ? 2 : 8;
@@ -84,11 +82,6 @@ QGroupBox* TDiagramsTab::BuildGroup(bool moment)
     return group;
 }
 
-void TDiagramsTab::Entered()
-{
-    emit CalculationRequested();
-}
-
 void TDiagramsTab::RefreshFromModel()
 {
     RadioButton[Task.Calc.MomentCharacteristic ? 4 : 5]->setChecked(true);
@@ -97,10 +90,6 @@ void TDiagramsTab::RefreshFromModel()
         RadioButton[Task.Calc.MomentCharacteristic ? 4 : 5], RadioButton[Task.Calc.MomentCharacteristic ? 5 : 4]);
     HighlightChoice(
         RadioButton[Task.Calc.ShearCharacteristic ? 6 : 7], RadioButton[Task.Calc.ShearCharacteristic ? 7 : 6]);
-    if (ResultsShown || StoreHasResults(Results)) {
-        SetCaptions(CurrentCaptions(Task, Results));
-        DrawDiagrams();
-    }
 }
 
 void TDiagramsTab::SwitchClicked(bool moment)
@@ -109,20 +98,19 @@ void TDiagramsTab::SwitchClicked(bool moment)
     const bool characteristic = RadioButton[first]->isChecked();
     (moment ? Task.Calc.MomentCharacteristic : Task.Calc.ShearCharacteristic) = characteristic;
     HighlightChoice(RadioButton[characteristic ? first : first + 1], RadioButton[characteristic ? first + 1 : first]);
-    DrawDiagrams();
+    emit SwitchesChanged();
 }
 
-void TDiagramsTab::DrawDiagrams()
+void TDiagramsTab::ShowResult(const TCalculation& result)
 {
-    FindExtremes(Task, Results);
-    ShowResults();
-}
-
-void TDiagramsTab::ShowResults()
-{
-    ResultsShown = true;
-    const TResultStore& r = Results;
-    const double values[] = { r.Mmax, r.xMmax, r.Mmin, r.xMmin, 0, 0, r.Qmax, r.xQmax, r.Qmin, r.xQmin };
+    Result = result;
+    if (result.Captions.Computed) {
+        GroupBox4->setTitle(result.Captions.Moment);
+        GroupBox5->setTitle(result.Captions.Shear);
+    }
+    const TExtreme& m = result.Extremes.M(Task.Calc.MomentCharacteristic);
+    const TExtreme& q = result.Extremes.Q(Task.Calc.ShearCharacteristic);
+    const double values[] = { m.Max, m.xMax, m.Min, m.xMin, 0, 0, q.Max, q.xMax, q.Min, q.xMin };
     for (int n = 2; n <= 11; ++n)
         if (n != 6 && n != 7)
             Edit[n]->setText(ResultText(values[n - 2]));
@@ -130,23 +118,15 @@ void TDiagramsTab::ShowResults()
     ShearImage->update();
 }
 
-void TDiagramsTab::SetCaptions(const TDiagramCaptions& captions)
-{
-    if (!captions.Computed)
-        return;
-    GroupBox4->setTitle(captions.Moment);
-    GroupBox5->setTitle(captions.Shear);
-}
-
-// The probes read the store directly: the value under the mouse, redrawing nothing.
+// The probes read the shown result: the value under the mouse, redrawing nothing.
 void TDiagramsTab::ProbeMoment(int X, int width)
 {
     const double spanL = Task.SpanL();
     const int i = ProbeSampleIndex(spanL, width, X);
     Edit[6]->setText(ResultText(ProbeX(spanL, width, X)));
-    Edit[7]->setText(ResultText(Task.Calc.MomentCharacteristic ? Results.Mn[i] : Results.Md[i]));
-    const TEnvelope& e = Results.Envelope;
-    Edit[7]->setToolTip(MinimumTip(Results.HasEnvelope, Task.Calc.MomentCharacteristic ? e.Mnmin[i] : e.Mdmin[i]));
+    const TResultStore& r = Result.Sums;
+    Edit[7]->setText(ResultText(r.Moment(Task.Calc.MomentCharacteristic)[i]));
+    Edit[7]->setToolTip(MinimumTip(r.HasEnvelope, r.MomentMin(Task.Calc.MomentCharacteristic)[i]));
 }
 
 void TDiagramsTab::ProbeShear(int X, int width)
@@ -154,7 +134,7 @@ void TDiagramsTab::ProbeShear(int X, int width)
     const double spanL = Task.SpanL();
     const int i = ProbeSampleIndex(spanL, width, X);
     Edit[12]->setText(ResultText(ProbeX(spanL, width, X)));
-    Edit[13]->setText(ResultText(Task.Calc.ShearCharacteristic ? Results.Qn[i] : Results.Qd[i]));
-    const TEnvelope& e = Results.Envelope;
-    Edit[13]->setToolTip(MinimumTip(Results.HasEnvelope, Task.Calc.ShearCharacteristic ? e.Qnmin[i] : e.Qdmin[i]));
+    const TResultStore& r = Result.Sums;
+    Edit[13]->setText(ResultText(r.Shear(Task.Calc.ShearCharacteristic)[i]));
+    Edit[13]->setToolTip(MinimumTip(r.HasEnvelope, r.ShearMin(Task.Calc.ShearCharacteristic)[i]));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Tab "Průběh vnitřních sil": the bending moment and shear force diagrams with their extremes, the
 // mouse probes and the characteristic/design switches.
+#include "analysis/uCalcUnit.h"
 #include "app/WorkflowTab.h"
 
 class QGroupBox;
@@ -8,23 +9,18 @@ class QLineEdit;
 class QRadioButton;
 class TDiagramImageWidget;
 class TTask;
-struct TDiagramCaptions;
-struct TResultStore;
 
 class TDiagramsTab : public TWorkflowTab
 {
     Q_OBJECT
 public:
-    TDiagramsTab(TTask& task, TResultStore& results, QWidget* parent = nullptr);
+    TDiagramsTab(TTask& task, QWidget* parent = nullptr);
 
-    void Entered() override; // TabSheet_prubehyShow: asks for the calculation
-    void RefreshFromModel() override; // the switches from the task; the results once there are any
+    void RefreshFromModel() override; // the switches from the task
 
-    // The extremes fields and the two diagrams from the store (FindExtremes has run).
-    void ShowResults();
-    // FindExtremes for the chosen values, then ShowResults (the switches' click handlers).
-    void DrawDiagrams();
-    void SetCaptions(const TDiagramCaptions& captions);
+    // A new result: the captions (when computed), the extremes fields of the kinds the switches
+    // choose and the two diagrams.
+    void ShowResult(const TCalculation& result);
 
     TDiagramImageWidget* Image7() const { return MomentImage; }
     TDiagramImageWidget* Image8() const { return ShearImage; }
@@ -32,15 +28,14 @@ public:
     void ProbeShear(int X, int width); // Image8MouseMove
 
 signals:
-    void CalculationRequested(); // the calculation with the main window as sender
+    void SwitchesChanged(); // a click on normové / výpočtové: the result is shown again
 
 private:
     QGroupBox* BuildGroup(bool moment);
     void SwitchClicked(bool moment);
 
     TTask& Task;
-    TResultStore& Results;
-    bool ResultsShown = false;
+    TCalculation Result; // as last shown
     QGroupBox* GroupBox4 = nullptr;
     QGroupBox* GroupBox5 = nullptr;
     TDiagramImageWidget* MomentImage = nullptr;

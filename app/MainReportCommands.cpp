@@ -7,6 +7,7 @@
 #include "app/CalculationTab.h"
 #include "app/DeflectionTab.h"
 #include "app/DiagramsTab.h"
+#include "document/PdfExport.h"
 #include "document/uDokument.h"
 #include "document/uPreview.h"
 #include "report/uPageSetup.h"
@@ -48,28 +49,26 @@ void TMainForm::AttachReport(TDokument& doc, TPreview& preview, TfPageSetup& pag
 }
 
 // Calculation, reset, first page, job, author and title, page frame, then the body. The
-// calculation tabs then show what the last result block left in the task and the store.
+// calculation tabs then show what the last result block computed, also when the report stopped.
 void TMainForm::ComposeDocument()
 {
     const TMessageSink messages = [this](const QString& message) { UserPrompts.ShowMessage(this, message); };
+    TReportView view = Analysis->ReportStart();
     try {
-        ComposeReport(TaskRef, ResultsRef, *Dokument, fPageSetup->Settings(), messages, fPageSetup->Clock);
+        ComposeReport(TaskRef, view, *Dokument, fPageSetup->Settings(), messages, fPageSetup->Clock);
     } catch (...) {
-        RefreshCalculationViews();
+        ShowReportResult(view);
         throw;
     }
-    RefreshCalculationViews();
+    ShowReportResult(view);
 }
 
-void TMainForm::RefreshCalculationViews()
+void TMainForm::ShowReportResult(const TReportView& view)
 {
+    Analysis->ShowReportResult(view);
     TabVypocet->RefreshFromModel();
     TabPrubehy->RefreshFromModel();
     TabPruhyb->RefreshFromModel();
-    if (StoreHasResults(ResultsRef)) {
-        TabVypocet->ShowResults();
-        Analysis->DrawDiagrams();
-    }
 }
 
 void TMainForm::Nahled_tiskuExecute()

@@ -85,9 +85,9 @@ void TMainForm::BuildTabs()
     TabGeometrie = new TGeometryTab(TaskRef);
     TabZatizeni = new TLoadCasesTab(TaskRef, *MainActions);
     TabKombinace = new TCombinationsTab(TaskRef, ResultsRef);
-    TabVypocet = new TCalculationTab(TaskRef, ResultsRef);
-    TabPrubehy = new TDiagramsTab(TaskRef, ResultsRef);
-    TabPruhyb = new TDeflectionTab(TaskRef, ResultsRef);
+    TabVypocet = new TCalculationTab(TaskRef);
+    TabPrubehy = new TDiagramsTab(TaskRef);
+    TabPruhyb = new TDeflectionTab(TaskRef);
     TabTisk = new TPrintTab(TaskRef, ResultsRef);
     PageControl1->addTab(TabUloha, QStringLiteral("Úloha"));
     PageControl1->addTab(TabGeometrie, QStringLiteral("Rozměry, podepření"));
@@ -172,6 +172,7 @@ bool TMainForm::RunGuarded(const std::function<void()>& handler)
 
 void TMainForm::RefreshFromModel()
 {
+    Analysis->RefreshFromModel(); // first: the calculation lists follow the task
     for (int i = 0; i < PageControl1->count(); ++i)
         static_cast<TWorkflowTab*>(PageControl1->widget(i))->RefreshFromModel();
     TiskOptions->RefreshFromModel();

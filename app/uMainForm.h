@@ -28,6 +28,7 @@ class TTaskTab;
 class TWorkflowTab;
 class TZSprop_form;
 class TZatWizard;
+struct TReportView;
 struct TResultStore;
 
 class TMainForm : public QMainWindow
@@ -126,7 +127,7 @@ private:
     void ShowLoadCaseTab();
     void BuildReportCommands();
     void ComposeDocument();
-    void RefreshCalculationViews();
+    void ShowReportResult(const TReportView& view);
 
     TTask& TaskRef;
     TResultStore& ResultsRef;

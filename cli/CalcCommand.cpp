@@ -54,7 +54,8 @@ TCalcArgs ParseCalcArgs(const QStringList& args)
     return a;
 }
 
-// Puts the choice into the calculation tab's controls, as a user would.
+// Puts the choice into the calculation tab's controls, as a user would. A name that matches nothing
+// is an error here, with the message the window shows beside its zeros.
 void Choose(TTask& task, const TCalcArgs& a)
 {
     if (a.Envelope) {
@@ -62,22 +63,15 @@ void Choose(TTask& task, const TCalcArgs& a)
         return;
     }
     if (a.HasCombination) {
-        bool found = false;
-        for (const QString& name : task.CombinationNames())
-            found = found || name.compare(a.Combination, Qt::CaseInsensitive) == 0;
-        if (!found)
-            throw TError(QStringLiteral("Kombinace „%1“ v úloze není.").arg(a.Combination));
         task.Calc.Mode = TCalculationChoice::Combination;
         task.Calc.ComboBox2 = a.Combination;
-        return;
+    } else {
+        task.Calc.Mode = TCalculationChoice::LoadCase;
+        task.Calc.ComboBox1 = a.HasCase || task.LoadCases.empty() ? a.Case : task.LoadCases.front().Caption;
     }
-    if (task.LoadCases.empty())
-        throw TError(QStringLiteral("Úloha nemá žádný zatěžovací stav."));
-    const QString name = a.HasCase ? a.Case : task.LoadCases.front().Caption;
-    if (!task.LoadCaseNames().contains(name))
-        throw TError(QStringLiteral("Zatěžovací stav „%1“ v úloze není.").arg(name));
-    task.Calc.Mode = TCalculationChoice::LoadCase;
-    task.Calc.ComboBox1 = name;
+    const QString missing = MissingChoiceMessage(task, task.Calc);
+    if (!missing.isEmpty())
+        throw TError(missing);
 }
 
 QJsonArray SamplesJson(const TSamples& samples)
@@ -136,9 +130,8 @@ int RunCalc(const QStringList& args)
     const TCalcArgs a = ParseCalcArgs(args);
     TTask task = LoadProject(a.File);
     Choose(task, a);
-    TResultStore store;
     QTextStream err(stderr);
-    SumSelection(task, store, [&err](const QString& message) { err << message << Qt::endl; });
+    const TResultStore store = SumSelection(task, [&err](const QString& message) { err << message << Qt::endl; });
     // Not an error: the forces are there, the deflection stays 0 and the user is told why.
     if (!DeflectionProblem(store).isEmpty())
         err << DeflectionProblem(store) << Qt::endl;

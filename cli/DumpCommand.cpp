@@ -1,4 +1,5 @@
 // trabik-cli dump: everything a project file holds, as the program sees it after opening, in JSON.
+#include "analysis/uCalcUnit.h"
 #include "cli/CliCommand.h"
 #include "model/TEndConditions.h"
 #include "storage/uProjectFile.h"
@@ -52,7 +53,7 @@ QJsonArray LoadCasesJson(const TTask& task)
 }
 
 // Rows of the grid as they are shown, and the members of each combination as the calculation
-// takes them: every load case whose flag cell is not "0".
+// takes them (CombinationMembers), named by their column headers.
 QJsonObject CombinationsJson(const TTask& task)
 {
     const TCombinationGrid& grid = task.Grid;
@@ -68,9 +69,8 @@ QJsonObject CombinationsJson(const TTask& task)
         if (grid.Cell(1, row).isEmpty())
             continue;
         QJsonArray members;
-        for (int j = 1; j <= int(task.LoadCases.size()); ++j)
-            if (grid.Cell(j + 2, row) != QLatin1String("0"))
-                members.append(grid.Cell(j + 2, 0));
+        for (int index : CombinationMembers(task, row))
+            members.append(grid.Cell(TTask::FirstLoadCaseColumn + index, 0));
         combinations.append(QJsonObject { { "Name", grid.Cell(1, row) }, { "LoadCases", members } });
     }
     return { { "Grid", rows }, { "Combinations", combinations } };

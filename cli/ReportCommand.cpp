@@ -1,14 +1,13 @@
 // trabik-cli report: the analysis report of a project file with the default page setup, laid out as
 // the preview lays it out, written to PDF (or, with --markup, its frame and body lines).
 #include "cli/CliCommand.h"
+#include "document/PdfExport.h"
 #include "document/uDokument.h"
 #include "model/TError.h"
 #include "report/uPosudek.h"
 #include "storage/uProjectFile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QPdfWriter>
 #include <QTextStream>
 
 namespace {
@@ -46,37 +45,24 @@ TReportArgs parseArgs(const QStringList& args)
     return a;
 }
 
-void writePdf(TDokument& doc, const QString& path)
-{
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        throw TError(QStringLiteral("Soubor %1 nelze zapsat: %2").arg(path, out.errorString()));
-    QPdfWriter writer(&out);
-    writer.setResolution(600);
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setCreator(QString::fromUtf8(TrabikCaption));
-    writer.setTitle(doc.TaskTitle);
-    doc.PrintAll(writer);
-}
-
 int runReport(const QStringList& args)
 {
     const TReportArgs a = parseArgs(args);
     TTask task = LoadProject(a.Task);
     task.RefreshCalculationLists(); // what showing the calculation tab does in the window
-    TResultStore store;
+    TReportView view { task.Calc, {} };
     TDokument doc;
     doc.Images.BaseDirectory = QFileInfo(a.Task).absolutePath();
     QTextStream err(stderr);
     const TMessageSink messages = [&err](const QString& message) { err << message << "\n"; };
-    ComposeReport(task, store, doc, TPageSetup(), messages);
+    ComposeReport(task, view, doc, TPageSetup(), messages);
     if (a.Markup) {
         QTextStream out(stdout);
         out << "=== frame ===\n" << doc.Frame.join('\n') << "\n=== body ===\n" << doc.Body.join('\n') << "\n";
         return 0;
     }
     doc.LayOut();
-    writePdf(doc, a.Output);
+    WriteDocumentPdf(doc, a.Output);
     return 0;
 }
 

@@ -1,11 +1,11 @@
 // trabik-cli typeset: lays out a mark-up file by itself, one text line per body line.
 #include "cli/CliCommand.h"
+#include "document/PdfExport.h"
 #include "document/uDokument.h"
 #include "model/TError.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QPdfWriter>
 #include <QTextStream>
 
 namespace {
@@ -74,14 +74,7 @@ int runTypeset(const QStringList& args)
     doc.Frame = a.HasFrame ? readLines(a.Frame) : DefaultFrame;
     doc.Body = readLines(a.Body);
     doc.LayOut();
-    QFile out(a.Output);
-    if (!out.open(QIODevice::WriteOnly))
-        throw TError(QStringLiteral("Soubor %1 nelze zapsat: %2").arg(a.Output, out.errorString()));
-    QPdfWriter writer(&out);
-    writer.setResolution(600);
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setCreator(QStringLiteral("PROGRAM ") + QString::fromUtf8(TrabikCaption));
-    doc.PrintAll(writer);
+    WriteDocumentPdf(doc, a.Output);
     QTextStream(stdout) << doc.PageCount() << "\n";
     return 0;
 }

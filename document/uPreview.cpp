@@ -1,18 +1,17 @@
 #include "document/uPreview.h"
 
 #include "document/PageFonts.h"
+#include "document/PdfExport.h"
 #include "document/PreviewPartsWidget.h"
 #include "document/uDokument.h"
 #include "model/TError.h"
 
 #include <QApplication>
 #include <QBoxLayout>
-#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QScreen>
@@ -74,24 +73,6 @@ QString ChoosePdfFileInteractive(QWidget* parent)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
-}
-
-void WriteDocumentPdf(const TDokument& doc, const QString& path)
-{
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        throw TError(QStringLiteral("Soubor %1 nelze zapsat: %2").arg(path, out.errorString()));
-    try {
-        QPdfWriter writer(&out);
-        writer.setResolution(600);
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setCreator(QString::fromUtf8(TrabikCaption));
-        writer.setTitle(doc.TaskTitle);
-        doc.PrintAll(writer);
-    } catch (...) {
-        out.remove(); // no half-written file that looks like a report
-        throw;
-    }
 }
 
 TPreview::TPreview(TDokument& doc, QWidget* parent)

@@ -31,10 +31,6 @@ struct TPreviewPrompts
     static TPreviewPrompts Interactive();
 };
 
-// Every page of the document into a PDF file, one A4 sheet per page at true size. Throws TError
-// when the file cannot be written.
-void WriteDocumentPdf(const TDokument& doc, const QString& path);
-
 // The save dialog for a PDF: filter, default suffix, overwrite question, Czech labels.
 QString ChoosePdfFileInteractive(QWidget* parent);
 

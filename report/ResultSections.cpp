@@ -25,15 +25,15 @@ void TReportWriter::WriteReactions()
     const TEndCondition& ends = EndConditionOf(Task.Typ);
     const QString kN = QStringLiteral(" kN"), kNm = QStringLiteral(" kNm");
     if (ends.LeftReaction())
-        Add(ReactionLine(QStringLiteral("A<sub>n</sub>"), QStringLiteral("A<sub>d</sub>"), Store.An, Store.Ad, kN));
+        Add(ReactionLine(QStringLiteral("A<sub>n</sub>"), QStringLiteral("A<sub>d</sub>"), Sums().An, Sums().Ad, kN));
     if (ends.LeftMoment())
         Add(ReactionLine(
-            QStringLiteral("M<sub>a,n</sub>"), QStringLiteral("M<sub>a,d</sub>"), Store.Man, Store.Mad, kNm));
+            QStringLiteral("M<sub>a,n</sub>"), QStringLiteral("M<sub>a,d</sub>"), Sums().Man, Sums().Mad, kNm));
     if (ends.RightReaction())
-        Add(ReactionLine(QStringLiteral("B<sub>n</sub>"), QStringLiteral("B<sub>d</sub>"), Store.Bn, Store.Bd, kN));
+        Add(ReactionLine(QStringLiteral("B<sub>n</sub>"), QStringLiteral("B<sub>d</sub>"), Sums().Bn, Sums().Bd, kN));
     if (ends.RightMoment())
         Add(ReactionLine(
-            QStringLiteral("M<sub>b,n</sub>"), QStringLiteral("M<sub>b,d</sub>"), Store.Mbn, Store.Mbd, kNm));
+            QStringLiteral("M<sub>b,n</sub>"), QStringLiteral("M<sub>b,d</sub>"), Sums().Mbn, Sums().Mbd, kNm));
     Add(QStringLiteral("<br>"));
 }
 
@@ -56,12 +56,12 @@ void TReportWriter::WriteForcePair(bool characteristic)
     Add(QStringLiteral("<spacey 60>"));
     Add(characteristic ? QStringLiteral("<mark 1><b>Mx</b> <i>normový</i>:<br><gotox 1>")
                        : QStringLiteral("<mark 1><b>Mx</b> <i>výpočtový</i>:<br><gotox 1>"));
-    DrawDiagram(characteristic ? Store.Mn : Store.Md, -25, Store.Mmax, Store.Mmin);
+    DrawDiagram(characteristic ? Sums().Mn : Sums().Md, -25, M().Max, M().Min);
     Add(QStringLiteral("<goto 1><moverel ") + Coord(W + 10) + QStringLiteral(" 0>"));
     Add(characteristic ? QStringLiteral("<mark 2><b>Qx</b> <i>normová</i>:<br><gotox 2>")
                        : QStringLiteral("<mark 2><b>Qx</b> <i>výpočtová</i>:<br><gotox 2>"));
     SelectShearSwitch(characteristic);
-    DrawDiagram(characteristic ? Store.Qn : Store.Qd, 25, Store.Qmax, Store.Qmin);
+    DrawDiagram(characteristic ? Sums().Qn : Sums().Qd, 25, Q().Max, Q().Min);
     Add(QStringLiteral("<goto 1><moverel 0 50><br><br>"));
 }
 
@@ -97,11 +97,11 @@ void TReportWriter::WriteForceTable(bool characteristic)
                        : QStringLiteral("Výpočtové hodnoty:<br><table 1><tr><td>x [m]"));
     WriteTableXRow();
     if (characteristic) {
-        WriteSampleRow(QStringLiteral("<tr><td>Mn [kNm]"), Store.Mn, 1, true);
-        WriteSampleRow(QStringLiteral("<tr><td>Qn [kN]"), Store.Qn, 1, true);
+        WriteSampleRow(QStringLiteral("<tr><td>Mn [kNm]"), Sums().Mn, 1, true);
+        WriteSampleRow(QStringLiteral("<tr><td>Qn [kN]"), Sums().Qn, 1, true);
     } else {
-        WriteSampleRow(QStringLiteral("<tr><td>Md [kNm]"), Store.Md, 1, true);
-        WriteSampleRow(QStringLiteral("<tr><td>Qd [kN]"), Store.Qd, 1, true);
+        WriteSampleRow(QStringLiteral("<tr><td>Md [kNm]"), Sums().Md, 1, true);
+        WriteSampleRow(QStringLiteral("<tr><td>Qd [kN]"), Sums().Qd, 1, true);
     }
     Add(QStringLiteral("</table><br>"));
 }
@@ -123,17 +123,17 @@ void TReportWriter::WriteExtremes()
             continue;
         const QString& k = characteristic ? n : d;
         SelectMomentSwitch(characteristic);
-        Add(QStringLiteral("<b>M<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(Store.Mmax)
-            + QStringLiteral(" kNm, x = ") + DisplayText(Store.xMmax) + QStringLiteral(" m, "));
-        Add(QStringLiteral("<tab><b>M<sub>") + k + QStringLiteral(",min</sub></b> = ") + DisplayText(Store.Mmin)
-            + QStringLiteral(" kNm, x = ") + DisplayText(Store.xMmin) + QStringLiteral(" m od levé podpory.<br>"));
+        Add(QStringLiteral("<b>M<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(M().Max)
+            + QStringLiteral(" kNm, x = ") + DisplayText(M().xMax) + QStringLiteral(" m, "));
+        Add(QStringLiteral("<tab><b>M<sub>") + k + QStringLiteral(",min</sub></b> = ") + DisplayText(M().Min)
+            + QStringLiteral(" kNm, x = ") + DisplayText(M().xMin) + QStringLiteral(" m od levé podpory.<br>"));
         SelectShearSwitch(characteristic);
         // The two groups really differ in these endings.
-        Add(QStringLiteral("<b>Q<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(Store.Qmax)
-            + QStringLiteral(" kN, x = ") + DisplayText(Store.xQmax)
+        Add(QStringLiteral("<b>Q<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(Q().Max)
+            + QStringLiteral(" kN, x = ") + DisplayText(Q().xMax)
             + (characteristic ? QStringLiteral(" m,") : QStringLiteral(" m, ")));
-        Add(QStringLiteral("<tab><b>Q<sub>") + k + QStringLiteral(",min</sub></b> = ") + DisplayText(Store.Qmin)
-            + QStringLiteral(" kN, x = ") + DisplayText(Store.xQmin)
+        Add(QStringLiteral("<tab><b>Q<sub>") + k + QStringLiteral(",min</sub></b> = ") + DisplayText(Q().Min)
+            + QStringLiteral(" kN, x = ") + DisplayText(Q().xMin)
             + (characteristic ? QStringLiteral(" m od levé podpory.<br><br>")
                               : QStringLiteral(" m od levé podpory.<br>")));
     }
@@ -160,7 +160,7 @@ void TReportWriter::WriteDeflectionDiagram()
     const TDeflectionInputs& in = Task.Deflection;
     Add(QStringLiteral("<br><spacey 60>"));
     Add(QStringLiteral("<mark 1>Průhyb <b>f(x)</b> <br><gotox 1>"));
-    DrawDiagram(Store.fn, 25, Store.fmax, Store.fmin);
+    DrawDiagram(Sums().fn, 25, F().Max, F().Min);
     Add(QStringLiteral("<goto 1><moverel ") + Coord(W + 10) + QStringLiteral(" 0><mark 2>"));
     Add(QStringLiteral("<b>E = </b>") + UserText(in.Edit31 + QLatin1Char(' ') + in.EUnit)
         + QStringLiteral("<br><gotox 2>"));
@@ -168,13 +168,12 @@ void TReportWriter::WriteDeflectionDiagram()
         + QStringLiteral("<br><br><gotox 2>"));
     if (const QString chosen = ChosenFromLibrary(in); !chosen.isEmpty())
         Add(UserText(chosen) + QStringLiteral("<br><br><gotox 2>"));
-    Add(QStringLiteral("<b>f<sub>max</sub> = </b>") + DisplayText(Store.fmax * 1000000)
+    Add(QStringLiteral("<b>f<sub>max</sub> = </b>") + DisplayText(F().Max * 1000000)
         + QStringLiteral(" mm<br><gotox 2>"));
-    Add(QStringLiteral("<b>x<sub>f,max</sub> = </b>") + DisplayText(Store.xfmax)
-        + QStringLiteral(" m<br><br><gotox 2>"));
-    Add(QStringLiteral("<b>f<sub>min</sub> = </b>") + DisplayText(Store.fmin * 1000000)
+    Add(QStringLiteral("<b>x<sub>f,max</sub> = </b>") + DisplayText(F().xMax) + QStringLiteral(" m<br><br><gotox 2>"));
+    Add(QStringLiteral("<b>f<sub>min</sub> = </b>") + DisplayText(F().Min * 1000000)
         + QStringLiteral(" mm<br><gotox 2>"));
-    Add(QStringLiteral("<b>x<sub>f,min</sub> = </b>") + DisplayText(Store.xfmin) + QStringLiteral(" m<br><gotox 2>"));
+    Add(QStringLiteral("<b>x<sub>f,min</sub> = </b>") + DisplayText(F().xMin) + QStringLiteral(" m<br><gotox 2>"));
     Add(QStringLiteral("<goto 1><moverel 0 50><br><br>"));
     WriteDeflectionProblem();
 }
@@ -182,8 +181,8 @@ void TReportWriter::WriteDeflectionDiagram()
 void TReportWriter::WriteDeflectionProblem()
 {
     // A deflection that could not be computed stays 0: say so, or the zeros read as a checked result.
-    if (Store.fIssue != TDeflectionIssue::None)
-        Add(DeflectionProblemText(Store.fIssue) + QStringLiteral("<br>"));
+    if (Sums().fIssue != TDeflectionIssue::None)
+        Add(DeflectionProblemText(Sums().fIssue) + QStringLiteral("<br>"));
 }
 
 void TReportWriter::WriteDeflectionTable()
@@ -191,7 +190,7 @@ void TReportWriter::WriteDeflectionTable()
     const TDeflectionInputs& in = Task.Deflection;
     Add(QStringLiteral("<br>Průhyb od normového zatížení:<br><table 1><tr><td>x [m]"));
     WriteTableXRow();
-    WriteSampleRow(QStringLiteral("<tr><td>f(x) [mm]"), Store.fn, 1000000, false);
+    WriteSampleRow(QStringLiteral("<tr><td>f(x) [mm]"), Sums().fn, 1000000, false);
     Add(QStringLiteral("</table><br>(E = ") + UserText(in.Edit31 + QLatin1Char(' ') + in.EUnit)
         + QStringLiteral(" ; I = ") + UserText(in.Edit30 + QLatin1Char(' ') + in.IyUnit) + QStringLiteral(")<br>"));
     WriteDeflectionProblem();

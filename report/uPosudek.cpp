@@ -16,12 +16,6 @@ void CheckReportSpan(const TTask& task)
                                     "zadejte délku trabíku na záložce Rozměry, podepření."));
 }
 
-void CalculateSelection(TTask& task, TResultStore& store, const TMessageSink& messages)
-{
-    SumSelection(task, store, messages);
-    FindExtremes(task, store);
-}
-
 double DiagramWidth(const TPrintPage& page, const QString& leftColumnText)
 {
     const TPageMargins margins; // the frame's own margins are not known before the layout
@@ -29,11 +23,18 @@ double DiagramWidth(const TPrintPage& page, const QString& leftColumnText)
     return (textWidth - StrToFloatX(leftColumnText) - 20) / 2;
 }
 
-void PrepareReport(TTask& task, TResultStore& store, TDokument& doc, const TPageSetup& setup,
+void PrepareReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup,
     const TMessageSink& messages, const TClock& clock)
 {
     CheckReportSpan(task);
-    CalculateSelection(task, store, messages);
+    const TExtremes kept = ShownPositions(view.Shown.Extremes, view.Choice);
+    view.Choice = task.Calc;
+    try {
+        view.Shown = Calculate(task, messages, kept);
+    } catch (...) {
+        view.Shown.Sums = TResultStore(); // never show part of a combination
+        throw;
+    }
     doc.Reset();
     doc.Font = setup.Font;
     doc.NoDiacritics = setup.NoDiacritics;
@@ -46,26 +47,26 @@ void PrepareReport(TTask& task, TResultStore& store, TDokument& doc, const TPage
 }
 
 void BuildReport(
-    TTask& task, TResultStore& store, TDokument& doc, const TPageSetup& setup, const TMessageSink& messages)
+    const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup, const TMessageSink& messages)
 {
     CheckReportSpan(task);
     if (!doc.CurrentPage)
         doc.AddPage();
-    TReportWriter writer(task, store, doc.Body, DiagramWidth(*doc.CurrentPage, setup.LCEdit), messages);
+    TReportWriter writer(task, view, doc.Body, DiagramWidth(*doc.CurrentPage, setup.LCEdit), messages);
     writer.WriteBody(doc.TaskTitle);
 }
 
-void ComposeReport(TTask& task, TResultStore& store, TDokument& doc, const TPageSetup& setup,
+void ComposeReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup,
     const TMessageSink& messages, const TClock& clock)
 {
-    PrepareReport(task, store, doc, setup, messages, clock);
-    BuildReport(task, store, doc, setup, messages);
+    PrepareReport(task, view, doc, setup, messages, clock);
+    BuildReport(task, view, doc, setup, messages);
 }
 
 TReportWriter::TReportWriter(
-    TTask& task, TResultStore& store, QStringList& lines, double diagramWidth, TMessageSink messages)
+    const TTask& task, TReportView& view, QStringList& lines, double diagramWidth, TMessageSink messages)
     : Task(task)
-    , Store(store)
+    , View(view)
     , Lines(lines)
     , W(diagramWidth)
     , Messages(std::move(messages))
@@ -77,21 +78,18 @@ bool TReportWriter::Option(TPrintOption option) const
     return Task.Print[option].Checked;
 }
 
-void TReportWriter::Calculate()
-{
-    CalculateSelection(Task, Store, Messages);
-}
-
 void TReportWriter::SelectMomentSwitch(bool characteristic)
 {
-    Task.Calc.MomentCharacteristic = characteristic;
-    FindExtremes(Task, Store);
+    const TExtremes kept = ShownPositions(View.Shown.Extremes, View.Choice);
+    View.Choice.MomentCharacteristic = characteristic;
+    View.Shown.Extremes = FindExtremes(Task.SpanL(), Sums(), kept);
 }
 
 void TReportWriter::SelectShearSwitch(bool characteristic)
 {
-    Task.Calc.ShearCharacteristic = characteristic;
-    FindExtremes(Task, Store);
+    const TExtremes kept = ShownPositions(View.Shown.Extremes, View.Choice);
+    View.Choice.ShearCharacteristic = characteristic;
+    View.Shown.Extremes = FindExtremes(Task.SpanL(), Sums(), kept);
 }
 
 void TReportWriter::WriteBody(const QString& taskTitle)
@@ -112,20 +110,16 @@ void TReportWriter::WriteBody(const QString& taskTitle)
 
 void TReportWriter::WriteLoadCaseBlocks()
 {
-    // Copied first: the calculation refreshes the task's lists, never its pages, but the loop must
-    // not depend on that.
-    const std::vector<TLoadCase> pages = Task.LoadCases;
+    const std::vector<TLoadCase>& pages = Task.LoadCases;
     for (size_t i = 0; i < pages.size(); ++i) {
         // The page's own record and results: two pages sharing a caption are two load cases, and
         // each heading must show the reactions of the loads listed for that page.
         const TLoadCase& page = pages[i];
         if (!Task.GetZSInfo(page.Number).PrintResults)
             continue;
-        Task.Calc.Mode = TCalculationChoice::LoadCase;
-        Task.Calc.ComboBox1 = page.Caption;
-        CalculateBlock([&page](TTask& task, TResultStore& store, const TMessageSink& messages) {
-            AddLoadCaseNumber(task, store, page.Number, messages);
-        });
+        View.Choice.Mode = TCalculationChoice::LoadCase;
+        View.Choice.ComboBox1 = page.Caption;
+        CalculateBlock([this, &page] { return SolveLoadCase(Task, page.Number, Messages); });
         Add(QStringLiteral("<h2>Výsledky pro ") + UserText(page.Caption) + QStringLiteral(" <i>(zatěžovací stav č.")
             + QString::number(i + 1) + QStringLiteral(")</i></h2>"));
         WriteResultSections(Option(TPrintOption::LoadCaseDeflections));
@@ -135,18 +129,16 @@ void TReportWriter::WriteLoadCaseBlocks()
 
 void TReportWriter::WriteCombinationBlocks()
 {
-    const TCombinationGrid grid = Task.Grid;
+    const TCombinationGrid& grid = Task.Grid;
     for (int r = 1; r < grid.RowCount(); ++r) {
         if (!grid.Cell(2, r).isEmpty())
             continue;
         const QString name = grid.Cell(1, r);
-        Task.Calc.Mode = TCalculationChoice::Combination;
-        Task.Calc.ComboBox2 = name;
+        View.Choice.Mode = TCalculationChoice::Combination;
+        View.Choice.ComboBox2 = name;
         // By row, not by name: a name may repeat (also in other letter case), and the block of row r
         // must show row r's members.
-        CalculateBlock([r](TTask& task, TResultStore& store, const TMessageSink& messages) {
-            AddCombinationRow(task, store, r, messages);
-        });
+        CalculateBlock([this, r] { return SumCombinationRow(Task, r, Messages); });
         Add(QStringLiteral("<h2>Výsledky pro kombinaci ") + UserText(name) + QStringLiteral(" <i>(k. číslo ")
             + QString::number(r) + QStringLiteral(")</i></h2>"));
         WriteResultSections(Option(TPrintOption::CombinationDeflections));
@@ -154,16 +146,16 @@ void TReportWriter::WriteCombinationBlocks()
     }
 }
 
-void TReportWriter::CalculateBlock(const std::function<void(TTask&, TResultStore&, const TMessageSink&)>& add)
+void TReportWriter::CalculateBlock(const std::function<TResultStore()>& sum)
 {
-    ClearTotals(Store);
+    const TExtremes kept = ShownPositions(View.Shown.Extremes, View.Choice);
     try {
-        add(Task, Store, Messages);
+        View.Shown.Sums = sum();
     } catch (...) {
-        ClearTotals(Store); // never leave part of a combination behind
+        View.Shown.Sums = TResultStore(); // never leave part of a combination behind
         throw;
     }
-    FindExtremes(Task, Store);
+    View.Shown.Extremes = FindExtremes(Task.SpanL(), Sums(), kept);
 }
 
 void TReportWriter::WriteResultSections(bool deflectionSwitch)

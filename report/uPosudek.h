@@ -2,16 +2,18 @@
 // The analysis report: the preparation of the document and the body in mark-up, written from the
 // task and the results.
 //
-//   Preview:   PrepareReport(task, store, doc, setup, messages);
-//              BuildReport(task, store, doc, setup, messages);    // or ComposeReport for both
+//   Preview:   TReportView view { task.Calc, shown };
+//              PrepareReport(task, view, doc, setup, messages);
+//              BuildReport(task, view, doc, setup, messages);    // or ComposeReport for both
 //              doc.LayOut();
 //   Print:     the same after the print dialog, then doc.PrintAll(printer).
 //   "ok" of the page setup dialog: BuildPageFrame(setup, doc) (report/PageFrame.h).
 //
-// Afterwards task.Calc and the store hold the last result block's choice and results, as the
-// window's calculation tab and diagrams would show them: the window refreshes its views from them.
+// The task is never changed. The report drives the choice and the switches of `view` as a user
+// would drive the window's controls, and leaves there the last result block's choice and
+// calculation (also when it stops with an error), which the window then shows.
 // Each block computes its own page (load cases) or grid row (combinations), so a caption or a
-// combination name that repeats still gives every block its own results; task.Calc names the
+// combination name that repeats still gives every block its own results; the choice names the
 // block by caption or name, as the window's selection can only do.
 #include "analysis/uCalcUnit.h"
 #include "model/TEndConditions.h"
@@ -24,24 +26,27 @@
 class TDokument;
 class TPrintPage;
 
-// Run the calculation with the task's current choice (as the window's calculation action), reset
-// the document, add the first page, copy job, author and title, take the font, the logo and the
+// The calculation the report works with and shows, as the window's result tabs show one.
+struct TReportView
+{
+    TCalculationChoice Choice; // the load case, combination or envelope, and the switches
+    TCalculation Shown; // the last calculation; its extremes give the positions kept (FindExtremes)
+};
+
+// Run the calculation with the task's choice (as the window's calculation action), reset the
+// document, add the first page, copy job, author and title, take the font, the logo and the
 // "nepoužívat diakritiku" switch of the page setup, and build the page frame. A span that is not
 // greater than 0 stops it with a TError before the document is touched.
-void PrepareReport(TTask& task, TResultStore& store, TDokument& doc, const TPageSetup& setup,
+void PrepareReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup,
     const TMessageSink& messages = {}, const TClock& clock = {});
 
-// Appends the report body to doc.Body under the task's print options. Leaves task.Calc and the
-// store as the last result block put them.
+// Appends the report body to doc.Body under the task's print options.
 void BuildReport(
-    TTask& task, TResultStore& store, TDokument& doc, const TPageSetup& setup, const TMessageSink& messages = {});
+    const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup, const TMessageSink& messages = {});
 
 // Both of the above: the document ready for LayOut.
-void ComposeReport(TTask& task, TResultStore& store, TDokument& doc, const TPageSetup& setup,
+void ComposeReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup,
     const TMessageSink& messages = {}, const TClock& clock = {});
-
-// The calculation action with the task's current choice (SumSelection, then FindExtremes).
-void CalculateSelection(TTask& task, TResultStore& store, const TMessageSink& messages = {});
 
 // Throws the report's TError for a span of 0 or less (or one that is not a number).
 void CheckReportSpan(const TTask& task);
@@ -50,13 +55,13 @@ void CheckReportSpan(const TTask& task);
 // (leftColumnText read leniently) and 20 mm, halved. 70 for an A4 page with 10 mm margins and 30.
 double DiagramWidth(const TPrintPage& page, const QString& leftColumnText);
 
-// The section writers. Each appends mark-up lines to `lines`; the result sections read the store
-// and drive task.Calc as the window's diagram switches would.
+// The section writers. Each appends mark-up lines to `lines`; the result sections read the shown
+// calculation of `view` and drive its switches.
 class TReportWriter
 {
 public:
     TReportWriter(
-        TTask& task, TResultStore& store, QStringList& lines, double diagramWidth, TMessageSink messages = {});
+        const TTask& task, TReportView& view, QStringList& lines, double diagramWidth, TMessageSink messages = {});
 
     void WriteBody(const QString& taskTitle); // the whole body in the report's order
 
@@ -75,8 +80,8 @@ public:
     void WriteDeflectionDiagram();
     void WriteDeflectionTable();
 
-    // What the window's controls do when the report drives them.
-    void Calculate(); // Spocitat_prubehyExecute with the main window as sender
+    // The switches of the diagrams: the extremes again for the chosen kind, the positions of one
+    // that no sample reaches kept from the kind shown before.
     void SelectMomentSwitch(bool characteristic); // RadioButton4 / RadioButton5
     void SelectShearSwitch(bool characteristic); // RadioButton6 / RadioButton7
 
@@ -84,8 +89,13 @@ private:
     bool Option(TPrintOption option) const;
     void Add(const QString& line) { Lines.append(line); }
     void WriteLoadCaseBlocks();
-    // Clears the store, lets `add` sum one block's load cases into it and finds the extremes.
-    void CalculateBlock(const std::function<void(TTask&, TResultStore&, const TMessageSink&)>& add);
+    // The block's sums from `sum` and their extremes; zeros when `sum` throws.
+    void CalculateBlock(const std::function<TResultStore()>& sum);
+    void FindShownExtremes(); // after the block's sums or a switch changed
+    const TResultStore& Sums() const { return View.Shown.Sums; }
+    const TExtreme& M() const { return View.Shown.Extremes.M(View.Choice.MomentCharacteristic); }
+    const TExtreme& Q() const { return View.Shown.Extremes.Q(View.Choice.ShearCharacteristic); }
+    const TExtreme& F() const { return View.Shown.Extremes.f; }
     void WriteCombinationBlocks();
     void WriteResultSections(bool deflectionSwitch);
     void WriteLoadList(const TZSInfo& info);
@@ -103,8 +113,8 @@ private:
     void WriteDeflectionProblem();
     void DrawDiagram(const TSamples& y, double k, double extremeA, double extremeB);
 
-    TTask& Task;
-    TResultStore& Store;
+    const TTask& Task;
+    TReportView& View;
     QStringList& Lines;
     double W;
     TMessageSink Messages;

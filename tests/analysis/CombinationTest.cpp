@@ -25,7 +25,8 @@ protected:
     {
         task.Calc.Mode = mode;
         (mode == TCalculationChoice::LoadCase ? task.Calc.ComboBox1 : task.Calc.ComboBox2) = name;
-        captions = SumSelection(task, store);
+        store = SumSelection(task);
+        captions = SelectionCaptions(task.Calc, store);
         return store;
     }
 
@@ -88,12 +89,13 @@ TEST_F(Combinations, UnknownNamesLeaveTheStoreClearedAndCaptionsNameWhatWasAsked
     EXPECT_EQ(none.Mn, TSamples {});
     EXPECT_EQ(captions.Moment, QStringLiteral("Ohybový moment [kombinace Komb_9]"));
 
-    // The list refresh inside AddLoadCase replaces an unknown text by the first load case; the
-    // captions still name the text that was computed.
+    // The sum leaves the lists alone (the calculation command refreshes them); the captions name
+    // the text that was computed.
     SumOf(TCalculationChoice::LoadCase, QStringLiteral("ZS9"));
     EXPECT_EQ(store.An, 0);
     EXPECT_EQ(captions.Moment, QStringLiteral("Ohybový moment [ZS ZS9]"));
-    EXPECT_EQ(task.Calc.ComboBox1, QStringLiteral("ZS1"));
+    EXPECT_EQ(task.Calc.ComboBox1, QStringLiteral("ZS9"));
+    EXPECT_EQ(MissingChoiceMessage(task, task.Calc), QStringLiteral("Zatěžovací stav „ZS9“ neexistuje."));
 }
 
 TEST_F(Combinations, ColumnsWithoutAPageOrWithoutACellAddNothing)
@@ -104,6 +106,7 @@ TEST_F(Combinations, ColumnsWithoutAPageOrWithoutACellAddNothing)
     AddCase(task, QStringLiteral("ZS3"), 1.0, { Q(1) }); // no column until the next refresh
     task.Grid.SetCell(4, 0, QStringLiteral("ZS2"));
     EXPECT_DOUBLE_EQ(SumOf(TCalculationChoice::Combination, QStringLiteral("Komb_1")).An, 26);
+    EXPECT_EQ(CombinationMembers(task, 1), std::vector<int>({ 0, 1 })); // what dump lists too
     task.RefreshCombinationGrid();
     EXPECT_DOUBLE_EQ(SumOf(TCalculationChoice::Combination, QStringLiteral("Komb_1")).An, 28);
 }
@@ -128,7 +131,7 @@ TEST_F(Combinations, FailingMemberLeavesNoPartialSum)
     task.LoadCaseByNumber(n)->Px[0].a = QStringLiteral("-1e308"); // P (L - a) overflows
     task.Calc.Mode = TCalculationChoice::Combination;
     task.Calc.ComboBox2 = QStringLiteral("Komb_1");
-    EXPECT_THROW(SumSelection(task, store), TError);
+    EXPECT_THROW(store = SumSelection(task), TError);
     EXPECT_EQ(store.An, 0);
     EXPECT_EQ(store.Mn, TSamples {});
 }

@@ -59,21 +59,21 @@ TEST(Deflection, ShownInMillimetresAndFoundByTheExtremes)
     TTask task = MakeTask(11, QStringLiteral("4"));
     AddCase(task, QStringLiteral("ZS1"), 1.35, { Q(10) });
     TResultStore s = Solve(task, QStringLiteral("ZS1"));
-    FindExtremes(task, s);
-    EXPECT_NEAR(s.fmax * 1e6, 0.470312, 1e-6); // mm, sagging
-    EXPECT_DOUBLE_EQ(s.xfmax, 2);
+    TExtreme f = FindExtremes(task.SpanL(), s).f;
+    EXPECT_NEAR(f.Max * 1e6, 0.470312, 1e-6); // mm, sagging
+    EXPECT_DOUBLE_EQ(f.xMax, 2);
     EXPECT_EQ(s.fn[0], 0); // exactly 0 on the supports, so fmin = 0 sits at the last one
     EXPECT_EQ(s.fn[100], 0);
-    EXPECT_EQ(s.fmin, 0);
-    EXPECT_DOUBLE_EQ(s.xfmin, 4);
+    EXPECT_EQ(f.Min, 0);
+    EXPECT_DOUBLE_EQ(f.xMin, 4);
 
     // Lifting moments at both ends of a simple beam bend it upwards: fmin < 0, fmax = 0.
     AddCase(task, QStringLiteral("ZS2"), 1.0, { Mx(10, 0), Mx(-10, 4) });
     s = Solve(task, QStringLiteral("ZS2"));
-    FindExtremes(task, s);
-    EXPECT_LT(s.fmin, 0);
-    EXPECT_DOUBLE_EQ(s.xfmin, 2);
-    EXPECT_EQ(s.fmax, 0);
+    f = FindExtremes(task.SpanL(), s).f;
+    EXPECT_LT(f.Min, 0);
+    EXPECT_DOUBLE_EQ(f.xMin, 2);
+    EXPECT_EQ(f.Max, 0);
 }
 
 TEST(Deflection, IsCharacteristicAndAddsUpOverLoadCases)

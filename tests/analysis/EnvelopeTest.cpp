@@ -147,9 +147,7 @@ TEST_F(Envelope, WithoutCombinationsTheLoadCasesAreTaken)
     ExpectEnvelopeOf(e, cases);
 
     task.Calc.Mode = TCalculationChoice::Envelope;
-    TResultStore store;
-    const TDiagramCaptions captions = SumSelection(task, store);
-    EXPECT_EQ(captions.Moment, QStringLiteral("Ohybový moment [obálka zatěžovacích stavů]"));
+    EXPECT_EQ(Calculate(task).Captions.Moment, QStringLiteral("Ohybový moment [obálka zatěžovacích stavů]"));
 
     task.DeleteAllLoadCases(); // nothing at all: zeros
     e = ComputeEnvelope(task);
@@ -160,8 +158,9 @@ TEST_F(Envelope, WithoutCombinationsTheLoadCasesAreTaken)
 TEST_F(Envelope, CalculationChoiceShowsTheEnvelopeAndItsExtremes)
 {
     task.Calc.Mode = TCalculationChoice::Envelope;
-    TResultStore store;
-    const TDiagramCaptions captions = SumSelection(task, store);
+    const TCalculation result = Calculate(task);
+    const TResultStore& store = result.Sums;
+    const TDiagramCaptions& captions = result.Captions;
     EXPECT_TRUE(captions.Computed);
     EXPECT_EQ(captions.Moment, QStringLiteral("Ohybový moment [obálka kombinací]"));
     EXPECT_EQ(captions.Shear, QStringLiteral("Posouvající síla [obálka kombinací]"));
@@ -173,30 +172,26 @@ TEST_F(Envelope, CalculationChoiceShowsTheEnvelopeAndItsExtremes)
     EXPECT_EQ(store.Mn, e.Mnmax);
     EXPECT_EQ(store.fn, e.fmax);
 
-    FindExtremes(task, store);
+    const TExtremes& x = result.Extremes;
     const auto top = std::max_element(e.Mnmax.begin(), e.Mnmax.end());
     const auto bottom = std::min_element(e.Mnmin.begin(), e.Mnmin.end());
-    EXPECT_EQ(store.Mmax, *top);
-    EXPECT_EQ(store.Mmin, *bottom);
-    EXPECT_DOUBLE_EQ(store.xMmin, SampleX(4, int(bottom - e.Mnmin.begin())));
-    EXPECT_EQ(store.fmax, *std::max_element(e.fmax.begin(), e.fmax.end()));
-    EXPECT_EQ(store.fmin, std::min(0.0, *std::min_element(e.fmin.begin(), e.fmin.end())));
-    EXPECT_EQ(store.ShowMmin, e.Mnmin);
-    task.Calc.MomentCharacteristic = false;
-    task.Calc.ShearCharacteristic = false;
-    FindExtremes(task, store);
-    EXPECT_EQ(store.Mmin, *std::min_element(e.Mdmin.begin(), e.Mdmin.end()));
-    EXPECT_EQ(store.Qmax, *std::max_element(e.Qdmax.begin(), e.Qdmax.end()));
-    EXPECT_EQ(store.ShowQmin, e.Qdmin);
+    EXPECT_EQ(x.Mn.Max, *top);
+    EXPECT_EQ(x.Mn.Min, *bottom);
+    EXPECT_DOUBLE_EQ(x.Mn.xMin, SampleX(4, int(bottom - e.Mnmin.begin())));
+    EXPECT_EQ(x.f.Max, *std::max_element(e.fmax.begin(), e.fmax.end()));
+    EXPECT_EQ(x.f.Min, std::min(0.0, *std::min_element(e.fmin.begin(), e.fmin.end())));
+    EXPECT_EQ(store.MomentMin(true), e.Mnmin);
+    EXPECT_EQ(x.Md.Min, *std::min_element(e.Mdmin.begin(), e.Mdmin.end()));
+    EXPECT_EQ(x.Qd.Max, *std::max_element(e.Qdmax.begin(), e.Qdmax.end()));
+    EXPECT_EQ(store.ShearMin(false), e.Qdmin);
 
     // A load case chosen afterwards leaves no envelope behind.
     task.Calc.Mode = TCalculationChoice::LoadCase;
     task.Calc.ComboBox1 = QStringLiteral("ZS1");
-    SumSelection(task, store);
-    FindExtremes(task, store);
-    EXPECT_FALSE(store.HasEnvelope);
-    EXPECT_EQ(store.ShowMmin, store.ShowM);
-    EXPECT_EQ(store.Envelope.Count, 0);
+    const TResultStore single = SumSelection(task);
+    EXPECT_FALSE(single.HasEnvelope);
+    EXPECT_EQ(single.MomentMin(true), single.Mn);
+    EXPECT_EQ(single.Envelope.Count, 0);
 }
 
 TEST_F(Envelope, MessagesAreToldOnceAndDeflectionIssuesCarryOver)
@@ -207,8 +202,7 @@ TEST_F(Envelope, MessagesAreToldOnceAndDeflectionIssuesCarryOver)
     task.Deflection.Edit30.clear();
     QStringList messages;
     task.Calc.Mode = TCalculationChoice::Envelope;
-    TResultStore store;
-    SumSelection(task, store, Collect(messages));
+    const TResultStore store = SumSelection(task, Collect(messages));
     EXPECT_EQ(messages, QStringList { QStringLiteral("Ve verzi 2.0 není aplikováno.") }); // ZS1 is in two
     EXPECT_EQ(store.Envelope.fIssue, TDeflectionIssue::ZeroIy);
     EXPECT_EQ(DeflectionProblem(store), QStringLiteral("Průhyb nelze spočítat: moment setrvačnosti Iy je nulový."));
@@ -216,28 +210,22 @@ TEST_F(Envelope, MessagesAreToldOnceAndDeflectionIssuesCarryOver)
     EXPECT_EQ(store.fn, TSamples {});
 }
 
-TEST_F(Envelope, FailingMemberLeavesTheStoreCleared)
+TEST_F(Envelope, FailingMemberIsAnError)
 {
     task.LoadCases[1].Px[0].P = QStringLiteral("1e308");
     task.LoadCases[1].Px[0].a = QStringLiteral("-1e308");
     task.Calc.Mode = TCalculationChoice::Envelope;
-    TResultStore store = Solve(task, QStringLiteral("ZS1"));
-    EXPECT_THROW(SumSelection(task, store), TError);
-    EXPECT_FALSE(store.HasEnvelope);
-    EXPECT_EQ(store.An, 0);
-    EXPECT_EQ(store.Mn, TSamples {});
+    EXPECT_THROW(SumSelection(task), TError);
 }
 
 TEST_F(Envelope, DiagramsShowBothCurves)
 {
     task.Calc.Mode = TCalculationChoice::Envelope;
-    TResultStore store;
-    SumSelection(task, store);
-    FindExtremes(task, store);
+    const TCalculation store = Calculate(task);
     const QRgb blue = qRgb(0, 0, 255), red = qRgb(255, 0, 0), white = qRgb(255, 255, 255);
     // Mid-span: +11 (hogging, up) and -20 (sagging, down), scaled to the larger extreme.
     const QImage m = PaintMomentDiagram(store, 300, 120);
-    const double scale = std::max(-store.Mmin, store.Mmax);
+    const double scale = std::max(-store.Extremes.Mn.Min, store.Extremes.Mn.Max);
     const int top = int(60 - 60 * 11 / scale), bottom = int(60 + 60 * 20 / scale);
     EXPECT_EQ(m.pixel(150, (top + 60) / 2), blue);
     EXPECT_EQ(m.pixel(150, (bottom + 60) / 2), blue);
@@ -249,7 +237,7 @@ TEST_F(Envelope, DiagramsShowBothCurves)
     for (int y = 0; y < 120; ++y)
         redRows += f.pixel(75, y) == red;
     EXPECT_GE(redRows, 3);
-    EXPECT_NE(store.Envelope.fmax[25], store.Envelope.fmin[25]);
+    EXPECT_NE(store.Sums.Envelope.fmax[25], store.Sums.Envelope.fmin[25]);
 }
 
 } // namespace

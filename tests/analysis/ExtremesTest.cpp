@@ -18,63 +18,65 @@ TTask SimpleBeamWithUniformLoad(double gamaf)
 TEST(Extremes, SimpleBeamUnderDownwardLoad)
 {
     TTask task = SimpleBeamWithUniformLoad(1.5);
-    TResultStore s = Solve(task, QStringLiteral("ZS1"));
-    FindExtremes(task, s);
-    EXPECT_DOUBLE_EQ(s.Mmin, -20);
-    EXPECT_DOUBLE_EQ(s.xMmin, 2);
-    EXPECT_EQ(s.Mmax, 0);
-    EXPECT_DOUBLE_EQ(s.xMmax, 4); // the last sample whose moment is not below 0
-    EXPECT_DOUBLE_EQ(s.Qmax, 20);
-    EXPECT_DOUBLE_EQ(s.xQmax, 0);
-    EXPECT_DOUBLE_EQ(s.Qmin, -20);
-    EXPECT_DOUBLE_EQ(s.xQmin, 4);
-    EXPECT_NEAR(s.fmax, 5 * 10 * 256 / (384 * 2.1e11 * 3.375e-4), 1e-18);
-    EXPECT_DOUBLE_EQ(s.xfmax, 2);
-    EXPECT_EQ(s.fmin, 0);
-    EXPECT_DOUBLE_EQ(s.xfmin, 4);
+    const TExtremes e = FindExtremes(task.SpanL(), Solve(task, QStringLiteral("ZS1")));
+    EXPECT_DOUBLE_EQ(e.Mn.Min, -20);
+    EXPECT_DOUBLE_EQ(e.Mn.xMin, 2);
+    EXPECT_EQ(e.Mn.Max, 0);
+    EXPECT_DOUBLE_EQ(e.Mn.xMax, 4); // the last sample whose moment is not below 0
+    EXPECT_DOUBLE_EQ(e.Qn.Max, 20);
+    EXPECT_DOUBLE_EQ(e.Qn.xMax, 0);
+    EXPECT_DOUBLE_EQ(e.Qn.Min, -20);
+    EXPECT_DOUBLE_EQ(e.Qn.xMin, 4);
+    EXPECT_NEAR(e.f.Max, 5 * 10 * 256 / (384 * 2.1e11 * 3.375e-4), 1e-18);
+    EXPECT_DOUBLE_EQ(e.f.xMax, 2);
+    EXPECT_EQ(e.f.Min, 0);
+    EXPECT_DOUBLE_EQ(e.f.xMin, 4);
 
-    // Design values: the extremes grow by the load case's factor, each diagram on its own switch.
-    task.Calc.MomentCharacteristic = false;
-    FindExtremes(task, s);
-    EXPECT_DOUBLE_EQ(s.Mmin, -30);
-    EXPECT_EQ(s.ShowM, s.Md);
-    EXPECT_DOUBLE_EQ(s.Qmax, 20);
-    task.Calc.ShearCharacteristic = false;
-    FindExtremes(task, s);
-    EXPECT_DOUBLE_EQ(s.Qmax, 30);
-    EXPECT_EQ(s.ShowQ, s.Qd);
+    // Design values: the extremes grow by the load case's factor, each diagram its own.
+    EXPECT_DOUBLE_EQ(e.Md.Min, -30);
+    EXPECT_DOUBLE_EQ(e.M(false).Min, -30);
+    EXPECT_DOUBLE_EQ(e.Qd.Max, 30);
+    EXPECT_DOUBLE_EQ(e.Q(true).Max, 20);
 }
 
 TEST(Extremes, AllZeroGivesZeroAtTheLastSample)
 {
-    TTask task = MakeTask(11, QStringLiteral("6"));
-    TResultStore s;
-    s.Mmax = 5; // stale extremes of an earlier calculation start again from 0
-    FindExtremes(task, s);
-    for (double v : { s.Mmax, s.Mmin, s.Qmax, s.Qmin, s.fmax, s.fmin })
-        EXPECT_EQ(v, 0);
-    for (double x : { s.xMmax, s.xMmin, s.xQmax, s.xQmin, s.xfmax, s.xfmin })
-        EXPECT_DOUBLE_EQ(x, 6);
+    TExtremes stale;
+    stale.Mn.Max = 5; // stale extremes of an earlier calculation start again from 0
+    const TExtremes e = FindExtremes(6, TResultStore(), stale);
+    for (const TExtreme* d : { &e.Mn, &e.Md, &e.Qn, &e.Qd, &e.f }) {
+        for (double v : { d->Max, d->Min })
+            EXPECT_EQ(v, 0);
+        for (double x : { d->xMax, d->xMin })
+            EXPECT_DOUBLE_EQ(x, 6);
+    }
 }
 
 TEST(Extremes, PositionIsKeptWhenNoSampleReachesTheStartValue)
 {
-    TTask task = MakeTask(11, QStringLiteral("4"));
     TResultStore s;
     s.Mn.fill(-1);
     s.Mn[10] = -3;
     s.Qn.fill(2);
-    s.xMmax = 1.25;
-    s.xQmin = 3.5;
-    FindExtremes(task, s);
-    EXPECT_EQ(s.Mmax, 0);
-    EXPECT_EQ(s.xMmax, 1.25);
-    EXPECT_EQ(s.Mmin, -3);
-    EXPECT_DOUBLE_EQ(s.xMmin, 0.4);
-    EXPECT_EQ(s.Qmin, 0);
-    EXPECT_EQ(s.xQmin, 3.5);
-    EXPECT_EQ(s.Qmax, 2);
-    EXPECT_DOUBLE_EQ(s.xQmax, 4); // ties go to the last sample
+    TExtremes previous;
+    previous.Mn.xMax = 1.25;
+    previous.Qn.xMin = 3.5;
+    const TExtremes e = FindExtremes(4, s, previous);
+    EXPECT_EQ(e.Mn.Max, 0);
+    EXPECT_EQ(e.Mn.xMax, 1.25);
+    EXPECT_EQ(e.Mn.Min, -3);
+    EXPECT_DOUBLE_EQ(e.Mn.xMin, 0.4);
+    EXPECT_EQ(e.Qn.Min, 0);
+    EXPECT_EQ(e.Qn.xMin, 3.5);
+    EXPECT_EQ(e.Qn.Max, 2);
+    EXPECT_DOUBLE_EQ(e.Qn.xMax, 4); // ties go to the last sample
+
+    // The diagrams show one kind at a time: both kinds keep the positions of the one shown.
+    TCalculationChoice design;
+    design.MomentCharacteristic = false;
+    previous.Md.xMax = 2.5;
+    EXPECT_EQ(ShownPositions(previous, design).Mn.xMax, 2.5);
+    EXPECT_EQ(ShownPositions(previous, TCalculationChoice()).Md.xMax, 1.25);
 }
 
 TEST(Probe, SampleIndexAndPosition)
@@ -104,11 +106,15 @@ protected:
     void SetUp() override
     {
         task = SimpleBeamWithUniformLoad(1.0);
-        store = Solve(task, QStringLiteral("ZS1"));
-        FindExtremes(task, store);
+        Show(Solve(task, QStringLiteral("ZS1")));
+    }
+    void Show(const TResultStore& sums)
+    {
+        store.Sums = sums;
+        store.Extremes = FindExtremes(task.SpanL(), sums);
     }
     TTask task;
-    TResultStore store;
+    TCalculation store;
 };
 
 const QRgb White = qRgb(255, 255, 255);
@@ -158,15 +164,14 @@ TEST_F(Diagrams, SaggingLineLiesBelowTheAxis)
 TEST_F(Diagrams, ZeroDeflectionIsARedLineOnTheAxisAndEmptyDiagramsABareAxis)
 {
     task.Deflection.Edit31 = QStringLiteral("0"); // no stiffness: no line
-    store = Solve(task, QStringLiteral("ZS1"));
-    FindExtremes(task, store);
+    Show(Solve(task, QStringLiteral("ZS1")));
     const QImage f = PaintDeflectionDiagram(store, 300, 120);
     EXPECT_EQ(f.pixel(100, 60), Red);
     EXPECT_EQ(f.pixel(100, 30), White);
     EXPECT_EQ(f.pixel(100, 90), White);
 
-    TResultStore empty;
-    FindExtremes(task, empty);
+    TCalculation empty;
+    empty.Extremes = FindExtremes(task.SpanL(), empty.Sums);
     const QImage m = PaintMomentDiagram(empty, 300, 120);
     int notWhite = 0;
     for (int y = 0; y < 120; ++y)

@@ -187,17 +187,4 @@ TEST(Solver, ForceBeyondTheSpanEntersOnlyTheReactions)
     EXPECT_DOUBLE_EQ(s.Mn[100], 10);
 }
 
-TEST(Solver, AddLoadCaseRefreshesTheCalculationLists)
-{
-    TTask task = MakeTask(11, QStringLiteral("4"));
-    AddCase(task, QStringLiteral("ZS1"), 1.0, {});
-    AddCase(task, QStringLiteral("ZS2"), 1.0, {});
-    task.Calc.ComboBox1 = QStringLiteral("zs2");
-    Solve(task, QStringLiteral("ZS1"));
-    EXPECT_EQ(task.Calc.ComboBox1, QStringLiteral("ZS2"));
-    task.Calc.ComboBox1 = QStringLiteral("jiný");
-    Solve(task, QStringLiteral("ZS1"));
-    EXPECT_EQ(task.Calc.ComboBox1, QStringLiteral("ZS1"));
-}
-
 } // namespace

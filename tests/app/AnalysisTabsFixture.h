@@ -2,6 +2,7 @@
 // The main window with a beam and load cases set up in the task, for the analysis tabs' tests.
 #include "MainFormFixture.h"
 
+#include "app/AnalysisController.h"
 #include "app/CalculationTab.h"
 #include "app/CombinationsTab.h"
 #include "app/DeflectionTab.h"

@@ -131,8 +131,8 @@ TEST_F(DeflectionTabTest, ShowingTheTabAndTheButtonCalculateOnce)
     EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_Pruhyb"));
     EXPECT_EQ(Messages.size(), 1); // the skipped partial load, once
     EXPECT_EQ(Find<QGroupBox>("GroupBox11")->title(), QStringLiteral("Průhyb trabíku [ZS G]"));
-    EXPECT_EQ(Edit(24)->text(), FormatFixed(Results.fmax * 1e6, 3, 6));
-    EXPECT_EQ(Edit(25)->text(), FormatFixed(Results.xfmax, 3, 6));
+    EXPECT_EQ(Edit(24)->text(), FormatFixed(Form->AnalysisControl()->Result().Extremes.f.Max * 1e6, 3, 6));
+    EXPECT_EQ(Edit(25)->text(), FormatFixed(Form->AnalysisControl()->Result().Extremes.f.xMax, 3, 6));
     Find<QPushButton>("BitBtn21")->click(); // on the tab: the button calculates
     EXPECT_EQ(Messages.size(), 2);
     TDiagramImageWidget* image = Form->DeflectionTab()->Image9();

@@ -25,19 +25,21 @@ TTask BeamTask()
 struct ReportBody : ::testing::Test
 {
     TLocaleScope Locale { QLocale::c() };
-    TResultStore Store;
+    TReportView View;
+    TResultStore& Store = View.Shown.Sums;
 
     QStringList Body(TTask& task)
     {
         QStringList lines;
-        TReportWriter(task, Store, lines, 70).WriteBody(task.TaskTitle);
+        View.Choice = task.Calc;
+        TReportWriter(task, View, lines, 70).WriteBody(task.TaskTitle);
         return lines;
     }
     QStringList Section(TTask& task, void (TReportWriter::*write)())
     {
         QStringList lines;
-        TReportWriter(task, Store, lines, 70).Calculate();
-        TReportWriter writer(task, Store, lines, 70);
+        View = TReportView { task.Calc, Calculate(task) };
+        TReportWriter writer(task, View, lines, 70);
         (writer.*write)();
         return lines;
     }
@@ -101,11 +103,11 @@ TEST_F(ReportBody, PositionNumbersFollowPagesAndGridRows)
         "<h2>Výsledky pro kombinaci Komb_3 <i>(k. číslo 3)</i></h2>",
     };
     EXPECT_EQ(headings, expected);
-    // The window is left where the last block put it.
-    EXPECT_EQ(task.Calc.Mode, TCalculationChoice::Combination);
-    EXPECT_EQ(task.Calc.ComboBox2, "Komb_3");
-    EXPECT_EQ(task.Calc.ComboBox1, "užitné");
-    EXPECT_TRUE(task.Calc.MomentCharacteristic);
+    // The view is left where the last block put it, for the window.
+    EXPECT_EQ(View.Choice.Mode, TCalculationChoice::Combination);
+    EXPECT_EQ(View.Choice.ComboBox2, "Komb_3");
+    EXPECT_EQ(View.Choice.ComboBox1, "užitné");
+    EXPECT_TRUE(View.Choice.MomentCharacteristic);
     // Komb_3 holds both load cases: 15 + 5 + 6 kN at the left support.
     EXPECT_DOUBLE_EQ(Store.An, 26);
 }
@@ -215,8 +217,8 @@ TEST_F(ReportBody, ExtremesBelongToThePrintedKind)
     EXPECT_EQ(lines[6], "<tab><b>M<sub>d,min</sub></b> = -50.625 kNm, x = 3.000 m od levé podpory.<br>");
     EXPECT_TRUE(lines[7].endsWith(" m, "));
     EXPECT_TRUE(lines[8].endsWith(" m od levé podpory.<br>"));
-    EXPECT_FALSE(task.Calc.MomentCharacteristic);
-    EXPECT_FALSE(task.Calc.ShearCharacteristic);
+    EXPECT_FALSE(View.Choice.MomentCharacteristic);
+    EXPECT_FALSE(View.Choice.ShearCharacteristic);
 }
 
 TEST_F(ReportBody, NumbersUseTheLocaleSeparator)
@@ -236,7 +238,7 @@ TEST_F(ReportBody, SpanOfZeroIsRefusedBeforeAnythingIsWritten)
         doc.AddLine("kept");
         const TPageSetup setup;
         try {
-            PrepareReport(task, Store, doc, setup);
+            PrepareReport(task, View, doc, setup);
             ADD_FAILURE() << span;
         } catch (const TError& e) {
             // Names the tab where the span is typed.
@@ -245,7 +247,7 @@ TEST_F(ReportBody, SpanOfZeroIsRefusedBeforeAnythingIsWritten)
                 "trabíku na záložce Rozměry, podepření.")
                 << span;
         }
-        EXPECT_THROW(BuildReport(task, Store, doc, setup), TError) << span;
+        EXPECT_THROW(BuildReport(task, View, doc, setup), TError) << span;
         EXPECT_EQ(doc.Body, QStringList { "kept" });
     }
 }
@@ -283,7 +285,7 @@ TEST_F(ReportBody, PagesSharingACaptionEachShowTheirOwnLoadsAndResults)
         "<b>A<sub>n</sub></b> = 6.000 kN<tab><b><gama><sub>f</sub></b> = 1.500<tab><b>A<sub>d</sub></b> = 9.000 kN<br>",
     };
     EXPECT_EQ(reactions, expected);
-    EXPECT_EQ(task.Calc.ComboBox1, "vlastní tíha");
+    EXPECT_EQ(View.Choice.ComboBox1, "vlastní tíha");
     EXPECT_DOUBLE_EQ(Store.An, 6); // the last block's results stay for the window
 
     // The print mark is the page's own too: only page 2 asks for results here.
@@ -316,12 +318,13 @@ TEST_F(ReportBody, CombinationsSharingANameEachShowTheirOwnMembers)
     };
     EXPECT_EQ(reactions, expected);
     EXPECT_TRUE(body.contains("<h2>Výsledky pro kombinaci zk1 <i>(k. číslo 2)</i></h2>"));
-    EXPECT_EQ(task.Calc.Mode, TCalculationChoice::Combination);
-    EXPECT_EQ(task.Calc.ComboBox2, "ZK1");
+    EXPECT_EQ(View.Choice.Mode, TCalculationChoice::Combination);
+    EXPECT_EQ(View.Choice.ComboBox2, "ZK1");
     EXPECT_DOUBLE_EQ(Store.An, 20);
     // The extremes follow the block's own sums: 5 x 36 / 8 + 10 x 6 / 4, sagging negative, times
-    // 1.35 when the last section left the design values shown.
-    EXPECT_NEAR(Store.Mmin, -37.5 * (task.Calc.MomentCharacteristic ? 1 : 1.35), 1e-9);
+    // 1.35 for the design values.
+    EXPECT_NEAR(View.Shown.Extremes.Mn.Min, -37.5, 1e-9);
+    EXPECT_NEAR(View.Shown.Extremes.Md.Min, -37.5 * 1.35, 1e-9);
 }
 
 TEST_F(ReportBody, DeflectionThatCannotBeComputedIsSaidSo)
@@ -354,7 +357,7 @@ TEST_F(ReportBody, ReactionFactorOfANoiseLevelCharacteristicValueIsOne)
         Store.An = c.An;
         Store.Ad = c.Ad;
         QStringList lines;
-        TReportWriter(task, Store, lines, 70).WriteReactions();
+        TReportWriter(task, View, lines, 70).WriteReactions();
         ASSERT_FALSE(lines.isEmpty());
         EXPECT_TRUE(lines.first().contains(QStringLiteral("<sub>f</sub></b> = ") + c.Gamaf + "<tab>"))
             << lines.first().toStdString();
@@ -367,7 +370,7 @@ TEST_F(ReportBody, PartialLoadLongerThanTheSpanStillGivesReadableCoordinates)
     task.LoadCases[0] = TCaseBuilder("přesah", "1.2").QQ("2", "4", "2", "4").Case;
     task.LoadCases[0].Number = 1;
     QStringList lines;
-    TReportWriter(task, Store, lines, 70).WriteLoadSchema(task.GetZSInfo(1));
+    TReportWriter(task, View, lines, 70).WriteLoadSchema(task.GetZSInfo(1));
     // a + b = 8 m on a 6 m span: the outline runs backwards instead of writing "--23".
     EXPECT_TRUE(lines.contains("<linerel 0 3><linerel 23 0>"));
     for (const QString& line : lines)
@@ -403,7 +406,7 @@ TEST_F(ReportBody, SchemaSupportsFollowTheEndCondition)
         TTask task = BeamTask();
         task.SetTyp(c.Typ);
         QStringList lines;
-        TReportWriter(task, Store, lines, 70).WriteLoadSchema(task.GetZSInfo(task.LoadCases[1].Number));
+        TReportWriter(task, View, lines, 70).WriteLoadSchema(task.GetZSInfo(task.LoadCases[1].Number));
         const int beam = int(lines.indexOf("<goto 1><linerel 70 0>"));
         ASSERT_GT(beam, 0);
         EXPECT_EQ(lines[beam - 1], c.Before) << int(c.Typ);
@@ -421,7 +424,7 @@ TEST_F(ReportBody, PositionsFarOutsideTheSpanStayBounded)
     task.LoadCases[0] = TCaseBuilder("chyba", "1").QQ("1", "-1e300", "1", "0").Px("1", "1e300").Case;
     task.LoadCases[0].Number = 1;
     QStringList lines;
-    TReportWriter(task, Store, lines, 70).WriteLoadSchema(task.GetZSInfo(1));
+    TReportWriter(task, View, lines, 70).WriteLoadSchema(task.GetZSInfo(1));
     EXPECT_LT(lines.size(), 60);
     EXPECT_TRUE(lines.contains("<moverel -1000000 0><linerel 0 -3>"));
 }

@@ -10,11 +10,11 @@ namespace {
 QStringList Compose(TTask& task, const TPageSetup& setup = {})
 {
     TLocaleScope locale { QLocale::c() };
-    TResultStore store;
+    TReportView view { task.Calc, {} };
     TDokument doc;
     task.Job = "Hala Jih";
     task.Author = "Ing. Jana Nováková";
-    ComposeReport(task, store, doc, setup, {}, FixedClock());
+    ComposeReport(task, view, doc, setup, {}, FixedClock());
     return QStringList { "=== frame ===" } + doc.Frame + QStringList { "=== body ===" } + doc.Body;
 }
 

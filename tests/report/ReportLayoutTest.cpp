@@ -40,9 +40,9 @@ TEST(ReportLayout, ExampleReportHasItsPagesFrameAndSections)
 {
     TLocaleScope locale { QLocale::c() };
     TTask task = ExampleTask();
-    TResultStore store;
+    TReportView view { task.Calc, {} };
     TDokument doc;
-    ComposeReport(task, store, doc, TPageSetup(), {}, FixedClock());
+    ComposeReport(task, view, doc, TPageSetup(), {}, FixedClock());
     doc.LayOut();
 
     ASSERT_EQ(doc.PageCount(), 4);
@@ -107,9 +107,9 @@ TEST(ReportLayout, UserTextsWithAmpersandsAndAnglesPrintAsTyped)
     task.Print[3].Checked = true; // the combination table: its cells take names as they are
     task.RefreshCombinationGrid();
     task.RefreshCalculationLists();
-    TResultStore store;
+    TReportView view { task.Calc, {} };
     TDokument doc;
-    ComposeReport(task, store, doc, TPageSetup(), {}, FixedClock());
+    ComposeReport(task, view, doc, TPageSetup(), {}, FixedClock());
     doc.LayOut(); // used to stop with "'B;' is not a valid integer value"
 
     ASSERT_GE(doc.PageCount(), 4);

@@ -67,10 +67,10 @@ TEST(GeneratedTask, PrintsWithTheGeneratorDataAndEveryLoadCase)
     TTask task = GeneratedRoof();
     ASSERT_TRUE(task.Print[1].Enabled);
     task.Print[1].Checked = true;
-    TResultStore store;
+    TReportView view { task.Calc, {} };
     TDokument doc;
     QStringList messages;
-    ComposeReport(task, store, doc, TPageSetup(), [&messages](const QString& m) { messages << m; });
+    ComposeReport(task, view, doc, TPageSetup(), [&messages](const QString& m) { messages << m; });
     const QString body = doc.Body.join('\n');
     EXPECT_TRUE(body.contains(QStringLiteral("střešní vazník zatížený reakcemi vaznic (krokví) po vzdálenosti 2 m.")));
     for (const TLoadCase& lc : task.LoadCases)
