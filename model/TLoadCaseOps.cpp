@@ -95,4 +95,6 @@ void TTask::NewTask()
     Print[1].Enabled = false;
     Print[13].Checked = true;
     Print[4].Checked = true;
+    Deflection.DeflectionLimit = TDeflectionInputs().DeflectionLimit;
+    ExtensionItems.clear();
 }
