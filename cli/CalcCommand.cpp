@@ -134,7 +134,7 @@ QJsonObject EnvelopeJson(const TEnvelope& e)
 int RunCalc(const QStringList& args)
 {
     const TCalcArgs a = ParseCalcArgs(args);
-    TTask task = LoadProject(a.File);
+    TTask task = OpenTask(a.File);
     Choose(task, a);
     TResultStore store;
     QTextStream err(stderr);
