@@ -71,12 +71,42 @@ void BM_OpenFromFile(benchmark::State& state)
     QFile::remove(TempFile());
 }
 
+// Many small load cases: opening and saving must stay linear in their number (a by-number look-up
+// per load case made them quadratic).
+TTask ManyLoadCases(int count)
+{
+    TTask task;
+    task.SpanText = QStringLiteral("6");
+    for (int i = 0; i < count; ++i) {
+        task.NewLoadCase(TCaller::Generator);
+        task.AddPxRow(TCaller::Generator, true, 10, 2);
+        task.AddQRow(TCaller::Generator, true, 1.5);
+    }
+    return task;
+}
+
+void BM_SaveManyLoadCases(benchmark::State& state)
+{
+    const TTask task = ManyLoadCases(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EncodeProject(task).size());
+}
+
+void BM_OpenManyLoadCases(benchmark::State& state)
+{
+    const QByteArray bytes = EncodeProject(ManyLoadCases(int(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DecodeProject(bytes).LoadCases.size());
+}
+
 } // namespace
 
 BENCHMARK(BM_SaveInMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenInMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenFromFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveManyLoadCases)->Arg(8192)->Arg(32768)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenManyLoadCases)->Arg(8192)->Arg(32768)->Arg(65535)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -128,7 +128,7 @@ QJsonObject EnvelopeJson(const TEnvelope& e)
 int RunCalc(const QStringList& args)
 {
     const TCalcArgs a = ParseCalcArgs(args);
-    TTask task = LoadProject(a.File);
+    TTask task = OpenTask(a.File);
     Choose(task, a);
     QTextStream err(stderr);
     const TResultStore store = SumSelection(task, [&err](const QString& message) { err << message << Qt::endl; });

@@ -8,13 +8,17 @@
 struct TCliCommand
 {
     QString Name;
-    QString Usage;   // e.g. "calc TASK.DAT [--case NAME | --combination NAME]"
+    QString Usage; // e.g. "calc TASK.DAT [--case NAME | --combination NAME]"
     QString Summary; // one line for --help
-    QString Help;    // longer text for "trabik-cli help NAME"
+    QString Help; // longer text for "trabik-cli help NAME"
     std::function<int(const QStringList& args)> Run; // args without the subcommand name
 };
 
 std::vector<TCliCommand>& CliCommands();
+
+class TTask;
+// Opens a project file as the program does and writes what opened only in part (warnings) on stderr.
+TTask OpenTask(const QString& path);
 
 struct TCliRegistrar
 {

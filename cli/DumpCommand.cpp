@@ -131,9 +131,10 @@ QJsonObject TaskJson(const TTask& task)
     o[QStringLiteral("LoadCases")] = LoadCasesJson(task);
     o[QStringLiteral("PrintOptions")] = PrintOptionsJson(task.Print);
     o[QStringLiteral("LoadGenerator")] = GeneratorJson(task.Generator);
-    o[QStringLiteral("Deflection")]
-        = QJsonObject { { "Edit30", task.Deflection.Edit30 }, { "IyUnit", task.Deflection.IyUnit },
-              { "Edit31", task.Deflection.Edit31 }, { "EUnit", task.Deflection.EUnit } };
+    o[QStringLiteral("Deflection")] = QJsonObject { { "Edit30", task.Deflection.Edit30 },
+        { "IyUnit", task.Deflection.IyUnit }, { "Edit31", task.Deflection.Edit31 }, { "EUnit", task.Deflection.EUnit },
+        { "DeflectionLimit", task.Deflection.DeflectionLimit }, { "Material", task.Deflection.Material },
+        { "Section", task.Deflection.Section } };
     return o;
 }
 
@@ -141,7 +142,7 @@ int RunDump(const QStringList& args)
 {
     if (args.size() != 1 || args[0].startsWith(QLatin1Char('-')))
         throw TUsageError("one task file is required");
-    const QByteArray json = QJsonDocument(TaskJson(LoadProject(args[0]))).toJson(QJsonDocument::Indented);
+    const QByteArray json = QJsonDocument(TaskJson(OpenTask(args[0]))).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return 0;
 }

@@ -8,7 +8,7 @@ int RunResave(const QStringList& args)
 {
     if (args.size() != 2 || args[0].startsWith(QLatin1Char('-')) || args[1].startsWith(QLatin1Char('-')))
         throw TUsageError("an input and an output file are required");
-    SaveProject(LoadProject(args[0]), args[1]);
+    SaveProject(OpenTask(args[0]), args[1]);
     return 0;
 }
 

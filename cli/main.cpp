@@ -1,6 +1,7 @@
 // trabik-cli: batch work on project files with the core library alone, never a window.
 #include "cli/CliCommand.h"
 #include "model/TError.h"
+#include "storage/uProjectFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,16 @@
 #include <algorithm>
 #include <cstdio>
 #include <unistd.h>
+
+TTask OpenTask(const QString& path)
+{
+    QStringList warnings;
+    TTask task = LoadProject(path, &warnings);
+    QTextStream err(stderr);
+    for (const QString& warning : warnings)
+        err << warning << Qt::endl;
+    return task;
+}
 
 std::vector<TCliCommand>& CliCommands()
 {
@@ -87,8 +98,8 @@ int main(int argc, char** argv)
     try {
         return command->Run(args);
     } catch (const TUsageError& e) {
-        err << "trabik-cli " << name << ": " << QString::fromUtf8(e.what()) << "\nUsage: trabik-cli "
-            << command->Usage << "\n";
+        err << "trabik-cli " << name << ": " << QString::fromUtf8(e.what()) << "\nUsage: trabik-cli " << command->Usage
+            << "\n";
         return 2;
     } catch (const TError& e) {
         err << e.Message << "\n";

@@ -155,4 +155,6 @@ void TTask::NewTask()
     Print[TPrintOption::GeneratorData].Enabled = false;
     Print[TPrintOption::Characteristic].Checked = true;
     Print[TPrintOption::LoadCaseForces].Checked = true;
+    Deflection.DeflectionLimit = TDeflectionInputs().DeflectionLimit;
+    ExtensionItems.clear();
 }

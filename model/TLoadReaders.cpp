@@ -17,9 +17,32 @@ template <typename TRow> const TRow* RowAt(const std::vector<TRow>& rows, int i)
 
 TPxLoad TTask::ReadPx(int n, int i) const
 {
-    TPxLoad load;
     const TLoadCase* loadCase = LoadCaseByNumber(n);
-    if (const TPxRow* row = loadCase ? RowAt(loadCase->Px, i) : nullptr) {
+    return loadCase ? ReadPx(*loadCase, i) : TPxLoad();
+}
+
+TQLoad TTask::ReadQ(int n, int i) const
+{
+    const TLoadCase* loadCase = LoadCaseByNumber(n);
+    return loadCase ? ReadQ(*loadCase, i) : TQLoad();
+}
+
+TQQLoad TTask::ReadQQ(int n, int i) const
+{
+    const TLoadCase* loadCase = LoadCaseByNumber(n);
+    return loadCase ? ReadQQ(*loadCase, i) : TQQLoad();
+}
+
+TMxLoad TTask::ReadMx(int n, int i) const
+{
+    const TLoadCase* loadCase = LoadCaseByNumber(n);
+    return loadCase ? ReadMx(*loadCase, i) : TMxLoad();
+}
+
+TPxLoad TTask::ReadPx(const TLoadCase& loadCase, int i)
+{
+    TPxLoad load;
+    if (const TPxRow* row = RowAt(loadCase.Px, i)) {
         load.Included = row->Checked;
         load.P = StrToFloatX(row->P);
         load.a = StrToFloatX(row->a);
@@ -27,22 +50,20 @@ TPxLoad TTask::ReadPx(int n, int i) const
     return load;
 }
 
-TQLoad TTask::ReadQ(int n, int i) const
+TQLoad TTask::ReadQ(const TLoadCase& loadCase, int i)
 {
     TQLoad load;
-    const TLoadCase* loadCase = LoadCaseByNumber(n);
-    if (const TQRow* row = loadCase ? RowAt(loadCase->Q, i) : nullptr) {
+    if (const TQRow* row = RowAt(loadCase.Q, i)) {
         load.Included = row->Checked;
         load.q = StrToFloatX(row->q);
     }
     return load;
 }
 
-TQQLoad TTask::ReadQQ(int n, int i) const
+TQQLoad TTask::ReadQQ(const TLoadCase& loadCase, int i)
 {
     TQQLoad load;
-    const TLoadCase* loadCase = LoadCaseByNumber(n);
-    if (const TQQRow* row = loadCase ? RowAt(loadCase->QQ, i) : nullptr) {
+    if (const TQQRow* row = RowAt(loadCase.QQ, i)) {
         // A disabled partial load (end conditions 12, 21, 22) never takes part.
         load.Included = row->Checked && row->Enabled;
         load.qa = StrToFloatX(row->qa);
@@ -53,11 +74,10 @@ TQQLoad TTask::ReadQQ(int n, int i) const
     return load;
 }
 
-TMxLoad TTask::ReadMx(int n, int i) const
+TMxLoad TTask::ReadMx(const TLoadCase& loadCase, int i)
 {
     TMxLoad load;
-    const TLoadCase* loadCase = LoadCaseByNumber(n);
-    if (const TMxRow* row = loadCase ? RowAt(loadCase->Mx, i) : nullptr) {
+    if (const TMxRow* row = RowAt(loadCase.Mx, i)) {
         load.Included = row->Checked;
         load.M = StrToFloatX(row->M);
         load.a = StrToFloatX(row->a);

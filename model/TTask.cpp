@@ -87,8 +87,12 @@ TZSInfo TTask::GetZSInfo(int number) const
 
 void TTask::SetZSInfo(const TZSInfo& info)
 {
-    const int index = IndexOfNumber(info.Number);
-    if (index < 0)
+    SetZSInfoAt(IndexOfNumber(info.Number), info);
+}
+
+void TTask::SetZSInfoAt(int index, const TZSInfo& info)
+{
+    if (index < 0 || index >= int(LoadCases.size()))
         return;
     TLoadCase& loadCase = LoadCases[size_t(index)];
     loadCase.LongShort = info.LongTerm ? QStringLiteral("0") : QString();

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <utility>
 #include <vector>
 
 // Who asks for a load case or a row: the main window itself (program start, New task), the load
@@ -140,6 +141,7 @@ struct TDeflectionInputs
     QString Edit33 = QStringLiteral("0.30"); // h [m]
     QString Material; // ComboBox5 text
     QString Section; // ComboBox6 text
+    QString DeflectionLimit = QStringLiteral("250"); // "mezní průhyb L/", as typed
     QStringList MaterialStore; // name=value lines, values in GPa (empty)
     QStringList SectionStore; // name=value lines, values in mm4 (empty)
 };
@@ -204,6 +206,9 @@ public:
     TDeflectionInputs Deflection;
     TGeneratorInputs Generator;
     TCalculationChoice Calc;
+    // Keys of the project file's extension block this program does not know, with their values in
+    // file order: saving writes them back unchanged.
+    std::vector<std::pair<QString, QString>> ExtensionItems;
 
     double SpanL() const; // StrToFloatX(SpanText)
 
@@ -215,6 +220,7 @@ public:
     TZSInfo FindZSInfo(const QString& name) const;
     TZSInfo GetZSInfo(int number) const;
     void SetZSInfo(const TZSInfo& info); // also keeps the grid header of a renamed load case in step
+    void SetZSInfoAt(int index, const TZSInfo& info); // the same for load case `index`, whatever its number
     int IndexOfNumber(int number) const; // -1 when absent
     TLoadCase* LoadCaseByNumber(int number);
     const TLoadCase* LoadCaseByNumber(int number) const;
@@ -233,6 +239,11 @@ public:
     TQLoad ReadQ(int n, int i) const;
     TQQLoad ReadQQ(int n, int i) const;
     TMxLoad ReadMx(int n, int i) const;
+    // The same for load i of a load case at hand (no look-up by number).
+    static TPxLoad ReadPx(const TLoadCase& loadCase, int i);
+    static TQLoad ReadQ(const TLoadCase& loadCase, int i);
+    static TQQLoad ReadQQ(const TLoadCase& loadCase, int i);
+    static TMxLoad ReadMx(const TLoadCase& loadCase, int i);
 
     void EnablePartialLoads(bool enabled);
 

@@ -96,9 +96,12 @@ bool ParseNumber(std::string_view text, double& value)
     return parsed.ec == std::errc() && parsed.ptr == plain.data() + plain.size() && std::isfinite(value);
 }
 
+// A damaged number field can hold 64 KB of anything: the message quotes its beginning.
 [[noreturn]] void ThrowNotANumber(const QString& text)
 {
-    throw TError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    constexpr int Quoted = 40;
+    const QString shown = text.size() > Quoted ? text.left(Quoted) + QStringLiteral("…") : text;
+    throw TError(QStringLiteral("'%1' is not a valid floating point value").arg(shown));
 }
 
 // 15 significant digits, trailing zeros dropped; exponent form below 1e-5 and from 1e15 on.

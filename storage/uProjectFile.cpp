@@ -1,4 +1,4 @@
-// Opening and saving project files on disk; the byte layout is in ProjectLayoutRead/Write.
+// Opening and saving project files on disk; the byte layout is in ProjectLayout.cpp.
 #include "storage/uProjectFile.h"
 
 #include "model/TError.h"
@@ -70,6 +70,15 @@ QByteArray ReadProjectBytes(const QString& path)
 
 void WriteProjectBytes(const QByteArray& bytes, const QString& path)
 {
+    // The new file is a new inode: it must get the mode the user gave the old one.
+    const QFileInfo previous(path);
+    const bool replacing = previous.exists() && previous.isFile();
+    // Without the "User" bits: they say what this process may do, and setting them would set the
+    // owner's bits (the superuser may write any file).
+    constexpr QFileDevice::Permissions ThisProcess
+        = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    const QFileDevice::Permissions permissions
+        = replacing ? previous.permissions() & ~ThisProcess : QFileDevice::Permissions();
     QSaveFile file(path);
     // Writing straight into the target would destroy it on a failure; rather fail.
     file.setDirectWriteFallback(false);
@@ -89,6 +98,10 @@ void WriteProjectBytes(const QByteArray& bytes, const QString& path)
         file.cancelWriting();
         ThrowFileError(code, file);
     }
+    // The temporary file may have got the owner's write bit besides the old mode; a read-only file
+    // that the superuser saved over stays read-only. A file system without modes ignores this.
+    if (replacing && (QFileInfo(path).permissions() & ~ThisProcess) != permissions)
+        QFile::setPermissions(path, permissions);
 }
 
 void SaveProject(const TTask& task, const QString& path)
@@ -96,14 +109,14 @@ void SaveProject(const TTask& task, const QString& path)
     WriteProjectBytes(EncodeProject(task), path);
 }
 
-void LoadProject(const QString& path, TTask& task)
+void LoadProject(const QString& path, TTask& task, QStringList* warnings)
 {
     // A broken file must not cost the task on screen: it is replaced only by a whole new one.
-    TTask loaded = DecodeProject(ReadProjectBytes(path), task);
+    TTask loaded = DecodeProject(ReadProjectBytes(path), task, warnings);
     task = std::move(loaded);
 }
 
-TTask LoadProject(const QString& path)
+TTask LoadProject(const QString& path, QStringList* warnings)
 {
-    return DecodeProject(ReadProjectBytes(path), TTask());
+    return DecodeProject(ReadProjectBytes(path), TTask(), warnings);
 }

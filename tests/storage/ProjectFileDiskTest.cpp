@@ -84,6 +84,25 @@ TEST(ProjectFileDisk, SaveAndOpenLeaveNothingElseBehind)
     EXPECT_EQ(EncodeProject(LoadProject(path)), EncodeProject(RichTask()));
 }
 
+TEST(ProjectFileDisk, SavingOverAFileKeepsItsPermissions)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ukol.dat"));
+    using P = QFileDevice;
+    const P::Permissions readOnly = P::ReadOwner | P::ReadGroup | P::ReadOther;
+    for (const P::Permissions mode : { P::ReadOwner | P::WriteOwner | P::ReadGroup, P::ReadOwner | P::WriteOwner,
+             P::ReadOwner | P::WriteOwner | P::ReadGroup | P::WriteGroup | P::ReadOther, readOnly }) {
+        SaveProject(TTask(), path);
+        ASSERT_TRUE(QFile::setPermissions(path, mode));
+        // Only the superuser may replace a read-only file; it stays read-only then.
+        if (mode == readOnly && geteuid() != 0)
+            EXPECT_EQ(SaveError(RichTask(), path), QStringLiteral("File access denied"));
+        else
+            SaveProject(RichTask(), path);
+        EXPECT_EQ(QFileInfo(path).permissions() & ~(P::ReadUser | P::WriteUser | P::ExeUser), mode) << int(mode);
+    }
+}
+
 TEST(ProjectFileDisk, RefusedSaveDoesNotTouchThePreviousFile)
 {
     QTemporaryDir dir;

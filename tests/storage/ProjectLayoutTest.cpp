@@ -239,6 +239,71 @@ TEST(ProjectLayout, BytesAfterTheLastValueAreIgnored)
     EXPECT_EQ(EncodeProject(back), bytes);
 }
 
+// An extension block as a newer program writes it, after the fixed values of `task`.
+QByteArray WithBlock(
+    const TTask& task, std::initializer_list<std::pair<const char*, const char*>> items, int version = 1)
+{
+    TProjectWriter f;
+    WriteStr(f, QStringLiteral("TRABIK-EXT"));
+    WriteInt(f, version);
+    WriteInt(f, int(items.size()));
+    for (const auto& [key, value] : items) {
+        WriteStr(f, QString::fromUtf8(key));
+        WriteStr(f, QString::fromUtf8(value));
+    }
+    return EncodeProject(task) + f.Data();
+}
+
+TEST(ProjectLayout, ExtensionBlockCarriesNewInputsAndKeepsUnknownOnes)
+{
+    const QByteArray plain = EncodeProject(RichTask());
+    TTask task = RichTask();
+    task.Deflection.DeflectionLimit = QStringLiteral("300");
+    task.Deflection.Section = QStringLiteral("IPE 200");
+    const QByteArray bytes = EncodeProject(task);
+    EXPECT_EQ(bytes, WithBlock(RichTask(), { { "deflectionLimit", "300" }, { "section", "IPE 200" } }));
+    QStringList warnings;
+    TTask back = DecodeProject(bytes, TTask(), &warnings);
+    EXPECT_EQ(back.Deflection.DeflectionLimit, QStringLiteral("300"));
+    EXPECT_EQ(back.Deflection.Section, QStringLiteral("IPE 200"));
+    EXPECT_TRUE(warnings.isEmpty());
+
+    // A key of a newer program goes back out as it came; the defaults need no block at all.
+    const QByteArray newer = WithBlock(RichTask(), { { "material", "dřevo C24" }, { "creep", "0,6" } });
+    back = DecodeProject(newer);
+    EXPECT_EQ(back.Deflection.Material, QStringLiteral("dřevo C24"));
+    EXPECT_EQ(EncodeProject(back), newer);
+    back.Deflection.Material.clear();
+    back.ExtensionItems.clear();
+    EXPECT_EQ(EncodeProject(back), plain);
+    back = DecodeProject(newer);
+    back.NewTask();
+    EXPECT_EQ(back.Deflection.DeflectionLimit, QStringLiteral("250"));
+    EXPECT_TRUE(back.ExtensionItems.empty());
+
+    // A file without the block opens with the defaults whatever the task on screen had.
+    EXPECT_EQ(DecodeProject(plain, task).Deflection.DeflectionLimit, QStringLiteral("250"));
+}
+
+TEST(ProjectLayout, BrokenExtensionBlockOpensTheTaskWithDefaults)
+{
+    const QString broken = QStringLiteral("Rozšiřující údaje úlohy jsou poškozené, použity výchozí hodnoty.");
+    const QByteArray plain = EncodeProject(RichTask());
+    const QByteArray bytes = WithBlock(RichTask(), { { "deflectionLimit", "300" }, { "creep", "0,6" } });
+    for (qsizetype cut = plain.size() + 2; cut < bytes.size(); ++cut) {
+        QStringList warnings;
+        const TTask back = DecodeProject(bytes.left(cut), TTask(), &warnings);
+        EXPECT_EQ(EncodeProject(back), plain) << cut;
+        EXPECT_EQ(warnings, QStringList { broken }) << cut;
+    }
+    QStringList warnings;
+    DecodeProject(WithBlock(RichTask(), {}, 0), TTask(), &warnings);
+    DecodeProject(WithBlock(RichTask(), { { "deflectionLimit", "300" } }, 2), TTask(), &warnings);
+    EXPECT_EQ(warnings,
+        QStringList({ broken,
+            QStringLiteral("Rozšiřující údaje úlohy jsou z novější verze programu, použity výchozí hodnoty.") }));
+}
+
 TEST(ProjectLayout, SavingRefusesWhatTheFileCannotHold)
 {
     TTask task = RichTask();

@@ -179,6 +179,10 @@ TEST(ProjectPrimitives, TextsThatAreNotNumbersAreErrors)
             ErrorOf([&] { ParseFileDouble(t); }), QStringLiteral("'%1' is not a valid floating point value").arg(t))
             << text;
     }
+    // A damaged field of up to 64 KB is quoted by its beginning only.
+    const QString junk = QStringLiteral("x").repeated(65535);
+    EXPECT_EQ(ErrorOf([&] { ParseFileDouble(junk); }),
+        QStringLiteral("'%1…' is not a valid floating point value").arg(junk.left(40)));
     EXPECT_FALSE(ErrorOf([] { FormatFileDouble(std::numeric_limits<double>::infinity()); }).isEmpty());
     EXPECT_FALSE(ErrorOf([] { FormatFileDouble(std::nan("")); }).isEmpty());
 }

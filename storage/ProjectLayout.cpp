@@ -1,0 +1,358 @@
+// The order of the values in a project file, written once: SerializeProject walks the task in file
+// order over an archive that either writes each value (TFileOut) or reads it back (TFileIn). What
+// differs between the two directions sits in the archives: the writer refuses what 16 bits cannot
+// count, the reader rebuilds load cases through the operations the load generator uses, so the rows
+// show the numbers in fixed notation with three decimals.
+#include "storage/ProjectPrimitives.h"
+#include "storage/uProjectFile.h"
+
+#include "model/TError.h"
+
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The radio buttons RadioTyp11, 12, 21, 22, 02, 20 in file order.
+constexpr unsigned char EndConditions[6] = { 11, 12, 21, 22, 2, 20 };
+
+// The extension block after the last fixed value: a marker, its version and key/value texts.
+// Older readers stop before it, so it only carries inputs they do not know.
+const char* const ExtensionMarker = "TRABIK-EXT";
+constexpr int ExtensionVersion = 1;
+
+// The known keys of the extension block; a value equal to the default of TDeflectionInputs is not written.
+struct TExtensionKey
+{
+    const char* Key;
+    QString TDeflectionInputs::*Field;
+};
+const TExtensionKey ExtensionKeys[] = {
+    { "deflectionLimit", &TDeflectionInputs::DeflectionLimit },
+    { "material", &TDeflectionInputs::Material },
+    { "section", &TDeflectionInputs::Section },
+};
+
+using TExtensionItems = std::vector<std::pair<QString, QString>>;
+
+QString TooManyText(const QString& what, qsizetype count)
+{
+    return QStringLiteral("Úlohu nelze uložit: %1 je %2, soubor jich pojme nejvýše 65535.").arg(what).arg(count);
+}
+
+class TFileOut
+{
+public:
+    void Str(const QString& value) { WriteStr(File, value); }
+    void Int(int value) { WriteInt(File, value); }
+    void Dbl(double value) { WriteDouble(File, value); }
+    void Bool(bool value) { WriteBool(File, value); }
+    // A count of what follows; `what` names it when it does not fit 16 bits.
+    template <typename TWhat> void Count(qsizetype count, TWhat what)
+    {
+        if (count > MaxFileInt)
+            throw TError(TooManyText(what(), count));
+        WriteInt(File, int(count));
+    }
+
+    void EndCondition(const TTask& task, unsigned char typ) { Bool(task.Typ == typ); }
+
+    TZSInfo LoadCaseInfo(const TTask& task, int index)
+    {
+        TZSInfo info = TTask::InfoOf(task.LoadCases[size_t(index)]);
+        info.Number &= 0xFFFF; // not read back (opening renumbers), so a number past 16 bits simply wraps
+        return info;
+    }
+    void StartLoadCase(const TTask&, const TZSInfo&) { }
+    // Load `row` of load case `index` as the load readers give it.
+    template <typename TLoad> TLoad LoadAt(const TTask& task, int index, int row)
+    {
+        const TLoadCase& loadCase = task.LoadCases[size_t(index)];
+        if constexpr (std::is_same_v<TLoad, TPxLoad>)
+            return TTask::ReadPx(loadCase, row + 1);
+        else if constexpr (std::is_same_v<TLoad, TQLoad>)
+            return TTask::ReadQ(loadCase, row + 1);
+        else if constexpr (std::is_same_v<TLoad, TMxLoad>)
+            return TTask::ReadMx(loadCase, row + 1);
+        else {
+            // The tick as the user left it: a partial load that the end condition switches off keeps
+            // it, so that it counts again once the end condition allows partial loads (the opened
+            // task switches it off again).
+            TQQLoad load = TTask::ReadQQ(loadCase, row + 1);
+            load.Included = loadCase.QQ[size_t(row)].Checked;
+            return load;
+        }
+    }
+    template <typename TLoad> void AddLoad(const TTask&, const TLoad&) { }
+
+    void Resize(const TCombinationGrid&, int, int) { }
+    void Cell(const TCombinationGrid& grid, int col, int row) { Str(grid.Cell(col, row)); }
+
+    // Written only when there is something in it, so a task without new inputs saves as before.
+    void Extension(const TTask& task)
+    {
+        TExtensionItems items;
+        const TDeflectionInputs defaults;
+        for (const TExtensionKey& key : ExtensionKeys)
+            if (task.Deflection.*key.Field != defaults.*key.Field)
+                items.emplace_back(QString::fromLatin1(key.Key), task.Deflection.*key.Field);
+        items.insert(items.end(), task.ExtensionItems.begin(), task.ExtensionItems.end());
+        if (items.empty())
+            return;
+        Str(QString::fromLatin1(ExtensionMarker));
+        Int(ExtensionVersion);
+        Count(qsizetype(items.size()), [] { return QStringLiteral("počet rozšiřujících údajů úlohy"); });
+        for (const auto& [key, value] : items) {
+            Str(key);
+            Str(value);
+        }
+    }
+
+    const QByteArray& Data() const { return File.Data(); }
+
+private:
+    TProjectWriter File;
+};
+
+class TFileIn
+{
+public:
+    TFileIn(const QByteArray& bytes, QStringList* warnings)
+        : File(bytes)
+        , Warnings(warnings)
+    {
+    }
+    void Str(QString& value) { value = ReadStr(File); }
+    void Int(int& value) { value = ReadInt(File); }
+    void Dbl(double& value) { value = ReadDouble(File); }
+    void Bool(bool& value) { value = ReadBool(File); }
+    template <typename TWhat> void Count(int& count, TWhat) { count = ReadInt(File); }
+
+    // Checking a radio button selects its end condition; unchecking one selects nothing.
+    void EndCondition(TTask& task, unsigned char typ)
+    {
+        if (ReadBool(File))
+            task.SetTyp(typ);
+    }
+
+    TZSInfo LoadCaseInfo(const TTask&, int) { return TZSInfo(); }
+    // The i-th load case of the file becomes number i (the saved number is not used), and
+    // short-term is always the negation of long-term.
+    void StartLoadCase(TTask& task, TZSInfo& info)
+    {
+        const int index = task.NewLoadCase(TCaller::Generator);
+        info.Number = task.LoadCases[size_t(index)].Number;
+        info.ShortTerm = !info.LongTerm;
+        task.SetZSInfoAt(index, info);
+    }
+    template <typename TLoad> TLoad LoadAt(const TTask&, int, int) { return TLoad(); }
+    void AddLoad(TTask& task, const TPxLoad& l) { task.AddPxRow(TCaller::Generator, l.Included, l.P, l.a); }
+    void AddLoad(TTask& task, const TQLoad& l) { task.AddQRow(TCaller::Generator, l.Included, l.q); }
+    void AddLoad(TTask& task, const TQQLoad& l) { task.AddQQRow(TCaller::Generator, l.Included, l.qa, l.a, l.qb, l.b); }
+    void AddLoad(TTask& task, const TMxLoad& l) { task.AddMxRow(TCaller::Generator, l.Included, l.M, l.a); }
+
+    void Resize(TCombinationGrid& grid, int cols, int rows)
+    {
+        // Every cell takes at least two bytes: a foreign file must not make us allocate 4 billion cells.
+        if (qint64(cols) * rows * 2 > File.Remaining())
+            throw TError(QStringLiteral("Read beyond end of file"));
+        grid.SetSize(cols, rows);
+    }
+    void Cell(TCombinationGrid& grid, int col, int row) { grid.SetCell(col, row, ReadStr(File)); }
+
+    // Bytes after the fixed values that are not an extension block are ignored; a block that is cut
+    // or bad costs only its own values, which then keep their defaults, and the user is told.
+    void Extension(TTask& task)
+    {
+        const TDeflectionInputs defaults;
+        for (const TExtensionKey& key : ExtensionKeys)
+            task.Deflection.*key.Field = defaults.*key.Field;
+        task.ExtensionItems.clear();
+        TProjectWriter marker;
+        WriteStr(marker, QString::fromLatin1(ExtensionMarker));
+        const QByteArray rest = File.Take(File.Remaining());
+        if (!rest.startsWith(marker.Data()) && !(rest.size() >= 2 && marker.Data().startsWith(rest)))
+            return;
+        TExtensionItems items;
+        try {
+            TProjectReader block(rest);
+            ReadStr(block);
+            const int version = ReadInt(block);
+            if (version > ExtensionVersion) {
+                Warn(QStringLiteral("Rozšiřující údaje úlohy jsou z novější verze programu, použity výchozí hodnoty."));
+                return;
+            }
+            if (version < ExtensionVersion)
+                throw TError(QString());
+            const int count = ReadInt(block);
+            for (int i = 0; i < count; ++i) {
+                QString key = ReadStr(block);
+                items.emplace_back(std::move(key), ReadStr(block));
+            }
+        } catch (const TError&) {
+            Warn(QStringLiteral("Rozšiřující údaje úlohy jsou poškozené, použity výchozí hodnoty."));
+            return;
+        }
+        for (auto& [key, value] : items) {
+            const TExtensionKey* known = nullptr;
+            for (const TExtensionKey& k : ExtensionKeys)
+                if (key == QLatin1String(k.Key))
+                    known = &k;
+            if (known)
+                task.Deflection.*known->Field = value;
+            else
+                task.ExtensionItems.emplace_back(std::move(key), std::move(value));
+        }
+    }
+
+private:
+    void Warn(const QString& text)
+    {
+        if (Warnings)
+            Warnings->append(text);
+    }
+
+    TProjectReader File;
+    QStringList* Warnings;
+};
+
+// The values of one load are the same for both directions: the included flag, then the numbers.
+template <typename TArchive> void SerializeLoad(TArchive& a, TPxLoad& l)
+{
+    a.Bool(l.Included);
+    a.Dbl(l.P);
+    a.Dbl(l.a);
+}
+template <typename TArchive> void SerializeLoad(TArchive& a, TQLoad& l)
+{
+    a.Bool(l.Included);
+    a.Dbl(l.q);
+}
+template <typename TArchive> void SerializeLoad(TArchive& a, TQQLoad& l)
+{
+    a.Bool(l.Included);
+    a.Dbl(l.qa);
+    a.Dbl(l.a);
+    a.Dbl(l.qb);
+    a.Dbl(l.b);
+}
+template <typename TArchive> void SerializeLoad(TArchive& a, TMxLoad& l)
+{
+    a.Bool(l.Included);
+    a.Dbl(l.M);
+    a.Dbl(l.a);
+}
+
+template <typename TLoad, typename TArchive, typename TTaskRef>
+void SerializeLoads(TArchive& a, TTaskRef& task, int index, int count)
+{
+    for (int row = 0; row < count; ++row) {
+        TLoad load = a.template LoadAt<TLoad>(task, index, row);
+        SerializeLoad(a, load);
+        a.AddLoad(task, load);
+    }
+}
+
+// Name, number, gamma_f, long- and short-term, the four row counts, the print flag, then the rows.
+template <typename TArchive, typename TTaskRef> void SerializeLoadCase(TArchive& a, TTaskRef& task, int index)
+{
+    TZSInfo info = a.LoadCaseInfo(task, index);
+    a.Str(info.Name);
+    a.Int(info.Number);
+    a.Dbl(info.Gamaf);
+    a.Bool(info.LongTerm);
+    a.Bool(info.ShortTerm);
+    for (int& count : info.Counts)
+        a.Count(count,
+            [&info] { return QStringLiteral("počet zatížení jednoho druhu v zatěžovacím stavu „%1“").arg(info.Name); });
+    a.Bool(info.PrintResults);
+    a.StartLoadCase(task, info);
+    SerializeLoads<TPxLoad>(a, task, index, info.Counts[KindPx]);
+    SerializeLoads<TQLoad>(a, task, index, info.Counts[KindQ]);
+    SerializeLoads<TQQLoad>(a, task, index, info.Counts[KindQQ]);
+    SerializeLoads<TMxLoad>(a, task, index, info.Counts[KindMx]);
+}
+
+// Column count, row count, then every cell column by column.
+template <typename TArchive, typename TGrid> void SerializeGrid(TArchive& a, TGrid& grid)
+{
+    int cols = grid.ColCount();
+    int rows = grid.RowCount();
+    a.Count(cols, [] { return QStringLiteral("počet sloupců tabulky kombinací"); });
+    a.Count(rows, [] { return QStringLiteral("počet řádků tabulky kombinací"); });
+    a.Resize(grid, cols, rows);
+    for (int col = 0; col < cols; ++col)
+        for (int row = 0; row < rows; ++row)
+            a.Cell(grid, col, row);
+}
+
+template <typename TArchive, typename TPrint> void SerializeReportOptions(TArchive& a, TPrint& print)
+{
+    a.Bool(print[1].Checked);
+    a.Bool(print[1].Enabled);
+    for (int box : { 2, 3, 10, 11, 12, 13, 14, 4, 5, 6, 7 })
+        a.Bool(print[box].Checked);
+}
+
+template <typename TArchive, typename TGenerator> void SerializeGenerator(TArchive& a, TGenerator& g)
+{
+    a.Str(g.Edit1);
+    a.Bool(g.CheckBox1);
+    a.Str(g.Edit2);
+    a.Bool(g.CheckBox2);
+    a.Str(g.Edit3);
+    a.Str(g.Edit4);
+    for (auto* radio : { &g.RadioButton3, &g.RadioButton4, &g.RadioButton1, &g.RadioButton2 })
+        a.Bool(*radio);
+    for (auto* text : { &g.Edit5, &g.Edit6, &g.Edit8, &g.Edit9, &g.Edit10, &g.Edit12, &g.Edit13, &g.Edit14, &g.Edit15,
+             &g.Edit16, &g.Edit17, &g.Edit18, &g.Edit19, &g.Edit20, &g.Edit21, &g.Edit22, &g.Edit23 })
+        a.Str(*text);
+}
+
+// The whole file: identification, geometry, load cases, combinations, options, extension block.
+template <typename TArchive, typename TTaskRef> void SerializeProject(TArchive& a, TTaskRef& task)
+{
+    a.Str(task.Job);
+    a.Str(task.Author);
+    a.Str(task.TaskTitle);
+    a.Str(task.SpanText);
+    for (unsigned char typ : EndConditions)
+        a.EndCondition(task, typ);
+    int count = int(task.LoadCases.size());
+    a.Count(count, [] { return QStringLiteral("počet zatěžovacích stavů"); });
+    for (int index = 0; index < count; ++index)
+        SerializeLoadCase(a, task, index);
+    SerializeGrid(a, task.Grid);
+    SerializeReportOptions(a, task.Print);
+    SerializeGenerator(a, task.Generator);
+    a.Str(task.Deflection.Edit30);
+    a.Str(task.Deflection.Edit31);
+    a.Str(task.Deflection.IyUnit);
+    a.Str(task.Deflection.EUnit);
+    for (int box : { 8, 9, 15, 16, 17, 18, 19, 20, 21, 22 })
+        a.Bool(task.Print[box].Checked);
+    a.Extension(task);
+}
+
+} // namespace
+
+QByteArray EncodeProject(const TTask& task)
+{
+    TFileOut out;
+    SerializeProject(out, task);
+    return out.Data();
+}
+
+TTask DecodeProject(const QByteArray& bytes, const TTask& base, QStringList* warnings)
+{
+    TTask task = base;
+    task.DeleteAllLoadCases();
+    task.ZSCounter = 0;
+    TFileIn in(bytes, warnings);
+    SerializeProject(in, task);
+    // The rows were made after the end condition was set: partial loads follow it as on screen.
+    task.SetTyp(task.Typ);
+    task.RefreshCalculationLists();
+    return task;
+}
