@@ -28,7 +28,8 @@ mkdir -p "$build/runtime" "$build/logs"
 chmod 700 "$build/runtime"
 export XDG_RUNTIME_DIR="$root/$build/runtime"
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:symbolize=1
+# A smaller quarantine keeps a long run of the mark-up target well under the RSS limit.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:symbolize=1:quarantine_size_mb=64
 export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
