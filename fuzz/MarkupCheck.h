@@ -72,22 +72,36 @@ inline QString CheckMarkupBytes(const QByteArray& bytes, const QString& imageFol
     struct TPageCap
     {
     };
+    // Stops a layout that passes the page cap; the exception leaves LayOut like a layout error.
+    struct TCapObserver : TDocumentObserver
+    {
+        TDokument& Doc;
+        explicit TCapObserver(TDokument& doc)
+            : Doc(doc)
+        {
+        }
+        void LayoutProgress(int, int) override
+        {
+            if (Doc.PageCount() > MarkupCheckMaxPages)
+                throw TPageCap();
+        }
+    };
     TDokument doc;
     doc.Reset();
     doc.AddPage();
     doc.Images.BaseDirectory = imageFolder;
     doc.Frame = frame;
     doc.Body = lines;
-    doc.ProgressHook = [&doc](int, int) {
-        if (doc.PageCount > MarkupCheckMaxPages)
-            throw TPageCap();
-    };
+    TCapObserver cap(doc);
+    doc.AddObserver(&cap);
     try {
         doc.LayOut();
     } catch (const TError&) {
     } catch (const TPageCap&) {
     }
-    if (doc.PageCount < 1 || !doc.FirstPage || !doc.LastPage || doc.LastPage->Number != doc.PageCount)
-        return QStringLiteral("the pages are not numbered 1 to %1").arg(doc.PageCount);
+    doc.RemoveObserver(&cap);
+    const TPageList& pages = doc.Pages();
+    if (pages.Count() < 1 || !pages.First() || !pages.Last() || pages.Last()->Number != pages.Count())
+        return QStringLiteral("the pages are not numbered 1 to %1").arg(pages.Count());
     return {};
 }
