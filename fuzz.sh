@@ -48,14 +48,14 @@ run_target()
     local runs speed last
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
-    last=$(grep -E '^#[0-9]+.*cov: ' "$log" | tail -1 || true)
+    last=$(grep -aE '^#[0-9]+.*cov: ' "$log" | tail -1 || true)
     echo "$target: ${runs:-?} inputs in ${seconds} s, ${speed:-?} exec/s," \
         "coverage $(sed -E 's/.* cov: ([0-9]+) ft: ([0-9]+) corp: ([0-9]+).*/\1 edges, \2 features, corpus \3/' <<<"$last")"
     local after
     after=$(ls "$findings" | wc -l)
     if [ "$rc" -ne 0 ] || [ "$after" -gt "$before" ]; then
         echo "$target: FINDING (exit $rc), input under $findings/, log $log:" >&2
-        grep -E -A25 '^==[0-9]+==ERROR|^FINDING|runtime error|ALARM|out-of-memory' "$log" | head -60 >&2 || tail -40 "$log" >&2
+        grep -aE -A25 '^==[0-9]+==ERROR|^FINDING|runtime error|ALARM|out-of-memory' "$log" | head -60 >&2 || tail -40 "$log" >&2
         failed=1
     fi
 }
