@@ -269,20 +269,7 @@ void TMainForm::AddRowExecute(TLoadKind kind)
 {
     if (!HasActiveLoadCase())
         return;
-    switch (kind) {
-    case KindPx:
-        TaskRef.AddPxRow(TCaller::User, false, 0, 0);
-        break;
-    case KindQ:
-        TaskRef.AddQRow(TCaller::User, false, 0);
-        break;
-    case KindQQ:
-        TaskRef.AddQQRow(TCaller::User, false, 0, 0, 0, 0);
-        break;
-    case KindMx:
-        TaskRef.AddMxRow(TCaller::User, false, 0, 0);
-        break;
-    }
+    TaskRef.AddEmptyRow(kind);
     SyncLoadCases();
     ShowLoadCaseTab();
 }

@@ -6,6 +6,7 @@
 #include "storage/ProjectPrimitives.h"
 #include "storage/uProjectFile.h"
 
+#include "model/TEndConditions.h"
 #include "model/TError.h"
 
 #include <type_traits>
@@ -13,9 +14,6 @@
 #include <vector>
 
 namespace {
-
-// The radio buttons RadioTyp11, 12, 21, 22, 02, 20 in file order.
-constexpr unsigned char EndConditions[6] = { 11, 12, 21, 22, 2, 20 };
 
 // The extension block after the last fixed value: a marker, its version and key/value texts.
 // Older readers stop before it, so it only carries inputs they do not know.
@@ -147,10 +145,10 @@ public:
         task.SetZSInfoAt(index, info);
     }
     template <typename TLoad> TLoad LoadAt(const TTask&, int, int) { return TLoad(); }
-    void AddLoad(TTask& task, const TPxLoad& l) { task.AddPxRow(TCaller::Generator, l.Included, l.P, l.a); }
-    void AddLoad(TTask& task, const TQLoad& l) { task.AddQRow(TCaller::Generator, l.Included, l.q); }
-    void AddLoad(TTask& task, const TQQLoad& l) { task.AddQQRow(TCaller::Generator, l.Included, l.qa, l.a, l.qb, l.b); }
-    void AddLoad(TTask& task, const TMxLoad& l) { task.AddMxRow(TCaller::Generator, l.Included, l.M, l.a); }
+    void AddLoad(TTask& task, const TPxLoad& l) { task.AddPxRow(l.Included, l.P, l.a); }
+    void AddLoad(TTask& task, const TQLoad& l) { task.AddQRow(l.Included, l.q); }
+    void AddLoad(TTask& task, const TQQLoad& l) { task.AddQQRow(l.Included, l.qa, l.a, l.qb, l.b); }
+    void AddLoad(TTask& task, const TMxLoad& l) { task.AddMxRow(l.Included, l.M, l.a); }
 
     void Resize(TCombinationGrid& grid, int cols, int rows)
     {
@@ -317,8 +315,8 @@ template <typename TArchive, typename TTaskRef> void SerializeProject(TArchive& 
     a.Str(task.Author);
     a.Str(task.TaskTitle);
     a.Str(task.SpanText);
-    for (unsigned char typ : EndConditions)
-        a.EndCondition(task, typ);
+    for (const TEndCondition& end : EndConditions()) // the radio buttons in file order
+        a.EndCondition(task, end.Code);
     int count = int(task.LoadCases.size());
     a.Count(count, [] { return QStringLiteral("počet zatěžovacích stavů"); });
     for (int index = 0; index < count; ++index)
