@@ -1,5 +1,7 @@
 // Speed of the project file: a task of 1,000 load cases with 10 rows of every kind, written and
 // read in memory and through a file. Budget: 100 ms for each of open and save.
+#include "model/TError.h"
+#include "storage/ProjectPrimitives.h"
 #include "storage/uProjectFile.h"
 
 #include <QDir>
@@ -99,6 +101,48 @@ void BM_OpenManyLoadCases(benchmark::State& state)
         benchmark::DoNotOptimize(DecodeProject(bytes).LoadCases.size());
 }
 
+// A short file whose counts claim 65,535 load cases, or one load case with 65,535 rows of every kind, or
+// a grid of 65,535 x 65,535 cells: the reader must refuse each at once, before it allocates for the
+// claimed count.
+QByteArray HugeCountFile(int which)
+{
+    TProjectWriter f;
+    for (int i = 0; i < 4; ++i)
+        WriteStr(f, QString());
+    for (int i = 0; i < 6; ++i)
+        WriteBool(f, i == 0);
+    if (which == 0) {
+        WriteInt(f, 65535);
+        return f.Data();
+    }
+    if (which == 2) {
+        WriteInt(f, 0);
+        return f.Data() + QByteArray::fromHex("ffffffff0000");
+    }
+    WriteInt(f, 1);
+    WriteStr(f, QStringLiteral("ZS"));
+    WriteInt(f, 1);
+    WriteDouble(f, 1.1);
+    WriteBool(f, true);
+    WriteBool(f, false);
+    for (int i = 0; i < 4; ++i)
+        WriteInt(f, 65535);
+    WriteBool(f, true);
+    return f.Data();
+}
+
+void BM_RefuseHugeCount(benchmark::State& state)
+{
+    const QByteArray bytes = HugeCountFile(int(state.range(0)));
+    for (auto _ : state) {
+        try {
+            DecodeProject(bytes);
+            state.SkipWithError("the file opened");
+        } catch (const TError&) {
+        }
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_SaveInMemory)->Unit(benchmark::kMillisecond);
@@ -107,6 +151,7 @@ BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenFromFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveManyLoadCases)->Arg(8192)->Arg(32768)->Arg(65535)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenManyLoadCases)->Arg(8192)->Arg(32768)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefuseHugeCount)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {

@@ -1,4 +1,4 @@
-// The worked examples of the load case solver, one row per beam, and the properties of the sum
+// Beams with hand-computed results for the load case solver, one row per beam, and the properties of the sum
 // (repeated load case, gamma_f, partial load against uniform load).
 #include "SolverTestSupport.h"
 

@@ -3,6 +3,7 @@
 #include "document/PreviewPartsWidget.h"
 #include "document/uDokument.h"
 #include "document/uPreview.h"
+#include "tests/support/PreviewPrompts.h"
 
 #include <QApplication>
 #include <QFile>
@@ -20,15 +21,6 @@
 
 namespace {
 
-int PdfPageCount(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QString text = QString::fromLatin1(file.readAll());
-    return int(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))));
-}
-
 QWheelEvent Wheel(int delta, Qt::MouseButtons buttons)
 {
     return QWheelEvent(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta), buttons, Qt::NoModifier,
@@ -43,15 +35,7 @@ protected:
     void SetUp() override
     {
         Preview = std::make_unique<TPreview>(Doc);
-        Preview->Prompts.PrintDialog = [this](QPrinter& printer, QWidget*) {
-            ++PrintDialogs;
-            if (PrintTo.isEmpty())
-                return false;
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(PrintTo);
-            return true;
-        };
-        Preview->Prompts.ChoosePdfFile = [this](QWidget*) { return PdfPath; };
+        Stand.Attach(*Preview);
         Preview->Prompts.ShowError = [this](QWidget*, const QString& message) { Errors << message; };
         Preview->resize(700, 800);
     }
@@ -77,9 +61,11 @@ protected:
     TDokument Doc;
     std::unique_ptr<TPreview> Preview;
     QTemporaryDir Dir;
-    QString PrintTo, PdfPath;
+    TPreviewPrompts Stand;
+    QString& PrintTo = Stand.PrintTo;
+    QString& PdfPath = Stand.PdfPath;
+    int& PrintDialogs = Stand.PrintDialogs;
     QStringList Errors;
-    int PrintDialogs = 0;
 };
 
 TEST_F(PreviewTest, StartsEmptyWithItsControls)

@@ -5,6 +5,7 @@
 #include "app/PrintTab.h"
 #include "document/uDokument.h"
 #include "document/uPreview.h"
+#include "tests/support/PreviewPrompts.h"
 #include "model/uMyCommonLib.h"
 #include "report/uPageSetup.h"
 #include "storage/uProjectFile.h"
@@ -21,15 +22,6 @@
 
 namespace {
 
-int PdfPages(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    return int(
-        QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))));
-}
-
 class PrintTabTest : public MainFormTest
 {
 protected:
@@ -37,15 +29,7 @@ protected:
     {
         MainFormTest::SetUp();
         Preview = std::make_unique<TPreview>(Doc);
-        Preview->Prompts.PrintDialog = [this](QPrinter& printer, QWidget*) {
-            ++PrintDialogs;
-            if (PrintTo.isEmpty())
-                return false;
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(PrintTo);
-            return true;
-        };
-        Preview->Prompts.ChoosePdfFile = [this](QWidget*) { return PdfPath; };
+        Stand.Attach(*Preview);
         PageSetup = std::make_unique<TfPageSetup>(Doc);
         PageSetup->ShowError = [this](QWidget*, const QString& message) { Errors << message; };
         Form->AttachReport(Doc, *Preview, *PageSetup);
@@ -62,8 +46,10 @@ protected:
     std::unique_ptr<TPreview> Preview;
     std::unique_ptr<TfPageSetup> PageSetup;
     QTemporaryDir Dir;
-    QString PrintTo, PdfPath;
-    int PrintDialogs = 0;
+    TPreviewPrompts Stand;
+    QString& PrintTo = Stand.PrintTo;
+    QString& PdfPath = Stand.PdfPath;
+    int& PrintDialogs = Stand.PrintDialogs;
 };
 
 TEST_F(PrintTabTest, OptionsWithTheirGroupsDefaultsAndEnabledStates)
@@ -146,7 +132,7 @@ TEST_F(PrintTabTest, PrintAsksFirstAndPrintsThePreviewedPages)
     Form->Actions().Tisk->trigger();
     ASSERT_TRUE(Errors.isEmpty()) << Errors.join('\n').toStdString();
     EXPECT_GE(Doc.PageCount(), 2);
-    EXPECT_EQ(PdfPages(PrintTo), Doc.PageCount());
+    EXPECT_EQ(PdfPageCount(PrintTo), Doc.PageCount());
     EXPECT_FALSE(Preview->isVisible()); // printing closes the preview
 }
 
@@ -167,7 +153,7 @@ TEST_F(PrintTabTest, SavePdfMenuItemWritesTheReport)
     PdfPath = Dir.filePath(QStringLiteral("posudek.pdf"));
     save->trigger();
     ASSERT_TRUE(Errors.isEmpty()) << Errors.join('\n').toStdString();
-    EXPECT_EQ(PdfPages(PdfPath), Doc.PageCount());
+    EXPECT_EQ(PdfPageCount(PdfPath), Doc.PageCount());
 }
 
 TEST_F(PrintTabTest, PageSetupActionShowsTheDialogModally)

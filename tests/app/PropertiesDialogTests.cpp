@@ -3,6 +3,7 @@
 
 #include "app/uZSproperties.h"
 #include "model/uMyCommonLib.h"
+#include "tests/support/LocaleGuard.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -11,23 +12,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-
-class CommaLocale
-{
-public:
-    CommaLocale() { QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic)); }
-    ~CommaLocale() { QLocale::setDefault(Saved); }
-
-private:
-    QLocale Saved;
-};
-
-} // namespace
-
 TEST(PropertiesDialog, ShowsTheRecordAndConfirmingUnchangedWritesTheFixedGamma)
 {
-    CommaLocale comma;
+    TLocaleGuard comma(TLocaleGuard::Comma());
     TTask task = TTask::StartState();
     TZSprop_form dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Vlastnosti zatěžovacího stavu"));

@@ -96,7 +96,7 @@ TEST_F(HostileInput, ClosingTagsWithoutOpenersAreIgnored)
     TPrintPage* p = Lay({ "</sqr></frac><denom></table>X</sup>Y</ul>Z" });
     EXPECT_TRUE(p->Picture.ItemsOf<TLineItem>().empty());
     EXPECT_EQ(FindText(p, "X").Pos, QPoint(2000, 2000));
-    // The documented unbalanced tags still act: </sup> enlarges, </ul> moves the margin left.
+    // Closing tags without an opening one still act: </sup> enlarges, </ul> moves the margin left.
     EXPECT_EQ(FindText(p, "Y").Font.Size, RoundEven(270 * 1.25));
     EXPECT_EQ(FindText(p, "Z").Pos.x(), 1750);
     // A second </sqr> after a closed root draws nothing more.

@@ -1,5 +1,5 @@
 // Load cases: start state, numbering, the caller rules, the record operations and New task.
-#include "LocaleGuard.h"
+#include "tests/support/LocaleGuard.h"
 #include "model/TTask.h"
 
 #include <gtest/gtest.h>

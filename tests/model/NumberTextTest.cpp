@@ -1,5 +1,5 @@
 // StrToFloatX, FormatFixed/FmtFixed and RoundHalfEven under both decimal separators.
-#include "LocaleGuard.h"
+#include "tests/support/LocaleGuard.h"
 #include "model/uMyCommonLib.h"
 
 #include <QLocale>

@@ -16,11 +16,11 @@ QStringList Frame(const TPageSetup& setup)
 
 struct PageFrame : ::testing::Test
 {
-    TLocaleScope Locale { QLocale(QLocale::Czech, QLocale::CzechRepublic) };
+    TLocaleGuard Locale { QLocale(QLocale::Czech, QLocale::CzechRepublic) };
     TPageSetup Setup;
 };
 
-TEST_F(PageFrame, DefaultSetupGivesTheDocumentedFrame)
+TEST_F(PageFrame, DefaultSetupGivesHeaderBoxMarginLineAndBodyMargins)
 {
     const QStringList expected = {
         "<left 0><right 0><top 0><bottom 0><br>",

@@ -24,7 +24,7 @@ TTask BeamTask()
 
 struct ReportBody : ::testing::Test
 {
-    TLocaleScope Locale { QLocale::c() };
+    TLocaleGuard Locale { QLocale::c() };
     TReportView View;
     TResultStore& Store = View.Shown.Sums;
 
@@ -223,7 +223,7 @@ TEST_F(ReportBody, ExtremesBelongToThePrintedKind)
 
 TEST_F(ReportBody, NumbersUseTheLocaleSeparator)
 {
-    TLocaleScope czech(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    TLocaleGuard czech(QLocale(QLocale::Czech, QLocale::CzechRepublic));
     TTask task = BeamTask();
     task.SpanText = "6,25";
     EXPECT_TRUE(Body(task).contains("Délka prvku <b>L = 6,250 m</b>, "));

@@ -9,7 +9,7 @@ namespace {
 
 QStringList Compose(TTask& task, const TPageSetup& setup = {})
 {
-    TLocaleScope locale { QLocale::c() };
+    TLocaleGuard locale { QLocale::c() };
     TReportView view { task.Calc, {} };
     TDokument doc;
     task.Job = "Hala Jih";

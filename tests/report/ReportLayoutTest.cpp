@@ -38,7 +38,7 @@ QString PageText(const TPrintPage& page)
 
 TEST(ReportLayout, ExampleReportHasItsPagesFrameAndSections)
 {
-    TLocaleScope locale { QLocale::c() };
+    TLocaleGuard locale { QLocale::c() };
     TTask task = ExampleTask();
     TReportView view { task.Calc, {} };
     TDokument doc;
@@ -93,7 +93,7 @@ TEST(ReportLayout, ExampleReportHasItsPagesFrameAndSections)
 // on purpose still works.
 TEST(ReportLayout, UserTextsWithAmpersandsAndAnglesPrintAsTyped)
 {
-    TLocaleScope locale { QLocale::c() };
+    TLocaleGuard locale { QLocale::c() };
     TTask task = ExampleTask();
     task.Job = "Hala A & B";
     task.Author = "Novák&syn";

@@ -4,6 +4,7 @@
 #include "model/TTask.h"
 #include "report/TPageSetup.h"
 #include "tests/support/LoadCaseBuilders.h"
+#include "tests/support/LocaleGuard.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -18,21 +19,6 @@ inline void PrintTo(const QString& text, std::ostream* os)
 {
     *os << '"' << text.toStdString() << '"';
 }
-
-// Keeps the default locale for one test and restores the previous one.
-class TLocaleScope
-{
-public:
-    explicit TLocaleScope(const QLocale& locale)
-        : Saved(QLocale())
-    {
-        QLocale::setDefault(locale);
-    }
-    ~TLocaleScope() { QLocale::setDefault(Saved); }
-
-private:
-    QLocale Saved;
-};
 
 inline TClock FixedClock()
 {

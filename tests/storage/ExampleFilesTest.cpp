@@ -126,7 +126,7 @@ void CheckOrWrite(const QString& path, const QByteArray& bytes)
 TEST(ExampleFiles, AreWhatTheProgramWritesForTheirTasks)
 {
     // Czech systems write decimal commas.
-    TLocaleScope comma(CommaLocale());
+    TLocaleGuard comma(TLocaleGuard::Comma());
     const QString examples = QStringLiteral(TRABIK_TEST_DATA "/../../examples/");
     CheckOrWrite(examples + QStringLiteral("strecha.dat"), EncodeProject(RoofGirder()));
     CheckOrWrite(examples + QStringLiteral("strop.dat"), EncodeProject(FloorBeam()));
@@ -136,7 +136,7 @@ TEST(ExampleFiles, AreWhatTheProgramWritesForTheirTasks)
 
 TEST(ExampleFiles, OpenAsTheirTasks)
 {
-    TLocaleScope dot(DotLocale());
+    TLocaleGuard dot(TLocaleGuard::Point());
     const TTask roof = LoadProject(QStringLiteral(TRABIK_TEST_DATA "/../../examples/strecha.dat"));
     ASSERT_EQ(roof.LoadCases.size(), 4u);
     EXPECT_EQ(roof.LoadCases[1].Px.size(), 5u);

@@ -9,7 +9,7 @@
 
 TEST(FuzzFindings, ProjectInputsOpenOrAreRefusedAndSaveStably)
 {
-    TLocaleScope comma(CommaLocale()); // as the fuzz target runs
+    TLocaleGuard comma(TLocaleGuard::Comma()); // as the fuzz target runs
     const QDir folder(QStringLiteral(TRABIK_TEST_DATA "/fuzz/project"));
     for (const QFileInfo& input : folder.entryInfoList(QDir::Files)) {
         QFile file(input.filePath());

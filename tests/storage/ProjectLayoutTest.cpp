@@ -57,7 +57,7 @@ TTask TaskWithNumbers(std::initializer_list<int> numbers)
 
 TEST(ProjectLayout, ValuesFollowTheFixedOrder)
 {
-    TLocaleScope comma(CommaLocale());
+    TLocaleGuard comma(TLocaleGuard::Comma());
     TProjectReader r(EncodeProject(RichTask()));
     ExpectStrs(r, { "Rodinný dům Řevnice – přístavba", "Ing. Jiří Šťastný", "Střešní vazník V1 (ocel S235)", "6,3" });
     ExpectBools(r, { false, false, false, false, true, false }); // "konzola zleva"
@@ -99,7 +99,7 @@ TEST(ProjectLayout, ValuesFollowTheFixedOrder)
 
 TEST(ProjectLayout, PointForceRowAndWhatItOpensAs)
 {
-    TLocaleScope comma(CommaLocale());
+    TLocaleGuard comma(TLocaleGuard::Comma());
     TTask task;
     task.NewLoadCase(TCaller::Generator);
     task.AddPxRow(TCaller::Generator, true, 10, 2);
@@ -120,8 +120,8 @@ TEST(ProjectLayout, PointForceRowAndWhatItOpensAs)
 
 TEST(ProjectLayout, RoundTripUnderEitherSeparator)
 {
-    for (const QLocale& locale : { CommaLocale(), DotLocale() }) {
-        TLocaleScope scope(locale);
+    for (const QLocale& locale : { TLocaleGuard::Comma(), TLocaleGuard::Point() }) {
+        TLocaleGuard scope(locale);
         const QString sep = locale.decimalPoint();
         const TTask task = RichTask();
         const QByteArray bytes = EncodeProject(task);
@@ -157,10 +157,10 @@ TEST(ProjectLayout, FileFromTheOtherSeparatorOpensWithTheSameNumbers)
 {
     QByteArray commaBytes;
     {
-        TLocaleScope comma(CommaLocale());
+        TLocaleGuard comma(TLocaleGuard::Comma());
         commaBytes = EncodeProject(RichTask());
     }
-    TLocaleScope dot(DotLocale());
+    TLocaleGuard dot(TLocaleGuard::Point());
     const TTask back = DecodeProject(commaBytes);
     EXPECT_EQ(EncodeProject(back), EncodeProject(RichTask()));
     EXPECT_EQ(back.ReadQQ(1, 1).qb, 4.75);
@@ -169,7 +169,7 @@ TEST(ProjectLayout, FileFromTheOtherSeparatorOpensWithTheSameNumbers)
 
 TEST(ProjectLayout, OpeningRenumbersAndRoundsToThreeDecimals)
 {
-    TLocaleScope comma(CommaLocale());
+    TLocaleGuard comma(TLocaleGuard::Comma());
     TTask task = TaskWithNumbers({ 1, 4, 7 });
     task.LoadCases[2].Q.at(0) = { true, QStringLiteral("1.23456") };
     const TTask back = DecodeProject(EncodeProject(task));
@@ -332,10 +332,10 @@ TEST(ProjectLayout, OldFilesStillOpenByteForByte)
     const QByteArray bytes = golden.readAll();
     TTask back;
     {
-        TLocaleScope dot(DotLocale());
+        TLocaleGuard dot(TLocaleGuard::Point());
         back = DecodeProject(bytes);
     }
-    TLocaleScope comma(CommaLocale());
+    TLocaleGuard comma(TLocaleGuard::Comma());
     EXPECT_EQ(EncodeProject(back), bytes);
     EXPECT_EQ(EncodeProject(RichTask()), bytes);
 }

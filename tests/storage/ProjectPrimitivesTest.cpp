@@ -37,7 +37,7 @@ QString ErrorOf(const std::function<void()>& action)
 
 TEST(ProjectPrimitives, WorkedExamplesComeOutByteForByte)
 {
-    TLocaleScope comma(CommaLocale());
+    TLocaleGuard comma(TLocaleGuard::Comma());
     EXPECT_EQ(Bytes([](auto& f) { WriteStr(f, QStringLiteral("abc")); }), Hex("0003620063"));
     EXPECT_EQ(Bytes([](auto& f) { WriteDouble(f, 1.5); }), Hex("0003321e2b"));
     EXPECT_EQ(Bytes([](auto& f) { WriteInt(f, 300); }), Hex("012c"));
@@ -141,19 +141,19 @@ TEST(ProjectPrimitives, NumbersUseGeneralFormatWithFifteenDigits)
         { 5e-324, "4,94065645841247E-324" },
     };
     {
-        TLocaleScope comma(CommaLocale());
+        TLocaleGuard comma(TLocaleGuard::Comma());
         for (const Case& c : cases)
             EXPECT_EQ(FormatFileDouble(c.value), QString::fromUtf8(c.text)) << c.text;
     }
-    TLocaleScope dot(DotLocale());
+    TLocaleGuard dot(TLocaleGuard::Point());
     for (const Case& c : cases)
         EXPECT_EQ(FormatFileDouble(c.value), QString::fromUtf8(c.text).replace(',', '.')) << c.text;
 }
 
 TEST(ProjectPrimitives, NumbersReadWithEitherSeparator)
 {
-    for (const QLocale& locale : { CommaLocale(), DotLocale() }) {
-        TLocaleScope scope(locale);
+    for (const QLocale& locale : { TLocaleGuard::Comma(), TLocaleGuard::Point() }) {
+        TLocaleGuard scope(locale);
         EXPECT_EQ(ParseFileDouble(QStringLiteral("1,5")), 1.5);
         EXPECT_EQ(ParseFileDouble(QStringLiteral("1.5")), 1.5);
         EXPECT_EQ(ParseFileDouble(QStringLiteral("-2,5E-7")), -2.5e-7);

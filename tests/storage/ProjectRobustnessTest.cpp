@@ -5,7 +5,6 @@
 #include "storage/ProjectPrimitives.h"
 #include "storage/uProjectFile.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -104,10 +103,9 @@ TEST(ProjectRobustness, ForeignBytesFailCleanlyOrOpen)
     EXPECT_GT(opened, 0); // changed texts and flags still make a task
 }
 
+// How fast these fail is measured in bench/bench_storage.cpp (BM_RefuseHugeCount).
 TEST(ProjectRobustness, HugeCountsInShortFilesFailAtOnce)
 {
-    QElapsedTimer timer;
-    timer.start();
     const QString eof = QStringLiteral("Read beyond end of file");
     EXPECT_EQ(DecodeError(Head(65535)), eof);
 
@@ -125,10 +123,10 @@ TEST(ProjectRobustness, HugeCountsInShortFilesFailAtOnce)
 
     // A grid of 65535 x 65535 cells would be four billion texts.
     EXPECT_EQ(DecodeError(Head(0, QByteArray::fromHex("ffffffff0000"))), eof);
-    EXPECT_LT(timer.elapsed(), 2000);
 }
 
-TEST(ProjectRobustness, ManyLoadCasesOpenInReasonableTime)
+// The time it takes is measured by BM_OpenManyLoadCases in bench/bench_storage.cpp.
+TEST(ProjectRobustness, ManyLoadCasesOfTheSmallestRecordOpen)
 {
     // Thousands of load cases, each the smallest possible record, then an empty 0 x 0 grid, the
     // options and the generator's and deflection's empty texts.
@@ -152,10 +150,7 @@ TEST(ProjectRobustness, ManyLoadCasesOpenInReasonableTime)
         WriteBool(tail, false);
     const QByteArray file = Head(5000, lc.Data().repeated(5000)) + tail.Data();
 
-    QElapsedTimer timer;
-    timer.start();
     const TTask task = DecodeProject(file);
     EXPECT_EQ(task.LoadCases.size(), 5000u);
     EXPECT_EQ(task.LoadCases.back().Number, 5000);
-    EXPECT_LT(timer.elapsed(), 5000);
 }

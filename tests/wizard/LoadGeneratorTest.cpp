@@ -1,6 +1,6 @@
 // The load generator: load cases, factors, point-load patterns and refusals.
 #include "wizard/LoadGenerator.h"
-#include "model/LocaleGuard.h"
+#include "tests/support/LocaleGuard.h"
 #include "model/TError.h"
 #include "model/uMyCommonLib.h"
 
