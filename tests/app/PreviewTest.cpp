@@ -61,7 +61,7 @@ protected:
     TDokument Doc;
     std::unique_ptr<TPreview> Preview;
     QTemporaryDir Dir;
-    TPreviewPrompts Stand;
+    TPreviewStandIn Stand;
     QString& PrintTo = Stand.PrintTo;
     QString& PdfPath = Stand.PdfPath;
     int& PrintDialogs = Stand.PrintDialogs;

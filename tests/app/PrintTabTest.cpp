@@ -46,7 +46,7 @@ protected:
     std::unique_ptr<TPreview> Preview;
     std::unique_ptr<TfPageSetup> PageSetup;
     QTemporaryDir Dir;
-    TPreviewPrompts Stand;
+    TPreviewStandIn Stand;
     QString& PrintTo = Stand.PrintTo;
     QString& PdfPath = Stand.PdfPath;
     int& PrintDialogs = Stand.PrintDialogs;

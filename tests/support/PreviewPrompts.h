@@ -9,7 +9,7 @@
 
 // The print dialog prints to PrintTo as PDF (an empty PrintTo cancels it) and counts its calls; the PDF file
 // dialog answers PdfPath.
-struct TPreviewPrompts
+struct TPreviewStandIn
 {
     QString PrintTo, PdfPath;
     int PrintDialogs = 0;
