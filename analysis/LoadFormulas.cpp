@@ -98,6 +98,28 @@ TEndForces UniformLoadEnds(unsigned char typ, double L, double q)
     return e;
 }
 
+namespace {
+
+// The moments of a partial load about its start: with s measured from a and the intensity
+// w(s) = qa + (qb - qa) s / c, Jk = integral of w(s) s^k ds over 0..c. A restraint moment that a
+// point force P at t gives as P f(t), f a cubic, the load gives as the integral of w f, which is
+// exactly f(a) J0 + f1 J1 + f2 J2 + f3 J3 with fk the k-th derivative of f at a over k! (Taylor
+// at a). Short loads keep their digits this way: no difference of powers of the two ends is taken.
+struct TLoadMoments
+{
+    double J0, J1, J2, J3;
+    double Of(double f0, double f1, double f2, double f3) const { return f0 * J0 + f1 * J1 + f2 * J2 + f3 * J3; }
+};
+
+TLoadMoments MomentsAboutStart(double qa, double qb, double c)
+{
+    const double dq = qb - qa;
+    const double c2 = c * c, c3 = c2 * c, c4 = c3 * c;
+    return { qa * c + dq * c / 2, qa * c2 / 2 + dq * c2 / 3, qa * c3 / 3 + dq * c3 / 4, qa * c4 / 4 + dq * c4 / 5 };
+}
+
+} // namespace
+
 TEndForces PartialLoadEnds(unsigned char typ, double L, double qa, double a, double qb, double b)
 {
     TEndForces e;
@@ -106,10 +128,28 @@ TEndForces PartialLoadEnds(unsigned char typ, double L, double qa, double a, dou
     const double R2 = (qb - qa) * c / 2; // the triangular part, at a + 2c/3
     const double aboutRight = R1 * (c / 2 + b) + R2 * (c / 3 + b);
     const double aboutLeft = R1 * (c / 2 + a) + R2 * (2 * c / 3 + a);
+    const TLoadMoments J = MomentsAboutStart(qa, qb, c);
+    const double L2 = L * L;
     switch (typ) {
     case 11:
         e.A = aboutRight / L;
         e.B = aboutLeft / L;
+        break;
+    case 12: // the point force's Mb = P (L^2 t - t^3) / (2 L^2) over the load
+        e.Mb = J.Of(a * (L - a) * (L + a), L2 - 3 * a * a, -3 * a, -1) / (2 * L2);
+        e.A = (aboutRight - e.Mb) / L;
+        e.B = (aboutLeft + e.Mb) / L;
+        break;
+    case 21: // Ma = P (2 L^2 t - 3 L t^2 + t^3) / (2 L^2)
+        e.Ma = J.Of(a * (L - a) * (2 * L - a), 2 * L2 - 6 * L * a + 3 * a * a, 3 * (a - L), 1) / (2 * L2);
+        e.A = (aboutRight + e.Ma) / L;
+        e.B = (aboutLeft - e.Ma) / L;
+        break;
+    case 22: // Ma = P t (L - t)^2 / L^2, Mb = P t^2 (L - t) / L^2
+        e.Ma = J.Of(a * (L - a) * (L - a), (L - a) * (L - 3 * a), 3 * a - 2 * L, 1) / L2;
+        e.Mb = J.Of(a * a * (L - a), a * (2 * L - 3 * a), L - 3 * a, -1) / L2;
+        e.A = (aboutRight - e.Mb + e.Ma) / L;
+        e.B = (aboutLeft - e.Ma + e.Mb) / L;
         break;
     case 2:
         e.B = R1 + R2;
@@ -308,7 +348,7 @@ void ApplyPartialLoad(TCaseScratch& s, const TBeam& beam, double qa, double a, d
 {
     const double L = beam.L;
     const double c = L - a - b;
-    if (c == 0 || !PartialLoadSolved(beam.Typ))
+    if (c == 0)
         return;
     const TEndForces e = PartialLoadEnds(beam.Typ, L, qa, a, qb, b);
     AddEnds(s, e);

@@ -17,8 +17,8 @@ TBeam MakeBeam(unsigned char typ, double spanL);
 
 // Whether the code is one of the end conditions (model/TEndConditions.h).
 bool IsKnownTyp(unsigned char typ);
-// Whether the end condition's partial loads are solved (TEndCondition::PartialLoadsSolved); the
-// formulas below have them only for those end conditions.
+// Whether the end condition's partial loads are solved (TEndCondition::PartialLoadsSolved): every
+// known end condition has them.
 bool PartialLoadSolved(unsigned char typ);
 
 // The reactions and restraint moments of one load.
@@ -29,7 +29,7 @@ struct TEndForces
 
 TEndForces PointForceEnds(unsigned char typ, double L, double P, double a);
 TEndForces UniformLoadEnds(unsigned char typ, double L, double q);
-// qa at a from the left end to qb at b from the right end; zero where PartialLoadSolved is false.
+// qa at a from the left end to qb at b from the right end.
 TEndForces PartialLoadEnds(unsigned char typ, double L, double qa, double a, double qb, double b);
 TEndForces PointMomentEnds(unsigned char typ, double L, double M, double a);
 
@@ -64,8 +64,8 @@ struct TCaseScratch
 // Each adds the load's end forces and its moment and shear at every sample of the beam.
 void ApplyPointForce(TCaseScratch& s, const TBeam& beam, double P, double a);
 void ApplyUniformLoad(TCaseScratch& s, const TBeam& beam, double q);
-// Callers must not pass a Typ for which PartialLoadSolved is false. A load of zero length adds
-// nothing: its intensity growth d * (qb - qa) / c would divide 0 by 0 at its start.
+// A load of zero length adds nothing: its intensity growth d * (qb - qa) / c would divide 0 by 0
+// at its start.
 void ApplyPartialLoad(TCaseScratch& s, const TBeam& beam, double qa, double a, double qb, double b);
 void ApplyPointMoment(TCaseScratch& s, const TBeam& beam, double M, double a);
 

@@ -47,8 +47,6 @@ struct TSection
     double Emod = 0; // Pa
 };
 
-const QString PartialNotSolved = QStringLiteral("Ve verzi 2.0 není aplikováno.");
-
 // A beam the formulas can solve: the span divides most of them, and a span of 0 or less is no beam
 // at all (also not a cantilever: an empty span field should be reported, not drawn as a point).
 void CheckBeam(unsigned char typ, double spanL)
@@ -61,10 +59,8 @@ void CheckBeam(unsigned char typ, double spanL)
         throw TError(QStringLiteral("Délka trabíku není platné číslo."));
 }
 
-// Reads load i of the kind and applies it when it is included. Without a sink the message about
-// partial loads that are not solved is not sent (used when looking for a faulty load).
-void ApplyLoad(
-    const TTask& task, int n, TLoadKind kind, int i, const TBeam& beam, TCaseScratch& s, const TMessageSink* messages)
+// Reads load i of the kind and applies it when it is included.
+void ApplyLoad(const TTask& task, int n, TLoadKind kind, int i, const TBeam& beam, TCaseScratch& s)
 {
     switch (kind) {
     case KindPx:
@@ -76,12 +72,8 @@ void ApplyLoad(
             ApplyUniformLoad(s, beam, load.q);
         break;
     case KindQQ:
-        if (const TQQLoad load = task.ReadQQ(n, i); load.Included) {
-            if (PartialLoadSolved(beam.Typ))
-                ApplyPartialLoad(s, beam, load.qa, load.a, load.qb, load.b);
-            else if (messages && *messages)
-                (*messages)(PartialNotSolved);
-        }
+        if (const TQQLoad load = task.ReadQQ(n, i); load.Included)
+            ApplyPartialLoad(s, beam, load.qa, load.a, load.qb, load.b);
         break;
     case KindMx:
         if (const TMxLoad load = task.ReadMx(n, i); load.Included)
@@ -90,12 +82,11 @@ void ApplyLoad(
     }
 }
 
-void ApplyLoads(
-    const TTask& task, const TZSInfo& info, const TBeam& beam, TCaseScratch& s, const TMessageSink& messages)
+void ApplyLoads(const TTask& task, const TZSInfo& info, const TBeam& beam, TCaseScratch& s)
 {
     for (TLoadKind kind : { KindPx, KindQ, KindQQ, KindMx })
         for (int i = 1; i <= info.Counts[kind]; ++i)
-            ApplyLoad(task, info.Number, kind, i, beam, s, &messages);
+            ApplyLoad(task, info.Number, kind, i, beam, s);
 }
 
 QString LoadLabel(TLoadKind kind, int i)
@@ -118,7 +109,7 @@ QString CaseNotFinite(const QString& name)
     for (TLoadKind kind : { KindPx, KindQ, KindQQ, KindMx }) {
         for (int i = 1; i <= info.Counts[kind]; ++i) {
             TCaseScratch alone;
-            ApplyLoad(task, info.Number, kind, i, beam, alone, nullptr);
+            ApplyLoad(task, info.Number, kind, i, beam, alone);
             if (!alone.IsFinite())
                 throw TError(QStringLiteral("Zatížení %1 v zatěžovacím stavu „%2“ dává nekonečný nebo neurčitý "
                                             "výsledek. Zkontrolujte zadané hodnoty.")
@@ -200,9 +191,10 @@ bool AddScratch(TResultStore& store, const TCaseScratch& s, double gamaf, TDefle
 
 namespace {
 
-// AddLoadCase around the look-up, which the two entry points do differently.
+// AddLoadCase around the look-up, which the two entry points do differently. Every load the
+// readers include is solved, so a load case has nothing to tell the sink.
 template <class TLookUp>
-void AddFoundLoadCase(const TTask& task, TResultStore& store, TLookUp lookUp, const TMessageSink& messages)
+void AddFoundLoadCase(const TTask& task, TResultStore& store, TLookUp lookUp, const TMessageSink& /*messages*/)
 {
     const double spanL = task.SpanL();
     const TSection section { SectionIy(task.Deflection), SectionEmod(task.Deflection) };
@@ -212,7 +204,7 @@ void AddFoundLoadCase(const TTask& task, TResultStore& store, TLookUp lookUp, co
     CheckBeam(task.Typ, spanL);
     const TBeam beam = MakeBeam(task.Typ, spanL);
     TCaseScratch scratch;
-    ApplyLoads(task, info, beam, scratch, messages);
+    ApplyLoads(task, info, beam, scratch);
     const TDeflectionIssue fIssue = FillDeflection(scratch, beam, section);
     if (!scratch.IsFinite())
         ThrowNotFinite(task, info, beam);

@@ -13,8 +13,8 @@ using TSamples = std::array<double, SampleCount>;
 // x_i = i * L / 100.
 double SampleX(double spanL, int i);
 
-// Messages the analysis has for the user (e.g. "Ve verzi 2.0 není aplikováno."); the window shows
-// each one modally, the report and the CLI may collect or ignore them.
+// Messages the analysis has for the user; the window shows each one modally, the report and the
+// CLI may collect or ignore them.
 using TMessageSink = std::function<void(const QString& message)>;
 
 // Why the deflection line stays 0 although load cases were added.

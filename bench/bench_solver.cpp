@@ -1,5 +1,5 @@
-// AddLoadCase for one load case of 1,000 mixed loads, deflection line included (budget 0.5 ms), and
-// the envelope of a task of ordinary size.
+// AddLoadCase for one load case of 1,000 mixed loads and of 1,000 partial loads on a fixed beam,
+// deflection line included (budget 0.5 ms), and the envelope of a task of ordinary size.
 #include "analysis/LoadFormulas.h"
 #include "analysis/uCalcUnit.h"
 
@@ -34,10 +34,30 @@ void BM_AddLoadCase(benchmark::State& state)
     }
 }
 
+// A load case of 1,000 partial loads (the most work per load) on a fixed beam.
+void BM_PartialLoadsFixedBeam(benchmark::State& state)
+{
+    TTask task;
+    task.SpanText = QStringLiteral("7,5");
+    task.SetTyp(22);
+    task.NewLoadCase(QStringLiteral("ZS1"), 1.35, true, true);
+    for (int k = 0; k < 1000; ++k) {
+        const double a = 0.0075 * k;
+        task.AddQQRow(true, 2 + k % 3, a / 2, 4 + k % 5, 7.5 - a - 0.01);
+    }
+    TResultStore store;
+    for (auto _ : state) {
+        ClearTotals(store);
+        AddLoadCase(task, store, QStringLiteral("ZS1"));
+        benchmark::DoNotOptimize(store);
+    }
+}
+
 // The same loads without reading them from the task: the share of the sample loops.
 void BM_SampleLoopsOnly(benchmark::State& state)
 {
-    const TTask task = ThousandLoads(11);
+    const unsigned char typ = static_cast<unsigned char>(state.range(0));
+    const TTask task = ThousandLoads(typ);
     const int n = task.LoadCases.front().Number;
     std::vector<TPxLoad> px;
     std::vector<TQLoad> q;
@@ -49,7 +69,7 @@ void BM_SampleLoopsOnly(benchmark::State& state)
         qq.push_back(task.ReadQQ(n, i));
         mx.push_back(task.ReadMx(n, i));
     }
-    const TBeam beam = MakeBeam(11, task.SpanL());
+    const TBeam beam = MakeBeam(typ, task.SpanL());
     for (auto _ : state) {
         TCaseScratch s;
         for (const TPxLoad& l : px)
@@ -103,6 +123,7 @@ void BM_Envelope(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_AddLoadCase)->Arg(11)->Arg(22)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SampleLoopsOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PartialLoadsFixedBeam)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SampleLoopsOnly)->Arg(11)->Arg(22)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Envelope)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

@@ -14,8 +14,8 @@ struct TEndCondition
     unsigned char Code = 0;
     QString Caption; // the geometry tab's radio button
     QString Description; // the report's sentence after the span
-    // Whether the formulas solve partial loads; where they do not, the rows are disabled and the
-    // solver says so.
+    // Whether the formulas solve partial loads (every known end condition does); where they do
+    // not, the rows are disabled and take no part.
     bool PartialLoadsSolved = false;
 
     bool Known() const { return Code != 0; }

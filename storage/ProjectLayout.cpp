@@ -74,9 +74,7 @@ public:
         else if constexpr (std::is_same_v<TLoad, TMxLoad>)
             return TTask::ReadMx(loadCase, row + 1);
         else {
-            // The tick as the user left it: a partial load that the end condition switches off keeps
-            // it, so that it counts again once the end condition allows partial loads (the opened
-            // task switches it off again).
+            // The tick as the user left it, also on a row that is switched off (Enabled false).
             TQQLoad load = TTask::ReadQQ(loadCase, row + 1);
             load.Included = loadCase.QQ[size_t(row)].Checked;
             return load;

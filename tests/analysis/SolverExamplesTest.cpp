@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 struct TExpect
@@ -90,6 +92,16 @@ const std::vector<TExample>& Examples()
             { { "Mbn", 0, 5 }, { "An", 0, 0 }, { "Bn", 0, 0 }, { "Mn", 24, 0 }, { "Mn", 25, 5 }, { "Mn", 100, 5 } } },
         { "cantilever fixed left, point moment", 20, 1.0, { Mx(5, 1) },
             { { "Man", 0, -5 }, { "Mn", 0, -5 }, { "Mn", 25, 0 }, { "Mn", 100, 0 } } },
+        // Triangular loads rising from 0 at the left end to 6 kN/m at the right end.
+        { "fixed both ends, triangular load: q L^2 / 30 and q L^2 / 20", 22, 1.0, { QQ(0, 0, 6, 0) },
+            { { "Man", 0, 3.2 }, { "Mbn", 0, 4.8 }, { "An", 0, 3.6 }, { "Bn", 0, 8.4 }, { "Mn", 0, 3.2 },
+                { "Mn", 100, 4.8 }, { "Qn", 0, 3.6 }, { "Qn", 100, -8.4 } } },
+        { "pinned left fixed right, triangular load towards the fixed end: q L^2 / 15", 12, 1.0, { QQ(0, 0, 6, 0) },
+            { { "Mbn", 0, 6.4 }, { "Man", 0, 0 }, { "An", 0, 2.4 }, { "Bn", 0, 9.6 }, { "Mn", 100, 6.4 } } },
+        { "pinned left fixed right, triangular load towards the pin: 7 q L^2 / 120", 12, 1.0, { QQ(6, 0, 0, 0) },
+            { { "Mbn", 0, 5.6 }, { "An", 0, 6.6 }, { "Bn", 0, 5.4 } } },
+        { "fixed left pinned right, partial load from 1 m to 3 m", 21, 1.0, { QQ(10, 1, 10, 1) },
+            { { "Man", 0, 13.75 }, { "An", 0, 13.4375 }, { "Bn", 0, 6.5625 }, { "Mn", 100, 0 } } },
     };
     return examples;
 }
@@ -144,7 +156,7 @@ TEST(Solver, DesignValuesAreGamafTimesCharacteristic)
 
 TEST(Solver, FullLengthPartialLoadEqualsUniformLoad)
 {
-    for (unsigned char typ : { 11, 2, 20 }) {
+    for (unsigned char typ : { 11, 12, 21, 22, 2, 20 }) {
         TTask task = MakeTask(typ, QStringLiteral("6"));
         AddCase(task, QStringLiteral("partial"), 1.2, { QQ(7.5, 0, 7.5, 0) });
         AddCase(task, QStringLiteral("uniform"), 1.2, { Q(7.5) });
@@ -157,6 +169,7 @@ TEST(Solver, FullLengthPartialLoadEqualsUniformLoad)
         for (int i = 0; i < SampleCount; ++i) {
             EXPECT_NEAR(p.Mn[i], u.Mn[i], 1e-9) << int(typ) << " sample " << i;
             EXPECT_NEAR(p.Qn[i], u.Qn[i], 1e-9) << int(typ) << " sample " << i;
+            EXPECT_NEAR(p.fn[i], u.fn[i], 1e-12 * std::fabs(u.fn[50]) + 1e-20) << int(typ) << " sample " << i;
         }
     }
 }

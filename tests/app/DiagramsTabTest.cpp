@@ -7,6 +7,7 @@
 #include "app/DeflectionTab.h"
 #include "app/DiagramImageWidget.h"
 #include "app/DiagramsTab.h"
+#include "app/LoadCasesTab.h"
 #include "document/uDokument.h"
 #include "model/uMyCommonLib.h"
 
@@ -17,18 +18,19 @@
 #include <QPushButton>
 #include <QTest>
 
-// Not a check: with TRABIK_SHOTS set to a folder, the four tabs of each example task are saved as
+// Not a check: with TRABIK_SHOTS set to a folder, the result tabs and the load case tab of each example are saved as
 // pictures there for a look by eye.
 TEST_F(MainFormTest, ScreenshotsOfTheAnalysisTabs)
 {
     const QString folder = qEnvironmentVariable("TRABIK_SHOTS");
     if (folder.isEmpty())
         GTEST_SKIP();
-    for (const char* example : { "strecha", "konzola", "strop" }) {
+    for (const char* example : { "strecha", "konzola", "strop", "nadrz" }) {
         ChosenFile = QStringLiteral(TRABIK_TEST_DATA "/../../examples/%1.dat").arg(QLatin1String(example));
         Form->Actions().Otevrit->trigger();
         for (QWidget* tab :
-            { static_cast<QWidget*>(Form->CombinationsTab()), static_cast<QWidget*>(Form->CalculationTab()),
+            { static_cast<QWidget*>(Form->LoadCasesTab()), static_cast<QWidget*>(Form->CombinationsTab()),
+                static_cast<QWidget*>(Form->CalculationTab()),
                 static_cast<QWidget*>(Form->DiagramsTab()), static_cast<QWidget*>(Form->DeflectionTab()) }) {
             Form->PageControl()->setCurrentWidget(tab);
             if (tab == Form->CalculationTab())

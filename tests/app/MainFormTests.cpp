@@ -97,27 +97,25 @@ TEST_F(MainFormTest, NavigationButtonsMoveOneTab)
     EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_geometrie"));
 }
 
-TEST_F(MainFormTest, EndConditionsSwitchPartialLoadsAndHighlightTheChoice)
+TEST_F(MainFormTest, EndConditionsKeepPartialLoadsEnabledAndHighlightTheChoice)
 {
     Form->Actions().Pridat_qq->trigger();
     auto* left = Find<QRadioButton>("RadioTyp12");
-    QTest::mouseClick(left, Qt::LeftButton);
+    for (const char* typ : { "RadioTyp22", "RadioTyp21", "RadioTyp12" }) {
+        QTest::mouseClick(Find<QRadioButton>(QString::fromLatin1(typ)), Qt::LeftButton);
+        for (const char* name : { "ZS1_qqcheck1", "ZS1_qqcheck2" })
+            EXPECT_TRUE(Find<QCheckBox>(QString::fromLatin1(name))->isEnabled()) << typ << " " << name;
+    }
     EXPECT_EQ(Task.Typ, 12);
     EXPECT_TRUE(left->font().bold());
     EXPECT_FALSE(Find<QRadioButton>("RadioTyp11")->font().bold());
+    EXPECT_FALSE(Find<QRadioButton>("RadioTyp22")->font().bold());
     EXPECT_EQ(left->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-    EXPECT_FALSE(Find<QCheckBox>("ZS1_qqcheck1")->isEnabled());
-    EXPECT_FALSE(Find<QCheckBox>("ZS1_qqcheck2")->isEnabled());
-    EXPECT_TRUE(Find<QCheckBox>("ZS1_Pxcheck1")->isEnabled());
-
-    // A partial load added now is enabled; it stays so until the next end condition is chosen.
     Form->Actions().Pridat_qq->trigger();
     EXPECT_TRUE(Find<QCheckBox>("ZS1_qqcheck3")->isEnabled());
 
     QTest::mouseClick(Find<QRadioButton>("RadioTyp20"), Qt::LeftButton);
     EXPECT_EQ(Task.Typ, 20);
-    for (const char* name : { "ZS1_qqcheck1", "ZS1_qqcheck2", "ZS1_qqcheck3" })
-        EXPECT_TRUE(Find<QCheckBox>(QString::fromLatin1(name))->isEnabled()) << name;
     EXPECT_FALSE(left->font().bold());
 }
 

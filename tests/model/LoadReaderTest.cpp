@@ -53,35 +53,26 @@ TEST(LoadReaderTest, MissingLoadCaseOrRowIsExcludedZero)
     EXPECT_EQ(task.ReadQQ(-1, 1).qa, 0.0);
 }
 
-TEST(LoadReaderTest, FixedEndsDisablePartialLoadsButNewRowsStayEnabled)
+TEST(LoadReaderTest, PartialLoadsStayIncludedOnEveryEndCondition)
 {
     TTask task = TaskWithLoads();
     task.NewLoadCase(TCaller::User);
     task.LoadCases[1].QQ[0].Checked = true;
-    task.SetTyp(22);
-    EXPECT_EQ(task.Typ, 22);
-    EXPECT_FALSE(task.LoadCases[0].QQ[0].Enabled);
-    EXPECT_FALSE(task.LoadCases[1].QQ[0].Enabled);
+    task.AddEmptyRow(KindQQ); // unticked: stays out whatever the end condition
+    for (const TEndCondition& end : EndConditions()) {
+        EXPECT_TRUE(end.PartialLoadsSolved) << int(end.Code);
+        task.SetTyp(end.Code);
+        EXPECT_TRUE(task.LoadCases[0].QQ[0].Enabled && task.LoadCases[1].QQ[1].Enabled) << int(end.Code);
+        EXPECT_TRUE(task.ReadQQ(1, 1).Included) << int(end.Code);
+        EXPECT_TRUE(task.ReadQQ(2, 1).Included) << int(end.Code);
+        EXPECT_FALSE(task.ReadQQ(2, 2).Included) << int(end.Code);
+    }
+    // Only an explicit switch-off excludes a ticked row; it keeps its tick and values.
+    task.EnablePartialLoads(false);
     const TQQLoad disabled = task.ReadQQ(1, 1);
     EXPECT_FALSE(disabled.Included);
-    EXPECT_DOUBLE_EQ(disabled.qb, 3); // still read
-    EXPECT_TRUE(task.LoadCases[0].QQ[0].Checked); // the check state is kept
-
-    task.AddEmptyRow(KindQQ, true);
-    EXPECT_TRUE(task.LoadCases[1].QQ[1].Enabled);
-    EXPECT_TRUE(task.ReadQQ(2, 2).Included);
-
-    for (unsigned char typ : { 12, 21 }) {
-        task.SetTyp(20);
-        task.SetTyp(typ);
-        EXPECT_FALSE(task.ReadQQ(1, 1).Included) << int(typ);
-    }
-    for (unsigned char typ : { 11, 2, 20 }) {
-        task.SetTyp(22);
-        task.SetTyp(typ);
-        EXPECT_TRUE(task.ReadQQ(1, 1).Included) << int(typ);
-        EXPECT_TRUE(task.ReadQQ(2, 1).Included) << int(typ);
-    }
+    EXPECT_DOUBLE_EQ(disabled.qb, 3);
+    EXPECT_TRUE(task.LoadCases[0].QQ[0].Checked);
 }
 
 TEST(LoadReaderTest, EndConditionTableAndUnknownCodes)

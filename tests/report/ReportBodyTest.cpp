@@ -381,8 +381,12 @@ TEST_F(ReportBody, LoadListAndSchemaUseTheirOwnFormats)
 {
     TTask task = BeamTask();
     task.LoadCases[0].Px = { { true, "1", "1" }, { false, "2", "2" }, { true, "12345.6789", "4" } };
+    task.LoadCases[0].QQ = { { true, true, "0", "0", "6", "1" } };
+    task.SetTyp(22); // a partial load is listed and drawn on a fixed beam too
     task.Print[17].Checked = true;
     const QStringList body = Body(task);
+    EXPECT_TRUE(body.contains("<b>qq<sub>1,b</sub></b> = 6.000 kN.m<sup>-1</sup>, <b>b</b> = 1.000 m<br>"));
+    EXPECT_FALSE(body.filter("<b>qq<sub>1,a</sub></b> = 0.000").isEmpty());
     EXPECT_TRUE(body.contains("<b>P<sub>3</sub></b> = 12345.680 kN, <b>a</b> = 4.000 m<br>"));
     EXPECT_TRUE(body.filter("<b>P<sub>2</sub></b>").isEmpty());
     EXPECT_TRUE(body.contains("<goto 1><moverel 47 0><linerel 0 -5><moverel -2 3><linerel 2 2><linerel 2 -2>"

@@ -86,6 +86,23 @@ TTask FloorBeam()
     return task;
 }
 
+// A vertical 1 m strip of a water tank wall, 250 mm of concrete fixed in the floor and in the roof
+// slab: the water pressure rises from 0 at the top (left end) to 10 kN/m3 x 3 m at the bottom.
+TTask TankWall()
+{
+    TTask task;
+    task.Job = QStringLiteral("Požární nádrž – areál Pardubice");
+    task.Author = QStringLiteral("Ing. Lucie Horáková");
+    task.TaskTitle = QStringLiteral("Stěna nádrže, svislý pruh 1 m");
+    task.SpanText = QStringLiteral("3");
+    task.SetTyp(22);
+    task.NewLoadCase(QStringLiteral("Hydrostatický tlak vody"), 1.2, true, true);
+    task.AddQQRow(true, 0, 0, 30, 0);
+    task.Deflection.Edit30 = QStringLiteral("0.001302");
+    task.Deflection.Edit31 = QStringLiteral("30");
+    return task;
+}
+
 // A steel balcony cantilever fixed in the wall on the left, railing at the free end.
 TTask Cantilever()
 {
@@ -131,6 +148,7 @@ TEST(ExampleFiles, AreWhatTheProgramWritesForTheirTasks)
     CheckOrWrite(examples + QStringLiteral("strecha.dat"), EncodeProject(RoofGirder()));
     CheckOrWrite(examples + QStringLiteral("strop.dat"), EncodeProject(FloorBeam()));
     CheckOrWrite(examples + QStringLiteral("konzola.dat"), EncodeProject(Cantilever()));
+    CheckOrWrite(examples + QStringLiteral("nadrz.dat"), EncodeProject(TankWall()));
     CheckOrWrite(QStringLiteral(TRABIK_TEST_DATA "/storage/rich-comma.dat"), EncodeProject(RichTask()));
 }
 
@@ -148,4 +166,7 @@ TEST(ExampleFiles, OpenAsTheirTasks)
     const TTask cantilever = LoadProject(QStringLiteral(TRABIK_TEST_DATA "/../../examples/konzola.dat"));
     EXPECT_EQ(cantilever.Typ, 20);
     EXPECT_TRUE(cantilever.ReadQQ(3, 1).Included);
+    const TTask tank = LoadProject(QStringLiteral(TRABIK_TEST_DATA "/../../examples/nadrz.dat"));
+    EXPECT_EQ(tank.Typ, 22);
+    EXPECT_TRUE(tank.ReadQQ(1, 1).Included);
 }
