@@ -26,8 +26,8 @@ TEST_F(PageFrame, DefaultSetupGivesTheDocumentedFrame)
         "<left 0><right 0><top 0><bottom 0><br>",
         "<curx 20><cury 20>",
         "<mark 1>",
-        "Statická kancelář Nosník s.r.o.<br><gotox 1>",
-        "<b>www.nosnik-statika.example</b><br><gotox 1>",
+        "Statická kancelář<br><gotox 1>",
+        "<b>www.example.cz</b><br><gotox 1>",
         "<gotoy 1>",
         "<curx 175>05.03.26",
         "<curx 65><cury 20>",
@@ -69,7 +69,7 @@ TEST_F(PageFrame, FooterWithAddressPageNumberAndTime)
         "<box 18 279 190 272>", // f = R(8 x 1 x 1.5 x 27 / 100) = 3
         "<box 18 35 45 270>",
         "<curx 20><cury 274><mark 1>",
-        "e-mail: <u>kancelar@nosnik-statika.example</u><br><gotox 1>",
+        "e-mail: <u>kancelar@example.cz</u><br><gotox 1>",
         "<gotoy 1>",
         "<curx 103>&pagenumber;",
         "<curx 175>14:07:09", // wall-clock time, no time zone
