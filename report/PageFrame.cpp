@@ -93,6 +93,10 @@ void AppendFooter(QStringList& out, const TPageSetup& s, const TFrameNumbers& n,
         for (const QString& line : s.Address2Memo)
             out << line + QStringLiteral("<br><gotox 1>");
         out << QStringLiteral("<gotoy 1>");
+    } else if (s.PageNumberCheck || s.TimeCheck) {
+        // Without the address the cursor still stands in the header: the number and the time go
+        // to the footer's first line all the same.
+        out << QStringLiteral("<cury %1>").arg(Num(297 - n.BM - f));
     }
     if (s.PageNumberCheck)
         out << QStringLiteral("<curx ") + Num((210 - n.LM - n.RM) / 2 + n.LM - 2) + QStringLiteral(">&pagenumber;");

@@ -77,6 +77,10 @@ TEST_F(PageFrame, FooterWithAddressPageNumberAndTime)
         "<curx 0><cury 0>",
     };
     EXPECT_EQ(tail, expected);
+
+    Setup.Address2Check = false; // the number and the time still go to the footer line
+    const QStringList footer = Frame(Setup).mid(int(Frame(Setup).indexOf("<box 18 35 45 270>")) + 1, 3);
+    EXPECT_EQ(footer, (QStringList { "<cury 274>", "<curx 103>&pagenumber;", "<curx 175>14:07:09" }));
 }
 
 TEST_F(PageFrame, HeightsFollowTheTallestHeaderItem)
