@@ -106,6 +106,24 @@ TEST_F(PageFrame, HeightsFollowTheTallestHeaderItem)
     EXPECT_EQ(HeaderHeight(Setup, 10, 40), 0);
 }
 
+TEST_F(PageFrame, WideAddressBlockMovesTheJobColumnAndTheBoxHoldsTheDate)
+{
+    Setup.Font.setPointSize(14);
+    Setup.LogoCheck = true;
+    Setup.LogoWEdit = Setup.LogoHEdit = "20";
+    Setup.Address1Memo << "tel. +420 123 456 789";
+    const QStringList lines = Frame(Setup);
+    const QRegularExpression column("^<curx (\\d+)><cury 20>$"), box("^<box 18 17 (\\d+) \\d+>$");
+    const QRegularExpression date("^<curx (\\d+)>05.03.26$");
+    const int columnAt = int(lines.indexOf(column, 2));
+    ASSERT_GE(columnAt, 0);
+    EXPECT_GT(column.match(lines[columnAt]).captured(1).toInt(), 80); // was 65: right of the logo and the address lines
+    const int boxRight = box.match(lines[int(lines.indexOf(box))]).captured(1).toInt();
+    EXPECT_GT(boxRight, 190);
+    EXPECT_LE(boxRight, 208);
+    EXPECT_GE(date.match(lines[int(lines.indexOf(date))]).captured(1).toInt(), 175);
+}
+
 TEST_F(PageFrame, EmptyAddressMemoStillMarksAndCountsOneLine)
 {
     Setup.Address1Memo.clear();
