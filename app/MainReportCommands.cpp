@@ -14,8 +14,10 @@
 #include "report/uPosudek.h"
 
 #include <QBoxLayout>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 void TMainForm::BuildReportCommands()
 {
@@ -94,13 +96,22 @@ void TMainForm::Ulozit_PDFExecute()
 {
     if (!Dokument)
         return;
+    CheckReportSpan(TaskRef); // refused before a file name is asked for
     const QString path = Preview->Prompts.ChoosePdfFile(this);
     if (path.isEmpty())
         return;
-    ComposeDocument();
-    Dokument->LayOut();
-    WriteDocumentPdf(*Dokument, path);
+    try {
+        ComposeDocument();
+        Dokument->LayOut();
+        WriteDocumentPdf(*Dokument, path);
+    } catch (...) {
+        // The message belongs over the main window, not over the preview the layout opened.
+        Preview->ClosePreview();
+        activateWindow();
+        throw;
+    }
     Preview->ClosePreview();
+    statusBar()->showMessage(QStringLiteral("Posudek uložen do souboru %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void TMainForm::Nastaveni_strankyExecute()

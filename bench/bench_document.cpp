@@ -19,7 +19,7 @@ void AddSection(QStringList& body, int i)
 {
     body << QStringLiteral("<h1>%1. Zatěžovací stav ZS%1</h1>").arg(i);
     for (int p = 0; p < 4; ++p)
-        body << "Výpočet vnitřních sil prostého nosníku o rozpětí L = 6,000 m od normového zatížení "
+        body << "Výpočet vnitřních sil prostého trabíku o rozpětí L = 6,000 m od normového zatížení "
                 "q<sub>n</sub> = 12,500 kN/m a <alfa> = 0,85, kde M<sub>max</sub> &let; <frac>q L<sup>2</sup>"
                 "<denom>8</frac> a <sqr 2>a+b</sqr> &ne; 0. <br>";
     body << "<table 1><tr><td>x [m]<td>0,000<td>1,500<td>3,000<td>4,500<td>6,000";

@@ -12,7 +12,7 @@ void TPrintPage::Paint(QPainter& painter, const QRectF& target) const
 
 QString CreditLineText()
 {
-    return QStringLiteral(" – statika prostého nosníku");
+    return QStringLiteral(" – statika prostého trabíku");
 }
 
 TDokument::TDokument()

@@ -342,7 +342,7 @@ TPreview::TSheets TPreview::Sheets() const
     int right2 = 0;
     if (next) {
         right2 = R(next->PageWidth * z) + right;
-        width += next->PageWidth * z + SheetGap;
+        width = right2 + SheetGap; // the pixels the two sheets are drawn with
     }
     const int dx = R((Bevel1->width() - width) * HScrollBar->value() / 100.0);
     const int dy = R((Bevel1->height() - page.PageHeight * z) * VScrollBar->value() / 100.0);
@@ -423,13 +423,14 @@ void TPreview::PStrana()
     if (TwoPages() && Doc.CurrentPage->Number == Doc.PageCount() && Doc.CurrentPage->Number > 1)
         Doc.CurrentPage = Doc.Page(Doc.CurrentPage->Number - 1); // the last two pages
     const TPrintPage& page = *Doc.CurrentPage;
-    // Two sheets share the view less the gap of pixels between them, so that both fit whole.
+    // Two sheets share the view less the gap of pixels between them, so that both fit whole; two
+    // pixels more keep room for the rounding of each sheet's width and the right sheet's outline.
     double total = page.PageWidth;
     double room = Bevel1->width();
     const TPrintPage* next = TwoPages() ? Doc.Page(page.Number + 1) : nullptr;
     if (next) {
         total += next->PageWidth;
-        room -= SheetGap;
+        room -= SheetGap + 2;
     }
     // A view with no room yet (a window never laid out) keeps the zoom it has.
     if (room > 0 && Bevel1->height() > 0)

@@ -36,6 +36,15 @@ QString GeneratorRow(const QString& lead, const QString& caption, const QString&
 
 const QString AreaUnit = QStringLiteral(" kN.m<sup>-2</sup>");
 
+// How a generator row reaches its columns: the first row written sets marks 1 to 3 after a tab,
+// every later row goes to them.
+QString ColumnPrefix(bool& marksSet)
+{
+    const bool first = !marksSet;
+    marksSet = true;
+    return first ? QStringLiteral("<tab><mark ") : QStringLiteral("<gotox ");
+}
+
 } // namespace
 
 void TReportWriter::WriteGeneratorData()
@@ -53,24 +62,26 @@ void TReportWriter::WriteGeneratorData()
     Add(QStringLiteral("Rozpětí prvku ") + UserText(g.Edit1) + QStringLiteral(" m,"));
     Add(QStringLiteral("zatěžovací šířka ") + UserText(g.Edit4) + QStringLiteral(" m<br><br>"));
     Add(QStringLiteral("<b>Stálá a dlouhodobá zatížení</b>"));
-    WriteGeneratorPermanentRows();
+    // The first row written sets the marks of the three columns, which every later row goes to.
+    bool marksSet = false;
+    WriteGeneratorPermanentRows(marksSet);
     Add(QStringLiteral("</ul><br>"));
     Add(QStringLiteral("<b>Krátkodobá a užitná zatížení</b>"));
-    WriteGeneratorVariableRows();
+    WriteGeneratorVariableRows(marksSet);
     Add(QStringLiteral("</ul><br>"));
 }
 
-void TReportWriter::WriteGeneratorPermanentRows()
+void TReportWriter::WriteGeneratorPermanentRows(bool& marksSet)
 {
     const TGeneratorInputs& g = Task.Generator;
     const TGeneratorCaptions c = CaptionsFor(g);
     const double g0 = StrToFloatX(g.Edit8), gama0 = StrToFloatX(g.Edit9), g1 = StrToFloatX(g.Edit10);
     const QString lineUnit = QStringLiteral(" kN/m`");
     if (g0 != 0)
-        Add(GeneratorRow(QStringLiteral("<ul><li>"), c.Label23, QStringLiteral("<tab><mark "),
+        Add(GeneratorRow(QStringLiteral("<ul><li>"), c.Label23, ColumnPrefix(marksSet),
             QStringLiteral("g<sub>0,n</sub>"), QStringLiteral("g<sub>0,d</sub>"), g0, lineUnit, gama0));
     if (g1 != 0 && g.RadioButton2)
-        Add(GeneratorRow(QStringLiteral("<li>"), c.Label27, QStringLiteral("<gotox "),
+        Add(GeneratorRow(QStringLiteral("<li>"), c.Label27, ColumnPrefix(marksSet),
             QStringLiteral("g<sub>1,n</sub>"), QStringLiteral("g<sub>1,d</sub>"), g1, lineUnit, gama0));
     Add(QStringLiteral("<br>"));
     const struct
@@ -85,22 +96,22 @@ void TReportWriter::WriteGeneratorPermanentRows()
         if (value == 0)
             continue;
         const QString k = QString::number(i + 2);
-        Add(GeneratorRow(QStringLiteral("<li>"), rows[i].Caption, QStringLiteral("<gotox "),
+        Add(GeneratorRow(QStringLiteral("<li>"), rows[i].Caption, ColumnPrefix(marksSet),
             QStringLiteral("g<sub>") + k + QStringLiteral(",n</sub>"),
             QStringLiteral("g<sub>") + k + QStringLiteral(",d</sub>"), value, AreaUnit, StrToFloatX(rows[i].Factor)));
     }
 }
 
-void TReportWriter::WriteGeneratorVariableRows()
+void TReportWriter::WriteGeneratorVariableRows(bool& marksSet)
 {
     const TGeneratorInputs& g = Task.Generator;
     const TGeneratorCaptions c = CaptionsFor(g);
     const double v = StrToFloatX(g.Edit22), s = StrToFloatX(g.Edit20);
     if (v != 0)
-        Add(GeneratorRow(QStringLiteral("<ul><li>"), c.Label52, QStringLiteral("<gotox "),
+        Add(GeneratorRow(QStringLiteral("<ul><li>"), c.Label52, ColumnPrefix(marksSet),
             QStringLiteral("v<sub>n</sub>"), QStringLiteral("v<sub>d</sub>"), v, AreaUnit, StrToFloatX(g.Edit23)));
     if (s != 0 && g.RadioButton3)
-        Add(GeneratorRow(QStringLiteral("<li>"), c.Label47, QStringLiteral("<gotox "), QStringLiteral("s<sub>n</sub>"),
+        Add(GeneratorRow(QStringLiteral("<li>"), c.Label47, ColumnPrefix(marksSet), QStringLiteral("s<sub>n</sub>"),
             QStringLiteral("s<sub>d</sub>"), s, AreaUnit, StrToFloatX(g.Edit21)));
 }
 

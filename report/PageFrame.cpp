@@ -1,11 +1,14 @@
 #include "report/PageFrame.h"
 #include "report/ReportFormats.h"
 
+#include "document/PageCanvas.h"
 #include "document/uDokument.h"
+#include "model/TError.h"
 #include "model/uMyCommonLib.h"
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -39,31 +42,107 @@ void AppendMemo(QStringList& out, const QStringList& memo)
     out << QStringLiteral("<gotoy 1>");
 }
 
-void AppendHeader(QStringList& out, const TPageSetup& s, const TFrameNumbers& n, const QString& job,
-    const QString& author, const QDateTime& now)
+// The logo and the address block at the top left corner of the header.
+void AppendLogoAndAddress(QStringList& out, const TPageSetup& s, const TFrameNumbers& n, bool withLogo)
 {
     out << QStringLiteral("<left 0><right 0><top 0><bottom 0><br>");
     out << QStringLiteral("<curx %1><cury %2>").arg(Num(n.LM), Num(n.TM));
     if (s.LogoCheck)
-        out << QStringLiteral("<img ") + s.LogoWEdit + QLatin1Char(' ') + s.LogoHEdit + QLatin1Char('>')
-                + s.LogoFileEdit + QStringLiteral("</img><curx ") + Num(n.LogoW + n.LM + 2) + QLatin1Char('>');
+        out << (withLogo ? QStringLiteral("<img ") + s.LogoWEdit + QLatin1Char(' ') + s.LogoHEdit + QLatin1Char('>')
+                        + s.LogoFileEdit + QStringLiteral("</img>")
+                         : QString())
+                + QStringLiteral("<curx ") + Num(n.LogoW + n.LM + 2) + QLatin1Char('>');
     if (s.Address1Check)
         AppendMemo(out, s.Address1Memo);
+}
+
+// Where the header's pieces go: the job column moves right of a wider address block, the date right
+// of a job text that reaches it, and the header box grows to the right to hold them.
+struct THeaderPlace
+{
+    long long ColumnX;
+    long long DateX;
+    long long BoxRight;
+};
+
+void AppendHeader(QStringList& out, const TPageSetup& s, const TFrameNumbers& n, const QString& job,
+    const QString& author, const QDateTime& now, const THeaderPlace& place, bool withLogo = true)
+{
+    AppendLogoAndAddress(out, s, n, withLogo);
     if (s.DateCheck)
-        out << QStringLiteral("<curx ") + Num(195 - n.RM) + QLatin1Char('>')
+        out << QStringLiteral("<curx ") + Num(place.DateX) + QLatin1Char('>')
                 + QLocale().toString(now.date(), QLocale::ShortFormat);
-    out << QStringLiteral("<curx %1><cury %2>").arg(Num(n.LM + n.LC + 15), Num(n.TM));
+    out << QStringLiteral("<curx %1><cury %2>").arg(Num(place.ColumnX), Num(n.TM));
     if (HasHeader(s)) {
         out << QStringLiteral("<tab><mark 1>Akce:      <tab> ") + job;
         out << QStringLiteral("<br><gotox 1>Vypracoval: <tab>") + author;
     }
 }
 
-void AppendBoxesAndSeparator(QStringList& out, const TPageSetup& s, const TFrameNumbers& n, long long h, long long f)
+// The right end, in whole millimetres rounded up, of the text that `lines` set as a page frame
+// in the report font; 0 when they set no text or cannot be laid out (the real layout then says why).
+long long TextRightMm(const TPageSetup& s, const QStringList& lines)
+{
+    TDokument scratch;
+    scratch.Font = s.Font;
+    scratch.NoDiacritics = s.NoDiacritics;
+    scratch.Reset();
+    scratch.AddPage();
+    scratch.Frame = lines;
+    try {
+        scratch.LayOut();
+    } catch (const TError&) {
+        return 0;
+    }
+    TFontMetricsCache metrics;
+    long long right = 0;
+    for (const TPrintPage& page : scratch.Pages())
+        for (const TTextItem& item : page.Picture.ItemsOf<TTextItem>())
+            if (item.Rotation == 0) // not the credit line along the left edge
+                right = std::max(right, (long long)item.Pos.x() + metrics.TextWidth(item.Font, item.Text));
+    return (right + 99) / 100;
+}
+
+THeaderPlace PlaceHeader(const TPageSetup& s, const TFrameNumbers& n, const QString& job, const QString& author,
+    const QDateTime& now)
+{
+    THeaderPlace place { n.LM + n.LC + 15, 195 - n.RM, 210 - n.RM };
+    if (!HasHeader(s))
+        return place;
+    const long long gap = 3;
+    if (s.Address1Check) {
+        QStringList address;
+        AppendLogoAndAddress(address, s, n, false);
+        const long long addressRight = TextRightMm(s, address);
+        if (addressRight + gap > place.ColumnX)
+            place.ColumnX = addressRight + gap;
+    }
+    if (s.DateCheck) {
+        const QStringList jobLine { QStringLiteral("<left 0><right 0><top 0><bottom 0><br>"),
+            QStringLiteral("<curx %1><cury %2>").arg(Num(place.ColumnX), Num(n.TM)),
+            QStringLiteral("<tab><mark 1>Akce:      <tab> ") + job };
+        const long long jobRight = TextRightMm(s, jobLine);
+        const long long dateWidth = TextRightMm(s,
+            { QStringLiteral("<left 0><right 0><top 0><bottom 0><br>"),
+                QStringLiteral("<curx 0>") + QLocale().toString(now.date(), QLocale::ShortFormat) });
+        // Never so far right that the date leaves the sheet.
+        if (jobRight + gap > place.DateX)
+            place.DateX = std::max(place.DateX, std::min(jobRight + gap, 206 - dateWidth));
+    }
+    QStringList header;
+    AppendHeader(header, s, n, job, author, now, place, false);
+    const long long textRight = TextRightMm(s, header);
+    if (textRight > place.BoxRight)
+        place.BoxRight = std::min<long long>(textRight + 2, 208); // within the sheet
+    return place;
+}
+
+void AppendBoxesAndSeparator(
+    QStringList& out, const TPageSetup& s, const TFrameNumbers& n, long long h, long long f, long long headerRight)
 {
     if (h != 0)
         out << QStringLiteral("<box %1 %2 %3 %4>")
-                   .arg(Num(n.LM - 2), Num(n.TM - 3), Num(210 - n.RM), Num(n.TM + h + 3));
+                   .arg(Num(n.LM - 2), Num(n.TM - 3), Num(headerRight), Num(n.TM + h + 3));
     if (f != 0)
         out << QStringLiteral("<box %1 %2 %3 %4>")
                    .arg(Num(n.LM - 2), Num(299 - n.BM), Num(210 - n.RM), Num(297 - n.BM - f - 2));
@@ -93,6 +172,10 @@ void AppendFooter(QStringList& out, const TPageSetup& s, const TFrameNumbers& n,
         for (const QString& line : s.Address2Memo)
             out << line + QStringLiteral("<br><gotox 1>");
         out << QStringLiteral("<gotoy 1>");
+    } else if (s.PageNumberCheck || s.TimeCheck) {
+        // Without the address the cursor still stands in the header: the number and the time go
+        // to the footer's first line all the same.
+        out << QStringLiteral("<cury %1>").arg(Num(297 - n.BM - f));
     }
     if (s.PageNumberCheck)
         out << QStringLiteral("<curx ") + Num((210 - n.LM - n.RM) / 2 + n.LM - 2) + QStringLiteral(">&pagenumber;");
@@ -141,9 +224,10 @@ QStringList PageFrameLines(const TPageSetup& s, const QString& job, const QStrin
     const int F = s.FontPoints();
     const int h = HeaderHeight(s, F, int(n.LogoH));
     const int f = FooterHeight(s, F);
+    const THeaderPlace place = PlaceHeader(s, n, job, author, now);
     QStringList out;
-    AppendHeader(out, s, n, job, author, now);
-    AppendBoxesAndSeparator(out, s, n, h, f);
+    AppendHeader(out, s, n, job, author, now, place);
+    AppendBoxesAndSeparator(out, s, n, h, f, place.BoxRight);
     AppendFooter(out, s, n, f, now);
     out << QStringLiteral("<left %1><right %2><top %3><bottom %4>")
                .arg(Num(n.LM + n.LC), Num(n.RM), Num(n.TM + h + 10), Num(n.BM + f + 10));

@@ -37,16 +37,16 @@ void TReportWriter::WriteReactions()
     Add(QStringLiteral("<br>"));
 }
 
-void TReportWriter::DrawDiagram(const TSamples& y, double k, double extremeA, double extremeB)
+void TReportWriter::DrawDiagram(const TSamples& y, double k, double extremeA, double extremeB, double width)
 {
     double s = std::max(std::abs(extremeA), std::abs(extremeB));
     if (s == 0)
         s = 10;
-    Add(QStringLiteral("<moverel 0 25><mark 2><linerel ") + Coord(W) + QStringLiteral(" 0><goto 2><moverel 0 0>"));
+    Add(QStringLiteral("<moverel 0 25><mark 2><linerel ") + Coord(width) + QStringLiteral(" 0><goto 2><moverel 0 0>"));
     for (int i = 0; i < SampleCount; ++i) {
         Add(QStringLiteral("<linerel 0 ") + Coord(k * y[i] / s) + QLatin1Char('>'));
         if (i < SampleCount - 1)
-            Add(QStringLiteral("<goto 2><moverel ") + Coord((i + 1) * W / 100) + QStringLiteral(" 0>"));
+            Add(QStringLiteral("<goto 2><moverel ") + Coord((i + 1) * width / 100) + QStringLiteral(" 0>"));
     }
 }
 
@@ -56,12 +56,12 @@ void TReportWriter::WriteForcePair(bool characteristic)
     Add(QStringLiteral("<spacey 60>"));
     Add(characteristic ? QStringLiteral("<mark 1><b>Mx</b> <i>normový</i>:<br><gotox 1>")
                        : QStringLiteral("<mark 1><b>Mx</b> <i>výpočtový</i>:<br><gotox 1>"));
-    DrawDiagram(characteristic ? Sums().Mn : Sums().Md, -25, M().Max, M().Min);
+    DrawDiagram(characteristic ? Sums().Mn : Sums().Md, -25, M().Max, M().Min, W);
     Add(QStringLiteral("<goto 1><moverel ") + Coord(W + 10) + QStringLiteral(" 0>"));
     Add(characteristic ? QStringLiteral("<mark 2><b>Qx</b> <i>normová</i>:<br><gotox 2>")
                        : QStringLiteral("<mark 2><b>Qx</b> <i>výpočtová</i>:<br><gotox 2>"));
     SelectShearSwitch(characteristic);
-    DrawDiagram(characteristic ? Sums().Qn : Sums().Qd, 25, Q().Max, Q().Min);
+    DrawDiagram(characteristic ? Sums().Qn : Sums().Qd, 25, Q().Max, Q().Min, SecondWidth());
     Add(QStringLiteral("<goto 1><moverel 0 50><br><br>"));
 }
 
@@ -160,7 +160,7 @@ void TReportWriter::WriteDeflectionDiagram()
     const TDeflectionInputs& in = Task.Deflection;
     Add(QStringLiteral("<br><spacey 60>"));
     Add(QStringLiteral("<mark 1>Průhyb <b>f(x)</b> <br><gotox 1>"));
-    DrawDiagram(Sums().fn, 25, F().Max, F().Min);
+    DrawDiagram(Sums().fn, 25, F().Max, F().Min, W);
     Add(QStringLiteral("<goto 1><moverel ") + Coord(W + 10) + QStringLiteral(" 0><mark 2>"));
     Add(QStringLiteral("<b>E = </b>") + UserText(in.Edit31 + QLatin1Char(' ') + in.EUnit)
         + QStringLiteral("<br><gotox 2>"));

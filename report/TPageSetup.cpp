@@ -12,9 +12,9 @@ QDateTime SystemNow()
 
 TPageSetup::TPageSetup()
     : Logo(DefaultLogo())
-    , Address1Memo { QStringLiteral("Statická kancelář Nosník s.r.o."),
-        QStringLiteral("<b>www.nosnik-statika.example</b>") }
-    , Address2Memo { QStringLiteral("e-mail: <u>kancelar@nosnik-statika.example</u>") }
+    , Address1Memo { QStringLiteral("Statická kancelář"),
+        QStringLiteral("<b>www.example.cz</b>") }
+    , Address2Memo { QStringLiteral("e-mail: <u>kancelar@example.cz</u>") }
     , Font(QStringLiteral("Arial CE"), 8)
 {
 }

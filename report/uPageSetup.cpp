@@ -7,6 +7,8 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontDialog>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -51,13 +53,42 @@ QString ChooseLogoFileInteractive(QWidget* parent)
     return dialog.selectedFiles().constFirst();
 }
 
+// The report font as the font dialog can show it: the face that really draws it ("Arial CE" is
+// drawn by a substitute the dialog lists), its size and its style.
+QFont FontForDialog(const QFont& font)
+{
+    const QFontInfo drawn(font);
+    QFont shown(drawn.family());
+    shown.setPointSize(drawn.pointSize());
+    shown.setStyleName(QFontDatabase::styleString(QFontInfo(font)));
+    shown.setBold(drawn.bold());
+    shown.setItalic(drawn.italic());
+    shown.setUnderline(font.underline());
+    shown.setStrikeOut(font.strikeOut());
+    return shown;
+}
+
+bool SameFace(const QFont& a, const QFont& b)
+{
+    const QFontInfo x(a), y(b);
+    return x.family() == y.family() && x.pointSize() == y.pointSize() && x.bold() == y.bold()
+        && x.italic() == y.italic() && a.underline() == b.underline() && a.strikeOut() == b.strikeOut();
+}
+
 bool ChooseFontInteractive(QFont& font, QWidget* parent)
 {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, parent, QStringLiteral("Písmo"));
-    if (ok)
-        font = chosen;
-    return ok;
+    QFontDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("FontDialog1"));
+    dialog.setWindowTitle(QStringLiteral("Písmo"));
+    const QFont shown = FontForDialog(font);
+    dialog.setCurrentFont(shown);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const QFont chosen = dialog.selectedFont();
+    if (SameFace(chosen, shown))
+        return false; // confirmed unchanged: the report keeps its font exactly as it was
+    font = chosen;
+    return true;
 }
 
 } // namespace

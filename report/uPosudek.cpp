@@ -6,6 +6,7 @@
 #include "model/uMyCommonLib.h"
 #include "report/PageFrame.h"
 
+#include <algorithm>
 #include <cmath>
 
 void CheckReportSpan(const TTask& task)
@@ -21,6 +22,13 @@ double DiagramWidth(const TPrintPage& page, const QString& leftColumnText)
     const TPageMargins margins; // the frame's own margins are not known before the layout
     const double textWidth = (page.PageWidth - margins.Left - margins.Right) / 100.0;
     return (textWidth - StrToFloatX(leftColumnText) - 20) / 2;
+}
+
+double SecondDiagramWidth(double diagramWidth, const TPageSetup& setup)
+{
+    // The body's margins as the frame sets them: LM + LC on the left, RM on the right.
+    const double body = 210 - StrToFloatX(setup.LMEdit) - StrToFloatX(setup.LCEdit) - StrToFloatX(setup.RMEdit);
+    return std::min(diagramWidth, std::max(0.0, body - diagramWidth - 10));
 }
 
 void PrepareReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup,
@@ -52,7 +60,9 @@ void BuildReport(
     CheckReportSpan(task);
     if (!doc.CurrentPage)
         doc.AddPage();
-    TReportWriter writer(task, view, doc.Body, DiagramWidth(*doc.CurrentPage, setup.LCEdit), messages);
+    const double w = DiagramWidth(*doc.CurrentPage, setup.LCEdit);
+    TReportWriter writer(task, view, doc.Body, w, messages);
+    writer.SetSecondDiagramWidth(SecondDiagramWidth(w, setup));
     writer.WriteBody(doc.TaskTitle);
 }
 

@@ -55,6 +55,10 @@ void CheckReportSpan(const TTask& task);
 // (leftColumnText read leniently) and 20 mm, halved. 70 for an A4 page with 10 mm margins and 30.
 double DiagramWidth(const TPrintPage& page, const QString& leftColumnText);
 
+// Width of the diagram drawn diagramWidth + 10 mm right of the first one: diagramWidth, or less
+// when that would run past the right margin of the body that the page frame of `setup` sets.
+double SecondDiagramWidth(double diagramWidth, const TPageSetup& setup);
+
 // The section writers. Each appends mark-up lines to `lines`; the result sections read the shown
 // calculation of `view` and drive its switches.
 class TReportWriter
@@ -64,6 +68,8 @@ public:
         const TTask& task, TReportView& view, QStringList& lines, double diagramWidth, TMessageSink messages = {});
 
     void WriteBody(const QString& taskTitle); // the whole body in the report's order
+    // Width of the diagram that stands W + 10 mm right of the first one (SecondDiagramWidth).
+    void SetSecondDiagramWidth(double width) { W2 = width; }
 
     // Input sections.
     void WriteGeneratorData();
@@ -99,8 +105,8 @@ private:
     void WriteCombinationBlocks();
     void WriteResultSections(bool deflectionSwitch);
     void WriteLoadList(const TZSInfo& info);
-    void WriteGeneratorPermanentRows();
-    void WriteGeneratorVariableRows();
+    void WriteGeneratorPermanentRows(bool& marksSet);
+    void WriteGeneratorVariableRows(bool& marksSet);
     void WriteSchemaPointForces(const TZSInfo& info);
     void WriteSchemaUniformLoads(const TZSInfo& info);
     void WriteSchemaPartialLoad(const TQQLoad& load);
@@ -111,11 +117,13 @@ private:
     void WriteTableXRow();
     void WriteSampleRow(const QString& caption, const TSamples& values, double factor, bool tableFormat);
     void WriteDeflectionProblem();
-    void DrawDiagram(const TSamples& y, double k, double extremeA, double extremeB);
+    void DrawDiagram(const TSamples& y, double k, double extremeA, double extremeB, double width);
+    double SecondWidth() const { return W2 < 0 ? W : W2; }
 
     const TTask& Task;
     TReportView& View;
     QStringList& Lines;
     double W;
+    double W2 = -1; // the diagram beside the first one; below 0: as wide as the first
     TMessageSink Messages;
 };

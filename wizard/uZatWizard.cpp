@@ -283,6 +283,7 @@ void TZatWizard::FormShow()
     ApplyTypeCaptions(RadioButton3->isChecked());
     ShowG1Row(RadioButton2->isChecked());
     UpdateButtons();
+    BitBtn2->setFocus(); // Enter goes on with "dále", wherever the focus was when the wizard closed
 }
 
 void TZatWizard::UpdateButtons()

@@ -3,7 +3,11 @@
 #include "document/uDokument.h"
 #include "report/uPageSetup.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -187,6 +191,28 @@ TEST_F(PageSetupTest, ShowingLoadsTheNamedLogoAndShowsTheFont)
     Dialog.show();
     EXPECT_EQ(Dialog.LogoImage().size(), QSize(5, 5));
     EXPECT_TRUE(Errors.isEmpty());
+}
+
+TEST_F(PageSetupTest, FontDialogOpensOnTheReportFontAndOkWithoutAChangeKeepsIt)
+{
+    Dialog.ChooseFont = TfPageSetup(Doc).ChooseFont; // the real dialog
+    Dialog.okbuttonClick();
+    const QStringList frame = Doc.Frame;
+    const QFont before = Dialog.ReportFont();
+    QFont opened;
+    QTimer::singleShot(0, [&opened] {
+        if (auto* fonts = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
+            opened = fonts->currentFont();
+            fonts->accept();
+        }
+    });
+    Find<QPushButton>("BitBtn2")->click();
+    EXPECT_EQ(QFontInfo(opened).family(), QFontInfo(before).family());
+    EXPECT_EQ(opened.pointSize(), 8);
+    EXPECT_FALSE(opened.bold());
+    EXPECT_EQ(Dialog.ReportFont(), before); // the layout starts from the same font
+    Dialog.okbuttonClick();
+    EXPECT_EQ(Doc.Frame, frame);
 }
 
 TEST_F(PageSetupTest, FontDialogChoosesTheReportFont)

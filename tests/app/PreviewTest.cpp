@@ -131,9 +131,18 @@ TEST_F(PreviewTest, TwoPageViewOnFivePages)
     Preview->PStrana();
     EXPECT_EQ(Shown(), 4);
     EXPECT_TRUE(Preview->Sheets().Second.isValid());
-    // Fit leaves room for the gap: both sheets lie whole in the view.
-    EXPECT_NEAR(Preview->Zoom, std::min((View().width() - 10) / 42000.0, View().height() / 29700.0), 1e-6);
+    // Fit leaves room for the gap and the outline: both sheets lie whole in the view.
+    EXPECT_NEAR(Preview->Zoom, std::min((View().width() - 12) / 42000.0, View().height() / 29700.0), 1e-6);
     EXPECT_LE(Preview->Sheets().Second.right(), View().width());
+
+    for (const int width : { 500, 701, 933 }) { // a narrow window: the width decides the zoom
+        Preview->resize(width, 1000);
+        QCoreApplication::processEvents();
+        Preview->PStrana();
+        const TPreview::TSheets narrow = Preview->Sheets();
+        EXPECT_GE(narrow.First.left(), 0) << width;
+        EXPECT_LT(narrow.Second.left() + narrow.Second.width(), View().width()) << width; // outline included
+    }
 
     Preview->SetTwoPages(false); // back to one page: fit keeps the page
     Preview->PLast();

@@ -11,6 +11,7 @@
 #include "storage/uProjectFile.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 namespace {
@@ -154,6 +156,18 @@ TEST_F(PrintTabTest, SavePdfMenuItemWritesTheReport)
     save->trigger();
     ASSERT_TRUE(Errors.isEmpty()) << Errors.join('\n').toStdString();
     EXPECT_EQ(PdfPageCount(PdfPath), Doc.PageCount());
+    EXPECT_TRUE(Form->statusBar()->currentMessage().endsWith(QDir::toNativeSeparators(PdfPath)));
+
+    PdfPath = Dir.filePath(QStringLiteral("chybí/posudek.pdf")); // cannot be written: said, no preview left open
+    save->trigger();
+    EXPECT_EQ(Errors.size(), 1);
+    EXPECT_FALSE(Preview->isVisible());
+
+    Task.SpanText = QString(); // refused before the file name is asked for
+    Preview->Prompts.ChoosePdfFile = [](QWidget*) -> QString { ADD_FAILURE() << "asked for a file"; return {}; };
+    save->trigger();
+    ASSERT_EQ(Errors.size(), 2);
+    EXPECT_TRUE(Errors[1].startsWith(QStringLiteral("Délka prvku L")));
 }
 
 TEST_F(PrintTabTest, PageSetupActionShowsTheDialogModally)

@@ -174,4 +174,9 @@ TEST_F(WizardTest, RefusalKeepsTheWizardOpenAndStornoChangesNothing)
     ASSERT_EQ(task.LoadCases.size(), 1u);
     EXPECT_EQ(task.LoadCases[0].Caption, QStringLiteral("[nový]"));
     EXPECT_TRUE(task.Generator.Edit5.isEmpty());
+
+    Find("BitBtn4")->setFocus();
+    Wizard.LoadFrom(task);
+    Wizard.show(); // reopened: Enter goes on with "dále", it does not cancel
+    EXPECT_EQ(Wizard.focusWidget(), Find("BitBtn2"));
 }

@@ -26,8 +26,8 @@ TEST_F(PageFrame, DefaultSetupGivesHeaderBoxMarginLineAndBodyMargins)
         "<left 0><right 0><top 0><bottom 0><br>",
         "<curx 20><cury 20>",
         "<mark 1>",
-        "Statická kancelář Nosník s.r.o.<br><gotox 1>",
-        "<b>www.nosnik-statika.example</b><br><gotox 1>",
+        "Statická kancelář<br><gotox 1>",
+        "<b>www.example.cz</b><br><gotox 1>",
         "<gotoy 1>",
         "<curx 175>05.03.26",
         "<curx 65><cury 20>",
@@ -69,7 +69,7 @@ TEST_F(PageFrame, FooterWithAddressPageNumberAndTime)
         "<box 18 279 190 272>", // f = R(8 x 1 x 1.5 x 27 / 100) = 3
         "<box 18 35 45 270>",
         "<curx 20><cury 274><mark 1>",
-        "e-mail: <u>kancelar@nosnik-statika.example</u><br><gotox 1>",
+        "e-mail: <u>kancelar@example.cz</u><br><gotox 1>",
         "<gotoy 1>",
         "<curx 103>&pagenumber;",
         "<curx 175>14:07:09", // wall-clock time, no time zone
@@ -77,6 +77,10 @@ TEST_F(PageFrame, FooterWithAddressPageNumberAndTime)
         "<curx 0><cury 0>",
     };
     EXPECT_EQ(tail, expected);
+
+    Setup.Address2Check = false; // the number and the time still go to the footer line
+    const QStringList footer = Frame(Setup).mid(int(Frame(Setup).indexOf("<box 18 35 45 270>")) + 1, 3);
+    EXPECT_EQ(footer, (QStringList { "<cury 274>", "<curx 103>&pagenumber;", "<curx 175>14:07:09" }));
 }
 
 TEST_F(PageFrame, HeightsFollowTheTallestHeaderItem)
@@ -100,6 +104,24 @@ TEST_F(PageFrame, HeightsFollowTheTallestHeaderItem)
     EXPECT_EQ(HeaderHeight(Setup, 10, 40), 14);
     Setup.DateCheck = false;
     EXPECT_EQ(HeaderHeight(Setup, 10, 40), 0);
+}
+
+TEST_F(PageFrame, WideAddressBlockMovesTheJobColumnAndTheBoxHoldsTheDate)
+{
+    Setup.Font.setPointSize(14);
+    Setup.LogoCheck = true;
+    Setup.LogoWEdit = Setup.LogoHEdit = "20";
+    Setup.Address1Memo << "tel. +420 123 456 789";
+    const QStringList lines = Frame(Setup);
+    const QRegularExpression column("^<curx (\\d+)><cury 20>$"), box("^<box 18 17 (\\d+) \\d+>$");
+    const QRegularExpression date("^<curx (\\d+)>05.03.26$");
+    const int columnAt = int(lines.indexOf(column, 2));
+    ASSERT_GE(columnAt, 0);
+    EXPECT_GT(column.match(lines[columnAt]).captured(1).toInt(), 80); // was 65: right of the logo and the address lines
+    const int boxRight = box.match(lines[int(lines.indexOf(box))]).captured(1).toInt();
+    EXPECT_GT(boxRight, 190);
+    EXPECT_LE(boxRight, 208);
+    EXPECT_GE(date.match(lines[int(lines.indexOf(date))]).captured(1).toInt(), 175);
 }
 
 TEST_F(PageFrame, EmptyAddressMemoStillMarksAndCountsOneLine)

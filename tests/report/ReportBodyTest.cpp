@@ -258,6 +258,13 @@ TEST_F(ReportBody, DiagramWidthComesFromThePageAndTheLeftColumn)
     EXPECT_DOUBLE_EQ(DiagramWidth(page, "30"), 70);
     EXPECT_DOUBLE_EQ(DiagramWidth(page, "25,5"), 72.25);
     EXPECT_DOUBLE_EQ(DiagramWidth(page, "x"), 85);
+    // The diagram beside it ends at the body's right margin: 210 - 50 - 20 - 80 = 60.
+    TPageSetup setup;
+    EXPECT_DOUBLE_EQ(SecondDiagramWidth(70, setup), 60);
+    setup.RMEdit = "5";
+    EXPECT_DOUBLE_EQ(SecondDiagramWidth(70, setup), 70);
+    setup.LCEdit = "150";
+    EXPECT_DOUBLE_EQ(SecondDiagramWidth(70, setup), 0);
 }
 
 } // namespace

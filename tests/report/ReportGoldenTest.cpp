@@ -111,7 +111,7 @@ TEST(ReportGolden, LoadCasesWithListSchemaAndCombinationTable)
 TEST(ReportGolden, EveryResultSectionOfOneLoadCase)
 {
     TTask task;
-    task.TaskTitle = "Vetknutý nosník";
+    task.TaskTitle = "Vetknutý trabík";
     task.SpanText = "4";
     task.SetTyp(22);
     AddCase(task, TCaseBuilder("zatížení", "1.2").Q("10"));
