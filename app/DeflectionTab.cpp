@@ -305,6 +305,7 @@ void TDeflectionTab::ShowCheck()
     if (!check.Done) {
         // A deflection that was not computed is said below the diagram; a bad limit is said here.
         CheckValues->clear();
+        CheckValues->setVisible(false);
         CheckVerdict->setText(check.Problem);
         SetTextColor(CheckVerdict, QColor(192, 0, 0));
         return;
@@ -312,6 +313,7 @@ void TDeflectionTab::ShowCheck()
     CheckValues->setText(QStringLiteral("f_lim = %1 = %2 mm,   |f|max = %3 mm,   |f|max / f_lim = %4")
                              .arg(DeflectionLimitFormula(check), ResultText(check.fLimit_mm),
                                  ResultText(check.fMax_mm), ResultText(check.Utilisation)));
+    CheckValues->setVisible(true);
     CheckVerdict->setText(DeflectionVerdict(check));
     SetTextColor(CheckVerdict, check.Ok ? QColor(0, 128, 0) : QColor(192, 0, 0));
 }
