@@ -1,5 +1,6 @@
 #include "app/CalculationTab.h"
 
+#include "analysis/Checks.h"
 #include "analysis/uCalcUnit.h"
 #include "app/ResultFields.h"
 #include "model/TTask.h"
@@ -70,6 +71,16 @@ TCalculationTab::TCalculationTab(TTask& task, QWidget* parent)
 {
     ContentLayout()->addWidget(BuildChoiceGroup());
     ContentLayout()->addWidget(BuildReactionGroup());
+    Warnings = new QLabel(this);
+    Warnings->setObjectName(QStringLiteral("Label_varovani"));
+    Warnings->setWordWrap(true);
+    Warnings->setTextFormat(Qt::PlainText); // captions are shown as typed
+    Warnings->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette red = Warnings->palette();
+    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    Warnings->setPalette(red);
+    Warnings->setVisible(false);
+    ContentLayout()->addWidget(Warnings);
     ContentLayout()->addStretch(1);
     SetDefaultButton(GraphBtn);
     RefreshFromModel();
@@ -209,4 +220,8 @@ void TCalculationTab::ShowResult(const TCalculation& result)
                 ? QStringLiteral("max %1, min %2").arg(ResultText(ranges[i]->Max), ResultText(ranges[i]->Min))
                 : QString());
     }
+    // Read from the task as it stands: the loads the shown choice takes.
+    const QStringList warnings = SelectionLoadWarnings(Task);
+    Warnings->setText(warnings.join(QLatin1Char('\n')));
+    Warnings->setVisible(!warnings.isEmpty());
 }

@@ -5,6 +5,7 @@
 #include "app/WorkflowTab.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 class TTask;
@@ -18,7 +19,8 @@ public:
 
     void RefreshFromModel() override; // the choice and the lists from the task
     void ShowLists(); // the two lists and their texts from the task
-    void ShowResult(const TCalculation& result); // the lists and the eight reaction fields
+    // The lists, the eight reaction fields and the warnings about loads outside the span.
+    void ShowResult(const TCalculation& result);
 
     QPushButton* GraphButton() const { return GraphBtn; } // "Spočítat a zobrazit graf"
     QPushButton* BitBtn18() const { return ReactionBtn; } // "Spočítat a zobrazit reakce"
@@ -38,4 +40,5 @@ private:
     QPushButton* GraphBtn = nullptr;
     QPushButton* ReactionBtn = nullptr;
     QLineEdit* Reaction[8] = {}; // Edit14, 15, 16, 17, 18, 20, 21, 22
+    QLabel* Warnings = nullptr; // loads of the calculated load cases that lie outside the span
 };

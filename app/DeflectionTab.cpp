@@ -1,5 +1,6 @@
 #include "app/DeflectionTab.h"
 
+#include "analysis/Checks.h"
 #include "analysis/uCalcUnit.h"
 #include "app/DiagramImageWidget.h"
 #include "app/ResultFields.h"
@@ -19,6 +20,17 @@
 namespace {
 
 const QColor ProbeBlue(0, 0, 255);
+
+const QString LimitHint = QStringLiteral(
+    "Mezní průhyb f_lim = L_ref / zadaná hodnota. L_ref je rozpětí L, u konzoly (konzola zleva, konzola zprava) "
+    "dvojnásobek vyložení 2L.");
+
+void SetTextColor(QLabel* label, const QColor& color)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+}
 
 // The names of a store of name=value lines, in order.
 QStringList StoreNames(const QStringList& store)
@@ -127,6 +139,25 @@ QGroupBox* TDeflectionTab::BuildSectionGroup()
     rectangle->addStretch(1);
     grid->addLayout(rectangle, 2, 0, 1, 3);
     grid->addWidget(ComputeButton, 2, 5, 1, 2);
+    auto* limitLabel = new QLabel(QStringLiteral("mezní průhyb L/"), group);
+    LimitEdit = MakeInput(group, "Edit34", 72);
+    CheckValues = new QLabel(group);
+    CheckValues->setObjectName(QStringLiteral("Label_posudek"));
+    CheckVerdict = new QLabel(group);
+    CheckVerdict->setObjectName(QStringLiteral("Label_vyhovuje"));
+    QFont bold = CheckVerdict->font();
+    bold.setBold(true);
+    CheckVerdict->setFont(bold);
+    for (QWidget* w : std::initializer_list<QWidget*> { limitLabel, LimitEdit, CheckValues, CheckVerdict })
+        w->setToolTip(LimitHint);
+    grid->addWidget(limitLabel, 3, 0, Qt::AlignRight);
+    grid->addWidget(LimitEdit, 3, 1);
+    auto* check = new QHBoxLayout;
+    check->addWidget(CheckValues);
+    check->addSpacing(8);
+    check->addWidget(CheckVerdict);
+    check->addStretch(1);
+    grid->addLayout(check, 3, 2, 1, 6);
     grid->setColumnMinimumWidth(3, 4);
     grid->setHorizontalSpacing(4);
     grid->setColumnStretch(7, 1);
@@ -149,6 +180,10 @@ QGroupBox* TDeflectionTab::BuildSectionGroup()
     connect(Edit31, &QLineEdit::textEdited, this, [&d, forgetMaterial](const QString& text) {
         d.Edit31 = text;
         forgetMaterial();
+    });
+    connect(LimitEdit, &QLineEdit::textEdited, this, [this, &d](const QString& text) {
+        d.DeflectionLimit = text;
+        ShowCheck();
     });
     connect(Edit32, &QLineEdit::textEdited, this, [&d](const QString& text) { d.Edit32 = text; });
     connect(Edit33, &QLineEdit::textEdited, this, [&d](const QString& text) { d.Edit33 = text; });
@@ -232,6 +267,7 @@ void TDeflectionTab::ShowInputs()
     Edit31->setText(d.Edit31);
     Edit32->setText(d.Edit32);
     Edit33->setText(d.Edit33);
+    LimitEdit->setText(d.DeflectionLimit);
     const QSignalBlocker block3(ComboBox3), block4(ComboBox4);
     ComboBox3->setEditText(d.IyUnit);
     ComboBox4->setEditText(d.EUnit);
@@ -243,6 +279,7 @@ void TDeflectionTab::RefreshFromModel()
 {
     ShowInputs();
     RefillStores();
+    ShowCheck();
 }
 
 void TDeflectionTab::ShowResult(const TCalculation& result)
@@ -258,7 +295,27 @@ void TDeflectionTab::ShowResult(const TCalculation& result)
     const QString problem = DeflectionProblem(result.Sums);
     StiffnessNote->setText(problem);
     StiffnessNote->setVisible(!problem.isEmpty());
+    ShowCheck();
     DeflectionImage->update();
+}
+
+void TDeflectionTab::ShowCheck()
+{
+    const TDeflectionCheck check = CheckDeflection(Task, Result.Sums, Result.Extremes.f);
+    if (!check.Done) {
+        // A deflection that was not computed is said below the diagram; a bad limit is said here.
+        CheckValues->clear();
+        CheckValues->setVisible(false);
+        CheckVerdict->setText(check.Problem);
+        SetTextColor(CheckVerdict, QColor(192, 0, 0));
+        return;
+    }
+    CheckValues->setText(QStringLiteral("f_lim = %1 = %2 mm,   |f|max = %3 mm,   |f|max / f_lim = %4")
+                             .arg(DeflectionLimitFormula(check), ResultText(check.fLimit_mm),
+                                 ResultText(check.fMax_mm), ResultText(check.Utilisation)));
+    CheckValues->setVisible(true);
+    CheckVerdict->setText(DeflectionVerdict(check));
+    SetTextColor(CheckVerdict, check.Ok ? QColor(0, 128, 0) : QColor(192, 0, 0));
 }
 
 void TDeflectionTab::ProbeDeflection(int X, int width)

@@ -46,6 +46,7 @@ private:
     QGroupBox* BuildDiagramGroup();
     void RefillStores();
     void ShowInputs();
+    void ShowCheck(); // the limit field's check of the shown result
 
     TTask& Task;
     TCalculation Result; // as last shown
@@ -58,6 +59,9 @@ private:
     QCheckBox* CheckBox23 = nullptr;
     QLineEdit* Edit32 = nullptr;
     QLineEdit* Edit33 = nullptr;
+    QLineEdit* LimitEdit = nullptr; // "mezní průhyb L/"
+    QLabel* CheckValues = nullptr; // f_lim, the largest |f| and their ratio
+    QLabel* CheckVerdict = nullptr; // "vyhovuje" / "nevyhovuje", or why there is no check
     QPushButton* ComputeButton = nullptr;
     QPushButton* MaterialsButton = nullptr;
     QPushButton* SectionsButton = nullptr;

@@ -98,13 +98,17 @@ void TMainForm::OtevritExecute()
 }
 
 // A failed open leaves the task and its file as they were: the file is read into a task of its own first.
+// What opened only in part (a damaged extension block) is said once the task is shown.
 void TMainForm::OpenProjectFile(const QString& path)
 {
-    LoadProject(path, TaskRef);
+    QStringList warnings;
+    LoadProject(path, TaskRef, &warnings);
     RefreshFromModel();
     if (!TaskRef.LoadCases.empty())
         ShowLoadCaseTab();
     FileState.Reset(TaskRef, QFileInfo(path).absoluteFilePath());
+    if (!warnings.isEmpty())
+        UserPrompts.ShowMessage(this, warnings.join(QLatin1Char('\n')));
 }
 
 void TMainForm::OpenStartFile(const QString& path)

@@ -1,5 +1,6 @@
 // trabik-cli calc: the reactions and the 101 samples of one load case, one combination or the
 // envelope of all combinations, as JSON.
+#include "analysis/Checks.h"
 #include "analysis/uCalcUnit.h"
 #include "cli/CliCommand.h"
 #include "model/TError.h"
@@ -125,17 +126,62 @@ QJsonObject EnvelopeJson(const TEnvelope& e)
     return o;
 }
 
+QJsonObject ExtremeJson(const TExtreme& e)
+{
+    QJsonObject o;
+    o[QStringLiteral("max")] = e.Max;
+    o[QStringLiteral("xmax")] = e.xMax;
+    o[QStringLiteral("min")] = e.Min;
+    o[QStringLiteral("xmin")] = e.xMin;
+    return o;
+}
+
+QJsonObject ExtremesJson(const TExtremes& e)
+{
+    QJsonObject o;
+    o[QStringLiteral("Mn")] = ExtremeJson(e.Mn);
+    o[QStringLiteral("Md")] = ExtremeJson(e.Md);
+    o[QStringLiteral("Qn")] = ExtremeJson(e.Qn);
+    o[QStringLiteral("Qd")] = ExtremeJson(e.Qd);
+    o[QStringLiteral("fn")] = ExtremeJson(e.f);
+    return o;
+}
+
+// null when there is no check (the reason is among the warnings or on stderr).
+QJsonValue DeflectionCheckJson(const TDeflectionCheck& c)
+{
+    if (!c.Done)
+        return QJsonValue::Null;
+    QJsonObject o;
+    o[QStringLiteral("limitRatio")] = c.LimitRatio;
+    o[QStringLiteral("referenceLength")] = c.ReferenceLength;
+    o[QStringLiteral("fLimit_mm")] = c.fLimit_mm;
+    o[QStringLiteral("fMax_mm")] = c.fMax_mm;
+    o[QStringLiteral("utilisation")] = c.Utilisation;
+    o[QStringLiteral("ok")] = c.Ok;
+    return o;
+}
+
 int RunCalc(const QStringList& args)
 {
     const TCalcArgs a = ParseCalcArgs(args);
-    TTask task = OpenTask(a.File);
+    QStringList warnings;
+    TTask task = OpenTask(a.File, &warnings);
     Choose(task, a);
     QTextStream err(stderr);
-    const TResultStore store = SumSelection(task, [&err](const QString& message) { err << message << Qt::endl; });
+    const TCalculation calc = Calculate(task, [&err](const QString& message) { err << message << Qt::endl; });
+    const TResultStore& store = calc.Sums;
     // Not an error: the forces are there, the deflection stays 0 and the user is told why.
     if (!DeflectionProblem(store).isEmpty())
         err << DeflectionProblem(store) << Qt::endl;
-    const QJsonObject result = a.Envelope ? EnvelopeJson(store.Envelope) : ResultJson(store);
+    QJsonObject result = a.Envelope ? EnvelopeJson(store.Envelope) : ResultJson(store);
+    result[QStringLiteral("extremes")] = ExtremesJson(calc.Extremes);
+    const TDeflectionCheck check = CheckDeflection(task, store, calc.Extremes.f);
+    result[QStringLiteral("deflectionCheck")] = DeflectionCheckJson(check);
+    warnings << SelectionLoadWarnings(task);
+    if (!check.Problem.isEmpty())
+        warnings << check.Problem;
+    result[QStringLiteral("warnings")] = QJsonArray::fromStringList(warnings);
     const QByteArray json = QJsonDocument(result).toJson(QJsonDocument::Compact) + '\n';
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return 0;
@@ -158,6 +204,12 @@ const TCliRegistrar registrar({
                    "With --envelope: over (\"combinations\" or \"loadCases\"), count, the largest and\n"
                    "smallest reactions Anmax, Anmin, Bnmax, ... Mbdmax, Mbdmin, and the arrays Mnmax,\n"
                    "Mnmin, Mdmax, Mdmin, Qnmax, Qnmin, Qdmax, Qdmin, fmax, fmin.\n"
+                   "Both forms add extremes (Mn, Md, Qn, Qd, fn, each with max, xmax, min, xmin, as the\n"
+                   "diagrams show them; fn in the unit of the array), deflectionCheck (limitRatio,\n"
+                   "referenceLength in m: the span, twice the span for a cantilever, fLimit_mm, fMax_mm,\n"
+                   "utilisation, ok; null when the limit or the deflection is not there) and warnings\n"
+                   "(Czech texts: what the project file opened only in part, loads outside the span, a\n"
+                   "limit that is not a number).\n"
                    "Deflections are in metres / 1000 (times 1,000,000 gives mm), characteristic only;\n"
                    "when they cannot be computed they are 0 and the reason is written to stderr.\n"
                    "Numbers are written so that they read back as exactly the computed doubles.\n"

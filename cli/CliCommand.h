@@ -17,8 +17,9 @@ struct TCliCommand
 std::vector<TCliCommand>& CliCommands();
 
 class TTask;
-// Opens a project file as the program does and writes what opened only in part (warnings) on stderr.
-TTask OpenTask(const QString& path);
+// Opens a project file as the program does and writes what opened only in part (warnings) on stderr;
+// `warnings`, when given, receives them too.
+TTask OpenTask(const QString& path, QStringList* warnings = nullptr);
 
 struct TCliRegistrar
 {

@@ -11,13 +11,15 @@
 #include <cstdio>
 #include <unistd.h>
 
-TTask OpenTask(const QString& path)
+TTask OpenTask(const QString& path, QStringList* warnings)
 {
-    QStringList warnings;
-    TTask task = LoadProject(path, &warnings);
+    QStringList opened;
+    TTask task = LoadProject(path, &opened);
     QTextStream err(stderr);
-    for (const QString& warning : warnings)
+    for (const QString& warning : opened)
         err << warning << Qt::endl;
+    if (warnings)
+        *warnings << opened;
     return task;
 }
 

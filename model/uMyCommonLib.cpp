@@ -161,22 +161,26 @@ QString ExponentText(TDecimalDigits number, int precision, const QString& point)
 
 double StrToFloatX(const QString& text)
 {
+    double value = 0;
+    TryStrToFloatX(text, value);
+    return value;
+}
+
+bool TryStrToFloatX(const QString& text, double& value)
+{
     const QStringView view = QStringView(text).trimmed();
     if (view.isEmpty())
-        return 0;
-    double value = 0;
+        return false;
     if (TryPlainNumber(view, value))
-        return value;
+        return true;
     const QString trimmed = view.toString();
     if (TryConvert(trimmed, value))
-        return value;
+        return true;
     QString commas = trimmed;
     if (TryConvert(commas.replace(QLatin1Char('.'), QLatin1Char(',')), value))
-        return value;
+        return true;
     QString points = trimmed;
-    if (TryConvert(points.replace(QLatin1Char(','), QLatin1Char('.')), value))
-        return value;
-    return 0;
+    return TryConvert(points.replace(QLatin1Char(','), QLatin1Char('.')), value);
 }
 
 QString FormatFixed(double value, int decimals, int precision)

@@ -5,6 +5,9 @@
 // The one lenient conversion of typed text to a number: the system's decimal separator first, then
 // "." read as ",", then "," read as "."; whatever cannot be read is 0, without a message.
 double StrToFloatX(const QString& text);
+// The same reading, but it tells whether the text was a number: false (value untouched) for an
+// empty text and for what StrToFloatX would turn into 0 without a message.
+bool TryStrToFloatX(const QString& text, double& value);
 
 // A number in fixed notation with `decimals` decimals after rounding to decimals + 5 significant
 // digits, with the default locale's decimal separator; exponent form when the integer part has

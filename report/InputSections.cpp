@@ -1,4 +1,5 @@
 // The sections that restate the task: generator data, dimensions, load cases, combination table.
+#include "analysis/Checks.h"
 #include "model/uMyCommonLib.h"
 #include "report/ReportFormats.h"
 #include "report/uPosudek.h"
@@ -136,6 +137,9 @@ void TReportWriter::WriteLoadCases()
         Add(info.ShortTerm ? QStringLiteral("krátkodobé zatížení, ") : QStringLiteral("dlouhodobé zatížení, "));
         Add(QStringLiteral("<b><gama><sub>f</sub></b> = ") + FactorText(info.Gamaf) + QStringLiteral("</i><br>"));
         Add(QStringLiteral("<br>"));
+        // Solved as entered, but a position outside the span is most likely a typing error.
+        for (const QString& warning : LoadPositionWarnings(Task, pages[i]))
+            Add(UserText(warning) + QStringLiteral("<br>"));
         if (Option(TPrintOption::LoadList))
             WriteLoadList(info);
         if (Option(TPrintOption::LoadSchema))

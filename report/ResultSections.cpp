@@ -1,4 +1,5 @@
 // The sections of one result block: reactions, diagrams, value tables, extremes, deflection.
+#include "analysis/Checks.h"
 #include "model/uMyCommonLib.h"
 #include "report/ReportFormats.h"
 #include "report/uPosudek.h"
@@ -194,4 +195,19 @@ void TReportWriter::WriteDeflectionTable()
     Add(QStringLiteral("</table><br>(E = ") + UserText(in.Edit31 + QLatin1Char(' ') + in.EUnit)
         + QStringLiteral(" ; I = ") + UserText(in.Edit30 + QLatin1Char(' ') + in.IyUnit) + QStringLiteral(")<br>"));
     WriteDeflectionProblem();
+}
+
+void TReportWriter::WriteDeflectionCheck()
+{
+    const TDeflectionCheck check = CheckDeflection(Task, Sums(), F());
+    if (!check.Done) {
+        // A limit that cannot be read is said; a deflection that was not computed is said above.
+        if (!check.Problem.isEmpty())
+            Add(UserText(check.Problem) + QStringLiteral("<br>"));
+        return;
+    }
+    Add(QStringLiteral("f<sub>max</sub> = ") + DisplayText(check.fMax_mm)
+        + (check.Ok ? QStringLiteral(" mm &let; f<sub>lim</sub> = ") : QStringLiteral(" mm &gt; f<sub>lim</sub> = "))
+        + DeflectionLimitFormula(check) + QStringLiteral(" = ") + DisplayText(check.fLimit_mm) + QStringLiteral(" mm – ")
+        + DeflectionVerdict(check) + QStringLiteral("<br>"));
 }

@@ -182,4 +182,6 @@ void TReportWriter::WriteResultSections(bool deflectionSwitch)
         WriteDeflectionDiagram();
     if (Option(TPrintOption::DeflectionTable) && deflectionSwitch)
         WriteDeflectionTable();
+    if ((Option(TPrintOption::DeflectionDiagram) || Option(TPrintOption::DeflectionTable)) && deflectionSwitch)
+        WriteDeflectionCheck();
 }

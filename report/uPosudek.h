@@ -85,6 +85,7 @@ public:
     void WriteExtremes();
     void WriteDeflectionDiagram();
     void WriteDeflectionTable();
+    void WriteDeflectionCheck(); // the largest deflection against the limit "mezní průhyb L/"
 
     // The switches of the diagrams: the extremes again for the chosen kind, the positions of one
     // that no sample reaches kept from the kind shown before.

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -196,4 +197,19 @@ TEST_F(CalculationTabTest, TheEnvelopeShowsTheMaximaWithTheMinimaAtHand)
     Form->CalculationTab()->BitBtn18()->click();
     EXPECT_TRUE(Find<QLineEdit>("Edit14")->toolTip().isEmpty());
     EXPECT_EQ(Find<QGroupBox>("GroupBox4")->title(), QStringLiteral("Ohybový moment [ZS G]"));
+}
+
+TEST_F(CalculationTabTest, ALoadOutsideTheSpanIsListedOnTheTabWithoutAMessageBox)
+{
+    Task.LoadCases.front().Px.front().a = QStringLiteral("7");
+    Choose(2, "ComboBox2", QStringLiteral("Komb_1"));
+    Form->CalculationTab()->BitBtn18()->click();
+    auto* warnings = Find<QLabel>("Label_varovani");
+    EXPECT_TRUE(warnings->isVisibleTo(Form.get()));
+    EXPECT_EQ(warnings->text(), QStringLiteral("Zatěžovací stav „G“: síla P1 = 10 kN leží mimo rozpětí (a = 7 m, L = 6 m)."));
+    EXPECT_EQ(Reactions()[0], QStringLiteral("4.333")); // solved as entered: 6 from S, 10 (6 - 7) / 6 from G
+    EXPECT_TRUE(Messages.isEmpty()) << Messages.join(' ').toStdString();
+    Choose(1, "ComboBox1", QStringLiteral("S")); // a load case without such a load
+    Form->CalculationTab()->BitBtn18()->click();
+    EXPECT_FALSE(warnings->isVisibleTo(Form.get()));
 }

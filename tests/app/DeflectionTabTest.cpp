@@ -172,3 +172,29 @@ TEST_F(DeflectionTabTest, ASaggingBeamShowsTheTextbookValueAndAZeroStiffnessSays
     EXPECT_EQ(note->text(), DeflectionProblemText(TDeflectionIssue::ZeroE));
     EXPECT_TRUE(note->text().startsWith(QStringLiteral("Průhyb nelze spočítat")));
 }
+
+TEST_F(DeflectionTabTest, TheLimitFieldChecksTheShownDeflection)
+{
+    Beam(QStringLiteral("6"));
+    FirstCase(QStringLiteral("S"), QStringLiteral("1.5")).Q.front() = { true, QStringLiteral("2") };
+    Show(Form->DeflectionTab()); // f = 0.476 mm
+    auto* values = Find<QLabel>("Label_posudek");
+    auto* verdict = Find<QLabel>("Label_vyhovuje");
+    EXPECT_EQ(Edit(34)->text(), QStringLiteral("250"));
+    EXPECT_EQ(values->text(), QStringLiteral("f_lim = L/250 = 24.000 mm,   |f|max = 0.476 mm,   |f|max / f_lim = 0.020"));
+    EXPECT_EQ(verdict->text(), QStringLiteral("vyhovuje"));
+    EXPECT_TRUE(verdict->toolTip().contains(QStringLiteral("2L")));
+    struct
+    {
+        const char* Typed;
+        const char* Verdict;
+    } rows[] = { { "10000", "vyhovuje" }, { "20000", "nevyhovuje" },
+        { "abc", "Mezní průhyb L/abc není kladné číslo: průhyb se neposuzuje." } };
+    for (const auto& r : rows) {
+        Edit(34)->clear();
+        QTest::keyClicks(Edit(34), QString::fromUtf8(r.Typed));
+        EXPECT_EQ(Task.Deflection.DeflectionLimit, QString::fromUtf8(r.Typed)); // kept as typed, for the file
+        EXPECT_EQ(verdict->text(), QString::fromUtf8(r.Verdict)) << r.Typed;
+    }
+    EXPECT_TRUE(values->text().isEmpty());
+}

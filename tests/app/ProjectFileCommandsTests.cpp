@@ -3,6 +3,7 @@
 
 #include "app/UserPrompts.h"
 #include "model/uMyCommonLib.h"
+#include "storage/ProjectPrimitives.h"
 #include "storage/uProjectFile.h"
 
 #include <QCheckBox>
@@ -74,6 +75,26 @@ TEST_F(MainFormTest, AFailedOpenShowsTheErrorAndKeepsTheTask)
     Form->Actions().Otevrit->trigger();
     EXPECT_EQ(Errors.size(), 2);
     EXPECT_EQ(Task.LoadCases.size(), 1u);
+}
+
+TEST_F(MainFormTest, ATaskWithADamagedExtensionBlockOpensAndSaysSo)
+{
+    QTemporaryDir dir;
+    ChosenFile = dir.filePath(QStringLiteral("rozbity.DAT"));
+    TTask saved = TTask::StartState();
+    saved.Job = QStringLiteral("Hala");
+    TProjectWriter block;
+    WriteStr(block, QStringLiteral("TRABIK-EXT"));
+    WriteInt(block, 1); // the count and the items are missing
+    QFile file(ChosenFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(EncodeProject(saved) + block.Data());
+    file.close();
+
+    Form->Actions().Otevrit->trigger();
+    EXPECT_TRUE(Errors.isEmpty()) << Errors.join(' ').toStdString();
+    EXPECT_EQ(Task.Job, QStringLiteral("Hala"));
+    EXPECT_EQ(Messages, QStringList { QStringLiteral("Rozšiřující údaje úlohy jsou poškozené, použity výchozí hodnoty.") });
 }
 
 TEST_F(MainFormTest, AFailedSaveIsShownAndACancelledDialogDoesNothing)

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 struct TRun
@@ -107,6 +109,29 @@ TEST_F(CliCommands, CalcOfACaseAndOfACombination)
     const TRun floor = RunCli({ QStringLiteral("calc"), Example("strop.dat") }, QStringLiteral("C"));
     ASSERT_EQ(floor.ExitCode, 0) << floor.Err.toStdString();
     EXPECT_NEAR(Json(floor)["Man"].toDouble(), 12.6 * 5.4 * 5.4 / 12, 1e-12);
+}
+
+TEST_F(CliCommands, CalcAddsTheExtremesTheDeflectionCheckAndTheWarnings)
+{
+    const TRun run = RunCli({ QStringLiteral("calc"), Example("konzola.dat") });
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QJsonObject r = Json(run);
+    const QJsonObject f = r["extremes"]["fn"].toObject();
+    double largest = 0;
+    for (const QJsonValue v : r["fn"].toArray())
+        largest = std::max(largest, v.toDouble());
+    EXPECT_EQ(f["max"].toDouble(), largest); // in the unit of the array
+    for (const char* key : { "Mn", "Md", "Qn", "Qd" })
+        EXPECT_EQ(r["extremes"][QLatin1String(key)].toObject().keys(), QStringList({ "max", "min", "xmax", "xmin" }));
+    // A cantilever: the limit divides twice the span, which is where the deflection is largest.
+    const QJsonObject check = r["deflectionCheck"].toObject();
+    EXPECT_EQ(check["limitRatio"].toDouble(), 250);
+    EXPECT_DOUBLE_EQ(check["referenceLength"].toDouble(), 2 * f["xmax"].toDouble());
+    EXPECT_DOUBLE_EQ(check["fLimit_mm"].toDouble(), check["referenceLength"].toDouble() * 1000 / 250);
+    EXPECT_DOUBLE_EQ(check["fMax_mm"].toDouble(), largest * 1e6);
+    EXPECT_TRUE(check["ok"].toBool());
+    EXPECT_TRUE(r["warnings"].isArray());
+    EXPECT_TRUE(r["warnings"].toArray().isEmpty());
 }
 
 TEST_F(CliCommands, UnknownNamesAndBadCallsFail)

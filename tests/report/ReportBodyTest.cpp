@@ -454,3 +454,26 @@ TEST_F(ReportBody, DeflectionNamesTheChosenSectionAndMaterial)
     task.Deflection.CheckBox23 = true; // the rectangle's Iy: no section to name
     EXPECT_EQ(Body(task).filter("ocel S235"), QStringList { "ocel S235<br><br><gotox 2>" });
 }
+
+TEST_F(ReportBody, DeflectionCheckAndLoadsOutsideTheSpanGetOneLineEach)
+{
+    TTask task = BeamTask();
+    task.Print[15].Checked = true;
+    task.Print[9].Checked = true; // the table alone prints the deflection too
+    // 5 q L^4 / 384 EI + P L^3 / 48 EI = 1.825 mm under the first load case.
+    EXPECT_EQ(Body(task).filter("f<sub>lim</sub>"),
+        QStringList { "f<sub>max</sub> = 1.825 mm &let; f<sub>lim</sub> = L/250 = 24.000 mm – vyhovuje<br>" });
+    task.Deflection.DeflectionLimit = "5000";
+    task.SetTyp(2); // a cantilever: twice the span
+    EXPECT_EQ(Body(task).filter("f<sub>lim</sub>").value(0).section(" = ", 2),
+        "2L/5000 = 2.400 mm – nevyhovuje<br>");
+    task.Deflection.DeflectionLimit = "x<";
+    EXPECT_TRUE(Body(task).contains("Mezní průhyb L/x&lt; není kladné číslo: průhyb se neposuzuje.<br>"));
+
+    task.LoadCases[0].Px[0].a = "7";
+    const QStringList body = Body(task);
+    const int warning = int(body.indexOf(
+        "Zatěžovací stav „vlastní tíha“: síla P1 = 10 kN leží mimo rozpětí (a = 7 m, L = 6 m).<br>"));
+    ASSERT_GT(warning, 0); // under its load case's heading, before the load list
+    EXPECT_TRUE(body[warning - 4].startsWith("<h3><b>vlastní tíha</b>"));
+}
