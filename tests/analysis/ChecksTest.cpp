@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/model/LocaleGuard.h"
+#include "tests/support/LocaleGuard.h"
 
 namespace {
 
