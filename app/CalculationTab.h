@@ -4,7 +4,10 @@
 // TAnalysisController, which the buttons are connected to.
 #include "app/WorkflowTab.h"
 
+#include <QList>
+
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 class TTask;
@@ -28,6 +31,7 @@ public:
 private:
     QWidget* BuildChoiceGroup();
     QWidget* BuildReactionGroup();
+    void ShowEnvelopeColumns(bool envelope);
 
     TTask& Task;
     QRadioButton* RadioButton1 = nullptr;
@@ -38,4 +42,7 @@ private:
     QPushButton* GraphBtn = nullptr;
     QPushButton* ReactionBtn = nullptr;
     QLineEdit* Reaction[8] = {}; // Edit14, 15, 16, 17, 18, 20, 21, 22
+    QLineEdit* ReactionMin[8] = {}; // their envelope minima, "_min"
+    QList<QWidget*> EnvelopeOnly; // the minima and the "max" / "min" captions
+    QLabel* Picture = nullptr;
 };

@@ -126,6 +126,7 @@ void TLoadCasePage::BuildBoxes(const TAddRowActions& addActions)
         if (action)
             connect(button, &QPushButton::clicked, action, &QAction::trigger);
         box->AddButton = button;
+        AddButtons[std::size_t(kind)] = button;
 
         auto* picture = new QLabel(box);
         picture->setPixmap(LoadPicture(TLoadKind(kind)));
@@ -154,7 +155,22 @@ bool TLoadCasePage::SyncFromModel()
         for (int row = 0; row < wanted; ++row)
             SyncRow(k, row, *model);
     }
+    OrderTabs();
     return true;
+}
+
+void TLoadCasePage::OrderTabs()
+{
+    std::vector<QWidget*> chain;
+    for (const std::vector<TRow>& rows : Rows) {
+        for (const TRow& row : rows) {
+            chain.push_back(row.Check);
+            chain.insert(chain.end(), row.Edits.begin(), row.Edits.end());
+        }
+    }
+    chain.insert(chain.end(), AddButtons.begin(), AddButtons.end());
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void TLoadCasePage::SyncRow(TLoadKind kind, int index, const TLoadCase& model)

@@ -46,6 +46,7 @@ private:
     QLineEdit* AddValueEdit(QGroupBox* box, TLoadKind kind, int k, int field, const QString& suffix, int left, int top);
     void GrowBox(TLoadKind kind, int by);
     void SyncRow(TLoadKind kind, int index, const TLoadCase& model);
+    void OrderTabs(); // Tab goes through the rows as the page shows them, then the add buttons
 
     TTask& Task;
     int LoadCaseNumber;
@@ -54,5 +55,6 @@ private:
     QScrollArea* Scroll;
     QWidget* Panel;
     std::array<QGroupBox*, 4> Boxes {};
+    std::array<QWidget*, 4> AddButtons {};
     std::array<std::vector<TRow>, 4> Rows;
 };

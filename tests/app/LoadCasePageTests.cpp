@@ -78,6 +78,17 @@ TEST_F(MainFormTest, ASecondPointForceGrowsItsBoxAndPushesTheOthersDown)
     }
     EXPECT_EQ(Find<QCheckBox>("ZS1_Pxcheck2")->text(), QStringLiteral("P2 ="));
     EXPECT_FALSE(Find<QCheckBox>("ZS1_Pxcheck2")->isChecked());
+
+    // Tab follows the page: the rows kind by kind, the new P2 before q1, then the add buttons.
+    QStringList order;
+    QWidget* w = Find<QWidget>("ZS1_Pxcheck1");
+    for (int i = 0; i < 200 && order.size() < 20; ++i, w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->objectName().startsWith(QLatin1String("ZS1_")))
+            order << w->objectName();
+    EXPECT_EQ(order.join(QLatin1Char(' ')),
+        QStringLiteral("ZS1_Pxcheck1 ZS1_P1 ZS1_Px1 ZS1_Pxcheck2 ZS1_P2 ZS1_Px2 ZS1_qcheck1 ZS1_qq1 ZS1_qqcheck1 "
+                       "ZS1_qqqa1 ZS1_qqa1 ZS1_qqqb1 ZS1_qqb1 ZS1_mxcheck1 ZS1_M1 ZS1_Mx1 ZS1_btp ZS1_btq ZS1_btqq "
+                       "ZS1_btm"));
 }
 
 TEST_F(MainFormTest, PartialLoadRowsTakeTwoLinesAndPushOnlyTheMomentBox)
