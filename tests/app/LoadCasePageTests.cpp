@@ -18,6 +18,22 @@ int Top(const QWidget* w)
     return w->geometry().top();
 }
 
+// The add button and the picture of each box of load case n lie inside the box's frame line.
+void ExpectInsideFrames(QWidget* form, int n)
+{
+    for (const char* suffix : { "_pxbox", "_qbox", "_qqbox", "_mxbox" }) {
+        const QString name = QStringLiteral("ZS%1").arg(n) + QLatin1String(suffix);
+        auto* box = FindControlAs<QGroupBox>(form, name);
+        ASSERT_NE(box, nullptr) << name.toStdString();
+        const QRect frame = LoadBoxFrame(box).adjusted(1, 1, -1, -1);
+        for (QWidget* child : box->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<QPushButton*>(child) || qobject_cast<QLabel*>(child)) {
+                EXPECT_TRUE(frame.contains(child->geometry())) << name.toStdString();
+            }
+        }
+    }
+}
+
 } // namespace
 
 TEST_F(MainFormTest, BoxesStartWithOneRowEachAtTheirPlaces)
@@ -57,6 +73,7 @@ TEST_F(MainFormTest, BoxesStartWithOneRowEachAtTheirPlaces)
     EXPECT_EQ(Top(button), 12);
     EXPECT_NE(Find<QScrollArea>("ZS1_scroll"), nullptr);
     EXPECT_FALSE(Find<QLabel>("ZS1_gamaf")->isVisible());
+    ExpectInsideFrames(Form.get(), 1);
 }
 
 TEST_F(MainFormTest, ASecondPointForceGrowsItsBoxAndPushesTheOthersDown)
@@ -140,8 +157,10 @@ TEST_F(MainFormTest, PagesFollowLoadCasesTheGeneratorAddsToTheTask)
     Form->SyncLoadCases();
     ASSERT_EQ(Pages()->count(), 2);
     EXPECT_EQ(Find<QGroupBox>("ZS2_pxbox")->property("Tag").toInt(), 0);
-    EXPECT_EQ(Find<QGroupBox>("ZS2_pxbox")->height(), 33);
-    EXPECT_EQ(Find<QGroupBox>("ZS2_mxbox")->y(), 97);
+    // Empty boxes are tall enough for their button and picture: 52 instead of 33.
+    EXPECT_EQ(Find<QGroupBox>("ZS2_pxbox")->height(), 52);
+    EXPECT_EQ(Find<QGroupBox>("ZS2_mxbox")->y(), 97 + 3 * 19);
+    ExpectInsideFrames(Form.get(), 2);
     EXPECT_EQ(Pages()->currentIndex(), 1);
 }
 
