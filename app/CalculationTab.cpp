@@ -147,16 +147,29 @@ QWidget* TCalculationTab::BuildReactionGroup()
         = { { "A,n =", 14, "kN" }, { "Ma,n =", 15, "kNm" }, { "B,n =", 16, "kN" }, { "Mb,n =", 17, "kNm" } };
     const TRow design[]
         = { { "A,d =", 18, "kN" }, { "Ma,d =", 20, "kNm" }, { "B,d =", 21, "kN" }, { "Mb,d =", 22, "kNm" } };
-    for (int row = 0; row < 4; ++row) {
-        for (int side = 0; side < 2; ++side) {
+    // Per side: label, value, the envelope's minimum (shown only under the envelope), unit; row 0
+    // names the two values under the envelope.
+    for (int side = 0; side < 2; ++side) {
+        const int base = side * 5;
+        for (int row = 0; row < 4; ++row) {
             const TRow& r = side == 0 ? characteristic[row] : design[row];
-            Reaction[side * 4 + row] = AddResultRow(grid, row, side * 4, QString::fromUtf8(r.Label),
-                QStringLiteral("Edit%1").arg(r.Edit), QString::fromLatin1(r.Unit));
+            const QString name = QStringLiteral("Edit%1").arg(r.Edit);
+            Reaction[side * 4 + row] = AddResultRow(grid, row + 1, base, QString::fromUtf8(r.Label), name, QString());
+            delete grid->itemAtPosition(row + 1, base + 2)->widget(); // the unit goes after the minimum
+            ReactionMin[side * 4 + row] = MakeResultField(group, name + QStringLiteral("_min"));
+            grid->addWidget(ReactionMin[side * 4 + row], row + 1, base + 2);
+            grid->addWidget(new QLabel(QString::fromLatin1(r.Unit), group), row + 1, base + 3);
+            EnvelopeOnly << ReactionMin[side * 4 + row];
+        }
+        for (int column = 1; column <= 2; ++column) {
+            auto* caption = new QLabel(column == 1 ? QStringLiteral("max") : QStringLiteral("min"), group);
+            grid->addWidget(caption, 0, base + column, Qt::AlignCenter);
+            EnvelopeOnly << caption;
         }
     }
-    grid->addWidget(ColumnCaption(group, QStringLiteral("normové hodnoty")), 4, 1, 1, 2);
-    grid->addWidget(ColumnCaption(group, QStringLiteral("výpočtové hodnoty")), 4, 5, 1, 2);
-    grid->setColumnMinimumWidth(3, 16);
+    grid->addWidget(ColumnCaption(group, QStringLiteral("normové hodnoty")), 5, 1, 1, 3);
+    grid->addWidget(ColumnCaption(group, QStringLiteral("výpočtové hodnoty")), 5, 6, 1, 3);
+    grid->setColumnMinimumWidth(4, 16);
 
     // Part of the group's look only: gamma_f is taken from each load case.
     auto* gamafLabel = new QLabel(QStringLiteral("gamaf="), group);
@@ -166,13 +179,14 @@ QWidget* TCalculationTab::BuildReactionGroup()
     gamaf->setObjectName(QStringLiteral("Edit19"));
     gamaf->setEnabled(false);
     gamaf->setFixedWidth(40);
-    auto* picture = new QLabel(group);
-    picture->setObjectName(QStringLiteral("Image_reakce"));
-    picture->setPixmap(ReactionPicture());
-    grid->addWidget(gamafLabel, 5, 4, Qt::AlignRight);
-    grid->addWidget(gamaf, 5, 5);
-    grid->addWidget(picture, 0, 8, 4, 1, Qt::AlignCenter);
-    grid->setColumnStretch(9, 1);
+    Picture = new QLabel(group);
+    Picture->setObjectName(QStringLiteral("Image_reakce"));
+    Picture->setPixmap(ReactionPicture());
+    grid->addWidget(gamafLabel, 6, 5, Qt::AlignRight);
+    grid->addWidget(gamaf, 6, 6);
+    grid->addWidget(Picture, 1, 10, 4, 1, Qt::AlignCenter);
+    grid->setColumnStretch(11, 1);
+    ShowEnvelopeColumns(false);
     return group;
 }
 
@@ -211,17 +225,24 @@ void TCalculationTab::ShowResult(const TCalculation& result)
     ShowLists();
     const TResultStore& r = result.Sums;
     const double values[] = { r.An, r.Man, r.Bn, r.Mbn, r.Ad, r.Mad, r.Bd, r.Mbd };
-    // Under the envelope the fields hold the maxima; the minima are in the tool tips.
+    // Under the envelope the fields hold the maxima and the minima stand beside them.
     const TEnvelope& e = r.Envelope;
     const TRange* ranges[] = { &e.An, &e.Man, &e.Bn, &e.Mbn, &e.Ad, &e.Mad, &e.Bd, &e.Mbd };
     for (int i = 0; i < 8; ++i) {
         Reaction[i]->setText(ResultText(values[i]));
-        Reaction[i]->setToolTip(r.HasEnvelope
-                ? QStringLiteral("max %1, min %2").arg(ResultText(ranges[i]->Max), ResultText(ranges[i]->Min))
-                : QString());
+        ReactionMin[i]->setText(r.HasEnvelope ? ResultText(ranges[i]->Min) : QString());
     }
     // Read from the task as it stands: the loads the shown choice takes.
     const QStringList warnings = SelectionLoadWarnings(Task);
     Warnings->setText(warnings.join(QLatin1Char('\n')));
     Warnings->setVisible(!warnings.isEmpty());
+    ShowEnvelopeColumns(r.HasEnvelope);
+}
+
+// The picture gives way to the minima, which need its room.
+void TCalculationTab::ShowEnvelopeColumns(bool envelope)
+{
+    for (QWidget* w : EnvelopeOnly)
+        w->setVisible(envelope);
+    Picture->setVisible(!envelope);
 }

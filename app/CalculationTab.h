@@ -4,6 +4,8 @@
 // TAnalysisController, which the buttons are connected to.
 #include "app/WorkflowTab.h"
 
+#include <QList>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -30,6 +32,7 @@ public:
 private:
     QWidget* BuildChoiceGroup();
     QWidget* BuildReactionGroup();
+    void ShowEnvelopeColumns(bool envelope);
 
     TTask& Task;
     QRadioButton* RadioButton1 = nullptr;
@@ -41,4 +44,7 @@ private:
     QPushButton* ReactionBtn = nullptr;
     QLineEdit* Reaction[8] = {}; // Edit14, 15, 16, 17, 18, 20, 21, 22
     QLabel* Warnings = nullptr; // loads of the calculated load cases that lie outside the span
+    QLineEdit* ReactionMin[8] = {}; // their envelope minima, "_min"
+    QList<QWidget*> EnvelopeOnly; // the minima and the "max" / "min" captions
+    QLabel* Picture = nullptr;
 };

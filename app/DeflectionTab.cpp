@@ -219,9 +219,10 @@ QGroupBox* TDeflectionTab::BuildDiagramGroup()
     Edit[27] = AddResultRow(fields, 3, 0, QStringLiteral("xmin="), QStringLiteral("Edit27"), QStringLiteral("m"));
     Edit[28]
         = AddResultRow(fields, 4, 0, QStringLiteral("x ="), QStringLiteral("Edit28"), QStringLiteral("m"), ProbeBlue);
-    Edit[29]
-        = AddResultRow(fields, 5, 0, QStringLiteral("fx ="), QStringLiteral("Edit29"), QStringLiteral("mm"), ProbeBlue);
-    fields->setRowStretch(6, 1);
+    DeflectionProbe = AddProbeRows(fields, 5, QStringLiteral("fx"), QStringLiteral("Edit29"), QStringLiteral("mm"), ProbeBlue);
+    Edit[29] = DeflectionProbe.Max;
+    fields->setRowStretch(7, 1);
+    Fields = fields;
     StiffnessNote = new QLabel(GroupBox11);
     StiffnessNote->setObjectName(QStringLiteral("Label_tuhost"));
     StiffnessNote->setWordWrap(true);
@@ -292,6 +293,9 @@ void TDeflectionTab::ShowResult(const TCalculation& result)
     Edit[25]->setText(ResultText(f.xMax));
     Edit[26]->setText(ResultText(f.Min * 1e6));
     Edit[27]->setText(ResultText(f.xMin));
+    Edit[28]->clear(); // the probe told of the previous result
+    DeflectionProbe.Clear();
+    DeflectionProbe.ShowEnvelope(result.Sums.HasEnvelope);
     const QString problem = DeflectionProblem(result.Sums);
     StiffnessNote->setText(problem);
     StiffnessNote->setVisible(!problem.isEmpty());
@@ -323,8 +327,7 @@ void TDeflectionTab::ProbeDeflection(int X, int width)
     const double spanL = Task.SpanL();
     Edit[28]->setText(ResultText(ProbeX(spanL, width, X)));
     const int i = ProbeSampleIndex(spanL, width, X);
-    Edit[29]->setText(ResultText(Result.Sums.fn[i] * 1e6));
-    Edit[29]->setToolTip(MinimumTip(Result.Sums.HasEnvelope, Result.Sums.fnMin()[i] * 1e6));
+    DeflectionProbe.Show(Result.Sums.fn[i] * 1e6, Result.Sums.fnMin()[i] * 1e6);
 }
 
 void TDeflectionTab::ComboBox5Change()

@@ -2,10 +2,12 @@
 // Tab "Průhyb": the section's stiffness (Iy and E with their units, the material and section
 // lists, the rectangle) and the deflection line with its extremes and probe.
 #include "analysis/uCalcUnit.h"
+#include "app/ResultFields.h"
 #include "app/WorkflowTab.h"
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -34,6 +36,7 @@ public:
     // the task has them.
     void SetLibrary(const TLibrary* library) { Library = library; }
     void ProbeDeflection(int X, int width); // Image9MouseMove
+    QGridLayout* FieldGrid() const { return Fields; }
 
     // The section aids, as the user's clicks and choices run them.
     void ComboBox5Change(); // a material: its modulus in GPa
@@ -70,4 +73,6 @@ private:
     QLabel* StiffnessNote = nullptr;
     TDiagramImageWidget* DeflectionImage = nullptr;
     QLineEdit* Edit[30] = {}; // Edit24 .. Edit29 by number
+    TProbeFields DeflectionProbe; // Edit29 and its envelope minimum
+    QGridLayout* Fields = nullptr;
 };

@@ -52,8 +52,11 @@ QGroupBox* TDiagramsTab::BuildGroup(bool moment)
     Edit[first + 3] = AddResultRow(fields, 3, 0, QStringLiteral("xmin="), name(first + 3), QStringLiteral("m"));
     const QColor probe = moment ? ProbeBlue : ProbeRed;
     Edit[first + 4] = AddResultRow(fields, 4, 0, QStringLiteral("x ="), name(first + 4), QStringLiteral("m"), probe);
-    Edit[first + 5] = AddResultRow(fields, 5, 0, value + QStringLiteral("x ="), name(first + 5), unit, probe);
-    fields->setRowStretch(6, 1);
+    TProbeFields& probeFields = moment ? MomentProbe : ShearProbe;
+    probeFields = AddProbeRows(fields, 5, value + QStringLiteral("x"), name(first + 5), unit, probe);
+    Edit[first + 5] = probeFields.Max;
+    fields->setRowStretch(7, 1);
+    (moment ? MomentFields : ShearFields) = fields;
 
     const int radio = moment ? 4 : 6;
     auto* characteristic = new QRadioButton(QStringLiteral("normové"), group);
@@ -114,6 +117,13 @@ void TDiagramsTab::ShowResult(const TCalculation& result)
     for (int n = 2; n <= 11; ++n)
         if (n != 6 && n != 7)
             Edit[n]->setText(ResultText(values[n - 2]));
+    // The probes told of the previous result; the mouse fills them again from this one.
+    Edit[6]->clear();
+    Edit[12]->clear();
+    for (TProbeFields* probe : { &MomentProbe, &ShearProbe }) {
+        probe->Clear();
+        probe->ShowEnvelope(result.Sums.HasEnvelope);
+    }
     MomentImage->update();
     ShearImage->update();
 }
@@ -125,8 +135,7 @@ void TDiagramsTab::ProbeMoment(int X, int width)
     const int i = ProbeSampleIndex(spanL, width, X);
     Edit[6]->setText(ResultText(ProbeX(spanL, width, X)));
     const TResultStore& r = Result.Sums;
-    Edit[7]->setText(ResultText(r.Moment(Task.Calc.MomentCharacteristic)[i]));
-    Edit[7]->setToolTip(MinimumTip(r.HasEnvelope, r.MomentMin(Task.Calc.MomentCharacteristic)[i]));
+    MomentProbe.Show(r.Moment(Task.Calc.MomentCharacteristic)[i], r.MomentMin(Task.Calc.MomentCharacteristic)[i]);
 }
 
 void TDiagramsTab::ProbeShear(int X, int width)
@@ -135,6 +144,5 @@ void TDiagramsTab::ProbeShear(int X, int width)
     const int i = ProbeSampleIndex(spanL, width, X);
     Edit[12]->setText(ResultText(ProbeX(spanL, width, X)));
     const TResultStore& r = Result.Sums;
-    Edit[13]->setText(ResultText(r.Shear(Task.Calc.ShearCharacteristic)[i]));
-    Edit[13]->setToolTip(MinimumTip(r.HasEnvelope, r.ShearMin(Task.Calc.ShearCharacteristic)[i]));
+    ShearProbe.Show(r.Shear(Task.Calc.ShearCharacteristic)[i], r.ShearMin(Task.Calc.ShearCharacteristic)[i]);
 }

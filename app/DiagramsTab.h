@@ -2,8 +2,10 @@
 // Tab "Průběh vnitřních sil": the bending moment and shear force diagrams with their extremes, the
 // mouse probes and the characteristic/design switches.
 #include "analysis/uCalcUnit.h"
+#include "app/ResultFields.h"
 #include "app/WorkflowTab.h"
 
+class QGridLayout;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
@@ -26,6 +28,7 @@ public:
     TDiagramImageWidget* Image8() const { return ShearImage; }
     void ProbeMoment(int X, int width); // Image7MouseMove
     void ProbeShear(int X, int width); // Image8MouseMove
+    QGridLayout* FieldGrid(bool moment) const { return moment ? MomentFields : ShearFields; }
 
 signals:
     void SwitchesChanged(); // a click on normové / výpočtové: the result is shown again
@@ -42,4 +45,7 @@ private:
     TDiagramImageWidget* ShearImage = nullptr;
     QLineEdit* Edit[14] = {}; // Edit2 .. Edit13 by number
     QRadioButton* RadioButton[8] = {}; // RadioButton4 .. RadioButton7 by number
+    TProbeFields MomentProbe, ShearProbe; // Edit7, Edit13 and their envelope minima
+    QGridLayout* MomentFields = nullptr;
+    QGridLayout* ShearFields = nullptr;
 };

@@ -67,6 +67,9 @@ QVariant TKombiGridModel::data(const QModelIndex& index, int role) const
 
 QVariant TKombiGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    // The columns keep their widths, so a long load case name is cut: its tool tip is whole.
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal)
+        return Cell(section + 1, 0);
     if (role != Qt::DisplayRole)
         return {};
     return orientation == Qt::Horizontal ? Cell(section + 1, 0) : Cell(0, section + 1);
@@ -215,6 +218,7 @@ TKombiGridWidget::TKombiGridWidget(TTask& task, QWidget* parent)
     for (auto* button : findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)) {
         Corner = button;
         Corner->installEventFilter(this);
+        Corner->setToolTip(Model->Cell(0, 0));
     }
     ApplyColumnWidths({});
 }
@@ -246,8 +250,10 @@ void TKombiGridWidget::Reload()
         widths.insert(ShownKeys[c], columnWidth(c));
     Model->Reload();
     ApplyColumnWidths(widths);
-    if (Corner)
+    if (Corner) {
+        Corner->setToolTip(Model->Cell(0, 0));
         Corner->update();
+    }
 }
 
 QPoint TKombiGridWidget::KombiGridCellAt(const QPoint& pos) const

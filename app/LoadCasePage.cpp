@@ -9,10 +9,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <qdrawutil.h>
 
 namespace {
 
@@ -35,6 +37,7 @@ const std::array<TKindLayout, 4> KindLayouts = { {
 } };
 
 constexpr int InitialBoxHeight = 33;
+constexpr int EmptyBoxHeight = 52; // room for the add button and the picture (top 24, 24 high)
 constexpr int MinimumPanelWidth = 410;
 
 // The group boxes follow the scroll box's width; their add buttons keep to the right edge.
@@ -55,6 +58,9 @@ protected:
     }
 };
 
+// The frame runs through the middle of the title, as the fixed places of the rows, the add button
+// (top 12) and the picture expect; a style that draws the title above the frame would leave the
+// button standing out over the frame line.
 class TLoadGroupBox : public QGroupBox
 {
 public:
@@ -68,9 +74,24 @@ protected:
             AddButton->move(event->size().width() - 45, 12);
         QGroupBox::resizeEvent(event);
     }
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        qDrawShadeRect(&painter, LoadBoxFrame(this), palette(), true, 1);
+        const QFontMetrics metrics(font());
+        const QRect caption(8, 0, metrics.horizontalAdvance(title()) + 2, metrics.height());
+        painter.fillRect(caption, palette().window());
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignCenter, title());
+    }
 };
 
 } // namespace
+
+QRect LoadBoxFrame(const QGroupBox* box)
+{
+    return box->rect().adjusted(0, QFontMetrics(box->font()).height() / 2, 0, 0);
+}
 
 TLoadCasePage::TLoadCasePage(TTask& task, int number, const TAddRowActions& addActions, QWidget* parent)
     : QWidget(parent)
@@ -114,7 +135,7 @@ void TLoadCasePage::BuildBoxes(const TAddRowActions& addActions)
         auto* box = new TLoadGroupBox(QString::fromUtf8(layout.BoxCaption), Panel);
         box->setObjectName(Prefix() + QString::fromLatin1(layout.BoxSuffix));
         box->setProperty("Tag", 0);
-        box->setGeometry(0, layout.InitialTop, width, InitialBoxHeight);
+        box->setGeometry(0, layout.InitialTop, width, EmptyBoxHeight);
 
         auto* button = new QPushButton(ActionImage(11 + kind), QString::fromLatin1(layout.ButtonCaption), box);
         button->setObjectName(Prefix() + QString::fromLatin1(layout.ButtonSuffix));
@@ -126,12 +147,29 @@ void TLoadCasePage::BuildBoxes(const TAddRowActions& addActions)
         if (action)
             connect(button, &QPushButton::clicked, action, &QAction::trigger);
         box->AddButton = button;
+        AddButtons[std::size_t(kind)] = button;
 
         auto* picture = new QLabel(box);
         picture->setPixmap(LoadPicture(TLoadKind(kind)));
         picture->setGeometry(300, 24, 60, 24);
         Boxes[std::size_t(kind)] = box;
         panel->Boxes[std::size_t(kind)] = box;
+    }
+    PlaceBoxes();
+}
+
+// Tops 0, 32, 64, 97 and height 33 grown by 24 (partial loads 44) per row, each box pushing the
+// ones below it down; a box without rows is as tall as its button and picture need.
+void TLoadCasePage::PlaceBoxes()
+{
+    int shift = 0;
+    for (int kind = KindPx; kind <= KindMx; ++kind) {
+        const TKindLayout& layout = KindLayouts[std::size_t(kind)];
+        QGroupBox* box = Boxes[std::size_t(kind)];
+        const int rows = box->property("Tag").toInt();
+        const int height = rows == 0 ? EmptyBoxHeight : InitialBoxHeight + rows * layout.Growth;
+        box->setGeometry(0, layout.InitialTop + shift, box->width(), height);
+        shift += height - InitialBoxHeight;
     }
     Panel->setMinimumHeight(Boxes[KindMx]->geometry().bottom() + 1);
 }
@@ -154,7 +192,22 @@ bool TLoadCasePage::SyncFromModel()
         for (int row = 0; row < wanted; ++row)
             SyncRow(k, row, *model);
     }
+    OrderTabs();
     return true;
+}
+
+void TLoadCasePage::OrderTabs()
+{
+    std::vector<QWidget*> chain;
+    for (const std::vector<TRow>& rows : Rows) {
+        for (const TRow& row : rows) {
+            chain.push_back(row.Check);
+            chain.insert(chain.end(), row.Edits.begin(), row.Edits.end());
+        }
+    }
+    chain.insert(chain.end(), AddButtons.begin(), AddButtons.end());
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void TLoadCasePage::SyncRow(TLoadKind kind, int index, const TLoadCase& model)

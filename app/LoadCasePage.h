@@ -15,6 +15,10 @@ class QLabel;
 class QLineEdit;
 class QScrollArea;
 
+// The frame line of a load kind's group box (through the middle of its title); the rows, the add
+// button and the picture lie inside it.
+QRect LoadBoxFrame(const QGroupBox* box);
+
 using TAddRowActions = std::array<QAction*, 4>; // Pridat_Px, Pridat_q, Pridat_qq, Pridat_Mx
 
 class TLoadCasePage : public QWidget
@@ -44,8 +48,9 @@ private:
     void BuildBoxes(const TAddRowActions& addActions);
     void AddRowControls(TLoadKind kind);
     QLineEdit* AddValueEdit(QGroupBox* box, TLoadKind kind, int k, int field, const QString& suffix, int left, int top);
-    void GrowBox(TLoadKind kind, int by);
+    void PlaceBoxes();
     void SyncRow(TLoadKind kind, int index, const TLoadCase& model);
+    void OrderTabs(); // Tab goes through the rows as the page shows them, then the add buttons
 
     TTask& Task;
     int LoadCaseNumber;
@@ -54,5 +59,6 @@ private:
     QScrollArea* Scroll;
     QWidget* Panel;
     std::array<QGroupBox*, 4> Boxes {};
+    std::array<QWidget*, 4> AddButtons {};
     std::array<std::vector<TRow>, 4> Rows;
 };

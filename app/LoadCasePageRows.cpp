@@ -94,14 +94,5 @@ void TLoadCasePage::AddRowControls(TLoadKind kind)
         row.Edits.push_back(AddValueEdit(box, kind, k, 3, QStringLiteral("_qqb"), SecondEditLeft, second));
     }
     Rows[kind].push_back(row);
-    GrowBox(kind, kind == KindQQ ? 44 : 24);
-}
-
-void TLoadCasePage::GrowBox(TLoadKind kind, int by)
-{
-    QGroupBox* box = Boxes[kind];
-    box->resize(box->width(), box->height() + by);
-    for (int below = kind + 1; below <= KindMx; ++below)
-        Boxes[std::size_t(below)]->move(0, Boxes[std::size_t(below)]->y() + by);
-    Panel->setMinimumHeight(Boxes[KindMx]->geometry().bottom() + 1);
+    PlaceBoxes(); // the box grows, the boxes below it move down
 }

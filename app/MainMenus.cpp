@@ -3,23 +3,25 @@
 
 #include <QActionEvent>
 #include <QMenuBar>
+#include <QPainter>
 #include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
 
 namespace {
 
-// A tool bar button with a hint of its own: the action's hint must not replace it when the action
-// changes (enabled state and the like).
-class TOwnHintToolButton : public QToolButton
+// A tool bar button. Tab reaches it, and a focus frame shows where the keyboard is (Space presses
+// it). A hint of its own stays when the action changes (enabled state and the like).
+class TToolBarButton : public QToolButton
 {
 public:
-    TOwnHintToolButton(QAction* action, const QString& hint, QWidget* parent)
+    TToolBarButton(QAction* action, const QString& hint, QWidget* parent)
         : QToolButton(parent)
         , Hint(hint)
     {
         setDefaultAction(action);
         setAutoRaise(true);
+        setFocusPolicy(Qt::TabFocus);
         ApplyHint();
     }
 
@@ -29,10 +31,21 @@ protected:
         QToolButton::actionEvent(event);
         ApplyHint();
     }
+    void paintEvent(QPaintEvent* event) override
+    {
+        QToolButton::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 
 private:
     void ApplyHint()
     {
+        if (Hint.isEmpty())
+            return;
         setToolTip(Hint);
         setStatusTip(Hint);
     }
@@ -135,24 +148,28 @@ void TMainForm::BuildToolBar()
     bar->setIconSize(QSize(16, 16));
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
     bar->toggleViewAction()->setVisible(false);
-    const auto ownHint = [bar](QAction* action, const QString& hint) {
-        auto* button = new TOwnHintToolButton(action, hint, bar);
-        button->setObjectName(action->objectName() + QStringLiteral("_button"));
-        bar->addWidget(button);
+    const auto button = [bar](QAction* action, const QString& ownHint = QString()) {
+        auto* b = new TToolBarButton(action, ownHint, bar);
+        b->setObjectName(action->objectName() + QStringLiteral("_button"));
+        bar->addWidget(b);
     };
-    bar->addAction(a.Nova_uloha);
-    ownHint(a.Otevrit, QStringLiteral("Načíst data"));
-    ownHint(a.Ulozit, QStringLiteral("Uložit data"));
+    const auto buttons = [&button](std::initializer_list<QAction*> actions) {
+        for (QAction* action : actions)
+            button(action);
+    };
+    button(a.Nova_uloha);
+    button(a.Otevrit, QStringLiteral("Načíst data"));
+    button(a.Ulozit, QStringLiteral("Uložit data"));
     bar->addSeparator();
-    ownHint(a.Nastaveni_stranky, QStringLiteral("Nastavení stránky"));
-    bar->addActions({ a.Nahled_tisku, a.Tisk });
+    button(a.Nastaveni_stranky, QStringLiteral("Nastavení stránky"));
+    buttons({ a.Nahled_tisku, a.Tisk });
     bar->addSeparator();
-    ownHint(a.Rozmery, QStringLiteral("Délka prvku"));
-    bar->addAction(a.Go_Wizard);
+    button(a.Rozmery, QStringLiteral("Délka prvku"));
+    button(a.Go_Wizard);
     bar->addSeparator();
-    bar->addActions({ a.Novy_ZS, a.Smazat_ZS, a.Vlastnosti_ZS });
+    buttons({ a.Novy_ZS, a.Smazat_ZS, a.Vlastnosti_ZS });
     bar->addSeparator();
-    bar->addActions({ a.Pridat_Px, a.Pridat_q, a.Pridat_qq, a.Pridat_Mx });
+    buttons({ a.Pridat_Px, a.Pridat_q, a.Pridat_qq, a.Pridat_Mx });
     bar->addSeparator();
-    bar->addActions({ a.Spocitat_prubehy, a.spocitat_pruhyb });
+    buttons({ a.Spocitat_prubehy, a.spocitat_pruhyb });
 }

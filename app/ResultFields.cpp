@@ -57,7 +57,57 @@ void HighlightChoice(QRadioButton* chosen, QRadioButton* other)
     }
 }
 
-QString MinimumTip(bool envelope, double minimum)
+TProbeFields AddProbeRows(QGridLayout* grid, int row, const QString& letter, const QString& name, const QString& unit,
+    const QColor& color)
 {
-    return envelope ? QStringLiteral("min %1").arg(ResultText(minimum)) : QString();
+    TProbeFields probe;
+    probe.Letter = letter;
+    probe.Max = AddResultRow(grid, row, 0, letter + QStringLiteral(" ="), name, unit, color);
+    probe.Min = AddResultRow(grid, row + 1, 0, letter + QStringLiteral(",min ="), name + QStringLiteral("_min"), unit, color);
+    probe.MaxLabel = qobject_cast<QLabel*>(grid->itemAtPosition(row, 0)->widget());
+    probe.MinLabel = qobject_cast<QLabel*>(grid->itemAtPosition(row + 1, 0)->widget());
+    probe.MinUnit = qobject_cast<QLabel*>(grid->itemAtPosition(row + 1, 2)->widget());
+    probe.ShowEnvelope(false);
+    return probe;
+}
+
+void TProbeFields::ShowEnvelope(bool envelope)
+{
+    MaxLabel->setText(Letter + (envelope ? QStringLiteral(",max =") : QStringLiteral(" =")));
+    for (QWidget* w : { static_cast<QWidget*>(MinLabel), static_cast<QWidget*>(Min), static_cast<QWidget*>(MinUnit) })
+        w->setVisible(envelope);
+}
+
+void TProbeFields::Clear()
+{
+    Max->clear();
+    Min->clear();
+}
+
+void TProbeFields::Show(double value, double minimum)
+{
+    Max->setText(ResultText(value));
+    Min->setText(ResultText(minimum));
+}
+
+void AlignResultColumns(const QList<QGridLayout*>& grids)
+{
+    int widths[3] = { 0, 0, 0 };
+    for (int pass = 0; pass < 2; ++pass) {
+        for (QGridLayout* grid : grids) {
+            for (int row = 0; row < grid->rowCount(); ++row) {
+                for (int column = 0; column < 3; ++column) {
+                    if (pass == 1) {
+                        grid->setColumnMinimumWidth(column, widths[column]);
+                        continue;
+                    }
+                    const QLayoutItem* item = grid->itemAtPosition(row, column);
+                    // The widget's own hint within its size limits: hidden rows count as well.
+                    if (const QWidget* w = item ? item->widget() : nullptr)
+                        widths[column]
+                            = qMax(widths[column], qBound(w->minimumWidth(), w->sizeHint().width(), w->maximumWidth()));
+                }
+            }
+        }
+    }
 }

@@ -99,9 +99,14 @@ bool TfAbout::eventFilter(QObject* watched, QEvent* event)
         && static_cast<QWidget*>(watched)->window() == CloseWith) {
         hide();
     }
-    if ((watched == MailLink || watched == WebLink) && (type == QEvent::Enter || type == QEvent::MouseMove))
-        Highlight(static_cast<QLabel*>(watched));
     const bool link = watched == MailLink || watched == WebLink;
+    if (link && type == QEvent::Enter)
+        Highlight(static_cast<QLabel*>(watched));
+    // A move over an address ends there: passed on to the panel, it would whiten the address again.
+    if (link && type == QEvent::MouseMove) {
+        Highlight(static_cast<QLabel*>(watched));
+        return true;
+    }
     // A press on an address must not reach the panel, which would close the window.
     if (link && type == QEvent::MouseButtonPress)
         return true;

@@ -11,6 +11,7 @@
 #include "app/LoadCasesTab.h"
 #include "app/PrintOptionsWidget.h"
 #include "app/PrintTab.h"
+#include "app/ResultFields.h"
 #include "app/TaskTab.h"
 #include "app/uZSproperties.h"
 #include "model/TError.h"
@@ -68,6 +69,8 @@ TMainForm::TMainForm(TTask& task, TResultStore& results, QWidget* parent)
     BuildFileCommands();
     AssignAccelerators();
     Analysis = new TAnalysisController(*this);
+    // The design size is the smallest: below it the tabs' fixed rows would run into each other.
+    setMinimumSize(576, 516);
     resize(576, 516);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
@@ -113,6 +116,8 @@ void TMainForm::BuildTabs()
     for (int i = 0; i < PageControl1->count(); ++i)
         ConnectNavigation(static_cast<TWorkflowTab*>(PageControl1->widget(i)));
     connect(TabGeometrie, &TGeometryTab::EndConditionChanged, this, &TMainForm::SyncLoadCases);
+    // One diagram width on both tabs: the field columns beside the diagrams are equally wide.
+    AlignResultColumns({ TabPrubehy->FieldGrid(true), TabPrubehy->FieldGrid(false), TabPruhyb->FieldGrid() });
     TabPruhyb->SetLibrary(&Library);
     TabPruhyb->RefreshFromModel();
     connect(TabPruhyb->BitBtn22(), &QPushButton::clicked, this,

@@ -78,6 +78,9 @@ void TZSprop_form::LoadFrom(const TTask& task, int number)
     RadioButton_st->setChecked(info.ShortTerm);
     Edit_gamaf->setText(FormatFixed(info.Gamaf, 3, 6));
     CheckBox_tisk->setChecked(info.PrintResults);
+    // The dialog opens on the name, ready to be typed over, wherever the focus was last time.
+    Edit_jmeno->setFocus(Qt::OtherFocusReason);
+    Edit_jmeno->selectAll();
 }
 
 void TZSprop_form::ApplyTo(TTask& task) const

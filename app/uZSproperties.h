@@ -15,7 +15,8 @@ class TZSprop_form : public QDialog
 public:
     explicit TZSprop_form(QWidget* parent = nullptr);
 
-    // Shows the record of load case `number`: gamma_f in fixed notation with three decimals.
+    // Shows the record of load case `number`: gamma_f in fixed notation with three decimals; the
+    // focus on the name, selected.
     void LoadFrom(const TTask& task, int number);
     // The "o.k." part: the caption, the long-term label ("0" or "1"), gamma_f exactly as typed and
     // the print flag go into the load case whose number the dialog shows.

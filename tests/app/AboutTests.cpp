@@ -2,6 +2,7 @@
 #include "app/uAbout.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -28,6 +29,11 @@ TEST(AboutWindow, AddressesTurnGoldUnderTheMouseAndOpenTheirLinks)
     QTest::mouseMove(about.WebLabel());
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(about.WebLabel(), &enter);
+    EXPECT_EQ(about.WebLabel()->palette().color(QPalette::Window), gold);
+    // Moves over the address itself keep it gold (the label leaves them to the window otherwise).
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), about.WebLabel()->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(about.WebLabel(), &move);
     EXPECT_EQ(about.WebLabel()->palette().color(QPalette::Window), gold);
     EXPECT_EQ(about.MailLabel()->palette().color(QPalette::Window), QColor(Qt::white));
     QTest::mouseMove(&about, QPoint(5, 5));

@@ -4,6 +4,7 @@
 
 #include "app/CalculationTab.h"
 #include "app/DeflectionTab.h"
+#include "app/DiagramImageWidget.h"
 #include "app/DiagramsTab.h"
 
 #include <QComboBox>
@@ -174,7 +175,7 @@ TEST_F(CalculationTabTest, TheListsFollowRenamedLoadCasesAndNewCombinations)
     EXPECT_EQ(Find<QComboBox>("ComboBox2")->count(), 2);
 }
 
-TEST_F(CalculationTabTest, TheEnvelopeShowsTheMaximaWithTheMinimaAtHand)
+TEST_F(CalculationTabTest, TheEnvelopeShowsTheMaximaAndTheMinimaLabelled)
 {
     Find<QPushButton>("BitBtn10")->click(); // Komb_2 ...
     Task.Grid.SetCell(4, 2, QStringLiteral("0")); // ... without S: A = 5
@@ -182,7 +183,8 @@ TEST_F(CalculationTabTest, TheEnvelopeShowsTheMaximaWithTheMinimaAtHand)
     EXPECT_EQ(Task.Calc.Mode, TCalculationChoice::Envelope);
     Form->CalculationTab()->BitBtn18()->click();
     EXPECT_EQ(Text("Edit14"), QStringLiteral("11.000"));
-    EXPECT_EQ(Find<QLineEdit>("Edit14")->toolTip(), QStringLiteral("max 11.000, min 5.000"));
+    EXPECT_EQ(Text("Edit14_min"), QStringLiteral("5.000"));
+    EXPECT_TRUE(Find<QLineEdit>("Edit14_min")->isVisibleTo(Form.get()));
     EXPECT_EQ(Text("Edit18"), QStringLiteral("15.750"));
     EXPECT_EQ(Find<QGroupBox>("GroupBox4")->title(), QStringLiteral("Ohybový moment [obálka kombinací]"));
     EXPECT_EQ(Find<QGroupBox>("GroupBox11")->title(), QStringLiteral("Průhyb trabíku [obálka kombinací]"));
@@ -193,9 +195,20 @@ TEST_F(CalculationTabTest, TheEnvelopeShowsTheMaximaWithTheMinimaAtHand)
     EXPECT_EQ(Text("Edit8"), QStringLiteral("11.000"));
     EXPECT_EQ(Text("Edit10"), QStringLiteral("-11.000"));
 
-    Find<QRadioButton>("RadioButton1")->click(); // back to one load case: no tool tips
+    // The probes show both curves at the mouse, each with its name.
+    Show(Form->DiagramsTab());
+    MoveMouse(Form->DiagramsTab()->Image7(), Form->DiagramsTab()->Image7()->width() / 2, 5);
+    EXPECT_EQ(Find<QLabel>("Label_Edit7")->text(), QStringLiteral("Mx,max ="));
+    EXPECT_EQ(Find<QLabel>("Label_Edit7_min")->text(), QStringLiteral("Mx,min ="));
+    EXPECT_EQ(Text("Edit7_min"), QStringLiteral("-24.000"));
+    EXPECT_TRUE(Find<QLineEdit>("Edit13_min")->isVisibleTo(Form.get()));
+    EXPECT_TRUE(Find<QLineEdit>("Edit29_min")->isVisibleTo(Form->DeflectionTab()));
+
+    Find<QRadioButton>("RadioButton1")->click(); // back to one load case: single values
     Form->CalculationTab()->BitBtn18()->click();
-    EXPECT_TRUE(Find<QLineEdit>("Edit14")->toolTip().isEmpty());
+    EXPECT_FALSE(Find<QLineEdit>("Edit14_min")->isVisibleTo(Form.get()));
+    EXPECT_FALSE(Find<QLineEdit>("Edit7_min")->isVisibleTo(Form->DiagramsTab()));
+    EXPECT_EQ(Find<QLabel>("Label_Edit7")->text(), QStringLiteral("Mx ="));
     EXPECT_EQ(Find<QGroupBox>("GroupBox4")->title(), QStringLiteral("Ohybový moment [ZS G]"));
 }
 

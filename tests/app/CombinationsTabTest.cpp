@@ -4,6 +4,7 @@
 
 #include "app/KombiGridWidget.h"
 
+#include <QAbstractButton>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTest>
@@ -60,6 +61,9 @@ TEST_F(CombinationsTabTest, StartsWithOneCombinationOfTheFirstLoadCase)
     EXPECT_EQ(Row(0), QStringList({ "index", "název", "tisk", "[nový]" }));
     EXPECT_EQ(Row(1), QStringList({ "1", "Komb_1", "", "" }));
     EXPECT_EQ(Grid->GridModel()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("[nový]"));
+    // Headers cut by the narrow columns are whole in their tool tips.
+    EXPECT_EQ(Grid->GridModel()->headerData(2, Qt::Horizontal, Qt::ToolTipRole).toString(), QStringLiteral("[nový]"));
+    EXPECT_EQ(Grid->findChild<QAbstractButton*>()->toolTip(), QStringLiteral("index"));
     EXPECT_EQ(Grid->verticalHeader()->width(), 27);
     EXPECT_EQ(Grid->columnWidth(0), 84);
     EXPECT_EQ(Grid->columnWidth(1), 41);

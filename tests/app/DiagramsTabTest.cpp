@@ -134,11 +134,48 @@ TEST_F(DiagramsTabTest, TheProbesFollowTheMouseUpToTheRightEdge)
     EXPECT_EQ(Text("Edit12"), FormatFixed(5.0 / shear->width() * (shear->width() - 1), 3, 6));
     EXPECT_EQ(Find<QLineEdit>("Edit7")->palette().color(QPalette::Text), QColor(0, 0, 255));
     EXPECT_EQ(Find<QLineEdit>("Edit13")->palette().color(QPalette::Text), QColor(255, 0, 0));
+
+    // Every new result empties the probes until the mouse comes back: a switch, a calculation.
+    MoveMouse(moment, 10, 5);
+    Find<QRadioButton>("RadioButton5")->click();
+    EXPECT_EQ(Fields(6, 7), QStringList({ "", "" }));
+    EXPECT_EQ(Fields(12, 13), QStringList({ "", "" }));
+    TDiagramImageWidget* deflection = Form->DeflectionTab()->Image9();
+    MoveMouse(moment, 10, 5);
+    MoveMouse(deflection, 10, 5);
+    EXPECT_NE(Text("Edit29"), QString());
+    Task.SpanText.clear(); // an empty span
+    Form->Actions().Spocitat_prubehy->trigger();
+    EXPECT_EQ(Text("Edit7"), QString());
+    EXPECT_EQ(Fields(28, 29), QStringList({ "", "" }));
 }
 
 TEST_F(DiagramsTabTest, TheDiagramsGrowWithTheWindowAndTheProbeStaysExact)
 {
     TDiagramImageWidget* moment = Form->DiagramsTab()->Image7();
+    // A window smaller than the design size is not offered: the tabs' rows would overlap.
+    Form->resize(400, 300);
+    QCoreApplication::processEvents();
+    EXPECT_GE(Form->width(), 576);
+    EXPECT_GE(Form->height(), 516);
+    for (int i = 0; i < Form->PageControl()->count(); ++i) {
+        QWidget* tab = Form->PageControl()->widget(i);
+        Form->PageControl()->setCurrentWidget(tab);
+        QCoreApplication::processEvents();
+        EXPECT_LE(tab->minimumSizeHint().width(), tab->width()) << tab->objectName().toStdString();
+        EXPECT_LE(tab->minimumSizeHint().height(), tab->height()) << tab->objectName().toStdString();
+    }
+    // One width for the three diagrams, so a place on the beam is one pixel column in each.
+    for (const QSize size : { QSize(576, 516), QSize(777, 600), QSize(1001, 700) }) {
+        Form->resize(size);
+        Form->PageControl()->setCurrentWidget(Form->DeflectionTab());
+        QCoreApplication::processEvents();
+        const int deflection = Form->DeflectionTab()->Image9()->width();
+        Form->PageControl()->setCurrentWidget(Form->DiagramsTab());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(moment->width(), Form->DiagramsTab()->Image8()->width()) << size.width();
+        EXPECT_EQ(moment->width(), deflection) << size.width();
+    }
     Form->resize(900, 700);
     QCoreApplication::processEvents();
     ASSERT_GT(moment->width(), 300);

@@ -18,6 +18,22 @@ int Top(const QWidget* w)
     return w->geometry().top();
 }
 
+// The add button and the picture of each box of load case n lie inside the box's frame line.
+void ExpectInsideFrames(QWidget* form, int n)
+{
+    for (const char* suffix : { "_pxbox", "_qbox", "_qqbox", "_mxbox" }) {
+        const QString name = QStringLiteral("ZS%1").arg(n) + QLatin1String(suffix);
+        auto* box = FindControlAs<QGroupBox>(form, name);
+        ASSERT_NE(box, nullptr) << name.toStdString();
+        const QRect frame = LoadBoxFrame(box).adjusted(1, 1, -1, -1);
+        for (QWidget* child : box->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<QPushButton*>(child) || qobject_cast<QLabel*>(child)) {
+                EXPECT_TRUE(frame.contains(child->geometry())) << name.toStdString();
+            }
+        }
+    }
+}
+
 } // namespace
 
 TEST_F(MainFormTest, BoxesStartWithOneRowEachAtTheirPlaces)
@@ -57,6 +73,7 @@ TEST_F(MainFormTest, BoxesStartWithOneRowEachAtTheirPlaces)
     EXPECT_EQ(Top(button), 12);
     EXPECT_NE(Find<QScrollArea>("ZS1_scroll"), nullptr);
     EXPECT_FALSE(Find<QLabel>("ZS1_gamaf")->isVisible());
+    ExpectInsideFrames(Form.get(), 1);
 }
 
 TEST_F(MainFormTest, ASecondPointForceGrowsItsBoxAndPushesTheOthersDown)
@@ -78,6 +95,17 @@ TEST_F(MainFormTest, ASecondPointForceGrowsItsBoxAndPushesTheOthersDown)
     }
     EXPECT_EQ(Find<QCheckBox>("ZS1_Pxcheck2")->text(), QStringLiteral("P2 ="));
     EXPECT_FALSE(Find<QCheckBox>("ZS1_Pxcheck2")->isChecked());
+
+    // Tab follows the page: the rows kind by kind, the new P2 before q1, then the add buttons.
+    QStringList order;
+    QWidget* w = Find<QWidget>("ZS1_Pxcheck1");
+    for (int i = 0; i < 200 && order.size() < 20; ++i, w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->objectName().startsWith(QLatin1String("ZS1_")))
+            order << w->objectName();
+    EXPECT_EQ(order.join(QLatin1Char(' ')),
+        QStringLiteral("ZS1_Pxcheck1 ZS1_P1 ZS1_Px1 ZS1_Pxcheck2 ZS1_P2 ZS1_Px2 ZS1_qcheck1 ZS1_qq1 ZS1_qqcheck1 "
+                       "ZS1_qqqa1 ZS1_qqa1 ZS1_qqqb1 ZS1_qqb1 ZS1_mxcheck1 ZS1_M1 ZS1_Mx1 ZS1_btp ZS1_btq ZS1_btqq "
+                       "ZS1_btm"));
 }
 
 TEST_F(MainFormTest, PartialLoadRowsTakeTwoLinesAndPushOnlyTheMomentBox)
@@ -129,8 +157,10 @@ TEST_F(MainFormTest, PagesFollowLoadCasesTheGeneratorAddsToTheTask)
     Form->SyncLoadCases();
     ASSERT_EQ(Pages()->count(), 2);
     EXPECT_EQ(Find<QGroupBox>("ZS2_pxbox")->property("Tag").toInt(), 0);
-    EXPECT_EQ(Find<QGroupBox>("ZS2_pxbox")->height(), 33);
-    EXPECT_EQ(Find<QGroupBox>("ZS2_mxbox")->y(), 97);
+    // Empty boxes are tall enough for their button and picture: 52 instead of 33.
+    EXPECT_EQ(Find<QGroupBox>("ZS2_pxbox")->height(), 52);
+    EXPECT_EQ(Find<QGroupBox>("ZS2_mxbox")->y(), 97 + 3 * 19);
+    ExpectInsideFrames(Form.get(), 2);
     EXPECT_EQ(Pages()->currentIndex(), 1);
 }
 

@@ -246,6 +246,20 @@ TEST_F(MainFormTest, ActionsMenusAndToolBarAreThoseOfTheProgram)
     a.Otevrit->setEnabled(false); // a change of the action keeps the button's own hint
     EXPECT_EQ(open->toolTip(), QStringLiteral("Načíst data"));
     a.Otevrit->setEnabled(true);
+
+    // Tab reaches every button, and the one with the focus shows a frame.
+    for (QToolButton* button : toolBar->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (button->defaultAction()) {
+            EXPECT_EQ(button->focusPolicy(), Qt::TabFocus) << button->objectName().toStdString();
+        }
+    }
+    auto* wizard = Form->findChild<QToolButton*>(QStringLiteral("Go_Wizard_button"));
+    ASSERT_NE(wizard, nullptr);
+    const QImage plain = wizard->grab().toImage();
+    QApplication::setActiveWindow(Form.get());
+    wizard->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(wizard->hasFocus());
+    EXPECT_NE(wizard->grab().toImage(), plain);
 }
 
 TEST_F(MainFormTest, TheKeyboardReachesTheMenusAndTheCommands)

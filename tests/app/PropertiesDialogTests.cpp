@@ -87,14 +87,25 @@ TEST_F(MainFormTest, PropertiesConfirmedRenameThePageAndCancelledChangeNothing)
     EXPECT_EQ(Task.LoadCases[0].Caption, QStringLiteral("stálé"));
 }
 
-TEST_F(MainFormTest, NewLoadCaseOpensTheDialogForItself)
+TEST_F(MainFormTest, NewLoadCaseOpensTheDialogForItselfOnTheSelectedName)
 {
     QString shownNumber;
-    DialogAnswer = [&shownNumber](QDialog& dialog) {
-        shownNumber = static_cast<TZSprop_form&>(dialog).NumberEdit()->text();
+    QWidget* focused = nullptr;
+    QString selected;
+    DialogAnswer = [&](QDialog& dialog) {
+        auto& form = static_cast<TZSprop_form&>(dialog);
+        shownNumber = form.NumberEdit()->text();
+        focused = form.focusWidget();
+        selected = form.NameEdit()->selectedText();
+        form.show();
+        form.GamafEdit()->setFocus(); // where the user left it last time
+        form.hide();
         return int(QDialog::Accepted);
     };
     Form->Actions().Novy_ZS->trigger();
     EXPECT_EQ(shownNumber, QStringLiteral("2"));
     EXPECT_EQ(DialogsShown, 1);
+    Form->Actions().Novy_ZS->trigger();
+    EXPECT_EQ(focused, Form->PropertiesDialog()->NameEdit());
+    EXPECT_EQ(selected, QStringLiteral("[nový]"));
 }
