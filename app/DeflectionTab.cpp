@@ -143,6 +143,7 @@ QGroupBox* TDeflectionTab::BuildSectionGroup()
     LimitEdit = MakeInput(group, "Edit34", 72);
     CheckValues = new QLabel(group);
     CheckValues->setObjectName(QStringLiteral("Label_posudek"));
+    CheckValues->setWordWrap(true); // a narrow window wraps the line instead of widening the tab
     CheckVerdict = new QLabel(group);
     CheckVerdict->setObjectName(QStringLiteral("Label_vyhovuje"));
     QFont bold = CheckVerdict->font();
