@@ -14,9 +14,9 @@ namespace {
 constexpr double Noise = 1e-12;
 
 // The extremes start at 0, so the maximum is never below 0 and the minimum never above it. Among
-// the values within noise of an extreme the last position (largest x) wins, and the value there is
-// shown; a position whose extreme no value reaches keeps its previous value.
-TExtreme Decide(const std::vector<TCandidate>& values, const TExtreme& previous)
+// the values within noise of an extreme the last position (largest x) wins; a position whose
+// extreme no value reaches keeps its previous value.
+TExtreme Decide(const std::vector<TCandidate>& values, size_t samplesFrom, const TExtreme& previous)
 {
     double max = 0, min = 0, magnitude = 0;
     for (const TCandidate& c : values) {
@@ -36,14 +36,19 @@ TExtreme Decide(const std::vector<TCandidate>& values, const TExtreme& previous)
         if (c.Value <= min + tolerance && (!atMin || c.x >= atMin->x))
             atMin = &c;
     }
-    if (atMax) {
-        e.Max = std::max(0.0, atMax->Value);
+    // A value between the samples that exceeds them by mere noise keeps the samples' own extreme, so
+    // that the diagrams scaled by it stay as they were.
+    double sampleMax = 0, sampleMin = 0;
+    for (size_t i = samplesFrom; i < values.size(); ++i) {
+        sampleMax = std::max(sampleMax, values[i].Value);
+        sampleMin = std::min(sampleMin, values[i].Value);
+    }
+    e.Max = max - sampleMax <= tolerance ? sampleMax : max;
+    e.Min = sampleMin - min <= tolerance ? sampleMin : min;
+    if (atMax)
         e.xMax = atMax->x;
-    }
-    if (atMin) {
-        e.Min = std::min(0.0, atMin->Value);
+    if (atMin)
         e.xMin = atMin->x;
-    }
     return e;
 }
 
@@ -71,17 +76,18 @@ TExtremes FindExtremes(double spanL, const TResultStore& s, const TExtremes& pre
     } else {
         AddLineCandidates(s.Line, withF, c);
     }
-    AddSamples(spanL, s.Mn, s.MomentMin(true), c.Mn);
-    AddSamples(spanL, s.Md, s.MomentMin(false), c.Md);
-    AddSamples(spanL, s.Qn, s.ShearMin(true), c.Qn);
-    AddSamples(spanL, s.Qd, s.ShearMin(false), c.Qd);
-    AddSamples(spanL, s.fn, s.fnMin(), c.f);
+    const auto decide = [spanL](std::vector<TCandidate>& values, const TSamples& upper, const TSamples& lower,
+                            const TExtreme& before) {
+        const size_t samplesFrom = values.size();
+        AddSamples(spanL, upper, lower, values);
+        return Decide(values, samplesFrom, before);
+    };
     TExtremes e;
-    e.Mn = Decide(c.Mn, previous.Mn);
-    e.Md = Decide(c.Md, previous.Md);
-    e.Qn = Decide(c.Qn, previous.Qn);
-    e.Qd = Decide(c.Qd, previous.Qd);
-    e.f = Decide(c.f, previous.f);
+    e.Mn = decide(c.Mn, s.Mn, s.MomentMin(true), previous.Mn);
+    e.Md = decide(c.Md, s.Md, s.MomentMin(false), previous.Md);
+    e.Qn = decide(c.Qn, s.Qn, s.ShearMin(true), previous.Qn);
+    e.Qd = decide(c.Qd, s.Qd, s.ShearMin(false), previous.Qd);
+    e.f = decide(c.f, s.fn, s.fnMin(), previous.f);
     return e;
 }
 

@@ -1,5 +1,5 @@
-// AddLoadCase for one load case of 1,000 mixed loads, deflection line included (budget 0.5 ms), and
-// the envelope of a task of ordinary size.
+// AddLoadCase for one load case of 1,000 mixed loads, deflection line included, alone and with the
+// extremes over the span (budget 0.5 ms for both), and the envelope of a task of ordinary size.
 #include "analysis/LoadFormulas.h"
 #include "analysis/uCalcUnit.h"
 
@@ -31,6 +31,18 @@ void BM_AddLoadCase(benchmark::State& state)
         ClearTotals(store);
         AddLoadCase(task, store, QStringLiteral("ZS1"));
         benchmark::DoNotOptimize(store);
+    }
+}
+
+void BM_AddLoadCaseAndExtremes(benchmark::State& state)
+{
+    TTask task = ThousandLoads(static_cast<unsigned char>(state.range(0)));
+    TResultStore store;
+    for (auto _ : state) {
+        ClearTotals(store);
+        AddLoadCase(task, store, QStringLiteral("ZS1"));
+        TExtremes e = FindExtremes(task.SpanL(), store);
+        benchmark::DoNotOptimize(e);
     }
 }
 
@@ -103,6 +115,7 @@ void BM_Envelope(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_AddLoadCase)->Arg(11)->Arg(22)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AddLoadCaseAndExtremes)->Arg(11)->Arg(22)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SampleLoopsOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Envelope)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();
