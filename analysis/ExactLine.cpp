@@ -25,7 +25,7 @@ void AddTo(TPoly& sum, const TPoly& p, double factor = 1)
 
 void TCaseLine::AddPointForce(double P, double a)
 {
-    TEdge edge { a, {} };
+    TLineEdge edge { a, 1, {} };
     edge.Change[3] = P / 6; // P d^3 / 6
     Edges.push_back(edge);
 }
@@ -46,12 +46,12 @@ void TCaseLine::AddPartialLoad(double L, double qa, double a, double qb, double 
     const double dq = qa - qb, c2 = c * c, c3 = c2 * c, c4 = c3 * c;
     const double W0 = qb * c + dq * c / 2, W1 = qb * c2 / 2 + dq * c2 / 3, W2 = qb * c3 / 3 + dq * c3 / 4,
                  W3 = qb * c4 / 4 + dq * c4 / 5;
-    TEdge past { end, { W3 / 6, W2 / 2, W1 / 2, W0 / 6, 0, 0 } };
+    TLineEdge past { end, 1, { W3 / 6, W2 / 2, W1 / 2, W0 / 6, 0, 0 } };
     if (c > 0) {
         // Under the load, around a: qa d^4/24 + k d^5/120 with k = (qb - qa) / c; at the end it gives way
         // to the part past the load, so its Taylor coefficients there are taken off.
         const double k = (qb - qa) / c;
-        Edges.push_back({ a, { 0, 0, 0, 0, qa / 24, k / 120 } });
+        Edges.push_back({ a, 1, { 0, 0, 0, 0, qa / 24, k / 120 } });
         const TPoly under { qa * c4 / 24 + k * c4 * c / 120, qa * c3 / 6 + k * c4 / 24, qa * c2 / 4 + k * c3 / 12,
             qa * c / 6 + k * c2 / 12, qa / 24 + k * c / 24, k / 120 };
         AddTo(past.Change, under, -1);
@@ -62,12 +62,19 @@ void TCaseLine::AddPartialLoad(double L, double qa, double a, double qb, double 
 
 void TCaseLine::AddPointMoment(double M, double a)
 {
-    TEdge edge { a, {} };
+    TLineEdge edge { a, 1, {} };
     edge.Change[2] = M / 2; // M d^2 / 2
     Edges.push_back(edge);
 }
 
-void TExactLine::Add(const TCaseLine& own, double gamaf, double Ma, double A, double C1, double C2)
+void TExactLine::Clear()
+{
+    L = EI = 0;
+    BaseN = BaseD = TPoly {};
+    Edges.clear();
+}
+
+void TExactLine::Add(TCaseLine&& own, double gamaf, double Ma, double A, double C1, double C2)
 {
     TPoly base = own.Base;
     base[0] += C2;
@@ -76,8 +83,12 @@ void TExactLine::Add(const TCaseLine& own, double gamaf, double Ma, double A, do
     base[3] -= A / 6;
     AddTo(BaseN, base);
     AddTo(BaseD, base, gamaf);
-    for (const TCaseLine::TEdge& e : own.Edges)
-        Edges.push_back({ e.x, gamaf, e.Change });
+    for (TLineEdge& e : own.Edges)
+        e.Gamaf = gamaf;
+    if (Edges.empty())
+        Edges.swap(own.Edges);
+    else
+        Edges.insert(Edges.end(), own.Edges.begin(), own.Edges.end());
 }
 
 namespace {
@@ -116,10 +127,24 @@ double Bisect(const double* q, int n, double lo, double hi)
     return lo + (hi - lo) / 2;
 }
 
+// At most 4 roots of a polynomial of degree 4 inside one piece.
+struct TRoots
+{
+    double At[8];
+    int Count = 0;
+    void push_back(double t)
+    {
+        if (Count < 8)
+            At[Count++] = t;
+    }
+    const double* begin() const { return At; }
+    const double* end() const { return At + Count; }
+};
+
 // The roots of q (degree n <= 4, q[k] the coefficient of t^k) with 0 < t < h. The roots of the
 // derivative split the piece into stretches on which q is monotone; a stretch whose ends differ in
 // sign holds one root.
-void Roots(const double* q, int n, double h, std::vector<double>& out)
+void Roots(const double* q, int n, double h, TRoots& out)
 {
     while (n > 0 && q[n] == 0)
         --n;
@@ -141,9 +166,9 @@ void Roots(const double* q, int n, double h, std::vector<double>& out)
     double dq[4];
     for (int k = 1; k <= n; ++k)
         dq[k - 1] = k * q[k];
-    std::vector<double> stops;
+    TRoots stops;
     Roots(dq, n - 1, h, stops);
-    std::sort(stops.begin(), stops.end());
+    std::sort(stops.At, stops.At + stops.Count);
     double lo = 0, vlo = q[0];
     stops.push_back(h);
     for (double hi : stops) {
@@ -193,17 +218,17 @@ struct TSweep
         Derivative(c, 2, g2);
         Derivative(c, 3, g3);
         Derivative(c, 4, g4);
-        std::vector<double> t;
+        TRoots t;
         Roots(g3, 2, h, t);
         for (double r : t)
             M.push_back({ x0 + r, Eval(g2, 3, r) });
-        t.clear();
+        t.Count = 0;
         Roots(g4, 1, h, t);
         for (double r : t)
             Q.push_back({ x0 + r, -Eval(g3, 2, r) });
         if (!f)
             return;
-        t.clear();
+        t.Count = 0;
         Roots(g1, 4, h, t);
         for (double r : t)
             f->push_back({ x0 + r, Eval(c.data(), 5, r) / Line.EI });
@@ -213,8 +238,9 @@ struct TSweep
     {
         const double L = Line.L;
         TPoly cur = design ? Line.BaseD : Line.BaseN;
-        std::vector<TExactLine::TEdge> edges;
-        edges.reserve(Line.Edges.size());
+        // Kept from call to call: a calculation of many loads is swept several times.
+        static thread_local std::vector<TExactLine::TEdge> edges;
+        edges.clear();
         for (const TExactLine::TEdge& e : Line.Edges) {
             const double factor = design ? e.Gamaf : 1;
             if (e.x < 0) { // acts along the whole span

@@ -14,17 +14,20 @@
 // Taylor coefficients around a point: p(x) = sum of c[k] (x - x0)^k.
 using TPoly = std::array<double, 6>;
 
+// What changes in G at a load edge: Change (around x) times the load case's factor, from x on.
+struct TLineEdge
+{
+    double x = 0;
+    double Gamaf = 1;
+    TPoly Change {};
+};
+
 // One load case's own terms: the polynomial around x = 0 of what holds along the whole beam, and
 // what changes at each load edge.
 struct TCaseLine
 {
-    struct TEdge
-    {
-        double x = 0;
-        TPoly Change {}; // added to G from x on, around x
-    };
     TPoly Base {};
-    std::vector<TEdge> Edges;
+    std::vector<TLineEdge> Edges;
 
     // The own term of each load, by the same regions as the sample loops.
     void AddPointForce(double P, double a);
@@ -36,12 +39,7 @@ struct TCaseLine
 // The G line of the sums: characteristic (factor 1) and design (each load case times its gamma_f).
 struct TExactLine
 {
-    struct TEdge
-    {
-        double x = 0;
-        double Gamaf = 1;
-        TPoly Change {};
-    };
+    using TEdge = TLineEdge;
     double L = 0;
     double EI = 0; // 0: no deflection line (then f comes from the samples only)
     TPoly BaseN {}, BaseD {};
@@ -50,7 +48,9 @@ struct TExactLine
 
     // Adds a solved load case: its own terms, its left-end forces Ma and A, and the constants of
     // its deflection line C1, C2 (any values when EI is 0).
-    void Add(const TCaseLine& own, double gamaf, double Ma, double A, double C1, double C2);
+    void Add(TCaseLine&& own, double gamaf, double Ma, double A, double C1, double C2);
+    // Back to no load case, keeping the memory of the edges.
+    void Clear();
 };
 
 // A value of one line at one position (both sides of a jump are two candidates).

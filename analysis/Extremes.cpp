@@ -68,7 +68,10 @@ void AddSamples(double spanL, const TSamples& upper, const TSamples& lower, std:
 
 TExtremes FindExtremes(double spanL, const TResultStore& s, const TExtremes& previous)
 {
-    TLineCandidates c;
+    // Kept from call to call (the memory of a calculation of many loads), emptied here.
+    static thread_local TLineCandidates c;
+    for (std::vector<TCandidate>* v : { &c.Mn, &c.Md, &c.Qn, &c.Qd, &c.f })
+        v->clear();
     const bool withF = s.fIssue == TDeflectionIssue::None;
     if (s.HasEnvelope) {
         for (const TExactLine& line : s.Envelope.Lines)

@@ -37,7 +37,7 @@ void ClearTotals(TResultStore& store)
     store.fIssue = TDeflectionIssue::None;
     store.HasEnvelope = false;
     store.Envelope = TEnvelope();
-    store.Line = TExactLine();
+    store.Line.Clear();
 }
 
 namespace {
@@ -113,11 +113,11 @@ void ApplyLoads(const TTask& task, const TZSInfo& info, const TBeam& beam, TCase
 
 // The solved load case into the exact line of the sums. The deflection constants follow from the
 // line's value and slope at the left end: EI f(0) = C2 + W(0), EI f'(0) = C1 + W'(0).
-void AddLine(TExactLine& line, const TCaseLine& own, const TCaseScratch& s, double gamaf, double EI, bool withF)
+void AddLine(TExactLine& line, TCaseLine& own, const TCaseScratch& s, double gamaf, double EI, bool withF)
 {
     const double C1 = withF ? EI * s.CaseSlopeA - s.WLeft.Slope : 0.0;
     const double C2 = withF ? EI * s.CaseF[0] - s.WLeft.W : 0.0;
-    line.Add(own, gamaf, s.CaseMa, s.CaseA, C1, C2);
+    line.Add(std::move(own), gamaf, s.CaseMa, s.CaseA, C1, C2);
 }
 
 QString LoadLabel(TLoadKind kind, int i)
@@ -235,6 +235,7 @@ void AddFoundLoadCase(const TTask& task, TResultStore& store, TLookUp lookUp, co
     const TBeam beam = MakeBeam(task.Typ, spanL);
     TCaseScratch scratch;
     TCaseLine own;
+    own.Edges.reserve(size_t(info.Counts[KindPx] + 2 * info.Counts[KindQQ] + info.Counts[KindMx]));
     ApplyLoads(task, info, beam, scratch, messages, own);
     const TDeflectionIssue fIssue = FillDeflection(scratch, beam, section);
     if (!scratch.IsFinite())
