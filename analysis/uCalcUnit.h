@@ -183,10 +183,10 @@ TDiagramCaptions SelectionCaptions(const TCalculationChoice& choice, const TResu
 // The extremes of every diagram over the span: over its samples and, where the sums carry their
 // exact line, also between them (both sides of every load edge, zero shear, zero slope); under an
 // envelope the maxima come from the upper curves and the minima from the lower ones, and between
-// the samples from every member's line. Values within 1e-12 of the diagram's largest magnitude of
-// the extreme count as equal, and the last position (largest x) among them is taken. An extreme
-// starts at 0, so when no value reaches 0 from its side, it stays 0 and its position is the one
-// `previous` has.
+// the samples from every member's line. Values that differ from the extreme by at most 1e-12 of
+// the diagram's largest magnitude count as equal: the last position (largest x) among them is
+// taken. An extreme starts at 0, so when no value reaches 0 from its side, it stays 0 and its
+// position is the one `previous` has.
 TExtremes FindExtremes(double spanL, const TResultStore& sums, const TExtremes& previous = {});
 
 // A calculation as the result tabs and the report show it.
