@@ -40,6 +40,7 @@ void Take(TEnvelope& e, const TResultStore& s)
     Take(e.fmax, e.fmin, s.fn, first);
     if (e.fIssue == TDeflectionIssue::None)
         e.fIssue = s.fIssue;
+    e.Lines.push_back(s.Line);
     ++e.Count;
 }
 

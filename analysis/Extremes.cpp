@@ -5,49 +5,92 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
-// The extremes start at 0 and compare with equality, so the last sample wins a tie and a position
-// whose extreme no sample reaches keeps its previous value.
-void Track(double value, double x, TExtreme& e)
-{
-    if (value >= e.Max) {
-        e.Max = value;
-        e.xMax = x;
-    }
-    if (value <= e.Min) {
-        e.Min = value;
-        e.xMin = x;
-    }
-}
+// Values this close to the extreme, relative to the diagram's largest magnitude, are rounding noise
+// of one another: the last position among them is taken.
+constexpr double Noise = 1e-12;
 
-// Both curves of an envelope go through the same tracking: the lower curve never exceeds the upper
-// one, so the maximum comes from the upper curve and the minimum from the lower one, and a sample
-// where the two meet gives one position.
-TExtreme Extreme(double spanL, const TSamples& upper, const TSamples& lower, const TExtreme& previous)
+// The extremes start at 0, so the maximum is never below 0 and the minimum never above it. Among
+// the values within noise of an extreme the last position (largest x) wins; a position whose
+// extreme no value reaches keeps its previous value.
+TExtreme Decide(const std::vector<TCandidate>& values, size_t samplesFrom, const TExtreme& previous)
 {
+    double max = 0, min = 0, magnitude = 0;
+    for (const TCandidate& c : values) {
+        max = std::max(max, c.Value);
+        min = std::min(min, c.Value);
+        magnitude = std::max(magnitude, std::fabs(c.Value));
+    }
+    const double tolerance = Noise * magnitude;
     TExtreme e;
     e.xMax = previous.xMax;
     e.xMin = previous.xMin;
+    const TCandidate* atMax = nullptr;
+    const TCandidate* atMin = nullptr;
+    for (const TCandidate& c : values) {
+        if (c.Value >= max - tolerance && (!atMax || c.x >= atMax->x))
+            atMax = &c;
+        if (c.Value <= min + tolerance && (!atMin || c.x >= atMin->x))
+            atMin = &c;
+    }
+    // A value between the samples that exceeds them by mere noise keeps the samples' own extreme, so
+    // that the diagrams scaled by it stay as they were.
+    double sampleMax = 0, sampleMin = 0;
+    for (size_t i = samplesFrom; i < values.size(); ++i) {
+        sampleMax = std::max(sampleMax, values[i].Value);
+        sampleMin = std::min(sampleMin, values[i].Value);
+    }
+    e.Max = max - sampleMax <= tolerance ? sampleMax : max;
+    e.Min = sampleMin - min <= tolerance ? sampleMin : min;
+    if (atMax)
+        e.xMax = atMax->x;
+    if (atMin)
+        e.xMin = atMin->x;
+    return e;
+}
+
+// The samples of both curves of an envelope (the lower curve never exceeds the upper one, so the
+// maximum comes from the upper curve and the minimum from the lower one).
+void AddSamples(double spanL, const TSamples& upper, const TSamples& lower, std::vector<TCandidate>& out)
+{
     for (int i = 0; i < SampleCount; ++i) {
         const double x = SampleX(spanL, i);
-        Track(upper[i], x, e);
-        Track(lower[i], x, e);
+        out.push_back({ x, upper[i] });
+        if (&lower != &upper)
+            out.push_back({ x, lower[i] });
     }
-    return e;
 }
 
 } // namespace
 
 TExtremes FindExtremes(double spanL, const TResultStore& s, const TExtremes& previous)
 {
+    // Kept from call to call (the memory of a calculation of many loads), emptied here.
+    static thread_local TLineCandidates c;
+    for (std::vector<TCandidate>* v : { &c.Mn, &c.Md, &c.Qn, &c.Qd, &c.f })
+        v->clear();
+    const bool withF = s.fIssue == TDeflectionIssue::None;
+    if (s.HasEnvelope) {
+        for (const TExactLine& line : s.Envelope.Lines)
+            AddLineCandidates(line, withF, c);
+    } else {
+        AddLineCandidates(s.Line, withF, c);
+    }
+    const auto decide = [spanL](std::vector<TCandidate>& values, const TSamples& upper, const TSamples& lower,
+                            const TExtreme& before) {
+        const size_t samplesFrom = values.size();
+        AddSamples(spanL, upper, lower, values);
+        return Decide(values, samplesFrom, before);
+    };
     TExtremes e;
-    e.Mn = Extreme(spanL, s.Mn, s.MomentMin(true), previous.Mn);
-    e.Md = Extreme(spanL, s.Md, s.MomentMin(false), previous.Md);
-    e.Qn = Extreme(spanL, s.Qn, s.ShearMin(true), previous.Qn);
-    e.Qd = Extreme(spanL, s.Qd, s.ShearMin(false), previous.Qd);
-    e.f = Extreme(spanL, s.fn, s.fnMin(), previous.f);
+    e.Mn = decide(c.Mn, s.Mn, s.MomentMin(true), previous.Mn);
+    e.Md = decide(c.Md, s.Md, s.MomentMin(false), previous.Md);
+    e.Qn = decide(c.Qn, s.Qn, s.ShearMin(true), previous.Qn);
+    e.Qd = decide(c.Qd, s.Qd, s.ShearMin(false), previous.Qd);
+    e.f = decide(c.f, s.fn, s.fnMin(), previous.f);
     return e;
 }
 

@@ -37,6 +37,7 @@ void ClearTotals(TResultStore& store)
     store.fIssue = TDeflectionIssue::None;
     store.HasEnvelope = false;
     store.Envelope = TEnvelope();
+    store.Line.Clear();
 }
 
 namespace {
@@ -59,34 +60,58 @@ void CheckBeam(unsigned char typ, double spanL)
         throw TError(QStringLiteral("Délka trabíku není platné číslo."));
 }
 
-// Reads load i of the kind and applies it when it is included.
-void ApplyLoad(const TTask& task, int n, TLoadKind kind, int i, const TBeam& beam, TCaseScratch& s)
+// Reads load i of the kind and applies it when it is included. `own`, when given, collects the own
+// terms of the loads applied (for the exact line).
+void ApplyLoad(const TTask& task, int n, TLoadKind kind, int i, const TBeam& beam, TCaseScratch& s,
+    TCaseLine* own = nullptr)
 {
     switch (kind) {
     case KindPx:
-        if (const TPxLoad load = task.ReadPx(n, i); load.Included)
+        if (const TPxLoad load = task.ReadPx(n, i); load.Included) {
             ApplyPointForce(s, beam, load.P, load.a);
+            if (own)
+                own->AddPointForce(load.P, load.a);
+        }
         break;
     case KindQ:
-        if (const TQLoad load = task.ReadQ(n, i); load.Included)
+        if (const TQLoad load = task.ReadQ(n, i); load.Included) {
             ApplyUniformLoad(s, beam, load.q);
+            if (own)
+                own->AddUniformLoad(load.q);
+        }
         break;
     case KindQQ:
-        if (const TQQLoad load = task.ReadQQ(n, i); load.Included)
+        if (const TQQLoad load = task.ReadQQ(n, i); load.Included) {
             ApplyPartialLoad(s, beam, load.qa, load.a, load.qb, load.b);
+            if (own)
+                own->AddPartialLoad(beam.L, load.qa, load.a, load.qb, load.b);
+        }
         break;
     case KindMx:
-        if (const TMxLoad load = task.ReadMx(n, i); load.Included)
+        if (const TMxLoad load = task.ReadMx(n, i); load.Included) {
             ApplyPointMoment(s, beam, load.M, load.a);
+            if (own)
+                own->AddPointMoment(load.M, load.a);
+        }
         break;
     }
 }
 
-void ApplyLoads(const TTask& task, const TZSInfo& info, const TBeam& beam, TCaseScratch& s)
+void ApplyLoads(const TTask& task, const TZSInfo& info, const TBeam& beam, TCaseScratch& s,
+    TCaseLine& own)
 {
     for (TLoadKind kind : { KindPx, KindQ, KindQQ, KindMx })
         for (int i = 1; i <= info.Counts[kind]; ++i)
-            ApplyLoad(task, info.Number, kind, i, beam, s);
+            ApplyLoad(task, info.Number, kind, i, beam, s, &own);
+}
+
+// The solved load case into the exact line of the sums. The deflection constants follow from the
+// line's value and slope at the left end: EI f(0) = C2 + W(0), EI f'(0) = C1 + W'(0).
+void AddLine(TExactLine& line, TCaseLine& own, const TCaseScratch& s, double gamaf, double EI, bool withF)
+{
+    const double C1 = withF ? EI * s.CaseSlopeA - s.WLeft.Slope : 0.0;
+    const double C2 = withF ? EI * s.CaseF[0] - s.WLeft.W : 0.0;
+    line.Add(std::move(own), gamaf, s.CaseMa, s.CaseA, C1, C2);
 }
 
 QString LoadLabel(TLoadKind kind, int i)
@@ -204,12 +229,18 @@ void AddFoundLoadCase(const TTask& task, TResultStore& store, TLookUp lookUp, co
     CheckBeam(task.Typ, spanL);
     const TBeam beam = MakeBeam(task.Typ, spanL);
     TCaseScratch scratch;
-    ApplyLoads(task, info, beam, scratch);
+    TCaseLine own;
+    own.Edges.reserve(size_t(info.Counts[KindPx] + 2 * info.Counts[KindQQ] + info.Counts[KindMx]));
+    ApplyLoads(task, info, beam, scratch, own);
     const TDeflectionIssue fIssue = FillDeflection(scratch, beam, section);
     if (!scratch.IsFinite())
         ThrowNotFinite(task, info, beam);
     if (!AddScratch(store, scratch, info.Gamaf, fIssue))
         throw TError(CaseNotFinite(info.Name));
+    const double EI = section.Emod * section.Iy;
+    store.Line.L = spanL;
+    store.Line.EI = fIssue == TDeflectionIssue::None ? EI : 0.0;
+    AddLine(store.Line, own, scratch, info.Gamaf, EI, fIssue == TDeflectionIssue::None);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 // The analysis: result store, load case solver, combination sums and extremes.
+#include "analysis/ExactLine.h"
 #include "model/TTask.h"
 
 #include <QString>
@@ -56,6 +57,7 @@ struct TEnvelope
     TSamples fmax {}, fmin {};
     TRange An, Bn, Man, Mbn, Ad, Bd, Mad, Mbd;
     TDeflectionIssue fIssue = TDeflectionIssue::None; // the first issue of a member; f stays 0
+    std::vector<TExactLine> Lines; // each member's exact line, for the extremes
 };
 
 // The sums of one calculation: reactions, the 101 samples of each diagram and, under the envelope
@@ -67,6 +69,8 @@ struct TResultStore
     TSamples Mn {}, Md {}, Qn {}, Qd {}, fn {};
     // Set when fn stays 0 for a reason the deflection tab should name (DeflectionProblem).
     TDeflectionIssue fIssue = TDeflectionIssue::None;
+    // The same sums as exact functions of x (empty under the envelope: its members have them).
+    TExactLine Line;
 
     // Under the envelope choice: HasEnvelope, the envelope itself, and the values above hold its
     // maxima (reactions, Mn, Md, Qn, Qd, fn), which the fields and probes show by default.
@@ -176,9 +180,13 @@ struct TDiagramCaptions
 // hold no envelope.
 TDiagramCaptions SelectionCaptions(const TCalculationChoice& choice, const TResultStore& sums);
 
-// The extremes of every diagram over its samples; under an envelope the maxima come from the upper
-// curves and the minima from the lower ones. Ties go to the last sample. An extreme starts at 0, so
-// when no sample reaches 0 from its side, it stays 0 and its position is the one `previous` has.
+// The extremes of every diagram over the span: over its samples and, where the sums carry their
+// exact line, also between them (both sides of every load edge, zero shear, zero slope); under an
+// envelope the maxima come from the upper curves and the minima from the lower ones, and between
+// the samples from every member's line. Values that differ from the extreme by at most 1e-12 of
+// the diagram's largest magnitude count as equal: the last position (largest x) among them is
+// taken. An extreme starts at 0, so when no value reaches 0 from its side, it stays 0 and its
+// position is the one `previous` has.
 TExtremes FindExtremes(double spanL, const TResultStore& sums, const TExtremes& previous = {});
 
 // A calculation as the result tabs and the report show it.

@@ -1,5 +1,6 @@
 // AddLoadCase for one load case of 1,000 mixed loads and of 1,000 partial loads on a fixed beam,
-// deflection line included (budget 0.5 ms), and the envelope of a task of ordinary size.
+// deflection line included, alone and with the extremes over the span (budget 0.5 ms for each), and
+// the envelope of a task of ordinary size.
 #include "analysis/LoadFormulas.h"
 #include "analysis/uCalcUnit.h"
 
@@ -34,7 +35,19 @@ void BM_AddLoadCase(benchmark::State& state)
     }
 }
 
-// A load case of 1,000 partial loads (the most work per load) on a fixed beam.
+void BM_AddLoadCaseAndExtremes(benchmark::State& state)
+{
+    TTask task = ThousandLoads(static_cast<unsigned char>(state.range(0)));
+    TResultStore store;
+    for (auto _ : state) {
+        ClearTotals(store);
+        AddLoadCase(task, store, QStringLiteral("ZS1"));
+        TExtremes e = FindExtremes(task.SpanL(), store);
+        benchmark::DoNotOptimize(e);
+    }
+}
+
+// A load case of 1,000 partial loads (the most work per load) on a fixed beam, with its extremes.
 void BM_PartialLoadsFixedBeam(benchmark::State& state)
 {
     TTask task;
@@ -49,7 +62,8 @@ void BM_PartialLoadsFixedBeam(benchmark::State& state)
     for (auto _ : state) {
         ClearTotals(store);
         AddLoadCase(task, store, QStringLiteral("ZS1"));
-        benchmark::DoNotOptimize(store);
+        TExtremes e = FindExtremes(task.SpanL(), store);
+        benchmark::DoNotOptimize(e);
     }
 }
 
@@ -123,6 +137,7 @@ void BM_Envelope(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_AddLoadCase)->Arg(11)->Arg(22)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AddLoadCaseAndExtremes)->Arg(11)->Arg(22)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PartialLoadsFixedBeam)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SampleLoopsOnly)->Arg(11)->Arg(22)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Envelope)->Unit(benchmark::kMicrosecond);

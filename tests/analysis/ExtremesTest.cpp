@@ -1,10 +1,14 @@
 // What the diagrams show: the characteristic/design choice, extremes with their positions, the
 // probe's sample and the painted images.
+#include "RandomLoads.h"
 #include "SolverTestSupport.h"
 
 #include "analysis/Diagrams.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -77,6 +81,139 @@ TEST(Extremes, PositionIsKeptWhenNoSampleReachesTheStartValue)
     previous.Md.xMax = 2.5;
     EXPECT_EQ(ShownPositions(previous, design).Mn.xMax, 2.5);
     EXPECT_EQ(ShownPositions(previous, TCalculationChoice()).Md.xMax, 1.25);
+}
+
+// Extremes between the samples: at a load, both sides of a jump, at zero shear and at zero slope.
+TEST(Extremes, TrueExtremesBetweenTheSamples)
+{
+    const double EI = 2.1e11 * 3.375e-4;
+    using TPick = double TExtreme::*;
+    struct TRow
+    {
+        const char* what;
+        unsigned char typ;
+        const char* span;
+        std::vector<TTestLoad> loads;
+        TExtreme TExtremes::*diagram;
+        TPick value, position;
+        double expected, x;
+    } rows[] = {
+        { "M at a point force", 11, "6", { Px(10, 2) }, &TExtremes::Mn, &TExtreme::Min, &TExtreme::xMin, -10 * 2 * 4 / 6.0,
+            2 },
+        { "Q left of a point force (the last position of A)", 11, "6", { Px(10, 2) }, &TExtremes::Qn, &TExtreme::Max,
+            &TExtreme::xMax, 10 * 4 / 6.0, 2 },
+        { "Q right of a point force on a cantilever", 20, "6", { Px(10, 2.03), Px(-4, 4.5) }, &TExtremes::Qn,
+            &TExtreme::Max, &TExtreme::xMax, 10 - 4, 2.03 },
+        { "M left of a point moment", 11, "6", { Mx(12, 3.03) }, &TExtremes::Mn, &TExtreme::Min, &TExtreme::xMin,
+            -12 * 3.03 / 6, 3.03 },
+        { "M at zero shear under a triangular load", 11, "6", { QQ(0, 0, 10, 0) }, &TExtremes::Mn, &TExtreme::Min,
+            &TExtreme::xMin, -10 * 36 / (9 * std::sqrt(3.0)), 6 / std::sqrt(3.0) },
+        { "f at zero slope of an eccentric force", 11, "6", { Px(10, 4) }, &TExtremes::f, &TExtreme::Max,
+            &TExtreme::xMax, 10 * 2 * std::pow(32.0, 1.5) / (9 * std::sqrt(3.0) * 6 * EI), std::sqrt(32 / 3.0) },
+        // Zero stretches are rounding noise of either sign: the last position decides.
+        { "M past the force of a cantilever", 20, "6", { Px(10, 3) }, &TExtremes::Mn, &TExtreme::Min, &TExtreme::xMin, 0,
+            6 },
+        { "Q past the force of a cantilever", 20, "6", { Px(10, 3) }, &TExtremes::Qn, &TExtreme::Min, &TExtreme::xMin, 0,
+            6 },
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.what);
+        TTask task = MakeTask(row.typ, QString::fromLatin1(row.span));
+        AddCase(task, QStringLiteral("ZS1"), 1.5, row.loads);
+        const TExtremes e = FindExtremes(task.SpanL(), Solve(task, QStringLiteral("ZS1")));
+        const TExtreme& d = e.*row.diagram;
+        EXPECT_NEAR(d.*row.value, row.expected, 1e-9 * std::max(1.0, std::fabs(row.expected)));
+        EXPECT_NEAR(d.*row.position, row.x, 1e-7);
+    }
+}
+
+// The design values of a combination are the factored sums: 1.5 x 10 + 1.2 x 5 at x = 2.
+TEST(Extremes, CombinationGivesTheFactoredExtreme)
+{
+    TTask task = MakeTask(11, QStringLiteral("6"));
+    AddCase(task, QStringLiteral("ZS1"), 1.5, { Px(10, 2) });
+    AddCase(task, QStringLiteral("ZS2"), 1.2, { Px(5, 2) });
+    task.RefreshCombinationGrid();
+    task.Calc.Mode = TCalculationChoice::Combination;
+    task.Calc.ComboBox2 = task.Grid.Cell(1, 1);
+    const TExtremes e = Calculate(task).Extremes;
+    EXPECT_DOUBLE_EQ(e.Mn.Min, -15 * 4 / 3.0);
+    EXPECT_DOUBLE_EQ(e.Md.Min, -21 * 4 / 3.0);
+    EXPECT_DOUBLE_EQ(e.Md.xMin, 2);
+}
+
+// Random loads on every end condition: the extremes agree with the solver's own formulas evaluated
+// on a dense grid that includes both sides of every load edge.
+TEST(Extremes, AgreeWithTheFormulasOnADenseGrid)
+{
+    std::mt19937 rng(7);
+    const double L = 5.3, EI = 2.1e11 * 3.375e-4;
+    for (unsigned char typ : AllTyps) {
+        for (int round = 0; round < 3; ++round) {
+            SCOPED_TRACE(testing::Message() << "Typ " << int(typ) << " round " << round);
+            const TLoadSet set = RandomLoads(rng, typ, L, 0);
+            TTask task = MakeTask(typ, QStringLiteral("5.3"));
+            std::vector<TTestLoad> loads;
+            for (auto [P, a] : set.Forces)
+                loads.push_back(Px(P, a));
+            for (double q : set.Uniform)
+                loads.push_back(Q(q));
+            for (const auto& p : set.Partials)
+                loads.push_back(QQ(p.qa, p.a, p.qb, p.b));
+            for (auto [M, a] : set.Moments)
+                loads.push_back(Mx(M, a));
+            AddCase(task, QStringLiteral("ZS1"), 1, loads);
+            const TExtremes e = FindExtremes(L, Solve(task, QStringLiteral("ZS1")));
+
+            // The loads as the task holds them (their texts), on the dense grid.
+            TLoadSet held;
+            std::vector<double> edges;
+            const int n = task.LoadCases.front().Number;
+            for (size_t i = 1; i <= set.Forces.size(); ++i)
+                held.Forces.push_back({ task.ReadPx(n, int(i)).P, task.ReadPx(n, int(i)).a });
+            for (size_t i = 1; i <= set.Uniform.size(); ++i)
+                held.Uniform.push_back(task.ReadQ(n, int(i)).q);
+            for (size_t i = 1; i <= set.Partials.size(); ++i) {
+                const TQQLoad l = task.ReadQQ(n, int(i));
+                held.Partials.push_back({ l.qa, l.a, l.qb, l.b });
+            }
+            for (size_t i = 1; i <= set.Moments.size(); ++i)
+                held.Moments.push_back({ task.ReadMx(n, int(i)).M, task.ReadMx(n, int(i)).a });
+            for (auto [P, a] : held.Forces)
+                edges.push_back(a);
+            for (const auto& p : held.Partials)
+                edges.insert(edges.end(), { p.a, L - p.b });
+            for (auto [M, a] : held.Moments)
+                edges.push_back(a);
+            std::vector<double> xs;
+            for (int i = 0; i <= 4000; ++i)
+                xs.push_back(i * L / 4000);
+            for (double x : edges)
+                for (double side : { -1e-8 * L, 1e-8 * L }) // beyond the samples' own tolerance at a load
+                    xs.push_back(std::clamp(x + side, 0.0, L));
+            std::sort(xs.begin(), xs.end());
+            while (xs.size() % SampleCount)
+                xs.push_back(L);
+            TExtreme M, Qs, f;
+            for (size_t k = 0; k < xs.size(); k += SampleCount) {
+                TBeam beam = MakeBeam(typ, L);
+                std::copy(xs.begin() + long(k), xs.begin() + long(k + SampleCount), beam.X.begin());
+                TCaseScratch s = Solve(beam, held);
+                ASSERT_TRUE(FinishDeflection(s, beam, EI));
+                for (int i = 0; i < SampleCount; ++i) {
+                    for (auto [d, v] : { std::pair { &M, s.CaseM[i] }, { &Qs, s.CaseQ[i] }, { &f, s.CaseF[i] } }) {
+                        d->Max = std::max(d->Max, v);
+                        d->Min = std::min(d->Min, v);
+                    }
+                }
+            }
+            for (auto [exact, dense] : { std::pair { e.Mn, M }, { e.Qn, Qs }, { e.f, f } }) {
+                const double scale = std::max(dense.Max, -dense.Min);
+                EXPECT_NEAR(exact.Max, dense.Max, 1e-6 * scale);
+                EXPECT_NEAR(exact.Min, dense.Min, 1e-6 * scale);
+            }
+        }
+    }
 }
 
 TEST(Probe, SampleIndexAndPosition)

@@ -84,7 +84,8 @@ TEST_F(DiagramsTabTest, EnteringTheTabCalculatesAndShowsTheExtremes)
     EXPECT_EQ(Find<QGroupBox>("GroupBox5")->title(), QStringLiteral("Posouvající síla [ZS G]"));
     // Mmax stays 0 and is found at the last sample not below it: the right end.
     EXPECT_EQ(Fields(2, 5), QStringList({ "0.000", "5.000", "-12.000", "2.000" }));
-    EXPECT_EQ(Fields(8, 11), QStringList({ "6.000", "1.950", "-4.000", "5.000" }));
+    // Qmax = A holds up to the force: its left side at x = 2 is the last position.
+    EXPECT_EQ(Fields(8, 11), QStringList({ "6.000", "2.000", "-4.000", "5.000" }));
     EXPECT_EQ(Text("Edit14"), QStringLiteral("6.000")); // the reactions too
 
     Task.LoadCases.front().Px.front().P = QStringLiteral("20");

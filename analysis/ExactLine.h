@@ -1,0 +1,70 @@
+#pragma once
+// The sums of a calculation as exact functions of x, for extremes between the samples.
+//
+// Every load formula has the form M = Ma - A x + m(x), Q = A - m'(x) and
+// EI f = Ma x^2/2 - A x^3/6 + W(x) + C1 x + C2, where only Ma, A, C1 and C2 depend on the end
+// condition and W (with W'' = m) is the load's own term. So one piecewise polynomial of degree 5,
+//     G(x) = Ma x^2/2 - A x^3/6 + C1 x + C2 + sum of the loads' W(x),
+// gives all three lines of a load case: M = G'', Q = -G''', f = G / EI. Its pieces change where a
+// load starts or ends. The end-condition part is taken from the solved load case, so the line
+// follows whatever the end-force formulas give.
+#include <array>
+#include <vector>
+
+// Taylor coefficients around a point: p(x) = sum of c[k] (x - x0)^k.
+using TPoly = std::array<double, 6>;
+
+// What changes in G at a load edge: Change (around x) times the load case's factor, from x on.
+struct TLineEdge
+{
+    double x = 0;
+    double Gamaf = 1;
+    TPoly Change {};
+};
+
+// One load case's own terms: the polynomial around x = 0 of what holds along the whole beam, and
+// what changes at each load edge.
+struct TCaseLine
+{
+    TPoly Base {};
+    std::vector<TLineEdge> Edges;
+
+    // The own term of each load, by the same regions as the sample loops.
+    void AddPointForce(double P, double a);
+    void AddUniformLoad(double q);
+    void AddPartialLoad(double L, double qa, double a, double qb, double b);
+    void AddPointMoment(double M, double a);
+};
+
+// The G line of the sums: characteristic (factor 1) and design (each load case times its gamma_f).
+struct TExactLine
+{
+    using TEdge = TLineEdge;
+    double L = 0;
+    double EI = 0; // 0: no deflection line (then f comes from the samples only)
+    TPoly BaseN {}, BaseD {};
+    std::vector<TEdge> Edges;
+    bool Empty() const { return Edges.empty() && BaseN == TPoly {} && BaseD == TPoly {}; }
+
+    // Adds a solved load case: its own terms, its left-end forces Ma and A, and the constants of
+    // its deflection line C1, C2 (any values when EI is 0).
+    void Add(TCaseLine&& own, double gamaf, double Ma, double A, double C1, double C2);
+    // Back to no load case, keeping the memory of the edges.
+    void Clear();
+};
+
+// A value of one line at one position (both sides of a jump are two candidates).
+struct TCandidate
+{
+    double x = 0, Value = 0;
+};
+
+// The candidates for the extremes that lie between the samples, inside 0 <= x <= L: both sides of
+// every load edge (only the inner side at the ends) and the points where the line's slope is 0
+// inside each piece (zero shear for M, zero load intensity for Q, zero slope for f). The ends and
+// the samples themselves are left to the caller, which has their stored values.
+struct TLineCandidates
+{
+    std::vector<TCandidate> Mn, Md, Qn, Qd, f;
+};
+void AddLineCandidates(const TExactLine& line, bool withDeflection, TLineCandidates& out);
