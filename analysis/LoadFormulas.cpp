@@ -20,11 +20,6 @@ bool IsKnownTyp(unsigned char typ)
     return EndConditionOf(typ).Known();
 }
 
-bool PartialLoadSolved(unsigned char typ)
-{
-    return EndConditionOf(typ).PartialLoadsSolved;
-}
-
 TEndForces PointForceEnds(unsigned char typ, double L, double P, double a)
 {
     TEndForces e;

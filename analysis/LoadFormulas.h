@@ -17,9 +17,6 @@ TBeam MakeBeam(unsigned char typ, double spanL);
 
 // Whether the code is one of the end conditions (model/TEndConditions.h).
 bool IsKnownTyp(unsigned char typ);
-// Whether the end condition's partial loads are solved (TEndCondition::PartialLoadsSolved): every
-// known end condition has them.
-bool PartialLoadSolved(unsigned char typ);
 
 // The reactions and restraint moments of one load.
 struct TEndForces
