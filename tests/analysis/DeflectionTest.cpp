@@ -154,7 +154,7 @@ TEST(Deflection, SatisfiesTheBeamEquationForRandomLoads)
     for (unsigned char typ : AllTyps) {
         for (int trial = 0; trial < 10; ++trial) {
             const double L = std::uniform_real_distribution<double>(1, 10)(rng);
-            const TLoadSet set = RandomLoads(rng, typ, L, 0);
+            const TLoadSet set = RandomLoads(rng, L, 0);
             const TBeam beam = MakeBeam(typ, L);
             const double h = 1e-3 * L;
             const TCaseScratch mid = DeflectionAt(typ, L, set, beam.X);
@@ -185,7 +185,7 @@ TEST(Deflection, MeetsTheSupportsAndTheFixedEnds)
     for (unsigned char typ : AllTyps) {
         for (int trial = 0; trial < 10; ++trial) {
             const double L = std::uniform_real_distribution<double>(1, 10)(rng);
-            const TLoadSet set = RandomLoads(rng, typ, L, 0);
+            const TLoadSet set = RandomLoads(rng, L, 0);
             const double scale = LoadScale(set, L) * L * L; // of f with EI = 1
             TSamples ends {};
             const double h = 1e-4 * L;
@@ -226,7 +226,7 @@ TEST(Deflection, LineIsSmoothAcrossLoadEdges)
     for (unsigned char typ : AllTyps) {
         for (int trial = 0; trial < 5; ++trial) {
             const double L = std::uniform_real_distribution<double>(1, 10)(rng);
-            const TLoadSet set = RandomLoads(rng, typ, L, 0);
+            const TLoadSet set = RandomLoads(rng, L, 0);
             const double scale = LoadScale(set, L); // of M with EI = 1
             const double h = 1e-5 * L;
             for (double e : LoadEdges(set, L)) {
@@ -251,7 +251,7 @@ TEST(Deflection, MirroredBeamGivesTheMirroredLine)
     for (auto [typ, mirror] : pairs) {
         for (int trial = 0; trial < 10; ++trial) {
             const double L = std::uniform_real_distribution<double>(1, 10)(rng);
-            const TLoadSet set = RandomLoads(rng, typ, L, 0);
+            const TLoadSet set = RandomLoads(rng, L, 0);
             const TCaseScratch s = DeflectionAt(typ, L, set, MakeBeam(typ, L).X);
             const TCaseScratch r = DeflectionAt(mirror, L, Mirrored(set, L), MakeBeam(mirror, L).X);
             const double tol = 1e-10 * LoadScale(set, L) * L * L;

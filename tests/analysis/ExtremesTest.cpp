@@ -151,7 +151,7 @@ TEST(Extremes, AgreeWithTheFormulasOnADenseGrid)
     for (unsigned char typ : AllTyps) {
         for (int round = 0; round < 3; ++round) {
             SCOPED_TRACE(testing::Message() << "Typ " << int(typ) << " round " << round);
-            const TLoadSet set = RandomLoads(rng, typ, L, 0);
+            const TLoadSet set = RandomLoads(rng, L, 0);
             TTask task = MakeTask(typ, QStringLiteral("5.3"));
             std::vector<TTestLoad> loads;
             for (auto [P, a] : set.Forces)

@@ -22,7 +22,7 @@ struct TLoadSet
 
 // `grid` > 0 puts every position on a multiple of L / grid, so the diagram is one polynomial between
 // the samples; 0 puts them anywhere inside the span.
-inline TLoadSet RandomLoads(std::mt19937& rng, unsigned char typ, double L, int grid)
+inline TLoadSet RandomLoads(std::mt19937& rng, double L, int grid)
 {
     std::uniform_real_distribution<double> value(-30, 30);
     std::uniform_real_distribution<double> unit(0.02, 0.98);
@@ -33,14 +33,12 @@ inline TLoadSet RandomLoads(std::mt19937& rng, unsigned char typ, double L, int 
         set.Forces.push_back({ value(rng), position() });
         set.Moments.push_back({ value(rng), position() });
         set.Uniform.push_back(value(rng));
-        if (PartialLoadSolved(typ)) {
-            double a = position(), e = position();
-            if (a > e)
-                std::swap(a, e);
-            if (a == e)
-                continue;
-            set.Partials.push_back({ value(rng), a, value(rng), L - e });
-        }
+        double a = position(), e = position();
+        if (a > e)
+            std::swap(a, e);
+        if (a == e)
+            continue;
+        set.Partials.push_back({ value(rng), a, value(rng), L - e });
     }
     return set;
 }
