@@ -6,6 +6,9 @@ cd "$(dirname "$0")"
 source scripts/deps.sh
 ensure_packages
 
+# Every C++ file as .clang-format lays it out (run clang-format -i on the files you change).
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DTRABIK_SANITIZE=ON -DTRABIK_WERROR=ON
 cmake --build build-test -j2
 cd build-test

@@ -44,7 +44,9 @@ void PointForceWarnings(const TLoadCase& c, double L, QStringList& out)
     for (int i = 1; i <= int(c.Px.size()); ++i)
         if (const TPxLoad l = TTask::ReadPx(c, i); l.Included && OutsideSpan(l.a, L))
             out << CaseLead(c)
-                    + QStringLiteral("síla P%1 = %2 kN leží mimo rozpětí (a = %3 m").arg(i).arg(Number(l.P), Number(l.a))
+                    + QStringLiteral("síla P%1 = %2 kN leží mimo rozpětí (a = %3 m")
+                          .arg(i)
+                          .arg(Number(l.P), Number(l.a))
                     + Span(L);
 }
 
@@ -53,7 +55,9 @@ void PointMomentWarnings(const TLoadCase& c, double L, QStringList& out)
     for (int i = 1; i <= int(c.Mx.size()); ++i)
         if (const TMxLoad l = TTask::ReadMx(c, i); l.Included && OutsideSpan(l.a, L))
             out << CaseLead(c)
-                    + QStringLiteral("moment M%1 = %2 kNm leží mimo rozpětí (a = %3 m").arg(i).arg(Number(l.M), Number(l.a))
+                    + QStringLiteral("moment M%1 = %2 kNm leží mimo rozpětí (a = %3 m")
+                          .arg(i)
+                          .arg(Number(l.M), Number(l.a))
                     + Span(L);
 }
 

@@ -62,8 +62,8 @@ void CheckBeam(unsigned char typ, double spanL)
 
 // Reads load i of the kind and applies it when it is included. `own`, when given, collects the own
 // terms of the loads applied (for the exact line).
-void ApplyLoad(const TTask& task, int n, TLoadKind kind, int i, const TBeam& beam, TCaseScratch& s,
-    TCaseLine* own = nullptr)
+void ApplyLoad(
+    const TTask& task, int n, TLoadKind kind, int i, const TBeam& beam, TCaseScratch& s, TCaseLine* own = nullptr)
 {
     switch (kind) {
     case KindPx:
@@ -97,8 +97,7 @@ void ApplyLoad(const TTask& task, int n, TLoadKind kind, int i, const TBeam& bea
     }
 }
 
-void ApplyLoads(const TTask& task, const TZSInfo& info, const TBeam& beam, TCaseScratch& s,
-    TCaseLine& own)
+void ApplyLoads(const TTask& task, const TZSInfo& info, const TBeam& beam, TCaseScratch& s, TCaseLine& own)
 {
     for (TLoadKind kind : { KindPx, KindQ, KindQQ, KindMx })
         for (int i = 1; i <= info.Counts[kind]; ++i)

@@ -220,7 +220,8 @@ QGroupBox* TDeflectionTab::BuildDiagramGroup()
     Edit[27] = AddResultRow(fields, 3, 0, QStringLiteral("xmin="), QStringLiteral("Edit27"), QStringLiteral("m"));
     Edit[28]
         = AddResultRow(fields, 4, 0, QStringLiteral("x ="), QStringLiteral("Edit28"), QStringLiteral("m"), ProbeBlue);
-    DeflectionProbe = AddProbeRows(fields, 5, QStringLiteral("fx"), QStringLiteral("Edit29"), QStringLiteral("mm"), ProbeBlue);
+    DeflectionProbe
+        = AddProbeRows(fields, 5, QStringLiteral("fx"), QStringLiteral("Edit29"), QStringLiteral("mm"), ProbeBlue);
     Edit[29] = DeflectionProbe.Max;
     fields->setRowStretch(7, 1);
     Fields = fields;
@@ -316,8 +317,8 @@ void TDeflectionTab::ShowCheck()
         return;
     }
     CheckValues->setText(QStringLiteral("f_lim = %1 = %2 mm,   |f|max = %3 mm,   |f|max / f_lim = %4")
-                             .arg(DeflectionLimitFormula(check), ResultText(check.fLimit_mm),
-                                 ResultText(check.fMax_mm), ResultText(check.Utilisation)));
+                             .arg(DeflectionLimitFormula(check), ResultText(check.fLimit_mm), ResultText(check.fMax_mm),
+                                 ResultText(check.Utilisation)));
     CheckValues->setVisible(true);
     CheckVerdict->setText(DeflectionVerdict(check));
     SetTextColor(CheckVerdict, check.Ok ? QColor(0, 128, 0) : QColor(192, 0, 0));

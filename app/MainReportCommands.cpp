@@ -9,9 +9,9 @@
 #include "app/DiagramsTab.h"
 #include "document/PdfExport.h"
 #include "document/uDokument.h"
-#include "document/uPreview.h"
-#include "report/uPageSetup.h"
+#include "document/ui/uPreview.h"
 #include "report/uPosudek.h"
+#include "report/ui/uPageSetup.h"
 
 #include <QBoxLayout>
 #include <QDir>

@@ -57,13 +57,14 @@ void HighlightChoice(QRadioButton* chosen, QRadioButton* other)
     }
 }
 
-TProbeFields AddProbeRows(QGridLayout* grid, int row, const QString& letter, const QString& name, const QString& unit,
-    const QColor& color)
+TProbeFields AddProbeRows(
+    QGridLayout* grid, int row, const QString& letter, const QString& name, const QString& unit, const QColor& color)
 {
     TProbeFields probe;
     probe.Letter = letter;
     probe.Max = AddResultRow(grid, row, 0, letter + QStringLiteral(" ="), name, unit, color);
-    probe.Min = AddResultRow(grid, row + 1, 0, letter + QStringLiteral(",min ="), name + QStringLiteral("_min"), unit, color);
+    probe.Min
+        = AddResultRow(grid, row + 1, 0, letter + QStringLiteral(",min ="), name + QStringLiteral("_min"), unit, color);
     probe.MaxLabel = qobject_cast<QLabel*>(grid->itemAtPosition(row, 0)->widget());
     probe.MinLabel = qobject_cast<QLabel*>(grid->itemAtPosition(row + 1, 0)->widget());
     probe.MinUnit = qobject_cast<QLabel*>(grid->itemAtPosition(row + 1, 2)->widget());

@@ -40,8 +40,8 @@ struct TProbeFields
 };
 
 // Two rows from `row` on: the probe value named `name` and the lower curve's field `name` + "_min".
-TProbeFields AddProbeRows(QGridLayout* grid, int row, const QString& letter, const QString& name, const QString& unit,
-    const QColor& color);
+TProbeFields AddProbeRows(
+    QGridLayout* grid, int row, const QString& letter, const QString& name, const QString& unit, const QColor& color);
 
 // The label and unit columns of the diagrams' field grids take the width of the widest among all
 // of them (hidden rows too), so every diagram beside such a grid is equally wide.

@@ -4,8 +4,8 @@
 #include "app/Artwork.h"
 #include "app/uAbout.h"
 #include "app/uMainForm.h"
-#include "document/uPreview.h"
-#include "report/uPageSetup.h"
+#include "document/ui/uPreview.h"
+#include "report/ui/uPageSetup.h"
 
 #include <QApplication>
 #include <QFont>

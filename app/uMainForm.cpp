@@ -15,7 +15,7 @@
 #include "app/TaskTab.h"
 #include "app/uZSproperties.h"
 #include "model/TError.h"
-#include "wizard/uZatWizard.h"
+#include "wizard/ui/uZatWizard.h"
 
 #include <QKeyEvent>
 #include <QProxyStyle>

@@ -74,8 +74,8 @@ TDecimalDigits DecimalDigits(double value)
     // to_chars gives the same exact digits as printf("%.47e") at a fraction of the cost, which
     // matters when a large project file is opened.
     char buffer[96];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
-        ExactDigits - 1);
+    const auto end = std::to_chars(
+        buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, ExactDigits - 1);
     const std::string text(buffer, end.ptr);
     const auto e = text.find('e');
     TDecimalDigits result;

@@ -82,8 +82,8 @@ void TReportWriter::WriteGeneratorPermanentRows(bool& marksSet)
         Add(GeneratorRow(QStringLiteral("<ul><li>"), c.Label23, ColumnPrefix(marksSet),
             QStringLiteral("g<sub>0,n</sub>"), QStringLiteral("g<sub>0,d</sub>"), g0, lineUnit, gama0));
     if (g1 != 0 && g.RadioButton2)
-        Add(GeneratorRow(QStringLiteral("<li>"), c.Label27, ColumnPrefix(marksSet),
-            QStringLiteral("g<sub>1,n</sub>"), QStringLiteral("g<sub>1,d</sub>"), g1, lineUnit, gama0));
+        Add(GeneratorRow(QStringLiteral("<li>"), c.Label27, ColumnPrefix(marksSet), QStringLiteral("g<sub>1,n</sub>"),
+            QStringLiteral("g<sub>1,d</sub>"), g1, lineUnit, gama0));
     Add(QStringLiteral("<br>"));
     const struct
     {
@@ -109,8 +109,8 @@ void TReportWriter::WriteGeneratorVariableRows(bool& marksSet)
     const TGeneratorCaptions c = CaptionsFor(g);
     const double v = StrToFloatX(g.Edit22), s = StrToFloatX(g.Edit20);
     if (v != 0)
-        Add(GeneratorRow(QStringLiteral("<ul><li>"), c.Label52, ColumnPrefix(marksSet),
-            QStringLiteral("v<sub>n</sub>"), QStringLiteral("v<sub>d</sub>"), v, AreaUnit, StrToFloatX(g.Edit23)));
+        Add(GeneratorRow(QStringLiteral("<ul><li>"), c.Label52, ColumnPrefix(marksSet), QStringLiteral("v<sub>n</sub>"),
+            QStringLiteral("v<sub>d</sub>"), v, AreaUnit, StrToFloatX(g.Edit23)));
     if (s != 0 && g.RadioButton3)
         Add(GeneratorRow(QStringLiteral("<li>"), c.Label47, ColumnPrefix(marksSet), QStringLiteral("s<sub>n</sub>"),
             QStringLiteral("s<sub>d</sub>"), s, AreaUnit, StrToFloatX(g.Edit21)));

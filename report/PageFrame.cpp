@@ -49,7 +49,7 @@ void AppendLogoAndAddress(QStringList& out, const TPageSetup& s, const TFrameNum
     out << QStringLiteral("<curx %1><cury %2>").arg(Num(n.LM), Num(n.TM));
     if (s.LogoCheck)
         out << (withLogo ? QStringLiteral("<img ") + s.LogoWEdit + QLatin1Char(' ') + s.LogoHEdit + QLatin1Char('>')
-                        + s.LogoFileEdit + QStringLiteral("</img>")
+                           + s.LogoFileEdit + QStringLiteral("</img>")
                          : QString())
                 + QStringLiteral("<curx ") + Num(n.LogoW + n.LM + 2) + QLatin1Char('>');
     if (s.Address1Check)
@@ -103,8 +103,8 @@ long long TextRightMm(const TPageSetup& s, const QStringList& lines)
     return (right + 99) / 100;
 }
 
-THeaderPlace PlaceHeader(const TPageSetup& s, const TFrameNumbers& n, const QString& job, const QString& author,
-    const QDateTime& now)
+THeaderPlace PlaceHeader(
+    const TPageSetup& s, const TFrameNumbers& n, const QString& job, const QString& author, const QDateTime& now)
 {
     THeaderPlace place { n.LM + n.LC + 15, 195 - n.RM, 210 - n.RM };
     if (!HasHeader(s))

@@ -208,6 +208,6 @@ void TReportWriter::WriteDeflectionCheck()
     }
     Add(QStringLiteral("f<sub>max</sub> = ") + DisplayText(check.fMax_mm)
         + (check.Ok ? QStringLiteral(" mm &let; f<sub>lim</sub> = ") : QStringLiteral(" mm &gt; f<sub>lim</sub> = "))
-        + DeflectionLimitFormula(check) + QStringLiteral(" = ") + DisplayText(check.fLimit_mm) + QStringLiteral(" mm – ")
-        + DeflectionVerdict(check) + QStringLiteral("<br>"));
+        + DeflectionLimitFormula(check) + QStringLiteral(" = ") + DisplayText(check.fLimit_mm)
+        + QStringLiteral(" mm – ") + DeflectionVerdict(check) + QStringLiteral("<br>"));
 }

@@ -12,8 +12,7 @@ QDateTime SystemNow()
 
 TPageSetup::TPageSetup()
     : Logo(DefaultLogo())
-    , Address1Memo { QStringLiteral("Statická kancelář"),
-        QStringLiteral("<b>www.example.cz</b>") }
+    , Address1Memo { QStringLiteral("Statická kancelář"), QStringLiteral("<b>www.example.cz</b>") }
     , Address2Memo { QStringLiteral("e-mail: <u>kancelar@example.cz</u>") }
     , Font(QStringLiteral("Arial CE"), 8)
 {

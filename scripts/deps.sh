@@ -1,7 +1,7 @@
 # Installs the Debian packages the build, the tests and the program need, when any is missing.
 # Sourced by run.sh and test.sh (and fuzz.sh, which also installs the fuzz list).
 trabik_packages=(
-    cmake g++ make ccache pkg-config
+    cmake g++ make ccache pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev qt6-qpa-plugins qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core

@@ -1,6 +1,6 @@
 // The deflection check against "mezní průhyb L/" and the warnings about loads outside the span.
-#include "SolverTestSupport.h"
 #include "analysis/Checks.h"
+#include "SolverTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +17,9 @@ struct TLimitRow
 
 TEST(DeflectionCheck, LimitTextReadsAsAPositiveNumber)
 {
-    const TLimitRow rows[] = { { "250", true, 250 }, { " 300 ", true, 300 }, { "187,5", true, 187.5 },
-        { "187.5", true, 187.5 }, { "", false, 0 }, { "abc", false, 0 }, { "0", false, 0 }, { "-250", false, 0 },
-        { "1e999", false, 0 } };
+    const TLimitRow rows[]
+        = { { "250", true, 250 }, { " 300 ", true, 300 }, { "187,5", true, 187.5 }, { "187.5", true, 187.5 },
+              { "", false, 0 }, { "abc", false, 0 }, { "0", false, 0 }, { "-250", false, 0 }, { "1e999", false, 0 } };
     for (const TLimitRow& r : rows) {
         double ratio = -1;
         EXPECT_EQ(ReadDeflectionLimit(QString::fromUtf8(r.Text), ratio), r.Read) << r.Text;

@@ -98,8 +98,8 @@ TEST(Extremes, TrueExtremesBetweenTheSamples)
         TPick value, position;
         double expected, x;
     } rows[] = {
-        { "M at a point force", 11, "6", { Px(10, 2) }, &TExtremes::Mn, &TExtreme::Min, &TExtreme::xMin, -10 * 2 * 4 / 6.0,
-            2 },
+        { "M at a point force", 11, "6", { Px(10, 2) }, &TExtremes::Mn, &TExtreme::Min, &TExtreme::xMin,
+            -10 * 2 * 4 / 6.0, 2 },
         { "Q left of a point force (the last position of A)", 11, "6", { Px(10, 2) }, &TExtremes::Qn, &TExtreme::Max,
             &TExtreme::xMax, 10 * 4 / 6.0, 2 },
         { "Q right of a point force on a cantilever", 20, "6", { Px(10, 2.03), Px(-4, 4.5) }, &TExtremes::Qn,
@@ -111,10 +111,10 @@ TEST(Extremes, TrueExtremesBetweenTheSamples)
         { "f at zero slope of an eccentric force", 11, "6", { Px(10, 4) }, &TExtremes::f, &TExtreme::Max,
             &TExtreme::xMax, 10 * 2 * std::pow(32.0, 1.5) / (9 * std::sqrt(3.0) * 6 * EI), std::sqrt(32 / 3.0) },
         // Zero stretches are rounding noise of either sign: the last position decides.
-        { "M past the force of a cantilever", 20, "6", { Px(10, 3) }, &TExtremes::Mn, &TExtreme::Min, &TExtreme::xMin, 0,
-            6 },
-        { "Q past the force of a cantilever", 20, "6", { Px(10, 3) }, &TExtremes::Qn, &TExtreme::Min, &TExtreme::xMin, 0,
-            6 },
+        { "M past the force of a cantilever", 20, "6", { Px(10, 3) }, &TExtremes::Mn, &TExtreme::Min, &TExtreme::xMin,
+            0, 6 },
+        { "Q past the force of a cantilever", 20, "6", { Px(10, 3) }, &TExtremes::Qn, &TExtreme::Min, &TExtreme::xMin,
+            0, 6 },
     };
     for (const TRow& row : rows) {
         SCOPED_TRACE(row.what);

@@ -219,7 +219,8 @@ TEST_F(CalculationTabTest, ALoadOutsideTheSpanIsListedOnTheTabWithoutAMessageBox
     Form->CalculationTab()->BitBtn18()->click();
     auto* warnings = Find<QLabel>("Label_varovani");
     EXPECT_TRUE(warnings->isVisibleTo(Form.get()));
-    EXPECT_EQ(warnings->text(), QStringLiteral("Zatěžovací stav „G“: síla P1 = 10 kN leží mimo rozpětí (a = 7 m, L = 6 m)."));
+    EXPECT_EQ(
+        warnings->text(), QStringLiteral("Zatěžovací stav „G“: síla P1 = 10 kN leží mimo rozpětí (a = 7 m, L = 6 m)."));
     EXPECT_EQ(Reactions()[0], QStringLiteral("4.333")); // solved as entered: 6 from S, 10 (6 - 7) / 6 from G
     EXPECT_TRUE(Messages.isEmpty()) << Messages.join(' ').toStdString();
     Choose(1, "ComboBox1", QStringLiteral("S")); // a load case without such a load

@@ -181,7 +181,8 @@ TEST_F(DeflectionTabTest, TheLimitFieldChecksTheShownDeflection)
     auto* values = Find<QLabel>("Label_posudek");
     auto* verdict = Find<QLabel>("Label_vyhovuje");
     EXPECT_EQ(Edit(34)->text(), QStringLiteral("250"));
-    EXPECT_EQ(values->text(), QStringLiteral("f_lim = L/250 = 24.000 mm,   |f|max = 0.476 mm,   |f|max / f_lim = 0.020"));
+    EXPECT_EQ(
+        values->text(), QStringLiteral("f_lim = L/250 = 24.000 mm,   |f|max = 0.476 mm,   |f|max / f_lim = 0.020"));
     EXPECT_EQ(verdict->text(), QStringLiteral("vyhovuje"));
     EXPECT_TRUE(verdict->toolTip().contains(QStringLiteral("2L")));
     struct

@@ -28,10 +28,9 @@ TEST_F(MainFormTest, ScreenshotsOfTheAnalysisTabs)
     for (const char* example : { "strecha", "konzola", "strop", "nadrz" }) {
         ChosenFile = QStringLiteral(TRABIK_TEST_DATA "/../../examples/%1.dat").arg(QLatin1String(example));
         Form->Actions().Otevrit->trigger();
-        for (QWidget* tab :
-            { static_cast<QWidget*>(Form->LoadCasesTab()), static_cast<QWidget*>(Form->CombinationsTab()),
-                static_cast<QWidget*>(Form->CalculationTab()),
-                static_cast<QWidget*>(Form->DiagramsTab()), static_cast<QWidget*>(Form->DeflectionTab()) }) {
+        for (QWidget* tab : { static_cast<QWidget*>(Form->LoadCasesTab()),
+                 static_cast<QWidget*>(Form->CombinationsTab()), static_cast<QWidget*>(Form->CalculationTab()),
+                 static_cast<QWidget*>(Form->DiagramsTab()), static_cast<QWidget*>(Form->DeflectionTab()) }) {
             Form->PageControl()->setCurrentWidget(tab);
             if (tab == Form->CalculationTab())
                 Form->CalculationTab()->BitBtn18()->click();

@@ -1,13 +1,12 @@
 // The page setup dialog: its controls and defaults, the frame "ok" builds from them, a bad margin,
 // the logo chooser and the font dialog.
 #include "document/uDokument.h"
-#include "report/uPageSetup.h"
+#include "report/ui/uPageSetup.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontDialog>
 #include <QFontInfo>
-#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,8 +1,8 @@
 // The print preview: pages shown one or two at a time, navigation, zoom, fit, scroll placement,
 // the mouse, the progress bar during a layout, closing, and printing / PDF from the preview.
-#include "document/PreviewPartsWidget.h"
 #include "document/uDokument.h"
-#include "document/uPreview.h"
+#include "document/ui/PreviewPartsWidget.h"
+#include "document/ui/uPreview.h"
 #include "tests/support/PreviewPrompts.h"
 
 #include <QApplication>

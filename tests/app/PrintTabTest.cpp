@@ -4,11 +4,11 @@
 #include "app/PrintOptionsWidget.h"
 #include "app/PrintTab.h"
 #include "document/uDokument.h"
-#include "document/uPreview.h"
-#include "tests/support/PreviewPrompts.h"
+#include "document/ui/uPreview.h"
 #include "model/uMyCommonLib.h"
-#include "report/uPageSetup.h"
+#include "report/ui/uPageSetup.h"
 #include "storage/uProjectFile.h"
+#include "tests/support/PreviewPrompts.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -164,7 +164,10 @@ TEST_F(PrintTabTest, SavePdfMenuItemWritesTheReport)
     EXPECT_FALSE(Preview->isVisible());
 
     Task.SpanText = QString(); // refused before the file name is asked for
-    Preview->Prompts.ChoosePdfFile = [](QWidget*) -> QString { ADD_FAILURE() << "asked for a file"; return {}; };
+    Preview->Prompts.ChoosePdfFile = [](QWidget*) -> QString {
+        ADD_FAILURE() << "asked for a file";
+        return {};
+    };
     save->trigger();
     ASSERT_EQ(Errors.size(), 2);
     EXPECT_TRUE(Errors[1].startsWith(QStringLiteral("Délka prvku L")));

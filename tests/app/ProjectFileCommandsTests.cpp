@@ -94,7 +94,8 @@ TEST_F(MainFormTest, ATaskWithADamagedExtensionBlockOpensAndSaysSo)
     Form->Actions().Otevrit->trigger();
     EXPECT_TRUE(Errors.isEmpty()) << Errors.join(' ').toStdString();
     EXPECT_EQ(Task.Job, QStringLiteral("Hala"));
-    EXPECT_EQ(Messages, QStringList { QStringLiteral("Rozšiřující údaje úlohy jsou poškozené, použity výchozí hodnoty.") });
+    EXPECT_EQ(
+        Messages, QStringList { QStringLiteral("Rozšiřující údaje úlohy jsou poškozené, použity výchozí hodnoty.") });
 }
 
 TEST_F(MainFormTest, AFailedSaveIsShownAndACancelledDialogDoesNothing)

@@ -1,7 +1,7 @@
 // "Generátor zatížení" from the main window: "ok" replaces the load cases and every tab follows;
 // "storno" keeps the load cases and the wizard keeps what was typed.
 #include "MainFormFixture.h"
-#include "wizard/uZatWizard.h"
+#include "wizard/ui/uZatWizard.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,5 +1,5 @@
 // The load generator wizard: its pages, the captions that follow the choices, "ok" and "storno".
-#include "wizard/uZatWizard.h"
+#include "wizard/ui/uZatWizard.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // Load cases: start state, numbering, the caller rules, the record operations and New task.
-#include "tests/support/LocaleGuard.h"
 #include "model/TTask.h"
+#include "tests/support/LocaleGuard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // StrToFloatX, FormatFixed/FmtFixed and RoundHalfEven under both decimal separators.
-#include "tests/support/LocaleGuard.h"
 #include "model/uMyCommonLib.h"
+#include "tests/support/LocaleGuard.h"
 
 #include <QLocale>
 #include <cmath>

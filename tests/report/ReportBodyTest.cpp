@@ -465,15 +465,14 @@ TEST_F(ReportBody, DeflectionCheckAndLoadsOutsideTheSpanGetOneLineEach)
         QStringList { "f<sub>max</sub> = 1.825 mm &let; f<sub>lim</sub> = L/250 = 24.000 mm – vyhovuje<br>" });
     task.Deflection.DeflectionLimit = "5000";
     task.SetTyp(2); // a cantilever: twice the span
-    EXPECT_EQ(Body(task).filter("f<sub>lim</sub>").value(0).section(" = ", 2),
-        "2L/5000 = 2.400 mm – nevyhovuje<br>");
+    EXPECT_EQ(Body(task).filter("f<sub>lim</sub>").value(0).section(" = ", 2), "2L/5000 = 2.400 mm – nevyhovuje<br>");
     task.Deflection.DeflectionLimit = "x<";
     EXPECT_TRUE(Body(task).contains("Mezní průhyb L/x&lt; není kladné číslo: průhyb se neposuzuje.<br>"));
 
     task.LoadCases[0].Px[0].a = "7";
     const QStringList body = Body(task);
-    const int warning = int(body.indexOf(
-        "Zatěžovací stav „vlastní tíha“: síla P1 = 10 kN leží mimo rozpětí (a = 7 m, L = 6 m).<br>"));
+    const int warning = int(
+        body.indexOf("Zatěžovací stav „vlastní tíha“: síla P1 = 10 kN leží mimo rozpětí (a = 7 m, L = 6 m).<br>"));
     ASSERT_GT(warning, 0); // under its load case's heading, before the load list
     EXPECT_TRUE(body[warning - 4].startsWith("<h3><b>vlastní tíha</b>"));
 }

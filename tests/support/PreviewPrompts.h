@@ -1,6 +1,6 @@
 #pragma once
 // Stand-ins for the preview's printer and file dialogs, and a page count of the PDF files they lead to.
-#include "document/uPreview.h"
+#include "document/ui/uPreview.h"
 
 #include <QFile>
 #include <QPrinter>

@@ -1,8 +1,8 @@
 // The load generator: load cases, factors, point-load patterns and refusals.
 #include "wizard/LoadGenerator.h"
-#include "tests/support/LocaleGuard.h"
 #include "model/TError.h"
 #include "model/uMyCommonLib.h"
+#include "tests/support/LocaleGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -269,7 +269,8 @@ TEST(LoadGenerator, RefusesAFirstLoadBeyondTheSpan)
         GenerateLoads(source);
         FAIL() << "load cases without any point load were generated";
     } catch (const TError& error) {
-        EXPECT_EQ(error.Message, QStringLiteral("Vzdálenost prvního břemene d1 = 6.5 m je větší než délka prvku L = 6 m."));
+        EXPECT_EQ(
+            error.Message, QStringLiteral("Vzdálenost prvního břemene d1 = 6.5 m je větší než délka prvku L = 6 m."));
     }
     source.Generator.Edit6 = QStringLiteral("6"); // one load right at the end
     EXPECT_EQ(GenerateLoads(source).LoadCases[1].Px.size(), 1u);

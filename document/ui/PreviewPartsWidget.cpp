@@ -1,7 +1,7 @@
-#include "document/PreviewPartsWidget.h"
+#include "document/ui/PreviewPartsWidget.h"
 
 #include "document/PageFonts.h"
-#include "document/uPreview.h"
+#include "document/ui/uPreview.h"
 
 #include <QMouseEvent>
 #include <QPainter>

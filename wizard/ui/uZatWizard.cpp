@@ -1,4 +1,4 @@
-#include "wizard/uZatWizard.h"
+#include "wizard/ui/uZatWizard.h"
 
 #include "model/TError.h"
 #include "wizard/LoadGenerator.h"

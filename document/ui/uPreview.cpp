@@ -1,9 +1,9 @@
-#include "document/uPreview.h"
+#include "document/ui/uPreview.h"
 
 #include "document/PageFonts.h"
 #include "document/PdfExport.h"
-#include "document/PreviewPartsWidget.h"
 #include "document/uDokument.h"
+#include "document/ui/PreviewPartsWidget.h"
 #include "model/TError.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "report/uPageSetup.h"
+#include "report/ui/uPageSetup.h"
 
 #include "document/uDokument.h"
 #include "model/TError.h"
@@ -8,8 +8,8 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
