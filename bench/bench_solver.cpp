@@ -35,9 +35,9 @@ void BM_AddLoadCase(benchmark::State& state)
     }
 }
 
-void BM_AddLoadCaseAndExtremes(benchmark::State& state)
+// Solving load case ZS1 of the task and finding its extremes over the span, as a calculation does.
+void SolveWithExtremes(benchmark::State& state, const TTask& task)
 {
-    TTask task = ThousandLoads(static_cast<unsigned char>(state.range(0)));
     TResultStore store;
     for (auto _ : state) {
         ClearTotals(store);
@@ -45,6 +45,11 @@ void BM_AddLoadCaseAndExtremes(benchmark::State& state)
         TExtremes e = FindExtremes(task.SpanL(), store);
         benchmark::DoNotOptimize(e);
     }
+}
+
+void BM_AddLoadCaseAndExtremes(benchmark::State& state)
+{
+    SolveWithExtremes(state, ThousandLoads(static_cast<unsigned char>(state.range(0))));
 }
 
 // A load case of 1,000 partial loads (the most work per load) on a fixed beam, with its extremes.
@@ -58,13 +63,7 @@ void BM_PartialLoadsFixedBeam(benchmark::State& state)
         const double a = 0.0075 * k;
         task.AddQQRow(true, 2 + k % 3, a / 2, 4 + k % 5, 7.5 - a - 0.01);
     }
-    TResultStore store;
-    for (auto _ : state) {
-        ClearTotals(store);
-        AddLoadCase(task, store, QStringLiteral("ZS1"));
-        TExtremes e = FindExtremes(task.SpanL(), store);
-        benchmark::DoNotOptimize(e);
-    }
+    SolveWithExtremes(state, task);
 }
 
 // The same loads without reading them from the task: the share of the sample loops.
