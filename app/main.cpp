@@ -12,7 +12,7 @@ int main(int argc, char** argv)
     TTrabikApplication trabik; // before the parser: its help speaks Czech too
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Statika přímého nosníku o jednom poli."));
+    parser.setApplicationDescription(QStringLiteral("Statika přímého trabíku o jednom poli."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("soubor"),
