@@ -31,7 +31,7 @@ bool CombinationRowHasMember(const TTask& task, int row)
     return !CombinationMembers(task, row).empty();
 }
 
-bool AddCombinationRow(const TTask& task, TResultStore& store, int row, const TMessageSink& messages)
+bool AddCombinationRow(const TTask& task, TResultStore& store, int row)
 {
     const std::vector<int> members = CombinationMembers(task, row);
     for (int index : members) {
@@ -39,26 +39,26 @@ bool AddCombinationRow(const TTask& task, TResultStore& store, int row, const TM
         const QString header = task.Grid.Cell(TTask::FirstLoadCaseColumn + index, 0);
         const TLoadCase& page = task.LoadCases[size_t(index)];
         if (page.Caption == header)
-            AddLoadCaseNumber(task, store, page.Number, messages);
+            AddLoadCaseNumber(task, store, page.Number);
         else
-            AddLoadCase(task, store, header, messages);
+            AddLoadCase(task, store, header);
     }
     return !members.empty();
 }
 
-bool AddCombination(const TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages)
+bool AddCombination(const TTask& task, TResultStore& store, const QString& name)
 {
     const int row = CombinationRow(task.Grid, name);
     if (row < 0)
         return false;
-    AddCombinationRow(task, store, row, messages);
+    AddCombinationRow(task, store, row);
     return true;
 }
 
-TResultStore SumCombinationRow(const TTask& task, int row, const TMessageSink& messages)
+TResultStore SumCombinationRow(const TTask& task, int row)
 {
     TResultStore store;
-    AddCombinationRow(task, store, row, messages);
+    AddCombinationRow(task, store, row);
     return store;
 }
 
@@ -89,17 +89,17 @@ TResultStore ShowEnvelope(const TEnvelope& envelope)
 
 } // namespace
 
-TResultStore SumSelection(const TTask& task, const TMessageSink& messages)
+TResultStore SumSelection(const TTask& task)
 {
     TResultStore store;
     switch (task.Calc.Mode) {
     case TCalculationChoice::Envelope:
-        return ShowEnvelope(ComputeEnvelope(task, messages));
+        return ShowEnvelope(ComputeEnvelope(task));
     case TCalculationChoice::LoadCase:
-        AddLoadCase(task, store, task.Calc.ComboBox1, messages);
+        AddLoadCase(task, store, task.Calc.ComboBox1);
         break;
     case TCalculationChoice::Combination:
-        AddCombination(task, store, task.Calc.ComboBox2, messages);
+        AddCombination(task, store, task.Calc.ComboBox2);
         break;
     }
     return store;

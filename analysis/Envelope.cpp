@@ -55,26 +55,17 @@ void DropDeflection(TEnvelope& e)
 
 } // namespace
 
-TEnvelope ComputeEnvelope(const TTask& task, const TMessageSink& messages)
+TEnvelope ComputeEnvelope(const TTask& task)
 {
-    // Each load case is added once per combination it belongs to; its messages are told once.
-    QStringList told;
-    const TMessageSink once = [&told, &messages](const QString& message) {
-        if (told.contains(message))
-            return;
-        told << message;
-        if (messages)
-            messages(message);
-    };
     TEnvelope envelope;
     for (int row = 1; row < task.Grid.RowCount(); ++row)
         if (CombinationRowHasMember(task, row))
-            Take(envelope, SumCombinationRow(task, row, once));
+            Take(envelope, SumCombinationRow(task, row));
     if (envelope.Count == 0) {
         envelope.OverLoadCases = true;
         // By number: two pages of one caption are two members.
         for (const TLoadCase& page : task.LoadCases)
-            Take(envelope, SolveLoadCase(task, page.Number, once));
+            Take(envelope, SolveLoadCase(task, page.Number));
     }
     DropDeflection(envelope);
     return envelope;

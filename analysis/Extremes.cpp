@@ -103,10 +103,10 @@ TExtremes ShownPositions(const TExtremes& shown, const TCalculationChoice& choic
     return e;
 }
 
-TCalculation Calculate(const TTask& task, const TMessageSink& messages, const TExtremes& previous)
+TCalculation Calculate(const TTask& task, const TExtremes& previous)
 {
     TCalculation c;
-    c.Sums = SumSelection(task, messages);
+    c.Sums = SumSelection(task);
     c.Extremes = FindExtremes(task.SpanL(), c.Sums, previous);
     c.Captions = SelectionCaptions(task.Calc, c.Sums);
     return c;

@@ -217,8 +217,7 @@ namespace {
 
 // AddLoadCase around the look-up, which the two entry points do differently. Every load the
 // readers include is solved, so a load case has nothing to tell the sink.
-template <class TLookUp>
-void AddFoundLoadCase(const TTask& task, TResultStore& store, TLookUp lookUp, const TMessageSink& /*messages*/)
+template <class TLookUp> void AddFoundLoadCase(const TTask& task, TResultStore& store, TLookUp lookUp)
 {
     const double spanL = task.SpanL();
     const TSection section { SectionIy(task.Deflection), SectionEmod(task.Deflection) };
@@ -244,21 +243,19 @@ void AddFoundLoadCase(const TTask& task, TResultStore& store, TLookUp lookUp, co
 
 } // namespace
 
-void AddLoadCase(const TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages)
+void AddLoadCase(const TTask& task, TResultStore& store, const QString& name)
 {
-    AddFoundLoadCase(
-        task, store, [&name](const TTask& t) { return t.FindZSInfo(name); }, messages);
+    AddFoundLoadCase(task, store, [&name](const TTask& t) { return t.FindZSInfo(name); });
 }
 
-void AddLoadCaseNumber(const TTask& task, TResultStore& store, int number, const TMessageSink& messages)
+void AddLoadCaseNumber(const TTask& task, TResultStore& store, int number)
 {
-    AddFoundLoadCase(
-        task, store, [number](const TTask& t) { return t.GetZSInfo(number); }, messages);
+    AddFoundLoadCase(task, store, [number](const TTask& t) { return t.GetZSInfo(number); });
 }
 
-TResultStore SolveLoadCase(const TTask& task, int number, const TMessageSink& messages)
+TResultStore SolveLoadCase(const TTask& task, int number)
 {
     TResultStore store;
-    AddLoadCaseNumber(task, store, number, messages);
+    AddLoadCaseNumber(task, store, number);
     return store;
 }

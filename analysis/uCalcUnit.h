@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <array>
-#include <functional>
 #include <vector>
 
 constexpr int SampleCount = 101;
@@ -13,10 +12,6 @@ using TSamples = std::array<double, SampleCount>;
 
 // x_i = i * L / 100.
 double SampleX(double spanL, int i);
-
-// Messages the analysis has for the user; the window shows each one modally, the report and the
-// CLI may collect or ignore them.
-using TMessageSink = std::function<void(const QString& message)>;
 
 // Why the deflection line stays 0 although load cases were added.
 enum class TDeflectionIssue {
@@ -128,11 +123,11 @@ void ClearTotals(TResultStore& store);
 // adding nothing, for a span that is not a number greater than 0 (every end condition: an empty
 // span field is the usual cause), for an unknown end condition code, and for loads whose results
 // are not finite numbers.
-void AddLoadCase(const TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages = {});
+void AddLoadCase(const TTask& task, TResultStore& store, const QString& name);
 // The same for the load case with number n (GetZSInfo), whatever its caption.
-void AddLoadCaseNumber(const TTask& task, TResultStore& store, int number, const TMessageSink& messages = {});
+void AddLoadCaseNumber(const TTask& task, TResultStore& store, int number);
 // The load case with number n alone.
-TResultStore SolveLoadCase(const TTask& task, int number, const TMessageSink& messages = {});
+TResultStore SolveLoadCase(const TTask& task, int number);
 
 // The member load cases of combination row `row` (>= 1), as indexes into task.LoadCases: every page
 // with a grid column (a page added since the grid was last refreshed has none) whose cell is not
@@ -145,23 +140,22 @@ int CombinationRow(const TCombinationGrid& grid, const QString& name);
 // Returns false when no row has that name (nothing added). A member column whose header is the
 // caption of its own page adds that page, so two load cases with one caption are both added once;
 // a header out of step with its page is looked up by caption.
-bool AddCombination(const TTask& task, TResultStore& store, const QString& name, const TMessageSink& messages = {});
+bool AddCombination(const TTask& task, TResultStore& store, const QString& name);
 // The same for combination row `row` (>= 1). Returns false when the row has no member.
-bool AddCombinationRow(const TTask& task, TResultStore& store, int row, const TMessageSink& messages = {});
+bool AddCombinationRow(const TTask& task, TResultStore& store, int row);
 // Combination row `row` alone.
-TResultStore SumCombinationRow(const TTask& task, int row, const TMessageSink& messages = {});
+TResultStore SumCombinationRow(const TTask& task, int row);
 // Whether combination row `row` has a member.
 bool CombinationRowHasMember(const TTask& task, int row);
 
 // The envelope over every combination row with a member, or over the load cases when there is
-// none. Each message of the solver reaches `messages` once, however many members repeat it. Throws
-// TError like AddLoadCase.
-TEnvelope ComputeEnvelope(const TTask& task, const TMessageSink& messages = {});
+// none. Throws TError like AddLoadCase.
+TEnvelope ComputeEnvelope(const TTask& task);
 
 // The sums for the load case, the combination or the envelope chosen in task.Calc. Under the
 // envelope the store holds the envelope (HasEnvelope) and its maxima. A name that matches no load
 // case or combination row gives zeros. Throws like AddLoadCase; nothing partial is returned.
-TResultStore SumSelection(const TTask& task, const TMessageSink& messages = {});
+TResultStore SumSelection(const TTask& task);
 
 // The message for a chosen name that matches nothing (the sums stay 0, the user is told why), e.g.
 // "Kombinace „K9“ neexistuje."; empty when the choice names something or is the envelope.
@@ -203,7 +197,7 @@ TExtremes ShownPositions(const TExtremes& shown, const TCalculationChoice& choic
 
 // The calculation of task.Calc: its sums, their extremes (positions kept from `previous`, usually
 // ShownPositions of what the diagrams showed) and captions. Throws like SumSelection.
-TCalculation Calculate(const TTask& task, const TMessageSink& messages = {}, const TExtremes& previous = {});
+TCalculation Calculate(const TTask& task, const TExtremes& previous = {});
 
 // The sample a probe at horizontal pixel X of a `width`-pixel image points at (halves to even),
 // limited to 0..100; 0 for a zero span or width. X outside 0..width-1 counts as the nearest edge

@@ -88,9 +88,8 @@ void TAnalysisController::Calculate()
     // was last shown gives way to the first entry instead of a silent set of zeros.
     task.RefreshCalculationLists();
     const TExtremes kept = ShownPositions(Last.Extremes, ShownChoice);
-    const TMessageSink messages = [this](const QString& message) { Form.Prompts().ShowMessage(&Form, message); };
     try {
-        Publish(::Calculate(task, messages, kept));
+        Publish(::Calculate(task, kept));
     } catch (...) {
         // Zeros rather than the previous results, then the error; the captions stay.
         TCalculation cleared;

@@ -54,10 +54,9 @@ void TMainForm::AttachReport(TDokument& doc, TPreview& preview, TfPageSetup& pag
 // calculation tabs then show what the last result block computed, also when the report stopped.
 void TMainForm::ComposeDocument()
 {
-    const TMessageSink messages = [this](const QString& message) { UserPrompts.ShowMessage(this, message); };
     TReportView view = Analysis->ReportStart();
     try {
-        ComposeReport(TaskRef, view, *Dokument, fPageSetup->Settings(), messages, fPageSetup->Clock);
+        ComposeReport(TaskRef, view, *Dokument, fPageSetup->Settings(), fPageSetup->Clock);
     } catch (...) {
         ShowReportResult(view);
         throw;

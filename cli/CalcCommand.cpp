@@ -169,7 +169,7 @@ int RunCalc(const QStringList& args)
     TTask task = OpenTask(a.File, &warnings);
     Choose(task, a);
     QTextStream err(stderr);
-    const TCalculation calc = Calculate(task, [&err](const QString& message) { err << message << Qt::endl; });
+    const TCalculation calc = Calculate(task);
     const TResultStore& store = calc.Sums;
     // Not an error: the forces are there, the deflection stays 0 and the user is told why.
     if (!DeflectionProblem(store).isEmpty())

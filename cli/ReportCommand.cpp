@@ -48,14 +48,12 @@ TReportArgs parseArgs(const QStringList& args)
 int runReport(const QStringList& args)
 {
     const TReportArgs a = parseArgs(args);
-    TTask task = LoadProject(a.Task);
+    TTask task = OpenTask(a.Task); // says on stderr what opened only in part
     task.RefreshCalculationLists(); // what showing the calculation tab does in the window
     TReportView view { task.Calc, {} };
     TDokument doc;
     doc.Images.BaseDirectory = QFileInfo(a.Task).absolutePath();
-    QTextStream err(stderr);
-    const TMessageSink messages = [&err](const QString& message) { err << message << "\n"; };
-    ComposeReport(task, view, doc, TPageSetup(), messages);
+    ComposeReport(task, view, doc, TPageSetup());
     if (a.Markup) {
         QTextStream out(stdout);
         out << "=== frame ===\n" << doc.Frame.join('\n') << "\n=== body ===\n" << doc.Body.join('\n') << "\n";
@@ -73,7 +71,7 @@ const TCliRegistrar registrar { TCliCommand {
     QStringLiteral("The report is composed with the print options saved in TASK.DAT and the default page\n"
                    "setup, and laid out as the print preview lays it out. With --markup nothing is laid\n"
                    "out: the page-frame lines and the body lines are printed on stdout, each list after\n"
-                   "a line \"=== frame ===\" or \"=== body ===\". Messages of the calculation go to stderr."),
+                   "a line \"=== frame ===\" or \"=== body ===\"."),
     runReport,
 } };
 

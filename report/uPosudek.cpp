@@ -31,14 +31,13 @@ double SecondDiagramWidth(double diagramWidth, const TPageSetup& setup)
     return std::min(diagramWidth, std::max(0.0, body - diagramWidth - 10));
 }
 
-void PrepareReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup,
-    const TMessageSink& messages, const TClock& clock)
+void PrepareReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup, const TClock& clock)
 {
     CheckReportSpan(task);
     const TExtremes kept = ShownPositions(view.Shown.Extremes, view.Choice);
     view.Choice = task.Calc;
     try {
-        view.Shown = Calculate(task, messages, kept);
+        view.Shown = Calculate(task, kept);
     } catch (...) {
         view.Shown.Sums = TResultStore(); // never show part of a combination
         throw;
@@ -54,32 +53,28 @@ void PrepareReport(const TTask& task, TReportView& view, TDokument& doc, const T
     BuildPageFrame(setup, doc, clock);
 }
 
-void BuildReport(
-    const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup, const TMessageSink& messages)
+void BuildReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup)
 {
     CheckReportSpan(task);
     if (!doc.CurrentPage)
         doc.AddPage();
     const double w = DiagramWidth(*doc.CurrentPage, setup.LCEdit);
-    TReportWriter writer(task, view, doc.Body, w, messages);
+    TReportWriter writer(task, view, doc.Body, w);
     writer.SetSecondDiagramWidth(SecondDiagramWidth(w, setup));
     writer.WriteBody(doc.TaskTitle);
 }
 
-void ComposeReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup,
-    const TMessageSink& messages, const TClock& clock)
+void ComposeReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup, const TClock& clock)
 {
-    PrepareReport(task, view, doc, setup, messages, clock);
-    BuildReport(task, view, doc, setup, messages);
+    PrepareReport(task, view, doc, setup, clock);
+    BuildReport(task, view, doc, setup);
 }
 
-TReportWriter::TReportWriter(
-    const TTask& task, TReportView& view, QStringList& lines, double diagramWidth, TMessageSink messages)
+TReportWriter::TReportWriter(const TTask& task, TReportView& view, QStringList& lines, double diagramWidth)
     : Task(task)
     , View(view)
     , Lines(lines)
     , W(diagramWidth)
-    , Messages(std::move(messages))
 {
 }
 
@@ -129,7 +124,7 @@ void TReportWriter::WriteLoadCaseBlocks()
             continue;
         View.Choice.Mode = TCalculationChoice::LoadCase;
         View.Choice.ComboBox1 = page.Caption;
-        CalculateBlock([this, &page] { return SolveLoadCase(Task, page.Number, Messages); });
+        CalculateBlock([this, &page] { return SolveLoadCase(Task, page.Number); });
         Add(QStringLiteral("<h2>Výsledky pro ") + UserText(page.Caption) + QStringLiteral(" <i>(zatěžovací stav č.")
             + QString::number(i + 1) + QStringLiteral(")</i></h2>"));
         WriteResultSections(Option(TPrintOption::LoadCaseDeflections));
@@ -148,7 +143,7 @@ void TReportWriter::WriteCombinationBlocks()
         View.Choice.ComboBox2 = name;
         // By row, not by name: a name may repeat (also in other letter case), and the block of row r
         // must show row r's members.
-        CalculateBlock([this, r] { return SumCombinationRow(Task, r, Messages); });
+        CalculateBlock([this, r] { return SumCombinationRow(Task, r); });
         Add(QStringLiteral("<h2>Výsledky pro kombinaci ") + UserText(name) + QStringLiteral(" <i>(k. číslo ")
             + QString::number(r) + QStringLiteral(")</i></h2>"));
         WriteResultSections(Option(TPrintOption::CombinationDeflections));

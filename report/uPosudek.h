@@ -3,8 +3,8 @@
 // task and the results.
 //
 //   Preview:   TReportView view { task.Calc, shown };
-//              PrepareReport(task, view, doc, setup, messages);
-//              BuildReport(task, view, doc, setup, messages);    // or ComposeReport for both
+//              PrepareReport(task, view, doc, setup);
+//              BuildReport(task, view, doc, setup);    // or ComposeReport for both
 //              doc.LayOut();
 //   Print:     the same after the print dialog, then doc.PrintAll(printer).
 //   "ok" of the page setup dialog: BuildPageFrame(setup, doc) (report/PageFrame.h).
@@ -37,16 +37,15 @@ struct TReportView
 // document, add the first page, copy job, author and title, take the font, the logo and the
 // "nepoužívat diakritiku" switch of the page setup, and build the page frame. A span that is not
 // greater than 0 stops it with a TError before the document is touched.
-void PrepareReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup,
-    const TMessageSink& messages = {}, const TClock& clock = {});
+void PrepareReport(
+    const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup, const TClock& clock = {});
 
 // Appends the report body to doc.Body under the task's print options.
-void BuildReport(
-    const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup, const TMessageSink& messages = {});
+void BuildReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup);
 
 // Both of the above: the document ready for LayOut.
-void ComposeReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup,
-    const TMessageSink& messages = {}, const TClock& clock = {});
+void ComposeReport(
+    const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup, const TClock& clock = {});
 
 // Throws the report's TError for a span of 0 or less (or one that is not a number).
 void CheckReportSpan(const TTask& task);
@@ -64,8 +63,7 @@ double SecondDiagramWidth(double diagramWidth, const TPageSetup& setup);
 class TReportWriter
 {
 public:
-    TReportWriter(
-        const TTask& task, TReportView& view, QStringList& lines, double diagramWidth, TMessageSink messages = {});
+    TReportWriter(const TTask& task, TReportView& view, QStringList& lines, double diagramWidth);
 
     void WriteBody(const QString& taskTitle); // the whole body in the report's order
     // Width of the diagram that stands W + 10 mm right of the first one (SecondDiagramWidth).
@@ -126,5 +124,4 @@ private:
     QStringList& Lines;
     double W;
     double W2 = -1; // the diagram beside the first one; below 0: as wide as the first
-    TMessageSink Messages;
 };

@@ -203,10 +203,8 @@ TEST_F(Envelope, DeflectionIssuesCarryOver)
     task.ActiveLoadCase = 0;
     task.AddQQRow(true, 1, 0, 1, 0);
     task.Deflection.Edit30.clear();
-    QStringList messages;
     task.Calc.Mode = TCalculationChoice::Envelope;
-    const TResultStore store = SumSelection(task, Collect(messages));
-    EXPECT_TRUE(messages.isEmpty());
+    const TResultStore store = SumSelection(task);
     EXPECT_EQ(store.Envelope.fIssue, TDeflectionIssue::ZeroIy);
     EXPECT_EQ(DeflectionProblem(store), QStringLiteral("Průhyb nelze spočítat: moment setrvačnosti Iy je nulový."));
     EXPECT_EQ(store.Envelope.fmin, TSamples {});

@@ -17,15 +17,10 @@ inline TTask MakeTask(unsigned char typ, const QString& span)
 }
 
 // The store after ClearTotals and AddLoadCase(name).
-inline TResultStore Solve(TTask& task, const QString& name, const TMessageSink& messages = {})
+inline TResultStore Solve(TTask& task, const QString& name)
 {
     TResultStore store;
     ClearTotals(store);
-    AddLoadCase(task, store, name, messages);
+    AddLoadCase(task, store, name);
     return store;
-}
-
-inline TMessageSink Collect(QStringList& into)
-{
-    return [&into](const QString& message) { into << message; };
 }

@@ -14,7 +14,7 @@ QStringList Compose(TTask& task, const TPageSetup& setup = {})
     TDokument doc;
     task.Job = "Hala Jih";
     task.Author = "Ing. Jana Nováková";
-    ComposeReport(task, view, doc, setup, {}, FixedClock());
+    ComposeReport(task, view, doc, setup, FixedClock());
     return QStringList { "=== frame ===" } + doc.Frame + QStringList { "=== body ===" } + doc.Body;
 }
 

@@ -42,7 +42,7 @@ TEST(ReportLayout, ExampleReportHasItsPagesFrameAndSections)
     TTask task = ExampleTask();
     TReportView view { task.Calc, {} };
     TDokument doc;
-    ComposeReport(task, view, doc, TPageSetup(), {}, FixedClock());
+    ComposeReport(task, view, doc, TPageSetup(), FixedClock());
     doc.LayOut();
 
     ASSERT_EQ(doc.PageCount(), 4);
@@ -109,7 +109,7 @@ TEST(ReportLayout, UserTextsWithAmpersandsAndAnglesPrintAsTyped)
     task.RefreshCalculationLists();
     TReportView view { task.Calc, {} };
     TDokument doc;
-    ComposeReport(task, view, doc, TPageSetup(), {}, FixedClock());
+    ComposeReport(task, view, doc, TPageSetup(), FixedClock());
     doc.LayOut(); // used to stop with "'B;' is not a valid integer value"
 
     ASSERT_GE(doc.PageCount(), 4);

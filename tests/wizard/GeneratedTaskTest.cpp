@@ -69,13 +69,11 @@ TEST(GeneratedTask, PrintsWithTheGeneratorDataAndEveryLoadCase)
     task.Print[1].Checked = true;
     TReportView view { task.Calc, {} };
     TDokument doc;
-    QStringList messages;
-    ComposeReport(task, view, doc, TPageSetup(), [&messages](const QString& m) { messages << m; });
+    ComposeReport(task, view, doc, TPageSetup());
     const QString body = doc.Body.join('\n');
     EXPECT_TRUE(body.contains(QStringLiteral("střešní vazník zatížený reakcemi vaznic (krokví) po vzdálenosti 2 m.")));
     for (const TLoadCase& lc : task.LoadCases)
         EXPECT_TRUE(body.contains(lc.Caption)) << lc.Caption.toStdString();
     doc.LayOut();
     EXPECT_GE(doc.PageCount(), 2);
-    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
