@@ -78,17 +78,12 @@ void PartialLoadWarnings(const TLoadCase& c, double L, QStringList& out)
     }
 }
 
-// The pages a combination row adds, as AddCombinationRow finds them.
+// The pages a combination row adds, each once.
 void AddRowMembers(const TTask& task, int row, std::vector<int>& pages)
 {
-    for (int index : CombinationMembers(task, row)) {
-        const QString header = task.Grid.Cell(TTask::LoadCaseColumn(index), 0);
-        int page = index;
-        if (task.LoadCases[size_t(index)].Caption != header)
-            page = task.IndexOfNumber(task.FindZSInfo(header).Number);
-        if (page >= 0 && std::find(pages.begin(), pages.end(), page) == pages.end())
+    for (int page : CombinationPages(task, row))
+        if (std::find(pages.begin(), pages.end(), page) == pages.end())
             pages.push_back(page);
-    }
 }
 
 std::vector<int> SelectedPages(const TTask& task)

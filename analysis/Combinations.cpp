@@ -31,19 +31,26 @@ bool CombinationRowHasMember(const TTask& task, int row)
     return !CombinationMembers(task, row).empty();
 }
 
+std::vector<int> CombinationPages(const TTask& task, int row)
+{
+    std::vector<int> pages;
+    for (int index : CombinationMembers(task, row)) {
+        // By caption alone, two pages of one caption would give the later one twice.
+        const QString header = task.Grid.Cell(TTask::LoadCaseColumn(index), 0);
+        const int page = task.LoadCases[size_t(index)].Caption == header
+            ? index
+            : task.IndexOfNumber(task.FindZSInfo(header).Number);
+        if (page >= 0)
+            pages.push_back(page);
+    }
+    return pages;
+}
+
 bool AddCombinationRow(const TTask& task, TResultStore& store, int row)
 {
-    const std::vector<int> members = CombinationMembers(task, row);
-    for (int index : members) {
-        // By caption alone, two pages of one caption would give the later one twice.
-        const QString header = task.Grid.Cell(TTask::FirstLoadCaseColumn + index, 0);
-        const TLoadCase& page = task.LoadCases[size_t(index)];
-        if (page.Caption == header)
-            AddLoadCaseNumber(task, store, page.Number);
-        else
-            AddLoadCase(task, store, header);
-    }
-    return !members.empty();
+    for (int page : CombinationPages(task, row))
+        AddLoadCaseNumber(task, store, task.LoadCases[size_t(page)].Number);
+    return CombinationRowHasMember(task, row);
 }
 
 bool AddCombination(const TTask& task, TResultStore& store, const QString& name)

@@ -133,13 +133,16 @@ TResultStore SolveLoadCase(const TTask& task, int number);
 // with a grid column (a page added since the grid was last refreshed has none) whose cell is not
 // "0". Empty for a row outside the grid.
 std::vector<int> CombinationMembers(const TTask& task, int row);
+// The pages (indexes into task.LoadCases) combination row `row` adds, in order. A member whose
+// column header is the caption of its own page adds that page, so two load cases with one caption
+// are both added once; a header out of step with its page adds the page of that caption (the last
+// such), or nothing when no page has it.
+std::vector<int> CombinationPages(const TTask& task, int row);
 // The first row (>= 1) of the combination named `name`, letter case ignored; -1 when none.
 int CombinationRow(const TCombinationGrid& grid, const QString& name);
 
-// Adds every member of the combination `name` (first row of that name, letter case ignored).
-// Returns false when no row has that name (nothing added). A member column whose header is the
-// caption of its own page adds that page, so two load cases with one caption are both added once;
-// a header out of step with its page is looked up by caption.
+// Adds the pages of the combination `name` (first row of that name, letter case ignored; see
+// CombinationPages). Returns false when no row has that name (nothing added).
 bool AddCombination(const TTask& task, TResultStore& store, const QString& name);
 // The same for combination row `row` (>= 1). Returns false when the row has no member.
 bool AddCombinationRow(const TTask& task, TResultStore& store, int row);
