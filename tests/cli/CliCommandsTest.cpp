@@ -216,7 +216,7 @@ TEST_F(CliCommands, HelpDescribesTheCommands)
         { "calc TASK.DAT [--case NAME | --combination NAME]", "resave IN.DAT OUT.DAT", "dump TASK.DAT" })
         EXPECT_TRUE(help.Out.contains(usage)) << usage;
     const TRun calc = RunCli({ QStringLiteral("help"), QStringLiteral("calc") });
-    EXPECT_TRUE(calc.Out.contains("--combination NAME  the combination named NAME (letter case ignored)"));
+    EXPECT_TRUE(calc.Out.contains("--combination <NAME>  the combination named NAME (letter case ignored)"));
     EXPECT_EQ(RunCli({ QStringLiteral("help"), QStringLiteral("bogus") }).ExitCode, 2);
     // An option where a file name belongs is a usage error, not taken as the file.
     const TRun frame = RunCli({ QStringLiteral("typeset"), QStringLiteral("body.txt"), QStringLiteral("--frame"),
