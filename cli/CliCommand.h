@@ -60,6 +60,8 @@ template <typename TStep> auto OnFile(const QString& file, TStep&& step) -> decl
         return step();
     } catch (const TFileError&) {
         throw;
+    } catch (const TUsageError&) {
+        throw;
     } catch (const TError& e) {
         throw TFileError(file, e.Message);
     } catch (const std::bad_alloc&) {

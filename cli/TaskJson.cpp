@@ -11,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -218,7 +219,7 @@ public:
         const QJsonValue v = Take(key);
         if (v.isUndefined())
             return;
-        if (!v.isDouble())
+        if (!v.isDouble() || !std::isfinite(v.toDouble()))
             Fail(At(QLatin1String(key)), QStringLiteral("očekáváno číslo"), v);
         value = v.toDouble();
     }
@@ -227,8 +228,8 @@ public:
         const QJsonValue v = Take(key);
         if (v.isUndefined())
             return;
-        const double d = v.toDouble(-1e300);
-        if (!v.isDouble() || d != double(qint64(d)) || d < lowest || d > highest)
+        const double d = v.toDouble();
+        if (!v.isDouble() || !(d >= lowest && d <= highest) || d != std::floor(d))
             Fail(At(QLatin1String(key)), QStringLiteral("očekáváno celé číslo %1 až %2").arg(lowest).arg(highest), v);
         value = int(d);
     }
@@ -389,12 +390,12 @@ void GridFromCombinations(const QJsonArray& combinations, const QString& path, T
 }
 
 // Combinations and SpanL follow from other keys: given with them, they must agree; alone, they stand in.
-void ReadDerived(TJsonIn& in, TTask& task, bool hasGrid, bool hasSpanText)
+void ReadDerived(TJsonIn& in, TTask& task)
 {
     const QJsonValue span = in.Take("SpanL");
     if (!span.isUndefined() && !span.isDouble())
         Fail(in.At(QStringLiteral("SpanL")), QStringLiteral("očekáváno číslo"), span);
-    if (!span.isUndefined() && !hasSpanText)
+    if (!span.isUndefined() && !in.Has("SpanText"))
         task.SpanText = FormatFileDouble(span.toDouble());
     else if (!span.isUndefined() && span.toDouble() != task.SpanL())
         Fail(in.At(QStringLiteral("SpanL")), QStringLiteral("neodpovídá klíči SpanText"), span);
@@ -404,7 +405,7 @@ void ReadDerived(TJsonIn& in, TTask& task, bool hasGrid, bool hasSpanText)
         return;
     if (!combinations.isArray())
         Fail(in.At(QStringLiteral("Combinations")), QStringLiteral("očekáváno pole"), combinations);
-    if (!hasGrid)
+    if (!in.Has("Grid"))
         GridFromCombinations(combinations.toArray(), in.At(QStringLiteral("Combinations")), task);
     else if (combinations.toArray() != CombinationsJson(task))
         Fail(in.At(QStringLiteral("Combinations")), QStringLiteral("neodpovídá klíči Grid"), combinations);
@@ -482,13 +483,11 @@ TTask TaskFromJson(const QJsonObject& json)
     in.Text("Job", task.Job);
     in.Text("Author", task.Author);
     in.Text("TaskTitle", task.TaskTitle);
-    const bool hasSpanText = in.Has("SpanText");
     in.Text("SpanText", task.SpanText);
     ReadEndCondition(in, task);
     ReadLoadCases(in, task);
-    const bool hasGrid = in.Has("Grid");
     ReadGrid(in, task.Grid);
-    ReadDerived(in, task, hasGrid, hasSpanText);
+    ReadDerived(in, task);
     ReadPrintOptions(in, task.Print);
     in.Nested("LoadGenerator", [&](TJsonIn& g) {
         ReadFields(g, task.Generator, GeneratorTexts);
