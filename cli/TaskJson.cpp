@@ -198,40 +198,34 @@ public:
     void Value(const char* key, bool& value) { Flag(key, value); }
     void Text(const char* key, QString& value)
     {
-        const QJsonValue v = Take(key);
-        if (v.isUndefined())
-            return;
-        if (!v.isString())
-            Fail(At(QLatin1String(key)), QStringLiteral("očekáván text"), v);
-        value = v.toString();
+        const QJsonValue v
+            = Given(key, QStringLiteral("očekáván text"), [](const QJsonValue& v) { return v.isString(); });
+        if (!v.isUndefined())
+            value = v.toString();
     }
     void Flag(const char* key, bool& value)
     {
-        const QJsonValue v = Take(key);
-        if (v.isUndefined())
-            return;
-        if (!v.isBool())
-            Fail(At(QLatin1String(key)), QStringLiteral("očekáváno true nebo false"), v);
-        value = v.toBool();
+        const QJsonValue v
+            = Given(key, QStringLiteral("očekáváno true nebo false"), [](const QJsonValue& v) { return v.isBool(); });
+        if (!v.isUndefined())
+            value = v.toBool();
     }
     void Number(const char* key, double& value)
     {
-        const QJsonValue v = Take(key);
-        if (v.isUndefined())
-            return;
-        if (!v.isDouble() || !std::isfinite(v.toDouble()))
-            Fail(At(QLatin1String(key)), QStringLiteral("očekáváno číslo"), v);
-        value = v.toDouble();
+        const QJsonValue v = Given(key, QStringLiteral("očekáváno číslo"),
+            [](const QJsonValue& v) { return v.isDouble() && std::isfinite(v.toDouble()); });
+        if (!v.isUndefined())
+            value = v.toDouble();
     }
     void Integer(const char* key, int& value, int lowest, int highest)
     {
-        const QJsonValue v = Take(key);
-        if (v.isUndefined())
-            return;
-        const double d = v.toDouble();
-        if (!v.isDouble() || !(d >= lowest && d <= highest) || d != std::floor(d))
-            Fail(At(QLatin1String(key)), QStringLiteral("očekáváno celé číslo %1 až %2").arg(lowest).arg(highest), v);
-        value = int(d);
+        const QJsonValue v = Given(
+            key, QStringLiteral("očekáváno celé číslo %1 až %2").arg(lowest).arg(highest), [&](const QJsonValue& v) {
+                const double d = v.toDouble();
+                return v.isDouble() && d >= lowest && d <= highest && d == std::floor(d);
+            });
+        if (!v.isUndefined())
+            value = int(v.toDouble());
     }
     // The object under `key`, when there is one.
     void Nested(const char* key, const std::function<void(TJsonIn&)>& read)
@@ -266,6 +260,15 @@ public:
     }
 
 private:
+    // The value of `key` when it is there and `fits`, undefined when it is absent; else an error.
+    QJsonValue Given(const char* key, const QString& expected, const std::function<bool(const QJsonValue&)>& fits)
+    {
+        const QJsonValue v = Take(key);
+        if (!v.isUndefined() && !fits(v))
+            Fail(At(QLatin1String(key)), expected, v);
+        return v;
+    }
+
     QJsonObject Object;
     QString Path;
     QStringList Known;
