@@ -14,12 +14,10 @@ const QCommandLineOption OutputOption({ QStringLiteral("o"), QStringLiteral("out
 // "-" is the standard input, so that `dump` can be piped in.
 QByteArray ReadInput(const QString& path)
 {
-    QFile file;
-    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
-                                                   : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened)
-        throw TError(file.error() == QFileDevice::OpenError && !QFile::exists(path) ? QStringLiteral("File not found")
-                                                                                    : file.errorString());
+    const bool standardInput = path == QLatin1String("-");
+    QFile file(standardInput ? QString() : path);
+    if (!(standardInput ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly)))
+        throw TError(QFile::exists(path) ? file.errorString() : QStringLiteral("File not found"));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw TError(file.errorString());
