@@ -9,9 +9,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QTextStream>
 #include <cstdio>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -23,35 +25,48 @@ struct TCalcArgs
     bool HasCase = false;
     bool HasCombination = false;
     bool Envelope = false;
+    bool Csv = false;
+    QLocale CsvLocale = QLocale::c();
 };
 
-TCalcArgs ParseCalcArgs(const QStringList& args)
+const QCommandLineOption CaseOption(QStringLiteral("case"),
+    QStringLiteral("the load case captioned NAME (exact, letter case counts)"), QStringLiteral("NAME"));
+const QCommandLineOption CombinationOption(QStringLiteral("combination"),
+    QStringLiteral("the combination named NAME (letter case ignored)"), QStringLiteral("NAME"));
+const QCommandLineOption EnvelopeOption(QStringLiteral("envelope"),
+    QStringLiteral(
+        "the envelope over every combination of the grid (over the load cases when no combination has a member)"));
+const QCommandLineOption FormatOption(
+    QStringLiteral("format"), QStringLiteral("json (the default) or csv"), QStringLiteral("FORMAT"));
+const QCommandLineOption LocaleOption(QStringLiteral("locale"),
+    QStringLiteral("csv with the decimal separator of LOCALE (e.g. cs_CZ), not \".\""), QStringLiteral("LOCALE"));
+
+TCalcArgs ParseCalcArgs(const QCommandLineParser& parser)
 {
     TCalcArgs a;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        const bool isCase = arg == QLatin1String("--case");
-        if (arg == QLatin1String("--envelope")) {
-            if (a.HasCase || a.HasCombination || a.Envelope)
-                throw TUsageError("choose one load case, one combination or the envelope");
-            a.Envelope = true;
-        } else if (isCase || arg == QLatin1String("--combination")) {
-            if (i + 1 >= args.size())
-                throw TUsageError(QStringLiteral("%1 needs a name").arg(arg).toStdString());
-            if (a.HasCase || a.HasCombination || a.Envelope)
-                throw TUsageError("choose one load case, one combination or the envelope");
-            (isCase ? a.Case : a.Combination) = args[++i];
-            (isCase ? a.HasCase : a.HasCombination) = true;
-        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            throw TUsageError(QStringLiteral("unknown option %1").arg(arg).toStdString());
-        } else if (a.File.isEmpty()) {
-            a.File = arg;
-        } else {
-            throw TUsageError("only one task file can be given");
-        }
+    a.File = Arguments(parser, 1, "one task file is required").constFirst();
+    a.HasCase = parser.isSet(CaseOption);
+    a.HasCombination = parser.isSet(CombinationOption);
+    a.Envelope = parser.isSet(EnvelopeOption);
+    if (int(a.HasCase) + int(a.HasCombination) + int(a.Envelope) > 1 || parser.values(CaseOption).size() > 1
+        || parser.values(CombinationOption).size() > 1)
+        throw TUsageError("choose one load case, one combination or the envelope");
+    a.Case = parser.value(CaseOption);
+    a.Combination = parser.value(CombinationOption);
+    const QString format = parser.value(FormatOption);
+    if (!format.isEmpty() && format != QLatin1String("json") && format != QLatin1String("csv"))
+        throw TUsageError(QStringLiteral("unknown format %1 (json or csv)").arg(format).toStdString());
+    a.Csv = format == QLatin1String("csv");
+    if (parser.isSet(LocaleOption)) {
+        if (!a.Csv)
+            throw TUsageError("--locale goes with --format csv");
+        const QString name = parser.value(LocaleOption);
+        a.CsvLocale = QLocale(name);
+        // An unknown name gives the C locale without a word.
+        if (a.CsvLocale.language() == QLocale::C && name != QLatin1String("C") && name != QLatin1String("POSIX"))
+            throw TUsageError(QStringLiteral("unknown locale %1").arg(name).toStdString());
     }
-    if (a.File.isEmpty())
-        throw TUsageError("a task file is required");
+    a.CsvLocale.setNumberOptions(QLocale::OmitGroupSeparator);
     return a;
 }
 
@@ -162,11 +177,32 @@ QJsonValue DeflectionCheckJson(const TDeflectionCheck& c)
     return o;
 }
 
-int RunCalc(const QStringList& args)
+// The samples for a spreadsheet: one line per point, ";" between the values, which come out as they
+// read back into the same doubles.
+QByteArray SamplesCsv(const TTask& task, const TResultStore& s, bool envelope, const QLocale& locale)
 {
-    const TCalcArgs a = ParseCalcArgs(args);
-    QStringList warnings;
-    TTask task = OpenTask(a.File, &warnings);
+    const TEnvelope& e = s.Envelope;
+    const std::vector<std::pair<const char*, const TSamples*>> columns = envelope
+        ? std::vector<std::pair<const char*, const TSamples*>> { { "Mnmax", &e.Mnmax }, { "Mnmin", &e.Mnmin },
+              { "Mdmax", &e.Mdmax }, { "Mdmin", &e.Mdmin }, { "Qnmax", &e.Qnmax }, { "Qnmin", &e.Qnmin },
+              { "Qdmax", &e.Qdmax }, { "Qdmin", &e.Qdmin }, { "fmax", &e.fmax }, { "fmin", &e.fmin } }
+        : std::vector<std::pair<const char*, const TSamples*>> { { "Mn", &s.Mn }, { "Md", &s.Md }, { "Qn", &s.Qn },
+              { "Qd", &s.Qd }, { "fn", &s.fn } };
+    QString csv = QStringLiteral("x");
+    for (const auto& column : columns)
+        csv += QLatin1Char(';') + QLatin1String(column.first);
+    csv += QLatin1Char('\n');
+    for (int i = 0; i < SampleCount; ++i) {
+        csv += locale.toString(SampleX(task.SpanL(), i), 'g', QLocale::FloatingPointShortest);
+        for (const auto& column : columns)
+            csv += QLatin1Char(';') + locale.toString((*column.second)[size_t(i)], 'g', QLocale::FloatingPointShortest);
+        csv += QLatin1Char('\n');
+    }
+    return csv.toUtf8();
+}
+
+int Compute(TTask& task, const TCalcArgs& a, QStringList& warnings)
+{
     Choose(task, a);
     QTextStream err(stderr);
     const TCalculation calc = Calculate(task);
@@ -174,29 +210,40 @@ int RunCalc(const QStringList& args)
     // Not an error: the forces are there, the deflection stays 0 and the user is told why.
     if (!DeflectionProblem(store).isEmpty())
         err << DeflectionProblem(store) << Qt::endl;
+    const TDeflectionCheck check = CheckDeflection(task, store, calc.Extremes.f);
+    QStringList found = SelectionLoadWarnings(task);
+    if (!check.Problem.isEmpty())
+        found << check.Problem;
+    if (a.Csv) {
+        for (const QString& warning : found)
+            WarnAbout(a.File, warning); // what opened only in part is there already
+        const QByteArray csv = SamplesCsv(task, store, a.Envelope, a.CsvLocale);
+        std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout);
+        return 0;
+    }
     QJsonObject result = a.Envelope ? EnvelopeJson(store.Envelope) : ResultJson(store);
     result[QStringLiteral("extremes")] = ExtremesJson(calc.Extremes);
-    const TDeflectionCheck check = CheckDeflection(task, store, calc.Extremes.f);
     result[QStringLiteral("deflectionCheck")] = DeflectionCheckJson(check);
-    warnings << SelectionLoadWarnings(task);
-    if (!check.Problem.isEmpty())
-        warnings << check.Problem;
-    result[QStringLiteral("warnings")] = QJsonArray::fromStringList(warnings);
+    result[QStringLiteral("warnings")] = QJsonArray::fromStringList(warnings << found);
     const QByteArray json = QJsonDocument(result).toJson(QJsonDocument::Compact) + '\n';
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return 0;
 }
 
+int RunCalc(const QCommandLineParser& parser)
+{
+    const TCalcArgs a = ParseCalcArgs(parser);
+    QStringList warnings;
+    TTask task = OpenTask(a.File, &warnings);
+    return OnFile(a.File, [&] { return Compute(task, a, warnings); });
+}
+
 const TCliRegistrar registrar({
     QStringLiteral("calc"),
-    QStringLiteral("calc TASK.DAT [--case NAME | --combination NAME] [--envelope]"),
+    QStringLiteral("calc TASK.DAT [--case NAME | --combination NAME] [--envelope] [--format csv [--locale LOCALE]]"),
     QStringLiteral("reactions, bending moments, shear forces and deflections of a task as JSON"),
-    QStringLiteral("\nOpens TASK.DAT as the program opens it and computes what the calculation tab computes:\n"
-                   "  --case NAME         the load case captioned NAME (exact, letter case counts)\n"
-                   "  --combination NAME  the combination named NAME (letter case ignored)\n"
-                   "  --envelope          instead of either: the envelope over every combination of\n"
-                   "                      the grid (over the load cases when no combination has a member)\n"
-                   "  none of these       the first load case\n"
+    QStringLiteral("Opens TASK.DAT as the program opens it and computes what the calculation tab computes,\n"
+                   "for the first load case when none of --case, --combination and --envelope is given.\n"
                    "Prints one JSON object: An, Bn, Man, Mbn (characteristic reactions and restraint\n"
                    "moments, kN and kNm), Ad, Bd, Mad, Mbd (design values), and the arrays Mn, Md\n"
                    "(bending moment, kNm, hogging positive), Qn, Qd (shear force, kN) and fn\n"
@@ -213,7 +260,11 @@ const TCliRegistrar registrar({
                    "Deflections are in metres / 1000 (times 1,000,000 gives mm), characteristic only;\n"
                    "when they cannot be computed they are 0 and the reason is written to stderr.\n"
                    "Numbers are written so that they read back as exactly the computed doubles.\n"
-                   "An unknown load case or combination is an error (exit status 1)."),
+                   "An unknown load case or combination is an error (exit status 1).\n"
+                   "With --format csv: instead of the JSON, a line x;Mn;Md;Qn;Qd;fn (with --envelope\n"
+                   "x;Mnmax;Mnmin;...;fmax;fmin) and the 101 points, one per line; numbers with \".\" or,\n"
+                   "with --locale, the decimal separator of that locale; the warnings go to stderr."),
+    { CaseOption, CombinationOption, EnvelopeOption, FormatOption, LocaleOption },
     RunCalc,
 });
 

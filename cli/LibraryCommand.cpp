@@ -1,19 +1,12 @@
 // trabik-cli library: the material and section stores, built-in and the user's, as JSON in store order.
 #include "cli/CliCommand.h"
+#include "cli/TaskJson.h"
 #include "library/TLibrary.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <cstdio>
 
 namespace {
-
-QByteArray JsonString(const QString& text)
-{
-    const QByteArray array = QJsonDocument(QJsonArray { text }).toJson(QJsonDocument::Compact);
-    return array.mid(1, array.size() - 2);
-}
 
 // Written by hand: a JSON object of Qt would sort the names and lose the store's order.
 QByteArray StoreJson(const TLibrary& library, TLibraryKind kind)
@@ -21,23 +14,22 @@ QByteArray StoreJson(const TLibrary& library, TLibraryKind kind)
     QByteArray json = "{";
     const char* separator = "";
     for (const TLibraryEntry& entry : library.Entries(kind)) {
-        json += separator + JsonString(entry.Name) + ": " + QByteArray::number(entry.Value, 'g', 15);
+        json += separator + JsonText(entry.Name) + ": " + QByteArray::number(entry.Value, 'g', 15);
         separator = ", ";
     }
     return json + "}";
 }
 
-int RunLibrary(const QStringList& args)
+const QCommandLineOption MaterialsOption(QStringLiteral("materials"), QStringLiteral("the materials only"));
+const QCommandLineOption SectionsOption(QStringLiteral("sections"), QStringLiteral("the sections only"));
+
+int RunLibrary(const QCommandLineParser& parser)
 {
-    bool materials = true, sections = true;
-    if (args.size() > 1)
+    Arguments(parser, 0, "no file is taken");
+    if (parser.isSet(MaterialsOption) && parser.isSet(SectionsOption))
         throw TUsageError("one option at most");
-    if (!args.isEmpty()) {
-        if (args[0] != QLatin1String("--materials") && args[0] != QLatin1String("--sections"))
-            throw TUsageError("unknown option " + args[0].toStdString());
-        materials = args[0] == QLatin1String("--materials");
-        sections = !materials;
-    }
+    const bool materials = !parser.isSet(SectionsOption);
+    const bool sections = !parser.isSet(MaterialsOption);
     QCoreApplication::setApplicationName(QStringLiteral("Trabík")); // the program's data folder
     TLibrary library;
     for (const QString& message : library.LoadUserFile(UserLibraryPath()))
@@ -59,6 +51,7 @@ const TCliRegistrar registrar({
     QStringLiteral("\nPrints the built-in entries and the user's own ones from the library file in the\n"
                    "user's data folder, in the order of the deflection tab's lists. Damaged lines of that\n"
                    "file are named on stderr and skipped."),
+    { MaterialsOption, SectionsOption },
     RunLibrary,
 });
 

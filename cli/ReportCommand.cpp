@@ -12,55 +12,31 @@
 
 namespace {
 
-struct TReportArgs
-{
-    QString Task;
-    QString Output;
-    bool Markup = false;
-};
+const QCommandLineOption OutputOption({ QStringLiteral("o"), QStringLiteral("output") },
+    QStringLiteral("the PDF file to write"), QStringLiteral("OUT.pdf"));
+const QCommandLineOption MarkupOption(
+    QStringLiteral("markup"), QStringLiteral("print the frame and body mark-up lines instead of laying them out"));
 
-TReportArgs parseArgs(const QStringList& args)
+int runReport(const QCommandLineParser& parser)
 {
-    TReportArgs a;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == "-o") {
-            if (i + 1 >= args.size())
-                throw TUsageError("-o needs a file name");
-            a.Output = args[++i];
-        } else if (arg == "--markup") {
-            a.Markup = true;
-        } else if (arg.startsWith('-') && arg.size() > 1) {
-            throw TUsageError(QStringLiteral("unknown option %1").arg(arg).toStdString());
-        } else if (a.Task.isEmpty()) {
-            a.Task = arg;
-        } else {
-            throw TUsageError("only one project file can be given");
-        }
-    }
-    if (a.Task.isEmpty())
-        throw TUsageError("a project file is required");
-    if (!a.Markup && a.Output.isEmpty())
+    const QString output = FileValue(parser, OutputOption);
+    const QString file = Arguments(parser, 1, "one project file is required").constFirst();
+    const bool markup = parser.isSet(MarkupOption);
+    if (!markup && output.isEmpty())
         throw TUsageError("-o OUT.pdf is required (or --markup)");
-    return a;
-}
-
-int runReport(const QStringList& args)
-{
-    const TReportArgs a = parseArgs(args);
-    TTask task = OpenTask(a.Task); // says on stderr what opened only in part
+    TTask task = OpenTask(file); // says on stderr what opened only in part
     task.RefreshCalculationLists(); // what showing the calculation tab does in the window
     TReportView view { task.Calc, {} };
     TDokument doc;
-    doc.Images.BaseDirectory = QFileInfo(a.Task).absolutePath();
-    ComposeReport(task, view, doc, TPageSetup());
-    if (a.Markup) {
+    doc.Images.BaseDirectory = QFileInfo(file).absolutePath();
+    OnFile(file, [&] { ComposeReport(task, view, doc, TPageSetup()); });
+    if (markup) {
         QTextStream out(stdout);
         out << "=== frame ===\n" << doc.Frame.join('\n') << "\n=== body ===\n" << doc.Body.join('\n') << "\n";
         return 0;
     }
-    doc.LayOut();
-    WriteDocumentPdf(doc, a.Output);
+    OnFile(file, [&] { doc.LayOut(); });
+    OnFile(output, [&] { WriteDocumentPdf(doc, output); });
     return 0;
 }
 
@@ -72,6 +48,7 @@ const TCliRegistrar registrar { TCliCommand {
                    "setup, and laid out as the print preview lays it out. With --markup nothing is laid\n"
                    "out: the page-frame lines and the body lines are printed on stdout, each list after\n"
                    "a line \"=== frame ===\" or \"=== body ===\"."),
+    { OutputOption, MarkupOption },
     runReport,
 } };
 

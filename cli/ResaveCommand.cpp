@@ -4,11 +4,11 @@
 
 namespace {
 
-int RunResave(const QStringList& args)
+int RunResave(const QCommandLineParser& parser)
 {
-    if (args.size() != 2 || args[0].startsWith(QLatin1Char('-')) || args[1].startsWith(QLatin1Char('-')))
-        throw TUsageError("an input and an output file are required");
-    SaveProject(OpenTask(args[0]), args[1]);
+    const QStringList files = Arguments(parser, 2, "an input and an output file are required");
+    const TTask task = OpenTask(files[0]);
+    OnFile(files[1], [&] { SaveProject(task, files[1]); });
     return 0;
 }
 
@@ -20,6 +20,7 @@ const TCliRegistrar registrar({
                    "rounded to three decimals as the edits show them) and saves the task to OUT.DAT as\n"
                    "the program saves it, with the system's decimal separator. OUT.DAT is replaced only\n"
                    "when the whole file was written; IN.DAT and OUT.DAT may be the same file."),
+    {},
     RunResave,
 });
 

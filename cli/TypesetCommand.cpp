@@ -21,7 +21,7 @@ QStringList readLines(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw TError(QStringLiteral("Soubor %1 nelze otevřít: %2").arg(path, file.errorString()));
+        throw TFileError(path, file.exists() ? file.errorString() : QStringLiteral("File not found"));
     QString text = QString::fromUtf8(file.readAll());
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
@@ -32,49 +32,26 @@ QStringList readLines(const QString& path)
     return lines;
 }
 
-struct TTypesetArgs
-{
-    QString Body;
-    QString Frame;
-    QString Output;
-    bool HasFrame = false;
-};
+const QCommandLineOption OutputOption({ QStringLiteral("o"), QStringLiteral("output") },
+    QStringLiteral("the PDF file to write"), QStringLiteral("OUT.pdf"));
+const QCommandLineOption FrameOption(
+    QStringLiteral("frame"), QStringLiteral("the page-frame lines"), QStringLiteral("FRAME.txt"));
 
-TTypesetArgs parseArgs(const QStringList& args)
+int runTypeset(const QCommandLineParser& parser)
 {
-    TTypesetArgs a;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if ((arg == "-o" || arg == "--frame") && (i + 1 >= args.size() || args[i + 1].startsWith('-')))
-            throw TUsageError(QStringLiteral("%1 needs a file name").arg(arg).toStdString());
-        if (arg == "-o")
-            a.Output = args[++i];
-        else if (arg == "--frame") {
-            a.Frame = args[++i];
-            a.HasFrame = true;
-        } else if (arg.startsWith('-') && arg.size() > 1)
-            throw TUsageError(QStringLiteral("unknown option %1").arg(arg).toStdString());
-        else if (a.Body.isEmpty())
-            a.Body = arg;
-        else
-            throw TUsageError("only one body file can be given");
-    }
-    if (a.Body.isEmpty() || a.Output.isEmpty())
-        throw TUsageError("a body file and -o OUT.pdf are required");
-    return a;
-}
-
-int runTypeset(const QStringList& args)
-{
-    const TTypesetArgs a = parseArgs(args);
+    const QString frame = FileValue(parser, FrameOption);
+    const QString output = FileValue(parser, OutputOption);
+    const QString body = Arguments(parser, 1, "one body file is required").constFirst();
+    if (output.isEmpty())
+        throw TUsageError("-o OUT.pdf is required");
     TDokument doc;
     doc.Reset();
     doc.AddPage();
-    doc.Images.BaseDirectory = QFileInfo(a.Body).absolutePath();
-    doc.Frame = a.HasFrame ? readLines(a.Frame) : DefaultFrame;
-    doc.Body = readLines(a.Body);
-    doc.LayOut();
-    WriteDocumentPdf(doc, a.Output);
+    doc.Images.BaseDirectory = QFileInfo(body).absolutePath();
+    doc.Frame = parser.isSet(FrameOption) ? readLines(frame) : DefaultFrame;
+    doc.Body = readLines(body);
+    OnFile(body, [&] { doc.LayOut(); });
+    OnFile(output, [&] { WriteDocumentPdf(doc, output); });
     QTextStream(stdout) << doc.PageCount() << "\n";
     return 0;
 }
@@ -87,6 +64,7 @@ const TCliRegistrar registrar { TCliCommand {
                    "FRAME.txt one page-frame line. Without --frame the frame sets 20 mm margins and\n"
                    "prints the page number at the foot of every page. Relative <img file names are\n"
                    "looked up beside BODY.txt."),
+    { FrameOption, OutputOption },
     runTypeset,
 } };
 

@@ -1,4 +1,8 @@
 // trabik-cli as users and scripts call it: the built program run on the example tasks.
+#include "document/uDokument.h"
+#include "report/uPosudek.h"
+#include "storage/uProjectFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -7,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -31,8 +36,10 @@ QString Example(const char* name)
     return QStringLiteral(TRABIK_TEST_DATA "/../../examples/") + QString::fromUtf8(name);
 }
 
-// `locale` is the system's locale the program sees, and with it the decimal separator.
-TRun RunCli(const QStringList& args, const QString& locale = QStringLiteral("cs_CZ.UTF-8"))
+// `locale` is the system's locale the program sees, and with it the decimal separator; `input` goes to
+// its stdin.
+TRun RunCli(
+    const QStringList& args, const QString& locale = QStringLiteral("cs_CZ.UTF-8"), const QByteArray& input = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -40,6 +47,8 @@ TRun RunCli(const QStringList& args, const QString& locale = QStringLiteral("cs_
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(env);
     process.start(CliPath(), args);
+    process.write(input);
+    process.closeWriteChannel();
     TRun run;
     if (!process.waitForFinished(60000))
         return run;
@@ -216,7 +225,7 @@ TEST_F(CliCommands, HelpDescribesTheCommands)
         { "calc TASK.DAT [--case NAME | --combination NAME]", "resave IN.DAT OUT.DAT", "dump TASK.DAT" })
         EXPECT_TRUE(help.Out.contains(usage)) << usage;
     const TRun calc = RunCli({ QStringLiteral("help"), QStringLiteral("calc") });
-    EXPECT_TRUE(calc.Out.contains("--combination NAME  the combination named NAME (letter case ignored)"));
+    EXPECT_TRUE(calc.Out.contains("--combination <NAME>  the combination named NAME (letter case ignored)"));
     EXPECT_EQ(RunCli({ QStringLiteral("help"), QStringLiteral("bogus") }).ExitCode, 2);
     // An option where a file name belongs is a usage error, not taken as the file.
     const TRun frame = RunCli({ QStringLiteral("typeset"), QStringLiteral("body.txt"), QStringLiteral("--frame"),
@@ -246,4 +255,205 @@ TEST_F(CliCommands, LibraryPrintsTheStoresWithTheUsersEntries)
     EXPECT_EQ(r["materials"].toObject()["dřevo C24"].toDouble(), 11);
     EXPECT_EQ(r["sections"].toObject()["IPE 300"].toDouble(), 83560000);
     EXPECT_EQ(Json(sections).keys(), QStringList { "sections" });
+}
+
+TEST_F(CliCommands, EveryCallEndsWithItsDocumentedStatus)
+{
+    const QString roof = Example("strecha.dat");
+    const struct
+    {
+        QStringList Args;
+        int Exit;
+        const char* Says; // on stdout for 0, on stderr otherwise
+    } rows[] = {
+        { { "--version" }, 0, "trabik-cli 2.2\n" },
+        { { "-v" }, 0, "trabik-cli 2.2\n" },
+        { { "calc", "--help" }, 0, "Usage: trabik-cli calc TASK.DAT" },
+        { { "help", "new" }, 0, "Usage: trabik-cli new TASK.json -o TASK.DAT" },
+        { { "report", "-h" }, 0, "--markup" },
+        { { "calc", roof, "--bogus" }, 2, "Unknown option 'bogus'" },
+        { { "calc", roof, "--format", "xml" }, 2, "unknown format xml" },
+        { { "calc", roof, "--locale", "cs_CZ" }, 2, "--locale goes with --format csv" },
+        { { "calc", roof, "--format", "csv", "--locale", "xx_YY" }, 2, "unknown locale xx_YY" },
+        { { "calc", roof, "--envelope", "--case", "Sníh" }, 2, "choose one" },
+        { { "report", roof }, 2, "-o OUT.pdf is required" },
+        { { "new", "ukol.json" }, 2, "-o TASK.DAT is required" },
+        { { "library", "navic" }, 2, "Usage: trabik-cli library" },
+        { { "calc", "/nonexist.dat" }, 1, "trabik-cli: /nonexist.dat: File not found\n" },
+        { { "dump", "/nonexist.dat" }, 1, "trabik-cli: /nonexist.dat: File not found\n" },
+        { { "new", "/nonexist.json", "-o", "/tmp/x.dat" }, 1, "trabik-cli: /nonexist.json: File not found\n" },
+        { { "typeset", "/nonexist.txt", "-o", "/tmp/x.pdf" }, 1, "trabik-cli: /nonexist.txt: File not found\n" },
+        { { "resave", roof, "/nonexist/x.dat" }, 1, "trabik-cli: /nonexist/x.dat: " },
+        { { "report", roof, "-o", "/nonexist/x.pdf" }, 1, "trabik-cli: /nonexist/x.pdf: " },
+        { { "calc", roof, "--case", "sníh" }, 1, "strecha.dat: " },
+    };
+    for (const auto& row : rows) {
+        const TRun run = RunCli(row.Args);
+        const QString said = row.Exit == 0 ? QString::fromUtf8(run.Out) : run.Err;
+        EXPECT_EQ(run.ExitCode, row.Exit) << row.Args.join(' ').toStdString();
+        EXPECT_TRUE(said.contains(QString::fromUtf8(row.Says))) << said.toStdString();
+        if (row.Exit != 0) {
+            EXPECT_TRUE(run.Out.isEmpty()) << row.Args.join(' ').toStdString();
+        }
+    }
+}
+
+TEST_F(CliCommands, DumpPipedIntoNewGivesTheFileResaveGives)
+{
+    QTemporaryDir dir;
+    QStringList files;
+    for (const char* folder : { "/../../examples", "/storage" })
+        for (const QFileInfo& file : QDir(QStringLiteral(TRABIK_TEST_DATA) + QLatin1String(folder))
+                                         .entryInfoList({ QStringLiteral("*.dat") }, QDir::Files))
+            files << file.filePath();
+    ASSERT_GE(files.size(), 5);
+    for (const QString& locale : { QStringLiteral("cs_CZ.UTF-8"), QStringLiteral("C") })
+        for (const QString& file : files) {
+            const QString resaved = dir.filePath(QStringLiteral("resave.dat"));
+            const QString made = dir.filePath(QStringLiteral("new.dat"));
+            ASSERT_EQ(RunCli({ QStringLiteral("resave"), file, resaved }, locale).ExitCode, 0);
+            const TRun dump = RunCli({ QStringLiteral("dump"), file }, locale);
+            const TRun created
+                = RunCli({ QStringLiteral("new"), QStringLiteral("-"), QStringLiteral("-o"), made }, locale, dump.Out);
+            ASSERT_EQ(created.ExitCode, 0) << created.Err.toStdString();
+            EXPECT_EQ(ReadAll(made), ReadAll(resaved)) << file.toStdString() << " " << locale.toStdString();
+        }
+}
+
+TEST_F(CliCommands, NewFillsInWhatTheJsonLeavesOut)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("nosnik.dat"));
+    // Two load cases on 6 m, combined without a grid: G = 2 kN/m (gamma_f 1.35), Q = 10 kN at 3 m
+    // (gamma_f of a new load case, 1.1).
+    const QByteArray json = R"({"SpanText": "6", "LoadCases": [
+        {"Name": "G", "Gamaf": 1.35, "UniformLoads": [{"q": 2}]},
+        {"Name": "Q", "PointForces": [{"P": 10, "a": 3}, {"Included": false, "P": 99}]}],
+        "Combinations": [{"Name": "ZK1", "LoadCases": ["G", "Q"]}]})";
+    const TRun created = RunCli({ QStringLiteral("new"), QStringLiteral("-"), QStringLiteral("-o"), file }, "C", json);
+    ASSERT_EQ(created.ExitCode, 0) << created.Err.toStdString();
+    const TRun calc = RunCli({ QStringLiteral("calc"), file, QStringLiteral("--combination"), QStringLiteral("ZK1") });
+    ASSERT_EQ(calc.ExitCode, 0) << calc.Err.toStdString();
+    // A = q L / 2 + P (L - a) / L = 6 + 5; design 1.35 * 6 + 1.1 * 5; the excluded 99 kN takes no part.
+    EXPECT_DOUBLE_EQ(Json(calc)["An"].toDouble(), 11);
+    EXPECT_DOUBLE_EQ(Json(calc)["Ad"].toDouble(), 1.35 * 6 + 1.1 * 5);
+    const QJsonObject task = Json(RunCli({ QStringLiteral("dump"), file }));
+    EXPECT_EQ(task["TaskTitle"].toString(), QString()); // as File > New leaves it
+    EXPECT_EQ(task["Typ"].toInt(), 11);
+    EXPECT_TRUE(task["LoadCases"][1]["LongTerm"].toBool());
+    EXPECT_EQ(task["Grid"][0].toArray(),
+        QJsonArray({ QStringLiteral("index"), QStringLiteral("název"), QStringLiteral("tisk"), "G", "Q" }));
+}
+
+TEST_F(CliCommands, NewNamesTheKeyOfWhatItCannotTake)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("ukol.dat"));
+    const struct
+    {
+        const char* Json;
+        const char* Says;
+    } rows[] = {
+        { R"({"LoadCases": [{}, {}, {"PointForces": [{"a": "2,5"}]}]})",
+            "trabik-cli: stdin: LoadCases[2].PointForces[0].a: očekáváno číslo, zadáno \"2,5\"" },
+        { R"({"Autor": "Novák"})", "stdin: Autor: neznámý klíč" },
+        { R"({"LoadCases": [{"PointForces": [{"p": 1}]}]})", "LoadCases[0].PointForces[0].p: neznámý klíč" },
+        { R"({"PrintOptions": {"CheckBox23": {}}})", "PrintOptions.CheckBox23: neznámý klíč" },
+        { R"({"Typ": 13})", "Typ: očekáván kód okrajových podmínek" },
+        { R"({"Typ": 12, "EndCondition": "prostý trabík"})", "EndCondition: neodpovídá klíči Typ" },
+        { R"({"SpanText": "6", "SpanL": 5})", "SpanL: neodpovídá klíči SpanText" },
+        { R"({"Grid": [["a"], ["b", "c"]]})", "Grid[1]: očekáván stejný počet buněk" },
+        { R"({"Combinations": [{"Name": "ZK1", "LoadCases": ["X"]}]})",
+            "Combinations[0].LoadCases[0]: očekáván název" },
+        { R"({"Job": 1})", "Job: očekáván text, zadáno 1" },
+        { "{\n  \"Job\": \"a\",\n  \"Author\" 1}", "JSON nelze přečíst, řádek 3, sloupec " },
+    };
+    for (const auto& row : rows) {
+        const TRun run = RunCli(
+            { QStringLiteral("new"), QStringLiteral("-"), QStringLiteral("-o"), file }, QStringLiteral("C"), row.Json);
+        EXPECT_EQ(run.ExitCode, 1) << row.Json;
+        EXPECT_TRUE(run.Err.contains(QString::fromUtf8(row.Says))) << run.Err.toStdString();
+        EXPECT_FALSE(QFile::exists(file)) << row.Json;
+    }
+}
+
+TEST_F(CliCommands, CalcAsCsvHasTheSamplesOfTheJson)
+{
+    const TRun json = RunCli({ QStringLiteral("calc"), Example("strecha.dat") });
+    const TRun csv = RunCli({ QStringLiteral("calc"), Example("strecha.dat"), QStringLiteral("--format"), "csv" });
+    ASSERT_EQ(csv.ExitCode, 0) << csv.Err.toStdString();
+    const QStringList lines = QString::fromUtf8(csv.Out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 102);
+    EXPECT_EQ(lines[0], QStringLiteral("x;Mn;Md;Qn;Qd;fn"));
+    const char* keys[] = { "Mn", "Md", "Qn", "Qd", "fn" };
+    for (int i = 0; i < 101; ++i) {
+        const QStringList values = lines[i + 1].split(';');
+        ASSERT_EQ(values.size(), 6) << i;
+        EXPECT_EQ(values[0].toDouble(), 12.0 * i / 100) << i; // "." under a Czech system too
+        for (int k = 0; k < 5; ++k)
+            EXPECT_EQ(values[k + 1].toDouble(), Json(json)[QLatin1String(keys[k])][i].toDouble()) << keys[k] << i;
+    }
+    // The locale's separator only when asked for, whatever the system's is.
+    const TRun czech = RunCli({ QStringLiteral("calc"), Example("strecha.dat"), QStringLiteral("--format"), "csv",
+                                  QStringLiteral("--locale"), "cs_CZ" },
+        QStringLiteral("C"));
+    EXPECT_EQ(QString::fromUtf8(czech.Out).split('\n')[2].toLower().toStdString(),
+        QString(lines[2]).replace('.', ',').toStdString());
+    const TRun envelope
+        = RunCli({ QStringLiteral("calc"), Example("strecha.dat"), QStringLiteral("--envelope"), "--format", "csv" });
+    EXPECT_TRUE(envelope.Out.startsWith("x;Mnmax;Mnmin;Mdmax;Mdmin;Qnmax;Qnmin;Qdmax;Qdmin;fmax;fmin\n"));
+}
+
+TEST_F(CliCommands, EnvelopeBoundsEveryCombination)
+{
+    const QString roof = Example("strecha.dat");
+    const QJsonObject envelope = Json(RunCli({ QStringLiteral("calc"), roof, QStringLiteral("--envelope") }));
+    std::vector<QJsonObject> members;
+    for (const QJsonValue c : Json(RunCli({ QStringLiteral("dump"), roof }))["Combinations"].toArray())
+        members.push_back(Json(RunCli({ "calc", roof, "--combination", c["Name"].toString() })));
+    ASSERT_EQ(members.size(), 2u);
+    EXPECT_EQ(envelope["over"].toString(), QStringLiteral("combinations"));
+    EXPECT_EQ(envelope["count"].toInt(), 2);
+    for (int i = 0; i < 101; ++i)
+        for (const char* key : { "Mn", "Md", "Qn", "Qd", "fn" }) {
+            const double a = members[0][QLatin1String(key)][i].toDouble();
+            const double b = members[1][QLatin1String(key)][i].toDouble();
+            const QString name = QLatin1String(key[0] == 'f' ? "f" : key);
+            EXPECT_EQ(envelope[name + "max"][i].toDouble(), std::max(a, b)) << key << i;
+            EXPECT_EQ(envelope[name + "min"][i].toDouble(), std::min(a, b)) << key << i;
+        }
+    EXPECT_EQ(envelope["Anmax"].toDouble(), std::max(members[0]["An"].toDouble(), members[1]["An"].toDouble()));
+    EXPECT_EQ(envelope["Bdmin"].toDouble(), std::min(members[0]["Bd"].toDouble(), members[1]["Bd"].toDouble()));
+}
+
+TEST_F(CliCommands, ReportWritesEveryPageOfItsMarkup)
+{
+    const QString roof = Example("strecha.dat");
+    // The same report composed here, on a Czech system as the program runs below.
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QStringLiteral("cs_CZ")));
+    TTask task = LoadProject(roof);
+    task.RefreshCalculationLists();
+    TReportView view { task.Calc, {} };
+    TDokument doc;
+    ComposeReport(task, view, doc, TPageSetup());
+    doc.LayOut();
+    QLocale::setDefault(previous);
+    ASSERT_GE(doc.PageCount(), 2);
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("strecha.pdf"));
+    ASSERT_EQ(RunCli({ QStringLiteral("report"), roof, QStringLiteral("-o"), pdf }).ExitCode, 0);
+    EXPECT_EQ(QString::fromLatin1(ReadAll(pdf)).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))),
+        doc.PageCount());
+
+    const TRun markup = RunCli({ QStringLiteral("report"), roof, QStringLiteral("--markup") });
+    ASSERT_EQ(markup.ExitCode, 0) << markup.Err.toStdString();
+    const QString out = QString::fromUtf8(markup.Out);
+    ASSERT_TRUE(out.startsWith(QStringLiteral("=== frame ===\n")));
+    const qsizetype body = out.indexOf(QStringLiteral("\n=== body ===\n"));
+    ASSERT_GT(body, 0);
+    // The frame carries the time of the run: its lines are counted, the body's compared.
+    EXPECT_EQ(out.mid(14, body - 14).split('\n').size(), doc.Frame.size());
+    EXPECT_EQ(out.mid(body + 14).chopped(1).split('\n'), doc.Body);
 }
