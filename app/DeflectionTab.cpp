@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace {
@@ -48,6 +49,14 @@ QString StoreValue(const QStringList& store, const QString& name)
         if (!name.isEmpty() && line.section(QLatin1Char('='), 0, 0) == name)
             return line.section(QLatin1Char('='), 1);
     return {};
+}
+
+// The default texts are numbers the program wrote: shown with the system's decimal separator, as
+// every number it writes. What the user typed (or a file brought) is shown as it stands; the task
+// keeps the text either way, so a task saves as before.
+QString ShownNumber(const QString& text, const QString& programText)
+{
+    return text == programText ? QString(text).replace(QLatin1Char('.'), QLocale().decimalPoint()) : text;
 }
 
 QComboBox* MakeUnitList(QWidget* parent, const char* name, const QStringList& units)
@@ -266,10 +275,11 @@ void TDeflectionTab::RefillStores()
 void TDeflectionTab::ShowInputs()
 {
     const TDeflectionInputs& d = Task.Deflection;
-    Edit30->setText(d.Edit30);
+    const TDeflectionInputs defaults;
+    Edit30->setText(ShownNumber(d.Edit30, defaults.Edit30));
     Edit31->setText(d.Edit31);
-    Edit32->setText(d.Edit32);
-    Edit33->setText(d.Edit33);
+    Edit32->setText(ShownNumber(d.Edit32, defaults.Edit32));
+    Edit33->setText(ShownNumber(d.Edit33, defaults.Edit33));
     LimitEdit->setText(d.DeflectionLimit);
     const QSignalBlocker block3(ComboBox3), block4(ComboBox4);
     ComboBox3->setEditText(d.IyUnit);
@@ -316,7 +326,8 @@ void TDeflectionTab::ShowCheck()
         SetTextColor(CheckVerdict, QColor(192, 0, 0));
         return;
     }
-    CheckValues->setText(QStringLiteral("f_lim = %1 = %2 mm,   |f|max = %3 mm,   |f|max / f_lim = %4")
+    // A value keeps its unit on its line where the line has to wrap.
+    CheckValues->setText(QStringLiteral("f_lim = %1 = %2\u00a0mm,   |f|max = %3\u00a0mm,   |f|max / f_lim = %4")
                              .arg(DeflectionLimitFormula(check), ResultText(check.fLimit_mm), ResultText(check.fMax_mm),
                                  ResultText(check.Utilisation)));
     CheckValues->setVisible(true);
