@@ -59,6 +59,19 @@ QString ShownNumber(const QString& text, const QString& programText)
     return text == programText ? QString(text).replace(QLatin1Char('.'), QLocale().decimalPoint()) : text;
 }
 
+// A word-wrapped label that asks for the width of its text on one line: it wraps only where the
+// row has no room for that (a wrapped QLabel asks for a narrow width and wraps even at 1000 px).
+class TOneLineLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override
+    {
+        const int margins = contentsMargins().left() + contentsMargins().right() + 2 * margin();
+        return { fontMetrics().horizontalAdvance(text()) + margins + 2, QLabel::sizeHint().height() };
+    }
+};
+
 QComboBox* MakeUnitList(QWidget* parent, const char* name, const QStringList& units)
 {
     auto* list = new QComboBox(parent);
@@ -150,7 +163,7 @@ QGroupBox* TDeflectionTab::BuildSectionGroup()
     grid->addWidget(ComputeButton, 2, 5, 1, 2);
     auto* limitLabel = new QLabel(QStringLiteral("mezní průhyb L/"), group);
     LimitEdit = MakeInput(group, "Edit34", 72);
-    CheckValues = new QLabel(group);
+    CheckValues = new TOneLineLabel(group);
     CheckValues->setObjectName(QStringLiteral("Label_posudek"));
     CheckValues->setWordWrap(true); // a narrow window wraps the line instead of widening the tab
     CheckVerdict = new QLabel(group);
