@@ -4,6 +4,7 @@
 #include "model/TTask.h"
 
 #include <QBoxLayout>
+#include <QItemSelectionModel>
 #include <QPushButton>
 
 TCombinationsTab::TCombinationsTab(TTask& task, TResultStore&, QWidget* parent)
@@ -17,7 +18,7 @@ TCombinationsTab::TCombinationsTab(TTask& task, TResultStore&, QWidget* parent)
     BitBtn11->setObjectName(QStringLiteral("BitBtn11"));
     BitBtn10->setAutoDefault(true);
     BitBtn11->setAutoDefault(true);
-    BitBtn11->setEnabled(false); // combinations cannot be deleted
+    BitBtn11->setEnabled(false); // until a combination is selected
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BitBtn10);
     buttons->addWidget(BitBtn11);
@@ -25,21 +26,42 @@ TCombinationsTab::TCombinationsTab(TTask& task, TResultStore&, QWidget* parent)
     ContentLayout()->addWidget(Grid, 1);
     ContentLayout()->addLayout(buttons);
     connect(BitBtn10, &QPushButton::clicked, this, &TCombinationsTab::BitBtn10Click);
+    connect(BitBtn11, &QPushButton::clicked, this, &TCombinationsTab::BitBtn11Click);
+    connect(Grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex& current) { BitBtn11->setEnabled(current.isValid()); });
 }
 
 void TCombinationsTab::Entered()
 {
     Task.RefreshCombinationGrid();
-    Grid->Reload();
+    Reload();
 }
 
 void TCombinationsTab::RefreshFromModel()
 {
+    Reload();
+}
+
+void TCombinationsTab::Reload()
+{
     Grid->Reload();
+    BitBtn11->setEnabled(Grid->currentIndex().isValid());
 }
 
 void TCombinationsTab::BitBtn10Click()
 {
     Task.AddCombination();
-    Grid->Reload();
+    Reload();
+}
+
+void TCombinationsTab::BitBtn11Click()
+{
+    const QModelIndex current = Grid->currentIndex();
+    if (!current.isValid())
+        return;
+    const int row = current.row() + 1;
+    if (!Ask || !Ask(QStringLiteral("Skutečně smazat kombinaci „%1“?").arg(Task.Grid.Cell(1, row))))
+        return;
+    Task.DeleteCombination(row);
+    Reload();
 }

@@ -3,6 +3,8 @@
 // The window builds the tab with its navigation; the content is added here.
 #include "app/WorkflowTab.h"
 
+#include <functional>
+
 class QPushButton;
 class TKombiGridWidget;
 class TTask;
@@ -19,8 +21,13 @@ public:
 
     TKombiGridWidget* KombiGrid() const { return Grid; }
     void BitBtn10Click(); // "nová kombinace"
+    void BitBtn11Click(); // "smazat kombinaci": the combination whose name is selected, after a question
+
+    std::function<bool(const QString& question)> Ask; // Yes/No; the main window's question box
 
 private:
+    void Reload();
+
     TTask& Task;
     TKombiGridWidget* Grid;
     QPushButton* BitBtn10;

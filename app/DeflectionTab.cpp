@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace {
@@ -49,6 +50,27 @@ QString StoreValue(const QStringList& store, const QString& name)
             return line.section(QLatin1Char('='), 1);
     return {};
 }
+
+// The default texts are numbers the program wrote: shown with the system's decimal separator, as
+// every number it writes. What the user typed (or a file brought) is shown as it stands; the task
+// keeps the text either way, so a task saves as before.
+QString ShownNumber(const QString& text, const QString& programText)
+{
+    return text == programText ? QString(text).replace(QLatin1Char('.'), QLocale().decimalPoint()) : text;
+}
+
+// A word-wrapped label that asks for the width of its text on one line: it wraps only where the
+// row has no room for that (a wrapped QLabel asks for a narrow width and wraps even at 1000 px).
+class TOneLineLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override
+    {
+        const int margins = contentsMargins().left() + contentsMargins().right() + 2 * margin();
+        return { fontMetrics().horizontalAdvance(text()) + margins + 2, QLabel::sizeHint().height() };
+    }
+};
 
 QComboBox* MakeUnitList(QWidget* parent, const char* name, const QStringList& units)
 {
@@ -141,7 +163,7 @@ QGroupBox* TDeflectionTab::BuildSectionGroup()
     grid->addWidget(ComputeButton, 2, 5, 1, 2);
     auto* limitLabel = new QLabel(QStringLiteral("mezní průhyb L/"), group);
     LimitEdit = MakeInput(group, "Edit34", 72);
-    CheckValues = new QLabel(group);
+    CheckValues = new TOneLineLabel(group);
     CheckValues->setObjectName(QStringLiteral("Label_posudek"));
     CheckValues->setWordWrap(true); // a narrow window wraps the line instead of widening the tab
     CheckVerdict = new QLabel(group);
@@ -266,10 +288,11 @@ void TDeflectionTab::RefillStores()
 void TDeflectionTab::ShowInputs()
 {
     const TDeflectionInputs& d = Task.Deflection;
-    Edit30->setText(d.Edit30);
+    const TDeflectionInputs defaults;
+    Edit30->setText(ShownNumber(d.Edit30, defaults.Edit30));
     Edit31->setText(d.Edit31);
-    Edit32->setText(d.Edit32);
-    Edit33->setText(d.Edit33);
+    Edit32->setText(ShownNumber(d.Edit32, defaults.Edit32));
+    Edit33->setText(ShownNumber(d.Edit33, defaults.Edit33));
     LimitEdit->setText(d.DeflectionLimit);
     const QSignalBlocker block3(ComboBox3), block4(ComboBox4);
     ComboBox3->setEditText(d.IyUnit);
@@ -316,7 +339,8 @@ void TDeflectionTab::ShowCheck()
         SetTextColor(CheckVerdict, QColor(192, 0, 0));
         return;
     }
-    CheckValues->setText(QStringLiteral("f_lim = %1 = %2 mm,   |f|max = %3 mm,   |f|max / f_lim = %4")
+    // A value keeps its unit on its line where the line has to wrap.
+    CheckValues->setText(QStringLiteral("f_lim = %1 = %2\u00a0mm,   |f|max = %3\u00a0mm,   |f|max / f_lim = %4")
                              .arg(DeflectionLimitFormula(check), ResultText(check.fLimit_mm), ResultText(check.fMax_mm),
                                  ResultText(check.Utilisation)));
     CheckValues->setVisible(true);

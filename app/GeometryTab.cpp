@@ -2,6 +2,7 @@
 
 #include "app/Artwork.h"
 #include "app/Hints.h"
+#include "app/NumberFields.h"
 #include "model/TEndConditions.h"
 #include "model/TTask.h"
 
@@ -37,6 +38,7 @@ TGeometryTab::TGeometryTab(TTask& task, QWidget* parent)
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFixedWidth(70);
     Edit1->installEventFilter(this);
+    WatchNumberField(Edit1);
     Edit1Label = new QLabel(QStringLiteral("teoretická (výpočtová) délka trabíku"), spanGroup);
     Edit1Label->setObjectName(QStringLiteral("Label_Edit1"));
     QPalette navy = Edit1Label->palette();

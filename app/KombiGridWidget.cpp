@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <algorithm>
 
 namespace {
 
@@ -31,6 +32,12 @@ bool StrictlyInside(int coordinate, int position, int size)
 {
     const int right = position + size - 1; // the grid line, the cell's exclusive edge
     return position < coordinate && coordinate < right;
+}
+
+// A text cut with "…" where it is wider than its cell.
+QString Elided(const QPainter& painter, const QString& text, int width)
+{
+    return painter.fontMetrics().elidedText(text, Qt::ElideRight, width);
 }
 
 } // namespace
@@ -60,7 +67,11 @@ QString TKombiGridModel::Cell(int col, int row) const
 
 QVariant TKombiGridModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
+        return {};
+    // A name longer than its column is cut with "…": the tool tip has it whole.
+    const bool name = index.column() == 0 && role == Qt::ToolTipRole;
+    if (role != Qt::DisplayRole && role != Qt::EditRole && !name)
         return {};
     return Cell(index.column() + 1, index.row() + 1);
 }
@@ -119,7 +130,8 @@ void TKombiGridHeader::PaintHeaderCell(
     painter.setBrush(palette.color(QPalette::Button));
     painter.drawRect(QRect(QPoint(left + 1, top + 1), QPoint(right - 1, bottom - 1)).adjusted(0, 0, -1, -1));
     painter.setPen(palette.color(QPalette::ButtonText));
-    painter.drawText(QRect(left + 2, top + 2, rect.width() - 4, rect.height() - 4), Qt::AlignLeft | Qt::AlignTop, text);
+    const QRect textRect(left + 2, top + 2, rect.width() - 4, rect.height() - 4);
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop, Elided(painter, text, textRect.width()));
     painter.setPen(palette.color(QPalette::Light));
     painter.drawLine(left, bottom, left, top);
     painter.drawLine(left, top, right - 1, top);
@@ -146,8 +158,8 @@ void TKombiGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->fillRect(r, Qt::white);
     if (index.column() == 0) {
         painter->setPen(Navy);
-        painter->drawText(
-            QRect(r.left() + 2, r.top() + 2, r.width() - 2, r.height() - 2), Qt::AlignLeft | Qt::AlignTop, text);
+        const QRect textRect(r.left() + 2, r.top() + 2, r.width() - 4, r.height() - 2);
+        painter->drawText(textRect, Qt::AlignLeft | Qt::AlignTop, Elided(*painter, text, textRect.width()));
         if (option.state & QStyle::State_HasFocus) {
             QPen dotted(Qt::black, 1, Qt::DotLine);
             painter->setPen(dotted);
@@ -221,6 +233,7 @@ TKombiGridWidget::TKombiGridWidget(TTask& task, QWidget* parent)
         Corner->setToolTip(Model->Cell(0, 0));
     }
     ApplyColumnWidths({});
+    FitIndexColumn();
 }
 
 int TKombiGridWidget::ColumnKey(int modelColumn) const
@@ -250,10 +263,20 @@ void TKombiGridWidget::Reload()
         widths.insert(ShownKeys[c], columnWidth(c));
     Model->Reload();
     ApplyColumnWidths(widths);
+    FitIndexColumn();
     if (Corner) {
         Corner->setToolTip(Model->Cell(0, 0));
         Corner->update();
     }
+}
+
+// Column 0 is as wide as its header "index" and the row numbers need, at least its design width.
+void TKombiGridWidget::FitIndexColumn()
+{
+    const QFontMetrics metrics(font());
+    int width = metrics.horizontalAdvance(Model->Cell(0, 0));
+    width = std::max(width, metrics.horizontalAdvance(QString::number(Model->rowCount())));
+    verticalHeader()->setFixedWidth(std::max(IndexWidth, width + 6)); // text at left + 2, the edge lines
 }
 
 QPoint TKombiGridWidget::KombiGridCellAt(const QPoint& pos) const

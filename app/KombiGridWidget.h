@@ -86,6 +86,7 @@ private:
     // otherwise -1 - column.
     int ColumnKey(int modelColumn) const;
     void ApplyColumnWidths(const QHash<int, int>& previous);
+    void FitIndexColumn();
 
     TTask& Task;
     TKombiGridModel* Model;

@@ -14,11 +14,12 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-TLibraryDialog::TLibraryDialog(
-    TLibrary& library, TLibraryKind kind, std::function<void(const QString&)> showError, QWidget* parent)
+TLibraryDialog::TLibraryDialog(TLibrary& library, TLibraryKind kind, std::function<bool(const QString&)> ask,
+    std::function<void(const QString&)> showError, QWidget* parent)
     : QDialog(parent)
     , Library(library)
     , Kind(kind)
+    , Ask(std::move(ask))
     , ShowError(std::move(showError))
 {
     const bool materials = kind == TLibraryKind::Materials;
@@ -171,6 +172,9 @@ void TLibraryDialog::Remove()
     const int index = CurrentIndex();
     if (index < 0 || Library.Entries(Kind)[size_t(index)].BuiltIn)
         return;
+    const QString name = Library.Entries(Kind)[size_t(index)].Name;
+    if (!Ask(QStringLiteral("Skutečně odebrat položku „%1“ z knihovny?").arg(name)))
+        return;
     Apply([&](TLibrary& l) { l.RemoveUserEntry(Kind, index); }, -1);
 }
 
@@ -185,7 +189,8 @@ void TMainForm::LoadUserLibrary()
 void TMainForm::OpenLibraryDialog(TLibraryKind kind)
 {
     TLibraryDialog dialog(
-        Library, kind, [this](const QString& message) { UserPrompts.ShowError(this, message); }, this);
+        Library, kind, [this](const QString& question) { return UserPrompts.Ask(this, question); },
+        [this](const QString& message) { UserPrompts.ShowError(this, message); }, this);
     UserPrompts.ExecDialog(dialog);
     TabPruhyb->RefreshFromModel();
 }

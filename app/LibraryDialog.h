@@ -16,8 +16,9 @@ class TLibraryDialog : public QDialog
 {
     Q_OBJECT
 public:
-    TLibraryDialog(
-        TLibrary& library, TLibraryKind kind, std::function<void(const QString&)> showError, QWidget* parent = nullptr);
+    // `ask` puts a Yes/No question (removing an entry asks first), `showError` shows a refusal.
+    TLibraryDialog(TLibrary& library, TLibraryKind kind, std::function<bool(const QString&)> ask,
+        std::function<void(const QString&)> showError, QWidget* parent = nullptr);
 
     QTableWidget* Table() const { return List; }
     QLineEdit* NameEdit() const { return Name; }
@@ -34,6 +35,7 @@ private:
 
     TLibrary& Library;
     TLibraryKind Kind;
+    std::function<bool(const QString&)> Ask;
     std::function<void(const QString&)> ShowError;
     QTableWidget* List = nullptr;
     QLineEdit* Name = nullptr;

@@ -223,4 +223,5 @@ void TLoadCasePage::SyncRow(TLoadKind kind, int index, const TLoadCase& model)
         if (row.Edits[field]->text() != text)
             row.Edits[field]->setText(text);
     }
+    ShowRowState(row, model, kind, index);
 }

@@ -50,6 +50,7 @@ private:
     QLineEdit* AddValueEdit(QGroupBox* box, TLoadKind kind, int k, int field, const QString& suffix, int left, int top);
     void PlaceBoxes();
     void SyncRow(TLoadKind kind, int index, const TLoadCase& model);
+    void ShowRowState(const TRow& row, const TLoadCase& model, TLoadKind kind, int index);
     void OrderTabs(); // Tab goes through the rows as the page shows them, then the add buttons
 
     TTask& Task;

@@ -2,6 +2,7 @@
 // group box growing with each row and pushing the boxes below it down.
 #include "app/LoadCasePage.h"
 #include "app/LoadRowFields.h"
+#include "app/NumberFields.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -39,7 +40,28 @@ QLabel* LineLabel(QGroupBox* box, const QString& text, int left, int top)
     return label;
 }
 
+bool RowIsEmpty(const TLoadCase& lc, TLoadKind kind, int index)
+{
+    for (int field = 0; field < loadrows::FieldCount(kind); ++field)
+        if (!loadrows::Field(lc, kind, index, field)->isEmpty())
+            return false;
+    return true;
+}
+
 } // namespace
+
+// An unticked row that holds a value takes no part in the calculation: its values are drawn grey,
+// so it is not mistaken for a load that counts.
+void TLoadCasePage::ShowRowState(const TRow& row, const TLoadCase& lc, TLoadKind kind, int index)
+{
+    const bool idle = !*loadrows::Checked(lc, kind, index) && !RowIsEmpty(lc, kind, index);
+    for (QLineEdit* edit : row.Edits) {
+        QPalette palette = edit->palette();
+        palette.setColor(
+            QPalette::Text, this->palette().color(idle ? QPalette::Disabled : QPalette::Active, QPalette::Text));
+        edit->setPalette(palette);
+    }
+}
 
 QLineEdit* TLoadCasePage::AddValueEdit(
     QGroupBox* box, TLoadKind kind, int k, int field, const QString& suffix, int left, int top)
@@ -48,12 +70,20 @@ QLineEdit* TLoadCasePage::AddValueEdit(
     edit->setObjectName(Prefix() + suffix + QString::number(k));
     edit->setGeometry(left, top, EditWidth, LineHeight);
     edit->show();
-    // The task keeps the text exactly as typed; readers convert it when they need the number.
+    WatchNumberField(edit);
+    // The task keeps the text exactly as typed; readers convert it when they need the number. A
+    // value typed into an empty, unticked row is meant as a load: the row is ticked.
     connect(edit, &QLineEdit::textEdited, this, [this, kind, k, field](const QString& text) {
-        if (TLoadCase* lc = Task.LoadCaseByNumber(LoadCaseNumber)) {
-            if (QString* target = loadrows::Field(*lc, kind, k - 1, field))
-                *target = text;
-        }
+        TLoadCase* lc = Task.LoadCaseByNumber(LoadCaseNumber);
+        QString* target = lc ? loadrows::Field(*lc, kind, k - 1, field) : nullptr;
+        if (!target)
+            return;
+        const bool tick = !text.isEmpty() && !*loadrows::Checked(*lc, kind, k - 1) && RowIsEmpty(*lc, kind, k - 1);
+        *target = text;
+        const TRow& row = Rows[kind][std::size_t(k - 1)];
+        if (tick)
+            row.Check->setChecked(true); // writes the task through its toggled signal
+        ShowRowState(row, *lc, kind, k - 1);
     });
     return edit;
 }
@@ -73,10 +103,13 @@ void TLoadCasePage::AddRowControls(TLoadKind kind)
     row.Check->setGeometry(CheckLeft, top, CheckWidth, LineHeight);
     row.Check->show();
     connect(row.Check, &QCheckBox::toggled, this, [this, kind, k](bool checked) {
-        if (TLoadCase* lc = Task.LoadCaseByNumber(LoadCaseNumber)) {
-            if (bool* target = loadrows::Checked(*lc, kind, k - 1))
-                *target = checked;
-        }
+        TLoadCase* lc = Task.LoadCaseByNumber(LoadCaseNumber);
+        bool* target = lc ? loadrows::Checked(*lc, kind, k - 1) : nullptr;
+        if (!target)
+            return;
+        *target = checked;
+        if (std::size_t(k - 1) < Rows[kind].size())
+            ShowRowState(Rows[kind][std::size_t(k - 1)], *lc, kind, k - 1);
     });
 
     row.Edits.push_back(AddValueEdit(box, kind, k, 0, QString::fromLatin1(text.FirstSuffix), FirstEditLeft, top));

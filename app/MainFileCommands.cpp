@@ -2,16 +2,29 @@
 // about unsaved work, and the caption that names the file and marks a changed task.
 #include "app/uMainForm.h"
 
+#include "model/TError.h"
 #include "storage/uProjectFile.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
+#include <QStatusBar>
 
 namespace {
 
 const QString SaveQuestion = QStringLiteral("Uložit změny v úloze?");
 const QString ExitQuestion = QStringLiteral("Skutečně ukončit program?");
+
+// A file error says which file it is about: "Soubor „strop.dat“: File not found".
+void NamingTheFile(const QString& path, const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const TError& error) {
+        throw TError(QStringLiteral("Soubor „%1“: %2").arg(QFileInfo(path).fileName(), error.Message));
+    }
+}
 
 } // namespace
 
@@ -69,12 +82,13 @@ bool TMainForm::SaveTask(bool askForName)
 {
     QString path = FileState.Path();
     if (askForName || path.isEmpty())
-        path = UserPrompts.ChooseProjectFile(this, TFileDialogKind::Save);
+        path = UserPrompts.ChooseProjectFile(this, TFileDialogKind::Save, FileState.Path());
     if (path.isEmpty())
         return false;
     return RunGuarded([this, &path] {
-        SaveProject(TaskRef, path);
+        NamingTheFile(path, [this, &path] { SaveProject(TaskRef, path); });
         FileState.Reset(TaskRef, QFileInfo(path).absoluteFilePath());
+        statusBar()->showMessage(QStringLiteral("Uloženo do souboru %1").arg(QDir::toNativeSeparators(path)));
     });
 }
 
@@ -92,7 +106,7 @@ void TMainForm::OtevritExecute()
 {
     if (!MaySetTaskAside())
         return;
-    const QString path = UserPrompts.ChooseProjectFile(this, TFileDialogKind::Open);
+    const QString path = UserPrompts.ChooseProjectFile(this, TFileDialogKind::Open, FileState.Path());
     if (!path.isEmpty())
         OpenProjectFile(path);
 }
@@ -102,7 +116,7 @@ void TMainForm::OtevritExecute()
 void TMainForm::OpenProjectFile(const QString& path)
 {
     QStringList warnings;
-    LoadProject(path, TaskRef, &warnings);
+    NamingTheFile(path, [this, &path, &warnings] { LoadProject(path, TaskRef, &warnings); });
     RefreshFromModel();
     if (!TaskRef.LoadCases.empty())
         ShowLoadCaseTab();

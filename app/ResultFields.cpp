@@ -68,6 +68,9 @@ TProbeFields AddProbeRows(
     probe.MaxLabel = qobject_cast<QLabel*>(grid->itemAtPosition(row, 0)->widget());
     probe.MinLabel = qobject_cast<QLabel*>(grid->itemAtPosition(row + 1, 0)->widget());
     probe.MinUnit = qobject_cast<QLabel*>(grid->itemAtPosition(row + 1, 2)->widget());
+    // Wide enough for both captions, so the diagram beside the grid keeps its width in envelope mode.
+    probe.ShowEnvelope(true);
+    probe.MaxLabel->setMinimumWidth(probe.MaxLabel->sizeHint().width());
     probe.ShowEnvelope(false);
     return probe;
 }

@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -95,6 +96,12 @@ void TfAbout::Highlight(QLabel* link)
 bool TfAbout::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
+    // Esc closes it, typed into the main window as well: the about window does not take the focus.
+    if (type == QEvent::KeyPress && isVisible() && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape
+        && watched->isWidgetType() && (static_cast<QWidget*>(watched)->window() == CloseWith || watched == this)) {
+        hide();
+        return true;
+    }
     if (type == QEvent::MouseButtonPress && CloseWith && isVisible() && watched->isWidgetType()
         && static_cast<QWidget*>(watched)->window() == CloseWith) {
         hide();
@@ -121,6 +128,14 @@ void TfAbout::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         hide();
+}
+
+void TfAbout::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        hide();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void TfAbout::mouseMoveEvent(QMouseEvent* event)

@@ -1,6 +1,6 @@
 #pragma once
 // fAbout: the borderless window with the logo, the version and the maker's addresses; the start-up
-// picture and the "Verze" window. A click on the panel or the logo closes it.
+// picture and the "Verze" window. A click on the panel or the logo, or Esc, closes it.
 #include <QPointer>
 #include <QUrl>
 #include <QWidget>
@@ -31,6 +31,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 

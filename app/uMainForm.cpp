@@ -63,6 +63,7 @@ TMainForm::TMainForm(TTask& task, TResultStore& results, QWidget* parent)
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     ZSprop_form = new TZSprop_form(this);
     ZatWizard = new TZatWizard(this);
+    ZatWizard->Ask = [this](QWidget* parent, const QString& question) { return UserPrompts.Ask(parent, question); };
     ZatWizard->ShowError = [this](QWidget* parent, const QString& message) { UserPrompts.ShowError(parent, message); };
     ConnectActions();
     BuildReportCommands();
@@ -116,6 +117,7 @@ void TMainForm::BuildTabs()
     for (int i = 0; i < PageControl1->count(); ++i)
         ConnectNavigation(static_cast<TWorkflowTab*>(PageControl1->widget(i)));
     connect(TabGeometrie, &TGeometryTab::EndConditionChanged, this, &TMainForm::SyncLoadCases);
+    TabKombinace->Ask = [this](const QString& question) { return UserPrompts.Ask(this, question); };
     // One diagram width on both tabs: the field columns beside the diagrams are equally wide.
     AlignResultColumns({ TabPrubehy->FieldGrid(true), TabPrubehy->FieldGrid(false), TabPruhyb->FieldGrid() });
     TabPruhyb->SetLibrary(&Library);
@@ -252,7 +254,10 @@ void TMainForm::Novy_ZSExecute()
 
 void TMainForm::Smazat_ZSExecute()
 {
-    if (!UserPrompts.Ask(this, QStringLiteral("Skutečně smazat zatěžovací stav?")))
+    const TLoadCase* active = TaskRef.ActiveCase();
+    const QString question = active ? QStringLiteral("Skutečně smazat zatěžovací stav „%1“?").arg(active->Caption)
+                                    : QStringLiteral("Skutečně smazat zatěžovací stav?");
+    if (!UserPrompts.Ask(this, question))
         return;
     TaskRef.DeleteActiveLoadCase(); // nothing to do without a load case
     SyncLoadCases();

@@ -1,5 +1,6 @@
 #include "app/uZSproperties.h"
 
+#include "app/NumberFields.h"
 #include "model/TTask.h"
 #include "model/uMyCommonLib.h"
 
@@ -25,8 +26,8 @@ TZSprop_form::TZSprop_form(QWidget* parent)
     : QDialog(parent)
     , Edit_cislo(Named(new QLineEdit, "Edit_cislo"))
     , Edit_jmeno(Named(new QLineEdit, "Edit_jmeno"))
-    , RadioButton_lt(Named(new QRadioButton(QStringLiteral("dlouhodobé zatížení (lt)")), "RadioButton_lt"))
-    , RadioButton_st(Named(new QRadioButton(QStringLiteral("krátkodobé zatížení (st)")), "RadioButton_st"))
+    , RadioButton_lt(Named(new QRadioButton(QStringLiteral("dlouhodobé zatížení")), "RadioButton_lt"))
+    , RadioButton_st(Named(new QRadioButton(QStringLiteral("krátkodobé zatížení")), "RadioButton_st"))
     , Edit_gamaf(Named(new QLineEdit, "Edit_gamaf"))
     , CheckBox_tisk(Named(new QCheckBox(QStringLiteral("tisk výsledků do dokumentu")), "CheckBox_tisk"))
     , Button_storno(Named(new QPushButton(QStringLiteral("storno")), "Button_storno"))
@@ -37,6 +38,7 @@ TZSprop_form::TZSprop_form(QWidget* parent)
     Edit_cislo->setEnabled(false);
     Edit_cislo->setFixedWidth(60);
     Edit_gamaf->setFixedWidth(60);
+    WatchNumberField(Edit_gamaf);
     RadioButton_lt->setChecked(true);
 
     auto* marking = new QGroupBox(QStringLiteral(" Označení "));

@@ -35,6 +35,9 @@ if(DESKTOP_FILE_VALIDATE)
 else()
     message(STATUS "desktop-file-validate not found: the desktop entry is not checked")
 endif()
+add_test(NAME desktop_keywords_are_the_programs
+    COMMAND ${CMAKE_COMMAND} -DENTRY=${TRABIK_DESKTOP_DIR}/trabik.desktop -DSOURCE_DIR=${CMAKE_SOURCE_DIR}
+            -P ${CMAKE_SOURCE_DIR}/cmake/CheckDesktopKeywords.cmake)
 set(installed_files bin/trabik bin/trabik-cli share/applications/trabik.desktop
     share/man/man1/trabik.1 share/man/man1/trabik-cli.1)
 foreach(size ${TRABIK_ICON_SIZES})

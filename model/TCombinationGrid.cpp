@@ -43,6 +43,14 @@ void TCombinationGrid::RemoveColumn(int col)
     Cells.erase(Cells.begin() + col);
 }
 
+void TCombinationGrid::RemoveRow(int row)
+{
+    if (row < 0 || row >= RowCount())
+        return;
+    for (auto& column : Cells)
+        column.erase(column.begin() + row);
+}
+
 void TCombinationGrid::Clear()
 {
     for (auto& column : Cells)

@@ -16,6 +16,7 @@ public:
     void SetCell(int col, int row, const QString& text); // ignored outside the grid
     void InsertColumn(int col); // an empty column; col is limited to 0..ColCount()
     void RemoveColumn(int col); // ignored outside the grid
+    void RemoveRow(int row); // ignored outside the grid
     void Clear(); // every cell empty, size kept
 
 private:

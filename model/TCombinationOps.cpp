@@ -55,6 +55,33 @@ void TTask::ToggleGridFlag(int col, int row)
     Grid.SetCell(col, row, Grid.Cell(col, row).isEmpty() ? QStringLiteral("0") : QString());
 }
 
+void TTask::DeleteCombination(int row)
+{
+    if (row < 1 || row >= Grid.RowCount())
+        return;
+    Grid.RemoveRow(row);
+    for (int r = row; r < Grid.RowCount(); ++r)
+        Grid.SetCell(0, r, QString::number(r));
+}
+
+void TTask::MapGridColumnsByCaption(const QStringList& oldCaptions)
+{
+    const TCombinationGrid old = Grid;
+    std::vector<bool> taken(size_t(oldCaptions.size()), false);
+    Grid.SetSize(FirstLoadCaseColumn + int(LoadCases.size()), old.RowCount());
+    for (int i = 0; i < int(LoadCases.size()); ++i) {
+        const int column = LoadCaseColumn(i);
+        int from = -1;
+        for (int j = 0; j < int(oldCaptions.size()) && from < 0; ++j)
+            if (!taken[size_t(j)] && oldCaptions[j] == LoadCases[size_t(i)].Caption)
+                from = j;
+        if (from >= 0)
+            taken[size_t(from)] = true;
+        for (int row = 0; row < Grid.RowCount(); ++row)
+            Grid.SetCell(column, row, from >= 0 ? old.Cell(LoadCaseColumn(from), row) : QString());
+    }
+}
+
 QStringList TTask::LoadCaseNames() const
 {
     QStringList names;

@@ -285,6 +285,13 @@ public:
     void RefreshCombinationGrid(); // TabSheet_kombinaceEnter
     void AddCombination(); // BitBtn10Click
     void ToggleGridFlag(int col, int row); // a click on a flag cell (col >= 2, row >= 1)
+    // "smazat kombinaci": combination row `row` (>= 1) goes, the rows below it move up and are
+    // numbered anew; their names stay.
+    void DeleteCombination(int row);
+    // After the load cases were replaced as a whole (the load generator): each load case takes the
+    // flags of the old column whose load case had its caption, `oldCaptions` in the old page order.
+    // A caption that is gone takes its column with it; a new one starts empty (included).
+    void MapGridColumnsByCaption(const QStringList& oldCaptions);
 
     // The calculation tab's lists: load case captions and non-empty combination names.
     QStringList LoadCaseNames() const;

@@ -4,6 +4,7 @@
 #include "model/uMyCommonLib.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -31,6 +32,8 @@ void NewGeneratedCase(TTask& task, const QString& name, double gamaf, bool longT
 // the moment of its lever arm.
 void AddPointLoad(TTask& task, double P, double x)
 {
+    if (P == 0) // a row of zeros would only stand among the loads
+        return;
     if (x >= 0) {
         task.AddPxRow(true, Finite(P), x);
         return;
@@ -39,11 +42,17 @@ void AddPointLoad(TTask& task, double P, double x)
     task.AddPxRow(true, P, 0);
 }
 
+void AddUniformLoad(TTask& task, double q)
+{
+    if (q != 0)
+        task.AddQRow(true, Finite(q));
+}
+
 // An area load w reaches the girder as a uniform load w·Z or as the tributary point loads.
 void AddAreaLoad(TTask& task, const TGeneratorGeometry& geometry, double w)
 {
     if (!geometry.PointLoads) {
-        task.AddQRow(true, Finite(w * geometry.Z));
+        AddUniformLoad(task, w * geometry.Z);
         return;
     }
     for (double x : geometry.Positions)
@@ -96,7 +105,7 @@ void GenerateSelfWeight(TTask& task, const TGeneratorInputs& in, const TGenerato
 {
     NewGeneratedCase(task, QStringLiteral("vlastní hmotnost"), StrToFloatX(in.Edit9), true);
     progress(10);
-    task.AddQRow(true, StrToFloatX(in.Edit8));
+    AddUniformLoad(task, StrToFloatX(in.Edit8));
     if (geometry.PointLoads) {
         // The rafters' or ribs' weight is one force per position, without a tributary length.
         const double P = StrToFloatX(in.Edit10) * geometry.Z;
@@ -180,6 +189,7 @@ TTask GenerateLoads(const TTask& source, const TGeneratorProgress& report)
     task.SpanText = in.Edit1; // as it stands, an empty span included
     task.SetTyp(11);
     progress(0);
+    const QStringList oldCaptions = task.LoadCaseNames();
     task.DeleteAllLoadCases();
     task.ZSCounter = -1;
 
@@ -193,7 +203,32 @@ TTask GenerateLoads(const TTask& source, const TGeneratorProgress& report)
         GenerateAreaCase(
             task, geometry, 3, QStringLiteral("sníh"), StrToFloatX(in.Edit20), StrToFloatX(in.Edit21), false, progress);
 
+    task.MapGridColumnsByCaption(oldCaptions);
     task.RefreshCombinationGrid();
     task.Print[TPrintOption::GeneratorData].Enabled = true;
     return task;
+}
+
+bool GenerationReplacesWork(const TTask& task)
+{
+    const auto typed = [](std::initializer_list<const QString*> texts) {
+        return std::any_of(texts.begin(), texts.end(), [](const QString* text) { return !text->isEmpty(); });
+    };
+    for (const TLoadCase& lc : task.LoadCases) {
+        if (lc.Caption != TLoadCase().Caption)
+            return true;
+        for (const TPxRow& row : lc.Px)
+            if (typed({ &row.P, &row.a }))
+                return true;
+        for (const TQRow& row : lc.Q)
+            if (typed({ &row.q }))
+                return true;
+        for (const TQQRow& row : lc.QQ)
+            if (typed({ &row.qa, &row.a, &row.qb, &row.b }))
+                return true;
+        for (const TMxRow& row : lc.Mx)
+            if (typed({ &row.M, &row.a }))
+                return true;
+    }
+    return false;
 }

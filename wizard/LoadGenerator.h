@@ -38,8 +38,13 @@ std::vector<double> PointLoadPositions(double L, double d, double d1);
 // at the last (x > L − d) w·Z·(L − x + d/2); the last rule wins for a single position.
 double TributaryPointLoad(const TGeneratorGeometry& geometry, double w, double x);
 
+// True when "ok" would replace load cases that hold something the user entered (a name or a value):
+// the wizard then asks first. The untouched "[nový]" of a new task is not worth the question.
+bool GenerationReplacesWork(const TTask& task);
+
 // The whole generation ("ok" of the wizard) on a copy of `task`: its load cases replaced by the
 // generated ones (numbered from 0), the span text copied from the inputs, the end condition
-// "prostý trabík", the combination rows kept and re-headed, the report option of the generator
-// data enabled. Throws TError on a refused input; `task` is never touched.
+// "prostý trabík", the combination rows kept with their flags mapped by load case name (a name
+// that is gone drops its column, a new one starts included), no rows of zeros, the report option
+// of the generator data enabled. Throws TError on a refused input; `task` is never touched.
 TTask GenerateLoads(const TTask& task, const TGeneratorProgress& progress = {});

@@ -1,4 +1,4 @@
-// The about window: its look, the gold hover, the links and closing on a click.
+// The about window: its look, the gold hover, the links and closing on a click or Esc.
 #include "app/uAbout.h"
 
 #include <QLabel>
@@ -50,7 +50,7 @@ TEST(AboutWindow, AddressesTurnGoldUnderTheMouseAndOpenTheirLinks)
     EXPECT_FALSE(about.isVisible());
 }
 
-TEST(AboutWindow, AClickInTheMainWindowClosesIt)
+TEST(AboutWindow, AClickOrEscInTheMainWindowClosesIt)
 {
     QWidget main;
     main.resize(200, 100);
@@ -66,4 +66,11 @@ TEST(AboutWindow, AClickInTheMainWindowClosesIt)
     other.show();
     QTest::mouseClick(&other, Qt::LeftButton);
     EXPECT_TRUE(about.isVisible());
+    QTest::keyClick(&other, Qt::Key_Escape); // another window's Esc is its own
+    EXPECT_TRUE(about.isVisible());
+    QTest::keyClick(&main, Qt::Key_Escape);
+    EXPECT_FALSE(about.isVisible());
+    about.show();
+    QTest::keyClick(&about, Qt::Key_Escape);
+    EXPECT_FALSE(about.isVisible());
 }

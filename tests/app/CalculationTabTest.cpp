@@ -203,6 +203,17 @@ TEST_F(CalculationTabTest, TheEnvelopeShowsTheMaximaAndTheMinimaLabelled)
     EXPECT_EQ(Text("Edit7_min"), QStringLiteral("-24.000"));
     EXPECT_TRUE(Find<QLineEdit>("Edit13_min")->isVisibleTo(Form.get()));
     EXPECT_TRUE(Find<QLineEdit>("Edit29_min")->isVisibleTo(Form->DeflectionTab()));
+    // The longer captions leave the three diagrams equally wide.
+    for (const QSize size : { QSize(576, 516), QSize(1001, 700) }) {
+        Form->resize(size);
+        Show(Form->DeflectionTab());
+        QCoreApplication::processEvents();
+        const int deflection = Form->DeflectionTab()->Image9()->width();
+        Show(Form->DiagramsTab());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Form->DiagramsTab()->Image7()->width(), deflection) << size.width();
+        EXPECT_EQ(Form->DiagramsTab()->Image8()->width(), deflection) << size.width();
+    }
 
     Find<QRadioButton>("RadioButton1")->click(); // back to one load case: single values
     Form->CalculationTab()->BitBtn18()->click();

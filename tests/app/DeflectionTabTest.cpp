@@ -4,6 +4,7 @@
 
 #include "app/DiagramImageWidget.h"
 #include "model/uMyCommonLib.h"
+#include "tests/support/LocaleGuard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,6 +44,21 @@ TEST_F(DeflectionTabTest, StartsWithTheDefaultRectangleOfSteel)
     EXPECT_TRUE(Find<QPushButton>("BitBtn22")->isEnabled());
     EXPECT_TRUE(Find<QPushButton>("BitBtn23")->isEnabled());
     EXPECT_EQ(Find<QGroupBox>("GroupBox11")->title(), QStringLiteral("Průhyb trabíku po délce:"));
+}
+
+TEST_F(DeflectionTabTest, TheDefaultsShowTheSystemsSeparatorAndSaveAsBefore)
+{
+    TLocaleGuard locale(TLocaleGuard::Comma());
+    Form->DeflectionTab()->RefreshFromModel();
+    Show(Form->DeflectionTab());
+    EXPECT_EQ(Edit(30)->text(), QStringLiteral("0,0003375"));
+    EXPECT_EQ(Edit(32)->text(), QStringLiteral("0,15"));
+    EXPECT_EQ(Edit(33)->text(), QStringLiteral("0,30"));
+    EXPECT_EQ(Task.Deflection.Edit32, QStringLiteral("0.15")); // the task keeps its text
+    Edit(32)->clear();
+    QTest::keyClicks(Edit(32), QStringLiteral("0.2"));
+    Form->DeflectionTab()->RefreshFromModel();
+    EXPECT_EQ(Edit(32)->text(), QStringLiteral("0.2")); // typed: as typed
 }
 
 TEST_F(DeflectionTabTest, TypedValuesAndUnitsReachTheSection)
@@ -181,10 +197,14 @@ TEST_F(DeflectionTabTest, TheLimitFieldChecksTheShownDeflection)
     auto* values = Find<QLabel>("Label_posudek");
     auto* verdict = Find<QLabel>("Label_vyhovuje");
     EXPECT_EQ(Edit(34)->text(), QStringLiteral("250"));
-    EXPECT_EQ(
-        values->text(), QStringLiteral("f_lim = L/250 = 24.000 mm,   |f|max = 0.476 mm,   |f|max / f_lim = 0.020"));
+    // Each value with its unit on one line, where the line wraps.
+    EXPECT_EQ(values->text(),
+        QStringLiteral("f_lim = L/250 = 24.000\u00a0mm,   |f|max = 0.476\u00a0mm,   |f|max / f_lim = 0.020"));
     EXPECT_EQ(verdict->text(), QStringLiteral("vyhovuje"));
     EXPECT_TRUE(verdict->toolTip().contains(QStringLiteral("2L")));
+    Form->resize(1000, 600); // room for the line: it does not wrap
+    QCoreApplication::processEvents();
+    EXPECT_LT(values->height(), 2 * values->fontMetrics().lineSpacing());
     struct
     {
         const char* Typed;

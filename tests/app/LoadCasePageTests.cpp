@@ -2,6 +2,7 @@
 #include "MainFormFixture.h"
 
 #include "app/LoadCasePage.h"
+#include "app/NumberFields.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -133,15 +134,54 @@ TEST_F(MainFormTest, EditsAndCheckBoxesWriteTheTaskAsTyped)
     Form->Actions().Pridat_q->trigger();
     QTest::keyClicks(Find<QLineEdit>("ZS1_qq2"), QStringLiteral("1,5x"));
     QTest::keyClicks(Find<QLineEdit>("ZS1_qqb1"), QStringLiteral(" 2.25"));
-    Find<QCheckBox>("ZS1_qcheck2")->click();
     Find<QCheckBox>("ZS1_mxcheck1")->click();
     const TLoadCase& lc = Task.LoadCases[0];
     EXPECT_EQ(lc.Q[1].q, QStringLiteral("1,5x"));
-    EXPECT_TRUE(lc.Q[1].Checked);
+    EXPECT_TRUE(lc.Q[1].Checked); // typed into an empty row: ticked
     EXPECT_FALSE(lc.Q[0].Checked);
     EXPECT_EQ(lc.QQ[0].b, QStringLiteral(" 2.25"));
+    EXPECT_TRUE(lc.QQ[0].Checked);
     EXPECT_TRUE(lc.Mx[0].Checked);
     EXPECT_TRUE(Task.ReadMx(1, 1).Included);
+}
+
+// A value typed into an empty row is meant as a load; an unticked row that holds a value is
+// greyed; a text that is no number is framed red while it stays so, and kept as typed.
+TEST_F(MainFormTest, TypingTicksAnEmptyRowAndUnreadableTextIsFramed)
+{
+    auto* P = Find<QLineEdit>("ZS1_P1");
+    auto* a = Find<QLineEdit>("ZS1_Px1");
+    auto* check = Find<QCheckBox>("ZS1_Pxcheck1");
+    const QColor normal = P->palette().color(QPalette::Text);
+    QTest::keyClicks(P, QStringLiteral("6,0x"));
+    EXPECT_TRUE(check->isChecked());
+    EXPECT_TRUE(Task.LoadCases[0].Px[0].Checked);
+    EXPECT_EQ(Task.LoadCases[0].Px[0].P, QStringLiteral("6,0x"));
+    EXPECT_TRUE(IsMarkedUnreadable(P));
+    EXPECT_FALSE(IsMarkedUnreadable(a)); // empty is no error
+    QTest::keyClick(P, Qt::Key_Backspace);
+    EXPECT_FALSE(IsMarkedUnreadable(P));
+    EXPECT_EQ(P->palette().color(QPalette::Text), normal);
+
+    check->click(); // unticking by hand stays possible, and typing on does not tick again
+    QTest::keyClicks(a, QStringLiteral("2"));
+    EXPECT_FALSE(Task.LoadCases[0].Px[0].Checked);
+    EXPECT_NE(P->palette().color(QPalette::Text), normal);
+    EXPECT_NE(a->palette().color(QPalette::Text), normal);
+    check->click();
+    EXPECT_EQ(a->palette().color(QPalette::Text), normal);
+
+    // A page built from an opened task shows the same at once.
+    Task.LoadCases[0].Q[0].q = QStringLiteral("abc");
+    Form->RefreshFromModel();
+    EXPECT_TRUE(IsMarkedUnreadable(Find<QLineEdit>("ZS1_qq1")));
+    EXPECT_NE(Find<QLineEdit>("ZS1_qq1")->palette().color(QPalette::Text), normal);
+    EXPECT_FALSE(Task.LoadCases[0].Q[0].Checked); // opening never ticks
+
+    // So is the span.
+    QTest::keyClicks(Find<QLineEdit>("Edit1"), QStringLiteral("6m"));
+    EXPECT_TRUE(IsMarkedUnreadable(Find<QLineEdit>("Edit1")));
+    EXPECT_EQ(Task.SpanText, QStringLiteral("6m"));
 }
 
 TEST_F(MainFormTest, PagesFollowLoadCasesTheGeneratorAddsToTheTask)

@@ -38,8 +38,9 @@ protected:
         };
         prompts.ShowError = [this](QWidget*, const QString& message) { Errors << message; };
         prompts.ShowMessage = [this](QWidget*, const QString& message) { Messages << message; };
-        prompts.ChooseProjectFile = [this](QWidget*, TFileDialogKind) {
+        prompts.ChooseProjectFile = [this](QWidget*, TFileDialogKind, const QString& current) {
             ++FileDialogsShown;
+            FileDialogStart = current;
             return ChosenFile;
         };
         prompts.ExecDialog = [this](QDialog& dialog) {
@@ -61,6 +62,7 @@ protected:
     std::deque<TSaveAnswer> SaveAnswers; // answers to "Uložit změny v úloze?"; Ne when empty
     QStringList Questions, Errors, Messages;
     QString ChosenFile;
+    QString FileDialogStart; // the file the last file dialog started with
     std::function<int(QDialog&)> DialogAnswer;
     int DialogsShown = 0;
     int FileDialogsShown = 0;

@@ -163,7 +163,7 @@ TEST_F(MainFormTest, LoadCaseNumbersAreNeverReusedUntilNewTask)
     EXPECT_EQ(Pages()->count(), 3);
     Answers = { true };
     Form->Actions().Smazat_ZS->trigger();
-    EXPECT_EQ(Questions.last(), QStringLiteral("Skutečně smazat zatěžovací stav?"));
+    EXPECT_EQ(Questions.last(), QStringLiteral("Skutečně smazat zatěžovací stav „[nový]“?"));
     ASSERT_EQ(Pages()->count(), 2);
     EXPECT_EQ(Find("ZS2"), nullptr);
     EXPECT_EQ(Find("ZS2_P1"), nullptr);

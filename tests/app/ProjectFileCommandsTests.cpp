@@ -6,12 +6,19 @@
 #include "storage/ProjectPrimitives.h"
 #include "storage/uProjectFile.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 TEST(ProjectFileDialogs, UseTheDatExtensionAndFilters)
 {
@@ -28,13 +35,55 @@ TEST(ProjectFileDialogs, UseTheDatExtensionAndFilters)
     EXPECT_EQ(open.fileMode(), QFileDialog::ExistingFile);
 }
 
+// The question boxes answer to Alt and the underlined letter of Ano, Ne and Storno.
+TEST(ProjectFileDialogs, QuestionsAnswerWithAltLetters)
+{
+    const TUserPrompts prompts = TUserPrompts::Interactive();
+    QStringList buttons;
+    const auto answer = [&buttons](QMessageBox::StandardButton with) {
+        QTimer::singleShot(0, [&buttons, with] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text();
+            box->button(with)->click();
+        });
+    };
+    answer(QMessageBox::No);
+    EXPECT_FALSE(prompts.Ask(nullptr, QStringLiteral("Skutečně ukončit program?")));
+    answer(QMessageBox::Cancel);
+    EXPECT_EQ(prompts.AskSave(nullptr, QStringLiteral("Uložit změny v úloze?")), TSaveAnswer::Cancel);
+    buttons.sort();
+    EXPECT_EQ(buttons, QStringList({ "&Ano", "&Ano", "&Ne", "&Ne", "&Storno" }));
+}
+
+TEST(ProjectFileDialogs, SaveStartsAtTheTasksFileAndAddsTheExtensionTheFilterShows)
+{
+    QTemporaryDir dir;
+    QFileDialog save;
+    ConfigureProjectFileDialog(save, TFileDialogKind::Save, dir.filePath(QStringLiteral("strop.dat")));
+    EXPECT_EQ(QDir(save.directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
+    EXPECT_EQ(QFileInfo(save.selectedFiles().value(0)).fileName(), QStringLiteral("strop.dat"));
+
+    struct TCase
+    {
+        const char* Typed;
+        bool ProjectFilter;
+        const char* Saved;
+    };
+    for (const TCase& c : { TCase { "/d/strop", true, "/d/strop.DAT" }, TCase { "/d/strop.dat", true, "/d/strop.dat" },
+             TCase { "/d/hala_v1.2", true, "/d/hala_v1.2.DAT" }, TCase { "/d/strop.", true, "/d/strop.DAT" },
+             TCase { "/d/strop", false, "/d/strop.DAT" }, TCase { "/d/strop.txt", false, "/d/strop.txt" } })
+        EXPECT_EQ(ProjectSavePath(QString::fromLatin1(c.Typed), c.ProjectFilter), QString::fromLatin1(c.Saved))
+            << c.Typed;
+}
+
 TEST_F(MainFormTest, SavedTaskOpensWithItsPagesRebuilt)
 {
     QTemporaryDir dir;
     ChosenFile = dir.filePath(QStringLiteral("hala.DAT"));
     QTest::keyClicks(Find<QLineEdit>("ZS1_P1"), QStringLiteral("10"));
-    QTest::keyClicks(Find<QLineEdit>("ZS1_Px1"), QStringLiteral("2"));
-    Find<QCheckBox>("ZS1_Pxcheck1")->click();
+    QTest::keyClicks(Find<QLineEdit>("ZS1_Px1"), QStringLiteral("2")); // the typed row is ticked
     Form->Actions().Novy_ZS->trigger();
     Form->Actions().Pridat_Px->trigger();
     Form->Actions().Ulozit->trigger();
@@ -66,14 +115,15 @@ TEST_F(MainFormTest, AFailedOpenShowsTheErrorAndKeepsTheTask)
 
     Form->Actions().Otevrit->trigger();
     ASSERT_EQ(Errors.size(), 1);
-    EXPECT_FALSE(Errors[0].isEmpty());
+    EXPECT_EQ(Errors[0], QStringLiteral("Soubor „kratky.DAT“: Read beyond end of file"));
     EXPECT_EQ(Pages()->count(), 1);
     EXPECT_EQ(Find<QLineEdit>("ZS1_P1")->text(), QStringLiteral("7"));
     EXPECT_EQ(Task.Job, QString());
 
     ChosenFile = dir.filePath(QStringLiteral("chybi.DAT"));
     Form->Actions().Otevrit->trigger();
-    EXPECT_EQ(Errors.size(), 2);
+    ASSERT_EQ(Errors.size(), 2);
+    EXPECT_EQ(Errors[1], QStringLiteral("Soubor „chybi.DAT“: File not found"));
     EXPECT_EQ(Task.LoadCases.size(), 1u);
 }
 
@@ -102,7 +152,8 @@ TEST_F(MainFormTest, AFailedSaveIsShownAndACancelledDialogDoesNothing)
 {
     ChosenFile = QStringLiteral("/nonexistent-folder/ulozit.DAT");
     Form->Actions().Ulozit->trigger();
-    EXPECT_EQ(Errors.size(), 1);
+    ASSERT_EQ(Errors.size(), 1);
+    EXPECT_TRUE(Errors[0].startsWith(QStringLiteral("Soubor „ulozit.DAT“: "))) << Errors[0].toStdString();
 
     ChosenFile.clear();
     Form->Actions().Ulozit->trigger();
@@ -193,6 +244,9 @@ TEST_F(MainFormTest, SaveUsesTheTasksFileAndSaveAsAlwaysAsks)
     ChosenFile = dir.filePath(QStringLiteral("druhy.DAT"));
     Form->Actions().Ulozit_jako->trigger();
     EXPECT_EQ(FileDialogsShown, 2);
+    EXPECT_EQ(FileDialogStart, dir.filePath(QStringLiteral("prvni.DAT"))); // the task's file, in its folder
+    EXPECT_EQ(Form->statusBar()->currentMessage(),
+        QStringLiteral("Uloženo do souboru ") + QDir::toNativeSeparators(ChosenFile));
     EXPECT_TRUE(QFile::exists(ChosenFile));
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Trabík v.2.2 – druhy.DAT"));
     ChosenFile.clear();

@@ -1,6 +1,7 @@
 // The load case properties dialog, by itself and through the main window.
 #include "MainFormFixture.h"
 
+#include "app/NumberFields.h"
 #include "app/uZSproperties.h"
 #include "model/uMyCommonLib.h"
 #include "tests/support/LocaleGuard.h"
@@ -53,7 +54,8 @@ TEST(PropertiesDialog, StoresGammaExactlyAsTypedAndShortTermAsOne)
     EXPECT_EQ(info.Name, QStringLiteral("užitné"));
     EXPECT_FALSE(info.PrintResults);
 
-    dialog.GamafEdit()->setText(QStringLiteral("abc")); // kept as typed, read as 0
+    dialog.GamafEdit()->setText(QStringLiteral("abc")); // kept as typed, read as 0, framed red
+    EXPECT_TRUE(IsMarkedUnreadable(dialog.GamafEdit()));
     dialog.ApplyTo(task);
     EXPECT_EQ(task.LoadCases[0].GamafText, QStringLiteral("abc"));
     EXPECT_DOUBLE_EQ(task.GetZSInfo(1).Gamaf, 0.0);

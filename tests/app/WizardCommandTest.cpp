@@ -46,9 +46,11 @@ TEST_F(MainFormTest, WizardOkReplacesTheLoadCasesAndEveryTabFollows)
     EXPECT_EQ(Find<QLineEdit>("Edit1")->text(), QStringLiteral("4,5"));
     EXPECT_TRUE(Find<QRadioButton>("RadioTyp11")->isChecked());
     EXPECT_TRUE(Find<QCheckBox>("CheckBox1")->isEnabled());
-    // The combination row stays; its columns are headed by the new captions.
+    // The combination row stays; its columns are headed by the new captions, and the flag of
+    // "[nový]", which is gone, went with it.
+    EXPECT_TRUE(Questions.isEmpty());
     EXPECT_EQ(Task.Grid.Cell(1, 1), QStringLiteral("MSÚ"));
-    EXPECT_EQ(Task.Grid.Cell(3, 1), QStringLiteral("1"));
+    EXPECT_EQ(Task.Grid.Cell(3, 1), QString());
     EXPECT_EQ(Task.Grid.Cell(3, 0), Task.LoadCases[0].Caption);
     EXPECT_EQ(Task.Grid.Cell(6, 0), Task.LoadCases[3].Caption);
     // The calculation tab offers the new load cases.

@@ -1,6 +1,8 @@
 // The load generator wizard: its pages, the captions that follow the choices, "ok" and "storno".
 #include "wizard/ui/uZatWizard.h"
 
+#include "app/NumberFields.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -19,6 +21,10 @@ protected:
     void SetUp() override
     {
         Wizard.ShowError = [this](QWidget*, const QString& message) { Errors << message; };
+        Wizard.Ask = [this](QWidget*, const QString& question) {
+            Questions << question;
+            return Answer;
+        };
     }
 
     template <typename T = QWidget> T* Find(const char* name) const
@@ -43,7 +49,8 @@ protected:
     }
 
     TZatWizard Wizard;
-    QStringList Errors;
+    QStringList Errors, Questions;
+    bool Answer = false;
 };
 
 using B = std::array<bool, 3>;
@@ -97,14 +104,16 @@ TEST_F(WizardTest, WalksThePagesAndGeneratesAFloorWithPointLoads)
     Click("BitBtn2");
     EXPECT_EQ(Title(), QStringLiteral(" 5. Generovat zatížení"));
     EXPECT_EQ(Buttons(), (B { true, false, true }));
+    EXPECT_TRUE(Text("Label56").contains(QStringLiteral("vygenerovat jednotlivé zatěžovací stavy")));
     EXPECT_TRUE(
-        Text("Label56").endsWith(QStringLiteral("klikněte na \"zpět\". Stiskem \"O.K.\" bude vygenerováno zatížení.")));
+        Text("Label56").endsWith(QStringLiteral("klikněte na \"zpět\". Stiskem \"ok\" bude vygenerováno zatížení.")));
     Click("BitBtn1");
     EXPECT_EQ(Buttons(), (B { true, true, false }));
     Click("BitBtn2");
 
     QTest::keyClick(Find("Edit1"), Qt::Key_Return); // Enter generates on the last page
     EXPECT_TRUE(Errors.isEmpty());
+    EXPECT_TRUE(Questions.isEmpty()); // the untouched new load case is replaced without a question
     EXPECT_EQ(Wizard.result(), int(QDialog::Accepted));
     EXPECT_EQ(Wizard.ProgressBar()->value(), 60);
     ASSERT_TRUE(Wizard.ApplyTo(task));
@@ -179,4 +188,33 @@ TEST_F(WizardTest, RefusalKeepsTheWizardOpenAndStornoChangesNothing)
     Wizard.LoadFrom(task);
     Wizard.show(); // reopened: Enter goes on with "dále", it does not cancel
     EXPECT_EQ(Wizard.focusWidget(), Find("BitBtn2"));
+}
+
+TEST_F(WizardTest, AsksBeforeReplacingEnteredLoadCasesAndStartsFromTheSpan)
+{
+    TTask task = TTask::StartState();
+    task.LoadCases[0].Caption = QStringLiteral("G");
+    task.SpanText = QStringLiteral("4,5");
+    Wizard.LoadFrom(task);
+    Wizard.show();
+    EXPECT_EQ(Find<QLineEdit>("Edit1")->text(), QStringLiteral("4,5")); // an empty L starts from the span
+    Type("Edit4", "1,2x");
+    EXPECT_TRUE(IsMarkedUnreadable(Find<QLineEdit>("Edit4")));
+    Type("Edit4", "1,2");
+    EXPECT_FALSE(IsMarkedUnreadable(Find<QLineEdit>("Edit4")));
+    for (int i = 0; i < 4; ++i)
+        Click("BitBtn2");
+    Click("BitBtn3");
+    EXPECT_EQ(Questions, QStringList { QStringLiteral("Generátor nahradí všechny zatěžovací stavy. Pokračovat?") });
+    EXPECT_TRUE(Wizard.isVisible()); // Ne: the wizard stays, the task is untouched
+    EXPECT_FALSE(Wizard.ApplyTo(task));
+    Answer = true;
+    Click("BitBtn3");
+    EXPECT_EQ(Wizard.result(), int(QDialog::Accepted));
+    ASSERT_TRUE(Wizard.ApplyTo(task));
+    EXPECT_EQ(task.LoadCases.size(), 4u);
+
+    task.Generator.Edit1 = QStringLiteral("6"); // L of its own stays
+    Wizard.LoadFrom(task);
+    EXPECT_EQ(Find<QLineEdit>("Edit1")->text(), QStringLiteral("6"));
 }

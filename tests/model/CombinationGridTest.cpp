@@ -103,6 +103,24 @@ TEST(CombinationGridTest, DeletingALoadCaseRemovesItsColumnAndKeepsTheOthersFlag
     EXPECT_EQ(Row(task.Grid, 2), (QStringList { "2", "Komb_2", "", "0" }));
 }
 
+TEST(CombinationGridTest, DeletingACombinationMovesTheRowsBelowUpWithTheirFlags)
+{
+    TTask task = ThreeCasesTwoCombinations();
+    task.AddCombination();
+    task.Grid.SetCell(1, 2, QStringLiteral("MSP"));
+    task.DeleteCombination(1);
+    ASSERT_EQ(task.Grid.RowCount(), 3);
+    EXPECT_EQ(Row(task.Grid, 1), (QStringList { "1", "MSP", "", "0", "", "0" }));
+    EXPECT_EQ(Row(task.Grid, 2), (QStringList { "2", "Komb_3", "", "", "", "" })); // names stay
+    task.DeleteCombination(0); // the header row and rows outside the grid are no combinations
+    task.DeleteCombination(3);
+    EXPECT_EQ(task.Grid.RowCount(), 3);
+    task.DeleteCombination(2);
+    task.DeleteCombination(1);
+    EXPECT_EQ(task.Grid.RowCount(), 1);
+    EXPECT_TRUE(task.CombinationNames().isEmpty());
+}
+
 TEST(CombinationGridTest, RenamingALoadCaseKeepsItsHeaderInStep)
 {
     TTask task = ThreeCasesTwoCombinations();

@@ -64,7 +64,7 @@ void ExpectEmptyUnticked(const TLoadCase& lc, bool px, bool q, bool qq, bool mx)
 
 } // namespace
 
-TEST(LoadGenerator, RoofWithEmptyEditsGivesFourCasesOfZeroUniformLoad)
+TEST(LoadGenerator, RoofWithEmptyEditsGivesFourCasesWithoutRowsOfZeros)
 {
     TLocaleGuard locale(TLocaleGuard::Point());
     TTask source = RoofTask();
@@ -84,10 +84,8 @@ TEST(LoadGenerator, RoofWithEmptyEditsGivesFourCasesOfZeroUniformLoad)
         EXPECT_EQ(lc.LongShort, QString::fromLatin1(longShort[i]));
         EXPECT_EQ(lc.GamafText, QString::fromLatin1(gamaf[i]));
         EXPECT_TRUE(lc.PrintResults);
-        ASSERT_EQ(lc.Q.size(), 1u);
-        EXPECT_TRUE(lc.Q[0].Checked);
-        EXPECT_EQ(lc.Q[0].q, QStringLiteral("0.000"));
-        ExpectEmptyUnticked(lc, true, false, true, true);
+        // A load of 0 is no load: only the empty, unticked rows every page gets.
+        ExpectEmptyUnticked(lc, true, true, true, true);
     }
     EXPECT_EQ(task.ZSCounter, 3);
     EXPECT_TRUE(task.SpanText.isEmpty()); // the empty span goes to the main window as it stands
@@ -159,6 +157,7 @@ TEST(LoadGenerator, PointLoadsOnSixMetresAtTwoFromOne)
     EXPECT_EQ(Forces(task.LoadCases[1]), (Forces_t { { 3, 1 }, { 3, 3 }, { 3, 5 } }));
     EXPECT_EQ(Forces(task.LoadCases[2]), (Forces_t { { 1.5, 1 }, { 1.5, 3 }, { 1.5, 5 } }));
     EXPECT_EQ(Forces(task.LoadCases[3]), (Forces_t { { 2, 1 }, { 2, 3 }, { 2, 5 } }));
+    ExpectEmptyUnticked(task.LoadCases[0], true, true, true, true); // g0 and g1 empty: no forces of 0 kN
     for (int i = 1; i < 4; ++i)
         ExpectEmptyUnticked(task.LoadCases[size_t(i)], false, true, true, true);
 }
@@ -252,6 +251,7 @@ TEST(LoadGenerator, RefusesSpacingsThatWouldHang)
     source.Generator.Edit5 = QStringLiteral("0.001"); // 6001 positions
     EXPECT_THROW(GenerateLoads(source), TError);
     source.Generator.Edit5 = QStringLiteral("0.006"); // 1000 positions are still generated
+    source.Generator.Edit12 = QStringLiteral("1");
     EXPECT_EQ(GenerateLoads(source).LoadCases[1].Px.size(), size_t(MaxPointLoads));
     // A span so long that adding d no longer moves the position.
     EXPECT_THROW(PointLoadPositions(1e300, 1, 0), TError);
@@ -291,30 +291,48 @@ TEST(LoadGenerator, RefusesLoadsThatOverflow)
     EXPECT_THROW(GenerateLoads(source), TError);
 }
 
-TEST(LoadGenerator, CombinationRowsAreKeptAndReheaded)
+// A roof generated again over the floor it was: "ZK2 – bez sněhu" must not take in the snow
+// because a column moved.
+TEST(LoadGenerator, CombinationFlagsFollowTheirLoadCaseByName)
 {
     TTask source = RoofTask();
-    for (int i = 0; i < 4; ++i)
-        source.NewLoadCase(TCaller::User); // five load cases in all
+    source.LoadCases[0].Caption = QStringLiteral("sníh");
+    for (const char* name : { "jeřáb", "stálá zatížení", "pochozí zatížení" }) {
+        source.NewLoadCase(TCaller::User);
+        source.LoadCases.back().Caption = QString::fromUtf8(name);
+    }
     source.RefreshCombinationGrid();
     source.AddCombination();
-    source.Grid.SetCell(1, 1, QStringLiteral("ULS"));
+    source.Grid.SetCell(1, 1, QStringLiteral("ZK2 – bez sněhu"));
     source.Grid.SetCell(2, 2, QStringLiteral("0"));
-    source.Grid.SetCell(4, 1, QStringLiteral("0"));
-    source.Generator.RadioButton3 = false;
-    source.Generator.RadioButton4 = true; // three load cases
+    source.Grid.SetCell(3, 1, QStringLiteral("0")); // ZK2 without "sníh"
+    source.Grid.SetCell(4, 2, QStringLiteral("0")); // Komb_2 without "jeřáb", which is gone
+    source.Grid.SetCell(5, 1, QStringLiteral("0")); // ZK2 without "stálá zatížení"
 
-    const TTask task = GenerateLoads(source);
+    const TTask task = GenerateLoads(source); // vlastní hmotnost, stálá zatížení, pochozí zatížení, sníh
     const TCombinationGrid& grid = task.Grid;
-    ASSERT_EQ(grid.ColCount(), 6);
+    ASSERT_EQ(grid.ColCount(), 7);
     ASSERT_EQ(grid.RowCount(), 3);
-    EXPECT_EQ(grid.Cell(3, 0), QStringLiteral("vlastní hmotnost"));
-    EXPECT_EQ(grid.Cell(4, 0), QStringLiteral("stálá zatížení"));
-    EXPECT_EQ(grid.Cell(5, 0), QStringLiteral("užitné zatížení"));
-    EXPECT_EQ(grid.Cell(1, 1), QStringLiteral("ULS"));
+    EXPECT_EQ(grid.Cell(1, 1), QStringLiteral("ZK2 – bez sněhu"));
     EXPECT_EQ(grid.Cell(1, 2), QStringLiteral("Komb_2"));
     EXPECT_EQ(grid.Cell(2, 2), QStringLiteral("0"));
-    EXPECT_EQ(grid.Cell(4, 1), QStringLiteral("0")); // flags stay by position
+    const QStringList zk2 = { "", "0", "", "0" }, komb2 = { "", "", "", "" };
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(grid.Cell(TTask::LoadCaseColumn(i), 0), task.LoadCases[size_t(i)].Caption);
+        EXPECT_EQ(grid.Cell(TTask::LoadCaseColumn(i), 1), zk2[i]) << i;
+        EXPECT_EQ(grid.Cell(TTask::LoadCaseColumn(i), 2), komb2[i]) << i;
+    }
+}
+
+TEST(LoadGenerator, AsksOnlyWhenItWouldReplaceWhatWasEntered)
+{
+    TTask task = TTask::StartState();
+    EXPECT_FALSE(GenerationReplacesWork(task)); // the untouched "[nový]"
+    task.LoadCases[0].QQ[0].b = QStringLiteral("1");
+    EXPECT_TRUE(GenerationReplacesWork(task));
+    task = TTask::StartState();
+    task.LoadCases[0].Caption = QStringLiteral("G");
+    EXPECT_TRUE(GenerationReplacesWork(task));
 }
 
 TEST(LoadGenerator, ReportsProgressInStepsOfTen)

@@ -1,5 +1,7 @@
 #include "wizard/ui/uZatWizard.h"
 
+#include "app/NumberFields.h"
+#include "app/UserPrompts.h"
 #include "model/TError.h"
 #include "wizard/LoadGenerator.h"
 #include "wizard/WizardCaptions.h"
@@ -8,7 +10,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -86,9 +87,11 @@ QGridLayout* NewGrid()
 }
 
 const QString GenerateText = QStringLiteral(
-    "Nyní jsou k dispozici všechny potřebné informace aby mohl program vygenerovat jednotlivé zatežovací stavy a "
-    "jejich kombinace. Pokud chcete změnit zadané údaje, klikněte na \"zpět\". Stiskem \"O.K.\" bude vygenerováno "
+    "Nyní jsou k dispozici všechny potřebné informace aby mohl program vygenerovat jednotlivé zatěžovací stavy a "
+    "jejich kombinace. Pokud chcete změnit zadané údaje, klikněte na \"zpět\". Stiskem \"ok\" bude vygenerováno "
     "zatížení.");
+
+const QString ReplaceQuestion = QStringLiteral("Generátor nahradí všechny zatěžovací stavy. Pokračovat?");
 
 } // namespace
 
@@ -97,9 +100,9 @@ TZatWizard::TZatWizard(QWidget* parent)
 {
     setObjectName(QStringLiteral("ZatWizard"));
     setWindowTitle(QStringLiteral("Generátor zatížení"));
-    ShowError = [](QWidget* owner, const QString& message) {
-        QMessageBox::warning(owner, QStringLiteral("Generátor zatížení"), message);
-    };
+    const TUserPrompts prompts = TUserPrompts::Interactive();
+    Ask = prompts.Ask;
+    ShowError = prompts.ShowError;
 
     PageControl = new QStackedWidget;
     PageControl->setObjectName(QStringLiteral("PageControl1"));
@@ -146,6 +149,7 @@ QLineEdit* TZatWizard::NewEdit(const char* name, QString TGeneratorInputs::*fiel
     auto* edit = new QLineEdit;
     edit->setObjectName(QString::fromLatin1(name));
     edit->setFixedWidth(60);
+    WatchNumberField(edit);
     EditFields.emplace_back(edit, field);
     return edit;
 }
@@ -240,6 +244,9 @@ void TZatWizard::LoadFrom(const TTask& task)
     const TGeneratorInputs& inputs = task.Generator;
     for (const auto& [edit, field] : EditFields)
         edit->setText(inputs.*field);
+    // The girder is usually the beam of the task: an empty length starts from its span.
+    if (inputs.Edit1.isEmpty())
+        findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(task.SpanText);
     // Exactly one button of each pair is checked; a floor girder or point loads only when the
     // inputs say so unambiguously.
     (inputs.RadioButton4 && !inputs.RadioButton3 ? RadioButton4 : RadioButton3)->setChecked(true);
@@ -312,6 +319,8 @@ void TZatWizard::BitBtn1Click()
 
 void TZatWizard::BitBtn3Click()
 {
+    if (GenerationReplacesWork(Source) && !Ask(this, ReplaceQuestion))
+        return;
     TTask task = Source;
     task.Generator = Inputs();
     try {

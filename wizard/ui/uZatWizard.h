@@ -37,14 +37,16 @@ public:
     // generated (cancelled).
     bool ApplyTo(TTask& task);
 
-    // How a refused input is shown: a message box over the wizard; tests swap it.
+    // The question before load cases the user entered are replaced, and how a refused input is
+    // shown: message boxes over the wizard; the main window passes its own, tests swap them.
+    std::function<bool(QWidget* parent, const QString& question)> Ask;
     std::function<void(QWidget* parent, const QString& message)> ShowError;
 
     // Handlers, named after their controls.
     void FormShow();
     void BitBtn2Click(); // "dále"
     void BitBtn1Click(); // "zpět"
-    void BitBtn3Click(); // "ok": generate and close, or show the refusal and stay
+    void BitBtn3Click(); // "ok": ask when work would be replaced, generate and close, or show the refusal and stay
     void BitBtn4Click(); // "storno"
     void RadioButton3Click(); // roof captions
     void RadioButton4Click(); // floor captions

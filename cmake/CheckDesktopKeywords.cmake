@@ -1,0 +1,27 @@
+# The desktop entry's search words are the program's own: each keyword must occur (letter case
+# aside) in the texts of the windows or the report. Run with -DENTRY=<trabik.desktop> -DSOURCE_DIR=<root>.
+file(READ ${ENTRY} entry)
+string(REGEX MATCH "\nKeywords=([^\n]*)" line "${entry}")
+set(keywords "${CMAKE_MATCH_1}") # a list already: the entry separates the words with ";"
+if(NOT keywords)
+    message(FATAL_ERROR "No Keywords in ${ENTRY}")
+endif()
+file(GLOB sources ${SOURCE_DIR}/app/*.cpp ${SOURCE_DIR}/wizard/*.cpp ${SOURCE_DIR}/wizard/ui/*.cpp
+    ${SOURCE_DIR}/report/*.cpp)
+set(texts "")
+foreach(source ${sources})
+    file(READ ${source} text)
+    string(TOLOWER "${text}" text)
+    string(APPEND texts "${text}")
+endforeach()
+set(missing "")
+foreach(keyword ${keywords})
+    string(TOLOWER "${keyword}" word)
+    string(FIND "${texts}" "${word}" at)
+    if(at EQUAL -1)
+        list(APPEND missing ${keyword})
+    endif()
+endforeach()
+if(missing)
+    message(FATAL_ERROR "Keywords the program never uses: ${missing}")
+endif()
