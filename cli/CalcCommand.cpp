@@ -3,6 +3,7 @@
 #include "analysis/Checks.h"
 #include "analysis/uCalcUnit.h"
 #include "cli/CliCommand.h"
+#include "cli/En1990Output.h"
 #include "model/TError.h"
 #include "storage/uProjectFile.h"
 
@@ -164,6 +165,8 @@ QJsonValue DeflectionCheckJson(const TDeflectionCheck& c)
 
 int RunCalc(const QStringList& args)
 {
+    if (args.contains(QLatin1String("--en1990")))
+        return RunEn1990Calc(args);
     const TCalcArgs a = ParseCalcArgs(args);
     QStringList warnings;
     TTask task = OpenTask(a.File, &warnings);
@@ -189,7 +192,7 @@ int RunCalc(const QStringList& args)
 
 const TCliRegistrar registrar({
     QStringLiteral("calc"),
-    QStringLiteral("calc TASK.DAT [--case NAME | --combination NAME] [--envelope]"),
+    QStringLiteral("calc TASK.DAT [--case NAME | --combination NAME] [--envelope] [--en1990 KIND]"),
     QStringLiteral("reactions, bending moments, shear forces and deflections of a task as JSON"),
     QStringLiteral("\nOpens TASK.DAT as the program opens it and computes what the calculation tab computes:\n"
                    "  --case NAME         the load case captioned NAME (exact, letter case counts)\n"
@@ -213,7 +216,15 @@ const TCliRegistrar registrar({
                    "Deflections are in metres / 1000 (times 1,000,000 gives mm), characteristic only;\n"
                    "when they cannot be computed they are 0 and the reason is written to stderr.\n"
                    "Numbers are written so that they read back as exactly the computed doubles.\n"
-                   "An unknown load case or combination is an error (exit status 1)."),
+                   "An unknown load case or combination is an error (exit status 1).\n"
+                   "With --en1990 KIND instead: the envelope of the ČSN EN 1990 combinations of the\n"
+                   "load cases by their action types (uls: 6.10 or 6.10a,b as the task chooses;\n"
+                   "characteristic, frequent, quasi-permanent: 6.14b, 6.15b, 6.16b): rule, combinations\n"
+                   "(name = formula, factors by load case), Mmax, Mmin, Qmax, Qmin (101 samples),\n"
+                   "Amax, Amin, Bmax, Bmin, Mamax, Mamin, Mbmax, Mbmin, extremes (M, Q: max, xmax,\n"
+                   "maxBy, min, xmin, minBy; maxBy names the governing combination, null for none),\n"
+                   "and for the serviceability kinds fmax, fmin, extremes.f and deflectionCheck.\n"
+                   "A load case without an action type is an error (exit status 1)."),
     RunCalc,
 });
 
