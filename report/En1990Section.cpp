@@ -43,9 +43,10 @@ QString By(const QString& combination)
                                  : QStringLiteral(" (<i>") + UserText(combination) + QStringLiteral("</i>)");
 }
 
+// Plain: the table cells set no sub-scripts.
 QString Psi(const char* index)
 {
-    return QStringLiteral("ψ<sub>") + QLatin1String(index) + QStringLiteral("</sub>");
+    return QStringLiteral("ψ") + QLatin1String(index);
 }
 
 void TEnWriter::WriteFactors()
