@@ -112,21 +112,31 @@ void TEn1990Panel::Refresh()
 
 void AddEn1990Choices(TTask& task, QButtonGroup& group, QGridLayout& grid, int row)
 {
-    const char* const names[]
-        = { "RadioButton_MSU", "RadioButton_MSPchar", "RadioButton_MSPcasta", "RadioButton_MSPkvazi" };
-    for (int i = 0; i < 4; ++i) {
-        auto* button = new QRadioButton(EnKindCaption(EnKinds[i]), grid.parentWidget());
-        button->setObjectName(QString::fromLatin1(names[i]));
-        group.addButton(button, 4 + i);
-        grid.addWidget(button, row + i, 0);
-    }
+    QWidget* parent = grid.parentWidget();
+    auto* button = new QRadioButton(QStringLiteral("obálku podle ČSN EN 1990"), parent);
+    button->setObjectName(QStringLiteral("RadioButton_EN1990"));
+    auto* kinds = new QComboBox(parent);
+    kinds->setObjectName(QStringLiteral("ComboBox_EN1990"));
+    for (TEnKind kind : EnKinds)
+        kinds->addItem(EnKindCaption(kind));
+    group.addButton(button, 4);
+    grid.addWidget(button, row, 0);
+    grid.addWidget(kinds, row, 1);
     // By the user's clicks: a choice set from the task (RefreshFromModel) must not clear it.
-    QObject::connect(&group, &QButtonGroup::idClicked, grid.parentWidget(),
-        [&task](int id) { task.Calc.En1990 = id >= 4 ? id - 3 : 0; });
+    QObject::connect(&group, &QButtonGroup::idClicked, parent,
+        [&task, kinds](int id) { task.Calc.En1990 = id == 4 ? kinds->currentIndex() + 1 : 0; });
+    QObject::connect(kinds, qOverload<int>(&QComboBox::activated), parent, [&task, button](int index) {
+        button->setChecked(true); // choosing a kind chooses the EN envelope
+        task.Calc.En1990 = index + 1;
+    });
 }
 
 void ShowEn1990Choice(const TTask& task, QButtonGroup& group)
 {
-    if (QAbstractButton* button = task.Calc.En1990 > 0 ? group.button(3 + task.Calc.En1990) : nullptr)
-        button->setChecked(true);
+    QAbstractButton* button = group.button(4);
+    if (!button || task.Calc.En1990 < 1 || task.Calc.En1990 > 4)
+        return;
+    button->setChecked(true);
+    if (auto* kinds = button->parentWidget()->findChild<QComboBox*>(QStringLiteral("ComboBox_EN1990")))
+        kinds->setCurrentIndex(task.Calc.En1990 - 1);
 }

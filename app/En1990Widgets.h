@@ -1,6 +1,6 @@
 #pragma once
 // The EN 1990 parts of the windows: the action type of the load case properties dialog, the panel of
-// the combinations tab (rule, ψ table, generated combinations) and the four envelope choices of the
+// the combinations tab (rule, ψ table, generated combinations) and the EN 1990 envelope choice of the
 // calculation tab.
 #include <QComboBox>
 #include <QGroupBox>
@@ -39,8 +39,9 @@ private:
     QListWidget* Combinations;
 };
 
-// Four radio buttons "MSÚ (ČSN EN 1990)" … "MSP kvazistálá" in `grid` from `row` on, in the choice's
-// button group (ids 4..7) so they exclude the other choices; they set task.Calc.En1990.
+// In `row` of `grid`: the radio button "obálku podle ČSN EN 1990" (id 4 of the choice's button group,
+// so it excludes the other choices) and the list of "MSÚ (ČSN EN 1990)" … "MSP kvazistálá"; they set
+// task.Calc.En1990.
 void AddEn1990Choices(TTask& task, QButtonGroup& group, QGridLayout& grid, int row);
 // Checks the envelope choice of task.Calc.En1990 (nothing for 0).
 void ShowEn1990Choice(const TTask& task, QButtonGroup& group);

@@ -218,7 +218,8 @@ TEST_F(CalculationTabTest, TheEnvelopeShowsTheMaximaAndTheMinimaLabelled)
 TEST_F(CalculationTabTest, TheEn1990EnvelopeNeedsEveryActionTypeAndShowsBothCurves)
 {
     Task.LoadCases[0].Action = QStringLiteral("G");
-    Find<QRadioButton>("RadioButton_MSU")->click();
+    Find<QComboBox>("ComboBox_EN1990")->setCurrentIndex(0); // "MSÚ (ČSN EN 1990)"
+    Find<QRadioButton>("RadioButton_EN1990")->click();
     EXPECT_EQ(Task.Calc.En1990, 1);
     Form->CalculationTab()->BitBtn18()->click();
     ASSERT_EQ(Errors.size(), 1);
