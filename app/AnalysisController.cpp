@@ -6,6 +6,7 @@
 #include "app/DiagramsTab.h"
 #include "app/Hints.h"
 #include "app/uMainForm.h"
+#include "design/En1990Results.h"
 #include "document/ImageProvider.h"
 
 #include <QPushButton>
@@ -89,7 +90,7 @@ void TAnalysisController::Calculate()
     task.RefreshCalculationLists();
     const TExtremes kept = ShownPositions(Last.Extremes, ShownChoice);
     try {
-        Publish(::Calculate(task, kept));
+        Publish(CalculateChoice(task, kept)); // the EN 1990 envelope or ::Calculate
     } catch (...) {
         // Zeros rather than the previous results, then the error; the captions stay.
         TCalculation cleared;

@@ -2,6 +2,7 @@
 
 #include "analysis/Checks.h"
 #include "analysis/uCalcUnit.h"
+#include "app/En1990Widgets.h"
 #include "app/ResultFields.h"
 #include "model/TTask.h"
 
@@ -101,7 +102,7 @@ QWidget* TCalculationTab::BuildChoiceGroup()
     choice->addButton(RadioButton2, TCalculationChoice::Combination);
     choice->addButton(RadioButton3, TCalculationChoice::Envelope);
     connect(choice, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked)
+        if (checked && id <= TCalculationChoice::Envelope)
             Task.Calc.Mode = TCalculationChoice::TMode(id);
     });
     LoadCaseList = MakeList(group, "ComboBox1");
@@ -126,6 +127,7 @@ QWidget* TCalculationTab::BuildChoiceGroup()
     grid->addWidget(RadioButton2, 1, 0);
     grid->addWidget(CombinationList, 1, 1);
     grid->addWidget(RadioButton3, 2, 0);
+    AddEn1990Choices(Task, *choice, *grid, 3);
     grid->addWidget(GraphBtn, 0, 3);
     grid->addWidget(ReactionBtn, 1, 3);
     grid->setColumnStretch(2, 1);
@@ -218,6 +220,7 @@ void TCalculationTab::RefreshFromModel()
         RadioButton3->setChecked(true);
         break;
     }
+    ShowEn1990Choice(Task, *RadioButton1->group());
 }
 
 void TCalculationTab::ShowResult(const TCalculation& result)

@@ -1,5 +1,6 @@
 #include "app/CombinationsTab.h"
 
+#include "app/En1990Widgets.h"
 #include "app/KombiGridWidget.h"
 #include "model/TTask.h"
 
@@ -25,6 +26,7 @@ TCombinationsTab::TCombinationsTab(TTask& task, TResultStore&, QWidget* parent)
     buttons->addStretch(1);
     ContentLayout()->addWidget(Grid, 1);
     ContentLayout()->addLayout(buttons);
+    ContentLayout()->addWidget(new TEn1990Panel(task, this));
     connect(BitBtn10, &QPushButton::clicked, this, &TCombinationsTab::BitBtn10Click);
     connect(BitBtn11, &QPushButton::clicked, this, &TCombinationsTab::BitBtn11Click);
     connect(Grid->selectionModel(), &QItemSelectionModel::currentChanged, this,

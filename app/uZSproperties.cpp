@@ -1,5 +1,6 @@
 #include "app/uZSproperties.h"
 
+#include "app/En1990Widgets.h"
 #include "app/NumberFields.h"
 #include "model/TTask.h"
 #include "model/uMyCommonLib.h"
@@ -30,6 +31,7 @@ TZSprop_form::TZSprop_form(QWidget* parent)
     , RadioButton_st(Named(new QRadioButton(QStringLiteral("krátkodobé zatížení")), "RadioButton_st"))
     , Edit_gamaf(Named(new QLineEdit, "Edit_gamaf"))
     , CheckBox_tisk(Named(new QCheckBox(QStringLiteral("tisk výsledků do dokumentu")), "CheckBox_tisk"))
+    , ComboBox_druh(new TActionTypeChoice)
     , Button_storno(Named(new QPushButton(QStringLiteral("storno")), "Button_storno"))
     , Button_ok(Named(new QPushButton(QStringLiteral("o.k.")), "Button_ok"))
 {
@@ -52,6 +54,7 @@ TZSprop_form::TZSprop_form(QWidget* parent)
     loadLayout->addWidget(RadioButton_st);
     auto* factor = new QFormLayout;
     factor->addRow(QStringLiteral("součinitel zatížení:"), Edit_gamaf);
+    factor->addRow(QStringLiteral("druh zatížení:"), ComboBox_druh);
     loadLayout->addLayout(factor);
 
     Button_ok->setDefault(true);
@@ -80,6 +83,8 @@ void TZSprop_form::LoadFrom(const TTask& task, int number)
     RadioButton_st->setChecked(info.ShortTerm);
     Edit_gamaf->setText(FormatFixed(info.Gamaf, 3, 6));
     CheckBox_tisk->setChecked(info.PrintResults);
+    if (const TLoadCase* c = task.LoadCaseByNumber(number))
+        ComboBox_druh->Show(c->Action);
     // The dialog opens on the name, ready to be typed over, wherever the focus was last time.
     Edit_jmeno->setFocus(Qt::OtherFocusReason);
     Edit_jmeno->selectAll();
@@ -94,4 +99,6 @@ void TZSprop_form::ApplyTo(TTask& task) const
     // gamma_f goes in as typed: the readers convert it.
     task.ApplyLoadCaseProperties(
         number, Edit_jmeno->text(), RadioButton_lt->isChecked(), Edit_gamaf->text(), CheckBox_tisk->isChecked());
+    if (TLoadCase* c = task.LoadCaseByNumber(number))
+        c->Action = ComboBox_druh->Code();
 }

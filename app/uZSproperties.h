@@ -4,6 +4,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class TActionTypeChoice;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -28,6 +29,7 @@ public:
     QRadioButton* ShortTermButton() const { return RadioButton_st; }
     QLineEdit* GamafEdit() const { return Edit_gamaf; }
     QCheckBox* PrintCheck() const { return CheckBox_tisk; }
+    TActionTypeChoice* ActionChoice() const { return ComboBox_druh; } // "druh zatížení" (EN 1990)
     QPushButton* OkButton() const { return Button_ok; }
     QPushButton* CancelButton() const { return Button_storno; }
 
@@ -38,6 +40,7 @@ private:
     QRadioButton* RadioButton_st;
     QLineEdit* Edit_gamaf;
     QCheckBox* CheckBox_tisk;
+    TActionTypeChoice* ComboBox_druh;
     QPushButton* Button_storno;
     QPushButton* Button_ok;
 };

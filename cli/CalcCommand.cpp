@@ -3,6 +3,7 @@
 #include "analysis/Checks.h"
 #include "analysis/uCalcUnit.h"
 #include "cli/CliCommand.h"
+#include "cli/En1990Output.h"
 #include "model/TError.h"
 #include "storage/uProjectFile.h"
 
@@ -36,6 +37,9 @@ const QCommandLineOption CombinationOption(QStringLiteral("combination"),
 const QCommandLineOption EnvelopeOption(QStringLiteral("envelope"),
     QStringLiteral(
         "the envelope over every combination of the grid (over the load cases when no combination has a member)"));
+const QCommandLineOption En1990Option(QStringLiteral("en1990"),
+    QStringLiteral("the ČSN EN 1990 envelope: uls, characteristic, frequent or quasi-permanent"),
+    QStringLiteral("KIND"));
 const QCommandLineOption FormatOption(
     QStringLiteral("format"), QStringLiteral("json (the default) or csv"), QStringLiteral("FORMAT"));
 const QCommandLineOption LocaleOption(QStringLiteral("locale"),
@@ -232,6 +236,14 @@ int Compute(TTask& task, const TCalcArgs& a, QStringList& warnings)
 
 int RunCalc(const QCommandLineParser& parser)
 {
+    if (parser.isSet(En1990Option)) {
+        const QString file = Arguments(parser, 1, "one task file is required").constFirst();
+        for (const QCommandLineOption* other : { &CaseOption, &CombinationOption, &EnvelopeOption, &FormatOption })
+            if (parser.isSet(*other))
+                throw TUsageError(
+                    QStringLiteral("--%1 does not go with --en1990").arg(other->names().constFirst()).toStdString());
+        return RunEn1990Calc(file, parser.value(En1990Option));
+    }
     const TCalcArgs a = ParseCalcArgs(parser);
     QStringList warnings;
     TTask task = OpenTask(a.File, &warnings);
@@ -240,7 +252,8 @@ int RunCalc(const QCommandLineParser& parser)
 
 const TCliRegistrar registrar({
     QStringLiteral("calc"),
-    QStringLiteral("calc TASK.DAT [--case NAME | --combination NAME] [--envelope] [--format csv [--locale LOCALE]]"),
+    QStringLiteral("calc TASK.DAT [--case NAME | --combination NAME | --envelope | --en1990 KIND] [--format csv "
+                   "[--locale LOCALE]]"),
     QStringLiteral("reactions, bending moments, shear forces and deflections of a task as JSON"),
     QStringLiteral("Opens TASK.DAT as the program opens it and computes what the calculation tab computes,\n"
                    "for the first load case when none of --case, --combination and --envelope is given.\n"
@@ -263,8 +276,16 @@ const TCliRegistrar registrar({
                    "An unknown load case or combination is an error (exit status 1).\n"
                    "With --format csv: instead of the JSON, a line x;Mn;Md;Qn;Qd;fn (with --envelope\n"
                    "x;Mnmax;Mnmin;...;fmax;fmin) and the 101 points, one per line; numbers with \".\" or,\n"
-                   "with --locale, the decimal separator of that locale; the warnings go to stderr."),
-    { CaseOption, CombinationOption, EnvelopeOption, FormatOption, LocaleOption },
+                   "with --locale, the decimal separator of that locale; the warnings go to stderr.\n"
+                   "With --en1990 KIND instead: the envelope of the ČSN EN 1990 combinations of the\n"
+                   "load cases by their action types (uls: 6.10 or 6.10a,b as the task chooses;\n"
+                   "characteristic, frequent, quasi-permanent: 6.14b, 6.15b, 6.16b): rule, combinations\n"
+                   "(name = formula, factors by load case), Mmax, Mmin, Qmax, Qmin (101 samples),\n"
+                   "Amax, Amin, Bmax, Bmin, Mamax, Mamin, Mbmax, Mbmin, extremes (M, Q: max, xmax,\n"
+                   "maxBy, min, xmin, minBy; maxBy names the governing combination, null for none),\n"
+                   "and for the serviceability kinds fmax, fmin, extremes.f and deflectionCheck.\n"
+                   "A load case without an action type is an error (exit status 1). JSON only."),
+    { CaseOption, CombinationOption, EnvelopeOption, En1990Option, FormatOption, LocaleOption },
     RunCalc,
 });
 

@@ -156,5 +156,6 @@ void TTask::NewTask()
     Print[TPrintOption::Characteristic].Checked = true;
     Print[TPrintOption::LoadCaseForces].Checked = true;
     Deflection.DeflectionLimit = TDeflectionInputs().DeflectionLimit;
+    CombinationRule = DefaultCombinationRule();
     ExtensionItems.clear();
 }

@@ -48,6 +48,9 @@ struct TLoadCase
     QString LongShort = QStringLiteral("0"); // caption of "_longshort": "0" = long-term
     QString GamafText = QStringLiteral("1.10"); // caption of "_gamaf"
     bool PrintResults = true; // enabled flag of "_gamaf"
+    // The action type for the EN 1990 combinations, by its code ("G", "Q-A" … "Q-H", "S", "S-H", "W",
+    // "T", see design/En1990.h); empty: not classified.
+    QString Action;
     std::vector<TPxRow> Px;
     std::vector<TQRow> Q;
     std::vector<TQQRow> QQ;
@@ -176,6 +179,8 @@ struct TCalculationChoice
     QString ComboBox2; // combination name
     bool MomentCharacteristic = true; // RadioButton4 ("normové") vs RadioButton5
     bool ShearCharacteristic = true; // RadioButton6 vs RadioButton7
+    // The EN 1990 envelope chosen instead of Mode: 0 none, else a TEnKind + 1 (design/En1990.h).
+    int En1990 = 0;
 };
 
 class TTask
@@ -206,6 +211,9 @@ public:
     TDeflectionInputs Deflection;
     TGeneratorInputs Generator;
     TCalculationChoice Calc;
+    // The rule of the EN 1990 fundamental combinations: "6.10" or "6.10a,b".
+    QString CombinationRule = DefaultCombinationRule();
+    static QString DefaultCombinationRule() { return QStringLiteral("6.10a,b"); }
     // Keys of the project file's extension block this program does not know, with their values in
     // file order: saving writes them back unchanged.
     std::vector<std::pair<QString, QString>> ExtensionItems;

@@ -4,6 +4,7 @@
 #include "document/uDokument.h"
 #include "model/TError.h"
 #include "model/uMyCommonLib.h"
+#include "report/En1990Section.h"
 #include "report/PageFrame.h"
 
 #include <algorithm>
@@ -111,6 +112,7 @@ void TReportWriter::WriteBody(const QString& taskTitle)
         WriteLoadCaseBlocks();
     if (Option(TPrintOption::CombinationForces) || Option(TPrintOption::CombinationDeflections))
         WriteCombinationBlocks();
+    WriteEn1990Section(Task, Lines, W, SecondWidth());
 }
 
 void TReportWriter::WriteLoadCaseBlocks()

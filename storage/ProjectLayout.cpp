@@ -34,6 +34,42 @@ const TExtensionKey ExtensionKeys[] = {
 
 using TExtensionItems = std::vector<std::pair<QString, QString>>;
 
+// The EN 1990 inputs: the combination rule and the action type of each load case, keyed by the
+// number the load case has after opening (its position, 1..N). Written only where set.
+const char* const CombinationRuleKey = "combinationRule";
+
+QString ActionKey(size_t index)
+{
+    return QStringLiteral("loadCase.%1.action").arg(index + 1);
+}
+
+void AddEn1990Items(const TTask& task, TExtensionItems& items)
+{
+    if (task.CombinationRule != TTask::DefaultCombinationRule())
+        items.emplace_back(QString::fromLatin1(CombinationRuleKey), task.CombinationRule);
+    for (size_t i = 0; i < task.LoadCases.size(); ++i)
+        if (!task.LoadCases[i].Action.isEmpty())
+            items.emplace_back(ActionKey(i), task.LoadCases[i].Action);
+}
+
+// False for a key that is not one of them (or names a load case the file does not have).
+bool ReadEn1990Item(TTask& task, const QString& key, const QString& value)
+{
+    if (key == QLatin1String(CombinationRuleKey)) {
+        task.CombinationRule = value;
+        return true;
+    }
+    const QStringList parts = key.split(QLatin1Char('.'));
+    if (parts.size() != 3 || parts[0] != QLatin1String("loadCase") || parts[2] != QLatin1String("action"))
+        return false;
+    bool ok = false;
+    const int number = parts[1].toInt(&ok);
+    if (!ok || number < 1 || size_t(number) > task.LoadCases.size() || key != ActionKey(size_t(number - 1)))
+        return false;
+    task.LoadCases[size_t(number - 1)].Action = value;
+    return true;
+}
+
 QString TooManyText(const QString& what, qsizetype count)
 {
     return QStringLiteral("Úlohu nelze uložit: %1 je %2, soubor jich pojme nejvýše 65535.").arg(what).arg(count);
@@ -93,6 +129,7 @@ public:
         for (const TExtensionKey& key : ExtensionKeys)
             if (task.Deflection.*key.Field != defaults.*key.Field)
                 items.emplace_back(QString::fromLatin1(key.Key), task.Deflection.*key.Field);
+        AddEn1990Items(task, items);
         items.insert(items.end(), task.ExtensionItems.begin(), task.ExtensionItems.end());
         if (items.empty())
             return;
@@ -164,6 +201,7 @@ public:
         const TDeflectionInputs defaults;
         for (const TExtensionKey& key : ExtensionKeys)
             task.Deflection.*key.Field = defaults.*key.Field;
+        task.CombinationRule = TTask::DefaultCombinationRule();
         task.ExtensionItems.clear();
         TProjectWriter marker;
         WriteStr(marker, QString::fromLatin1(ExtensionMarker));
@@ -197,7 +235,7 @@ public:
                     known = &k;
             if (known)
                 task.Deflection.*known->Field = value;
-            else
+            else if (!ReadEn1990Item(task, key, value))
                 task.ExtensionItems.emplace_back(std::move(key), std::move(value));
         }
     }

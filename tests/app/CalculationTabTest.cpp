@@ -223,6 +223,32 @@ TEST_F(CalculationTabTest, TheEnvelopeShowsTheMaximaAndTheMinimaLabelled)
     EXPECT_EQ(Find<QGroupBox>("GroupBox4")->title(), QStringLiteral("Ohybový moment [ZS G]"));
 }
 
+// G permanent, S snow (ψ0 = 0,5), rule 6.10a,b. A: G 5 kN, S 6 kN.
+// 6.10a: 1,35·5 + 1,5·0,5·6 = 11,25; 6.10b: 0,85·1,35·5 + 1,5·6 = 14,7375 governs. A min = 1,0·5.
+// M at mid-span: G -15 (P L/4), S -9 (q L²/8): 6.10b 0,85·1,35·(-15) - 1,5·9 = -30,7125.
+TEST_F(CalculationTabTest, TheEn1990EnvelopeNeedsEveryActionTypeAndShowsBothCurves)
+{
+    Task.LoadCases[0].Action = QStringLiteral("G");
+    Find<QComboBox>("ComboBox_EN1990")->setCurrentIndex(0); // "MSÚ (ČSN EN 1990)"
+    Find<QRadioButton>("RadioButton_EN1990")->click();
+    EXPECT_EQ(Task.Calc.En1990, 1);
+    Form->CalculationTab()->BitBtn18()->click();
+    ASSERT_EQ(Errors.size(), 1);
+    EXPECT_TRUE(Errors.front().contains(QStringLiteral("„S“ nemá určen druh zatížení")));
+
+    Task.LoadCases[1].Action = QStringLiteral("S");
+    Form->CalculationTab()->BitBtn18()->click();
+    EXPECT_EQ(Text("Edit14"), QStringLiteral("14.738"));
+    EXPECT_EQ(Text("Edit14_min"), QStringLiteral("5.000"));
+    EXPECT_EQ(Find<QGroupBox>("GroupBox4")->title(), QStringLiteral("Ohybový moment [MSÚ (ČSN EN 1990)]"));
+    EXPECT_EQ(Text("Edit4"), QStringLiteral("-30.712")); // -30,7125, halves to even
+    EXPECT_EQ(Text("Edit5"), QStringLiteral("3.000"));
+
+    Find<QRadioButton>("RadioButton2")->click(); // a grid combination again
+    EXPECT_EQ(Task.Calc.En1990, 0);
+    EXPECT_EQ(Task.Calc.Mode, TCalculationChoice::Combination);
+}
+
 TEST_F(CalculationTabTest, ALoadOutsideTheSpanIsListedOnTheTabWithoutAMessageBox)
 {
     Task.LoadCases.front().Px.front().a = QStringLiteral("7");

@@ -2,6 +2,7 @@
 #include "document/uDokument.h"
 #include "report/uPosudek.h"
 #include "storage/uProjectFile.h"
+#include "tests/support/LoadCaseBuilders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -166,6 +167,46 @@ TEST_F(CliCommands, UnknownNamesAndBadCallsFail)
     EXPECT_EQ(RunCli({ QStringLiteral("calc"), Example("strecha.dat"), QStringLiteral("--case") }).ExitCode, 2);
     EXPECT_EQ(RunCli({ QStringLiteral("resave"), Example("strecha.dat") }).ExitCode, 2);
     EXPECT_EQ(RunCli({ QStringLiteral("dump") }).ExitCode, 2);
+}
+
+// Simply supported, L = 4 m: G q = 10 kN/m, Q (category A) q = 5 kN/m, rule 6.10a,b. At mid-span
+// 6.10b governs: 0,85·1,35·(-20) + 1,5·(-10) = -37,95 kNm; A max = 0,85·1,35·20 + 1,5·10 = 37,95 kN.
+TEST_F(CliCommands, CalcEn1990PrintsTheEnvelopeOfTheCombinations)
+{
+    TTask task;
+    task.SpanText = QStringLiteral("4");
+    AddCase(task, QStringLiteral("G"), 1.35, { Q(10) });
+    AddCase(task, QStringLiteral("Q"), 1.5, { Q(5) });
+    task.LoadCases[0].Action = QStringLiteral("G");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("en.dat"));
+    SaveProject(task, path);
+    const TRun uls = RunCli({ QStringLiteral("calc"), path, QStringLiteral("--en1990"), QStringLiteral("uls") });
+    EXPECT_EQ(uls.ExitCode, 1);
+    EXPECT_TRUE(uls.Err.contains(QStringLiteral("„Q“ nemá určen druh zatížení"))) << uls.Err.toStdString();
+
+    task.LoadCases[1].Action = QStringLiteral("Q-A");
+    SaveProject(task, path);
+    const QJsonObject r
+        = Json(RunCli({ QStringLiteral("calc"), path, QStringLiteral("--en1990"), QStringLiteral("uls") }));
+    EXPECT_EQ(r[QStringLiteral("rule")].toString(), QStringLiteral("6.10a,b"));
+    const QJsonArray combinations = r[QStringLiteral("combinations")].toArray();
+    ASSERT_EQ(combinations.size(), 2);
+    EXPECT_EQ(combinations[1].toObject()[QStringLiteral("name")].toString(), QStringLiteral("6.10b: 1,15·G + 1,5·Q"));
+    EXPECT_DOUBLE_EQ(
+        combinations[0].toObject()[QStringLiteral("factors")].toObject()[QStringLiteral("Q")].toDouble(), 1.5 * 0.7);
+    EXPECT_NEAR(r[QStringLiteral("Mmin")].toArray()[50].toDouble(), -37.95, 1e-9);
+    EXPECT_NEAR(r[QStringLiteral("Amax")].toDouble(), 37.95, 1e-9);
+    const QJsonObject M = r[QStringLiteral("extremes")].toObject()[QStringLiteral("M")].toObject();
+    EXPECT_EQ(M[QStringLiteral("minBy")].toString(), QStringLiteral("6.10b: 1,15·G + 1,5·Q"));
+    EXPECT_TRUE(M[QStringLiteral("maxBy")].isNull());
+    EXPECT_FALSE(r.contains(QStringLiteral("fmax"))); // no deflection in the ULS
+
+    const QJsonObject sls
+        = Json(RunCli({ QStringLiteral("calc"), path, QStringLiteral("--en1990"), QStringLiteral("quasi-permanent") }));
+    EXPECT_EQ(sls[QStringLiteral("fmax")].toArray().size(), 101);
+    EXPECT_TRUE(sls[QStringLiteral("deflectionCheck")].isObject());
+    EXPECT_EQ(RunCli({ QStringLiteral("calc"), path, QStringLiteral("--en1990"), QStringLiteral("sls") }).ExitCode, 2);
 }
 
 TEST_F(CliCommands, ResaveWritesWhatTheProgramSaves)

@@ -282,6 +282,40 @@ TEST(ProjectLayout, ExtensionBlockCarriesNewInputsAndKeepsUnknownOnes)
     EXPECT_EQ(DecodeProject(plain, task).Deflection.DeflectionLimit, QStringLiteral("250"));
 }
 
+// The EN 1990 values: the rule when it is not 6.10a,b, the action type of each classified load case by
+// its position; a key naming a load case the file has not is kept as an unknown one.
+TEST(ProjectLayout, ExtensionBlockCarriesTheActionTypesAndTheRule)
+{
+    TTask task = RichTask();
+    task.CombinationRule = QStringLiteral("6.10");
+    task.LoadCases[0].Action = QStringLiteral("G");
+    task.LoadCases[2].Action = QStringLiteral("S-H");
+    const QByteArray bytes = EncodeProject(task);
+    EXPECT_EQ(bytes,
+        WithBlock(RichTask(),
+            { { "combinationRule", "6.10" }, { "loadCase.1.action", "G" }, { "loadCase.3.action", "S-H" } }));
+    TTask back = DecodeProject(bytes);
+    EXPECT_EQ(back.CombinationRule, QStringLiteral("6.10"));
+    EXPECT_EQ(back.LoadCases[0].Action, QStringLiteral("G"));
+    EXPECT_TRUE(back.LoadCases[1].Action.isEmpty());
+    EXPECT_EQ(back.LoadCases[2].Action, QStringLiteral("S-H"));
+    EXPECT_EQ(EncodeProject(back), bytes);
+    back.NewTask();
+    EXPECT_EQ(back.CombinationRule, QStringLiteral("6.10a,b"));
+
+    const QByteArray foreign = WithBlock(RichTask(), { { "loadCase.9.action", "W" }, { "loadCase.01.action", "W" } });
+    back = DecodeProject(foreign);
+    for (const TLoadCase& c : back.LoadCases)
+        EXPECT_TRUE(c.Action.isEmpty());
+    EXPECT_EQ(back.ExtensionItems.size(), 2u);
+    EXPECT_EQ(EncodeProject(back), foreign);
+    // The default rule and no classification: no block, the bytes of before.
+    task.CombinationRule = QStringLiteral("6.10a,b");
+    task.LoadCases[0].Action.clear();
+    task.LoadCases[2].Action.clear();
+    EXPECT_EQ(EncodeProject(task), EncodeProject(RichTask()));
+}
+
 TEST(ProjectLayout, BrokenExtensionBlockOpensTheTaskWithDefaults)
 {
     const QString broken = QStringLiteral("Rozšiřující údaje úlohy jsou poškozené, použity výchozí hodnoty.");

@@ -1,0 +1,7 @@
+#pragma once
+// trabik-cli calc TASK.DAT --en1990 uls|characteristic|frequent|quasi-permanent: the envelope of the
+// EN 1990 combinations as JSON.
+#include <QString>
+
+// The task file and the word after --en1990 (a usage error when it is none of the four).
+int RunEn1990Calc(const QString& file, const QString& word);
