@@ -245,5 +245,8 @@ TEST_F(CliCommands, LibraryPrintsTheStoresWithTheUsersEntries)
     EXPECT_EQ(r["materials"].toObject()["smrk"].toDouble(), 10.5);
     EXPECT_EQ(r["materials"].toObject()["dřevo C24"].toDouble(), 11);
     EXPECT_EQ(r["sections"].toObject()["IPE 300"].toDouble(), 83560000);
-    EXPECT_EQ(Json(sections).keys(), QStringList { "sections" });
+    EXPECT_EQ(Json(sections).keys(), QStringList({ "sectionProperties", "sections" }));
+    const QJsonObject ipe = Json(sections)["sectionProperties"].toObject()["IPE 300"].toObject();
+    EXPECT_NEAR(ipe["Wply"].toDouble(), 628.4e3, 1e3);
+    EXPECT_EQ(ipe.size(), 15);
 }
