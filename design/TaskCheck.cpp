@@ -9,7 +9,8 @@ TSteelCheckInput SteelCheckInputOf(const TTask& task)
 {
     const TSteelInputs& steel = task.Steel;
     TSteelCheckInput input;
-    input.Section = task.Deflection.Section;
+    // With "obdélník" the deflection takes the rectangle: the section named is not the beam's.
+    input.Section = task.Deflection.CheckBox23 ? QString() : task.Deflection.Section;
     input.Grade = steel.SteelGrade;
     if (!steel.LtbLength.trimmed().isEmpty()) {
         input.LtbLength = StrToFloatX(steel.LtbLength);

@@ -1,5 +1,6 @@
 #include "report/uPosudek.h"
 #include "report/ReportFormats.h"
+#include "report/SteelSection.h"
 
 #include "document/uDokument.h"
 #include "model/TError.h"
@@ -111,6 +112,7 @@ void TReportWriter::WriteBody(const QString& taskTitle)
         WriteLoadCaseBlocks();
     if (Option(TPrintOption::CombinationForces) || Option(TPrintOption::CombinationDeflections))
         WriteCombinationBlocks();
+    Lines << SteelCheckLines(Task);
 }
 
 void TReportWriter::WriteLoadCaseBlocks()
