@@ -1,6 +1,7 @@
 #include "library/SectionTable.h"
 
 #include <QPointF>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -222,6 +223,83 @@ std::vector<TCorner> ChannelOutline(const TSectionDims& d)
         { { d.Tw, root }, d.R1 }, { { d.B, toe }, d.R2 }, { { d.B, y } }, { { 0, y } } };
 }
 
+// Area, centroid and second moments about the centroidal axes of a polygon.
+struct TPolygonMoments
+{
+    double A = 0, xc = 0, yc = 0, Ixx = 0, Iyy = 0;
+};
+
+TPolygonMoments Moments(const std::vector<QPointF>& polygon)
+{
+    double a = 0, sx = 0, sy = 0, ixx = 0, iyy = 0;
+    for (size_t i = 0; i < polygon.size(); ++i) {
+        const QPointF p = polygon[i], q = polygon[(i + 1) % polygon.size()];
+        const double cross = p.x() * q.y() - q.x() * p.y();
+        a += cross / 2;
+        sx += cross * (p.y() + q.y()) / 6;
+        sy += cross * (p.x() + q.x()) / 6;
+        ixx += cross * (p.y() * p.y() + p.y() * q.y() + q.y() * q.y()) / 12;
+        iyy += cross * (p.x() * p.x() + p.x() * q.x() + q.x() * q.x()) / 12;
+    }
+    TPolygonMoments m;
+    m.A = std::abs(a);
+    m.yc = sx / a;
+    m.xc = sy / a;
+    m.Ixx = std::abs(ixx - a * m.yc * m.yc);
+    m.Iyy = std::abs(iyy - a * m.xc * m.xc);
+    return m;
+}
+
+// The part of the polygon with y >= 0 (one half-plane: the clipped outline stays one polygon).
+std::vector<QPointF> UpperPart(const std::vector<QPointF>& polygon)
+{
+    std::vector<QPointF> out;
+    for (size_t i = 0; i < polygon.size(); ++i) {
+        const QPointF p = polygon[i], q = polygon[(i + 1) % polygon.size()];
+        if (p.y() >= 0)
+            out.push_back(p);
+        if ((p.y() >= 0) != (q.y() >= 0))
+            out.push_back(p + (q - p) * (p.y() / (p.y() - q.y())));
+    }
+    return out;
+}
+
+std::vector<QPointF> Outline(const TSectionDims& d)
+{
+    return RoundedOutline(d.Series[0] == 'U' ? ChannelOutline(d) : IOutline(d));
+}
+
+// Saint-Venant torsion constant of a rolled I or H: the thin plates with the tips' correction and
+// the fillet junctions of El Darwish and Johnston, the formula the section tables use (IPE 300:
+// 20,12 cm4).
+double ITorsion(const TSectionDims& d)
+{
+    const double b = d.B, h = d.H, tw = d.Tw, tf = d.Tf, r = d.R1;
+    const double alpha = tw / tf * (0.145 + 0.1 * r / tf);
+    const double D = ((r + tw / 2) * (r + tw / 2) + (r + tf) * (r + tf) - r * r) / (2 * r + tf);
+    return 2.0 / 3 * (b - 0.63 * tf) * std::pow(tf, 3) + (h - 2 * tf) * std::pow(tw, 3) / 3
+        + 2 * alpha * std::pow(D, 4);
+}
+
+// A channel as thin plates on its centre lines (flanges b - tw/2 long, web h - tf), the flange with
+// its nominal (mean) thickness. Fillets left out: a few per cent below the tables, and used for the
+// listing only (a channel is not checked for lateral-torsional buckling).
+double ChannelTorsion(const TSectionDims& d)
+{
+    return (2 * (d.B - d.Tw / 2) * std::pow(d.Tf, 3) + (d.H - d.Tf) * std::pow(d.Tw, 3)) / 3;
+}
+
+// Warping constants on the centre lines: the I with equal flanges Iw = tf b^3 (h - tf)^2 / 24; the
+// channel with its shear centre off the web, Iw = tf b'^3 h'^2 / 12 (3 b' tf + 2 h' tw) / (6 b' tf + h' tw).
+double Warping(const TSectionDims& d, bool channel)
+{
+    const double hs = d.H - d.Tf;
+    if (!channel)
+        return d.Tf * std::pow(d.B, 3) * hs * hs / 24;
+    const double bs = d.B - d.Tw / 2;
+    return d.Tf * std::pow(bs, 3) * hs * hs / 12 * (3 * bs * d.Tf + 2 * hs * d.Tw) / (6 * bs * d.Tf + hs * d.Tw);
+}
+
 } // namespace
 
 const std::vector<TSectionDims>& SectionDimensions()
@@ -231,6 +309,43 @@ const std::vector<TSectionDims>& SectionDimensions()
 
 double SectionIyMm4(const TSectionDims& dims)
 {
-    const bool channel = dims.Series[0] == 'U';
-    return PolygonIx(RoundedOutline(channel ? ChannelOutline(dims) : IOutline(dims)));
+    return PolygonIx(Outline(dims));
+}
+
+TSectionProperties SectionProperties(const TSectionDims& d)
+{
+    TSectionProperties p;
+    p.Channel = d.Series[0] == 'U';
+    p.H = d.H;
+    p.B = d.B;
+    p.Tw = d.Tw;
+    p.Tf = d.Tf;
+    p.R = d.R1;
+    const std::vector<QPointF> outline = Outline(d);
+    const TPolygonMoments m = Moments(outline);
+    p.A = m.A;
+    p.Iy = SectionIyMm4(d);
+    p.Iz = m.Iyy;
+    p.WelY = p.Iy / (d.H / 2);
+    // Symmetric about the strong axis, so the plastic neutral axis is the centroidal one: Wpl = 2 S.
+    const TPolygonMoments upper = Moments(UpperPart(outline));
+    p.WplY = 2 * upper.A * std::abs(upper.yc);
+    // EN 1993-1-1 6.2.6(3) a), b): rolled I and H, load parallel to the web, not less than
+    // eta hw tw with eta = 1,2 (EN 1993-1-5 5.1(2), steels up to S460); rolled channels.
+    const double hw = d.H - 2 * d.Tf;
+    p.AvZ = p.Channel ? p.A - 2 * d.B * d.Tf + (d.Tw + d.R1) * d.Tf
+                      : std::max(p.A - 2 * d.B * d.Tf + (d.Tw + 2 * d.R1) * d.Tf, 1.2 * hw * d.Tw);
+    p.RadiusZ = std::sqrt(p.Iz / p.A);
+    p.It = p.Channel ? ChannelTorsion(d) : ITorsion(d);
+    p.Iw = Warping(d, p.Channel);
+    p.Mass = p.A * 1e-6 * SteelDensity;
+    return p;
+}
+
+const TSectionDims* FindSection(const QString& name)
+{
+    for (const TSectionDims& d : Table)
+        if (name.trimmed() == QString::fromLatin1(d.Series) + QLatin1Char(' ') + QString::number(d.Size))
+            return &d;
+    return nullptr;
 }

@@ -149,6 +149,16 @@ struct TDeflectionInputs
     QStringList SectionStore; // name=value lines, values in mm4 (empty)
 };
 
+// The steel member check's inputs, as texts (the section is the deflection tab's). Saved in the
+// project file's extension block only when they differ from these defaults.
+struct TSteelInputs
+{
+    QString SteelGrade = QStringLiteral("S235");
+    QString LtbLength; // m between lateral restraints; empty: "tlačený pás držen spojitě"
+    QString LtbLoadLevel = QStringLiteral("top"); // "top" (horní pás), "centre" (střed smyku), "bottom"
+    QString SelfWeight = QStringLiteral("0"); // "1": the load case "vlastní tíha průřezu" is added
+};
+
 // The load generator's 27 inputs, named after the wizard's controls.
 struct TGeneratorInputs
 {
@@ -209,6 +219,7 @@ public:
     TCombinationGrid Grid;
     TPrintOptions Print;
     TDeflectionInputs Deflection;
+    TSteelInputs Steel;
     TGeneratorInputs Generator;
     TCalculationChoice Calc;
     // The rule of the EN 1990 fundamental combinations: "6.10" or "6.10a,b".

@@ -1,5 +1,6 @@
 #include "report/uPosudek.h"
 #include "report/ReportFormats.h"
+#include "report/SteelSection.h"
 
 #include "document/uDokument.h"
 #include "model/TError.h"
@@ -113,6 +114,7 @@ void TReportWriter::WriteBody(const QString& taskTitle)
     if (Option(TPrintOption::CombinationForces) || Option(TPrintOption::CombinationDeflections))
         WriteCombinationBlocks();
     WriteEn1990Section(Task, Lines, W, SecondWidth());
+    Lines << SteelCheckLines(Task);
 }
 
 void TReportWriter::WriteLoadCaseBlocks()

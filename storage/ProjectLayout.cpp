@@ -20,16 +20,26 @@ namespace {
 const char* const ExtensionMarker = "TRABIK-EXT";
 constexpr int ExtensionVersion = 1;
 
-// The known keys of the extension block; a value equal to the default of TDeflectionInputs is not written.
+// The known keys of the extension block, each a text of the task; a value equal to its default
+// (that of a new task) is not written.
+template <auto Group, auto Member> QString& TaskText(TTask& task)
+{
+    return (task.*Group).*Member;
+}
 struct TExtensionKey
 {
     const char* Key;
-    QString TDeflectionInputs::*Field;
+    QString& (*Field)(TTask&);
+    const QString& Of(const TTask& task) const { return Field(const_cast<TTask&>(task)); }
 };
 const TExtensionKey ExtensionKeys[] = {
-    { "deflectionLimit", &TDeflectionInputs::DeflectionLimit },
-    { "material", &TDeflectionInputs::Material },
-    { "section", &TDeflectionInputs::Section },
+    { "deflectionLimit", &TaskText<&TTask::Deflection, &TDeflectionInputs::DeflectionLimit> },
+    { "material", &TaskText<&TTask::Deflection, &TDeflectionInputs::Material> },
+    { "section", &TaskText<&TTask::Deflection, &TDeflectionInputs::Section> },
+    { "steelGrade", &TaskText<&TTask::Steel, &TSteelInputs::SteelGrade> },
+    { "ltbLength", &TaskText<&TTask::Steel, &TSteelInputs::LtbLength> },
+    { "ltbLoadLevel", &TaskText<&TTask::Steel, &TSteelInputs::LtbLoadLevel> },
+    { "selfWeight", &TaskText<&TTask::Steel, &TSteelInputs::SelfWeight> },
 };
 
 using TExtensionItems = std::vector<std::pair<QString, QString>>;
@@ -125,10 +135,10 @@ public:
     void Extension(const TTask& task)
     {
         TExtensionItems items;
-        const TDeflectionInputs defaults;
+        const TTask defaults;
         for (const TExtensionKey& key : ExtensionKeys)
-            if (task.Deflection.*key.Field != defaults.*key.Field)
-                items.emplace_back(QString::fromLatin1(key.Key), task.Deflection.*key.Field);
+            if (key.Of(task) != key.Of(defaults))
+                items.emplace_back(QString::fromLatin1(key.Key), key.Of(task));
         AddEn1990Items(task, items);
         items.insert(items.end(), task.ExtensionItems.begin(), task.ExtensionItems.end());
         if (items.empty())
@@ -198,9 +208,9 @@ public:
     // or bad costs only its own values, which then keep their defaults, and the user is told.
     void Extension(TTask& task)
     {
-        const TDeflectionInputs defaults;
+        const TTask defaults;
         for (const TExtensionKey& key : ExtensionKeys)
-            task.Deflection.*key.Field = defaults.*key.Field;
+            key.Field(task) = key.Of(defaults);
         task.CombinationRule = TTask::DefaultCombinationRule();
         task.ExtensionItems.clear();
         TProjectWriter marker;
@@ -234,7 +244,7 @@ public:
                 if (key == QLatin1String(k.Key))
                     known = &k;
             if (known)
-                task.Deflection.*known->Field = value;
+                known->Field(task) = value;
             else if (!ReadEn1990Item(task, key, value))
                 task.ExtensionItems.emplace_back(std::move(key), std::move(value));
         }

@@ -1,6 +1,6 @@
 set(bad "")
 # The core is every file directly in these folders; the windows sit in their ui/ subfolders.
-foreach(folder model analysis document report wizard storage library cli)
+foreach(folder model analysis design document report wizard storage library cli)
     file(GLOB files ${ROOT}/${folder}/*.cpp ${ROOT}/${folder}/*.h)
     foreach(f ${files})
         file(STRINGS ${f} hits REGEX "#include *[<\"](QtWidgets|QtPrintSupport|QWidget|QApplication|QMainWindow|QDialog|QMessageBox|QPrinter|QPrintDialog)")

@@ -295,7 +295,28 @@ TEST_F(CliCommands, LibraryPrintsTheStoresWithTheUsersEntries)
     EXPECT_EQ(r["materials"].toObject()["smrk"].toDouble(), 10.5);
     EXPECT_EQ(r["materials"].toObject()["dřevo C24"].toDouble(), 11);
     EXPECT_EQ(r["sections"].toObject()["IPE 300"].toDouble(), 83560000);
-    EXPECT_EQ(Json(sections).keys(), QStringList { "sections" });
+    EXPECT_EQ(Json(sections).keys(), QStringList({ "sectionProperties", "sections" }));
+    const QJsonObject ipe = Json(sections)["sectionProperties"].toObject()["IPE 300"].toObject();
+    EXPECT_NEAR(ipe["Wply"].toDouble(), 628.4e3, 1e3);
+    EXPECT_EQ(ipe.size(), 15);
+}
+
+TEST_F(CliCommands, CheckOfTheSteelBeam)
+{
+    // strecha: IPE 300 in S235, combination ZK1 Md = 231,8 kNm against Mpl,Rd = 628,4 cm3 x 235 MPa = 147,7 kNm.
+    const TRun run = RunCli({ QStringLiteral("check"), Example("strecha.dat") });
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QJsonObject r = Json(run);
+    EXPECT_EQ(r["section"].toString(), QStringLiteral("IPE 300"));
+    EXPECT_EQ(r["class"].toInt(), 1);
+    EXPECT_NEAR(r["McRd"].toDouble(), 147.7, 0.05);
+    EXPECT_NEAR(r["utilisation"].toObject()["bending"].toDouble(), 1.570, 0.001);
+    EXPECT_TRUE(r["Mcr"].isNull());
+    EXPECT_TRUE(r["utilisation"].toObject()["ltb"].isNull());
+    EXPECT_FALSE(r["ok"].toBool());
+    const TRun none = RunCli({ QStringLiteral("check"), Example("konzola.dat") });
+    EXPECT_EQ(none.ExitCode, 1);
+    EXPECT_TRUE(none.Err.contains(QStringLiteral("průřez"))) << none.Err.toStdString();
 }
 
 TEST_F(CliCommands, EveryCallEndsWithItsDocumentedStatus)

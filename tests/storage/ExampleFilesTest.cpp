@@ -62,6 +62,8 @@ TTask RoofGirder()
     task.Deflection.Edit30 = QStringLiteral("8356");
     task.Deflection.IyUnit = QStringLiteral("cm4");
     task.Deflection.Edit31 = QStringLiteral("210");
+    task.Deflection.Material = QStringLiteral("ocel S235"); // IPE 300 in S235: checked by trabik-cli check
+    task.Deflection.Section = QStringLiteral("IPE 300");
     return task;
 }
 

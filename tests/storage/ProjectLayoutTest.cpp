@@ -257,12 +257,19 @@ TEST(ProjectLayout, ExtensionBlockCarriesNewInputsAndKeepsUnknownOnes)
     TTask task = RichTask();
     task.Deflection.DeflectionLimit = QStringLiteral("300");
     task.Deflection.Section = QStringLiteral("IPE 200");
+    task.Steel.LtbLength = QStringLiteral("3,5");
+    task.Steel.SelfWeight = QStringLiteral("1");
     const QByteArray bytes = EncodeProject(task);
-    EXPECT_EQ(bytes, WithBlock(RichTask(), { { "deflectionLimit", "300" }, { "section", "IPE 200" } }));
+    EXPECT_EQ(bytes,
+        WithBlock(RichTask(),
+            { { "deflectionLimit", "300" }, { "section", "IPE 200" }, { "ltbLength", "3,5" }, { "selfWeight", "1" } }));
     QStringList warnings;
     TTask back = DecodeProject(bytes, TTask(), &warnings);
     EXPECT_EQ(back.Deflection.DeflectionLimit, QStringLiteral("300"));
     EXPECT_EQ(back.Deflection.Section, QStringLiteral("IPE 200"));
+    EXPECT_EQ(back.Steel.LtbLength, QStringLiteral("3,5"));
+    EXPECT_EQ(back.Steel.SelfWeight, QStringLiteral("1"));
+    EXPECT_EQ(back.Steel.SteelGrade, QStringLiteral("S235"));
     EXPECT_TRUE(warnings.isEmpty());
 
     // A key of a newer program goes back out as it came; the defaults need no block at all.

@@ -1,0 +1,71 @@
+// trabik-cli check: the steel beam check of a task (ČSN EN 1993-1-1) as JSON.
+#include "cli/CliCommand.h"
+#include "design/TaskCheck.h"
+#include "model/TError.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// A value that is not a finite number (Mcr of a beam that cannot tip over) is null.
+QJsonValue Number(double value)
+{
+    return std::isfinite(value) ? QJsonValue(value) : QJsonValue();
+}
+
+QJsonObject RowJson(const TCheckRow& row)
+{
+    return { { "check", row.Name }, { "clause", row.Clause }, { "unit", row.Unit }, { "design", Number(row.Design) },
+        { "resistance", Number(row.Resistance) },
+        { "utilisation", row.Decided ? Number(row.Utilisation) : QJsonValue() }, { "x", row.x }, { "by", row.By },
+        { "decided", row.Decided }, { "why", row.Why }, { "ok", row.Ok() } };
+}
+
+QJsonObject CheckJson(const TSteelCheck& c)
+{
+    const auto ltb = [&](double value) { return c.HasLtb && c.Ltb.Decided ? Number(value) : QJsonValue(); };
+    QJsonArray rows;
+    for (const TCheckRow& row : c.Rows())
+        rows.append(RowJson(row));
+    return { { "section", c.SectionName }, { "grade", c.GradeName }, { "fy", c.fy }, { "class", c.Class },
+        { "MEd", c.Bending.Design }, { "McRd", c.McRd }, { "VEd", c.Shear.Design }, { "VplRd", c.VplRd },
+        { "Mcr", ltb(c.Mcr) }, { "chiLT", ltb(c.ChiLT) }, { "MbRd", ltb(c.MbRd) },
+        { "utilisation",
+            QJsonObject { { "bending", c.Bending.Utilisation }, { "shear", c.Shear.Utilisation },
+                { "bendingShear", c.BendingShear.Utilisation }, { "ltb", ltb(c.Ltb.Utilisation) } } },
+        { "checks", rows }, { "ok", c.Ok() } };
+}
+
+int RunCheck(const QCommandLineParser& parser)
+{
+    const QString file = Arguments(parser, 1, "one task file is required").constFirst();
+    const TTask task = OpenTask(file);
+    const TSteelCheck check = OnFile(file, [&] { return CheckTaskSteel(task); });
+    if (!check.Refused.isEmpty())
+        throw TFileError(file, check.Refused);
+    const QByteArray json = QJsonDocument(CheckJson(check)).toJson(QJsonDocument::Indented);
+    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    return 0;
+}
+
+const TCliRegistrar registrar({
+    QStringLiteral("check"),
+    QStringLiteral("check TASK.DAT"),
+    QStringLiteral("the steel beam check (ČSN EN 1993-1-1) as JSON"),
+    QStringLiteral("\nChecks the section of the deflection tab (IPE, HEA, HEB, HEM, UPE, UPN) in the task's\n"
+                   "steel grade against the design values of every combination with a member (or of every\n"
+                   "load case when there is none), with the task's self-weight choice: class, bending,\n"
+                   "shear, the shear buckling limit, bending with shear along the beam and, with an\n"
+                   "unrestrained length, lateral-torsional buckling. kNm, kN, MPa; Mcr, chiLT and MbRd\n"
+                   "are null without an unrestrained length. \"checks\" lists each check with its clause,\n"
+                   "governing position (m) and combination. A task without a steel section, or one the\n"
+                   "program does not check (class 4), exits with 1 and the reason."),
+    {},
+    RunCheck,
+});
+
+} // namespace

@@ -1,0 +1,163 @@
+#include "design/DesignActions.h"
+
+#include <algorithm>
+#include <cmath>
+
+const char* const SelfWeightCaseName = "vlastní tíha průřezu";
+
+namespace {
+
+// The same polynomial around x0 + d.
+void Shift(TPoly& c, double d)
+{
+    for (int i = 0; i < 5; ++i)
+        for (int j = 4; j >= i; --j)
+            c[j] += d * c[j + 1];
+}
+
+void AddTo(TPoly& sum, const TPoly& p, double factor)
+{
+    for (int k = 0; k < 6; ++k)
+        sum[k] += factor * p[k];
+}
+
+// The k-th derivative of the polynomial at t.
+double Derivative(const TPoly& c, int k, double t)
+{
+    double v = 0;
+    for (int j = 5; j >= k; --j) {
+        double f = 1;
+        for (int m = j - k + 1; m <= j; ++m)
+            f *= m;
+        v = v * t + c[j] * f;
+    }
+    return v;
+}
+
+// A solved load case added to each design line (superposition of the design values).
+void AddCase(TDesignLine& line, const TResultStore& own)
+{
+    for (int i = 0; i < SampleCount; ++i) {
+        line.Md[size_t(i)] += own.Md[size_t(i)];
+        line.Qd[size_t(i)] += own.Qd[size_t(i)];
+    }
+    AddTo(line.Line.BaseD, own.Line.BaseD, 1);
+    AddTo(line.Line.BaseN, own.Line.BaseN, 1);
+    line.Line.Edges.insert(line.Line.Edges.end(), own.Line.Edges.begin(), own.Line.Edges.end());
+}
+
+// "kombinace ZK1"; a row without a name by its number, as the envelope takes it too.
+QString CombinationName(const TCombinationGrid& grid, int row)
+{
+    const QString name = grid.Cell(1, row).trimmed();
+    return name.isEmpty() ? QStringLiteral("kombinace v řádku %1").arg(row) : QStringLiteral("kombinace ") + name;
+}
+
+TDesignLine LineOf(const QString& name, TResultStore&& sums)
+{
+    return { name, sums.Md, sums.Qd, std::move(sums.Line) };
+}
+
+} // namespace
+
+TDesignLineValues::TDesignLineValues(const TDesignLine& line, double spanL)
+{
+    TPoly base = line.Line.BaseD;
+    std::vector<TLineEdge> edges;
+    for (const TLineEdge& e : line.Line.Edges) {
+        if (e.x < 0) { // acts along the whole span
+            TPoly p = e.Change;
+            Shift(p, -e.x);
+            AddTo(base, p, e.Gamaf);
+        } else if (e.x <= spanL) {
+            edges.push_back(e);
+        }
+    }
+    std::sort(edges.begin(), edges.end(), [](const TLineEdge& a, const TLineEdge& b) { return a.x < b.x; });
+    Pieces.push_back(base);
+    double at = 0;
+    for (size_t i = 0; i < edges.size();) {
+        const double x = edges[i].x;
+        TPoly cur = Pieces.back();
+        Shift(cur, x - at);
+        for (; i < edges.size() && edges[i].x == x; ++i)
+            AddTo(cur, edges[i].Change, edges[i].Gamaf);
+        EdgeX.push_back(x);
+        Pieces.push_back(cur);
+        at = x;
+    }
+}
+
+const TPoly& TDesignLineValues::Piece(double x, bool right, double& t) const
+{
+    const auto it
+        = right ? std::upper_bound(EdgeX.begin(), EdgeX.end(), x) : std::lower_bound(EdgeX.begin(), EdgeX.end(), x);
+    const size_t k = size_t(it - EdgeX.begin());
+    t = k == 0 ? x : x - EdgeX[k - 1];
+    return Pieces[k];
+}
+
+double TDesignLineValues::M(double x, bool right) const
+{
+    double t = 0;
+    const TPoly& c = Piece(x, right, t);
+    return Derivative(c, 2, t);
+}
+
+double TDesignLineValues::Q(double x, bool right) const
+{
+    double t = 0;
+    const TPoly& c = Piece(x, right, t);
+    return -Derivative(c, 3, t);
+}
+
+double TDesignLineValues::q(double x) const
+{
+    double t = 0;
+    const TPoly& c = Piece(x, true, t);
+    return Derivative(c, 4, t);
+}
+
+std::vector<std::pair<double, double>> TDesignLineValues::PointForces() const
+{
+    std::vector<std::pair<double, double>> forces;
+    for (double x : EdgeX) {
+        const double P = Q(x, false) - Q(x, true);
+        if (x > 0 && std::abs(P) > 1e-9 * (1 + std::abs(Q(x, false))))
+            forces.emplace_back(x, P);
+    }
+    return forces;
+}
+
+double SelfWeightLoad(double massKgPerM)
+{
+    return massKgPerM * 9.81 / 1000;
+}
+
+TDesignActions DesignActionsOf(const TTask& task, double selfWeight)
+{
+    TDesignActions actions;
+    actions.SpanL = task.SpanL();
+    actions.Typ = task.Typ;
+    std::vector<TDesignLine>& lines = actions.Lines;
+    for (int row = 1; row < task.Grid.RowCount(); ++row)
+        if (CombinationRowHasMember(task, row))
+            lines.push_back(LineOf(CombinationName(task.Grid, row), SumCombinationRow(task, row)));
+    if (lines.empty())
+        for (const TLoadCase& loadCase : task.LoadCases)
+            lines.push_back(LineOf(QStringLiteral("ZS ") + loadCase.Caption, SolveLoadCase(task, loadCase.Number)));
+    if (selfWeight > 0) {
+        TTask withOwn = task;
+        withOwn.NewLoadCase(QString::fromUtf8(SelfWeightCaseName), SelfWeightFactor, true, false);
+        // The load in full precision (a typed row keeps three decimals).
+        withOwn.LoadCases.back().Q.push_back({ true, QString::number(selfWeight, 'g', 17) });
+        const TResultStore own = SolveLoadCase(withOwn, withOwn.LoadCases.back().Number);
+        if (lines.empty())
+            lines.push_back({ QStringLiteral("ZS ") + QString::fromUtf8(SelfWeightCaseName), {}, {}, {} });
+        for (TDesignLine& line : lines) {
+            AddCase(line, own);
+            line.Name += QStringLiteral(" + ") + QString::fromUtf8(SelfWeightCaseName);
+        }
+    }
+    return actions;
+}
