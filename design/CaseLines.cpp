@@ -1,0 +1,97 @@
+#include "design/CaseLines.h"
+
+#include "model/uMyCommonLib.h"
+
+#include <QLocale>
+
+namespace {
+
+constexpr double MmPerStoreUnit = 1e6; // fn holds metres / 1000
+
+void AddScaled(TPoly& sum, const TPoly& p, double factor)
+{
+    for (size_t k = 0; k < p.size(); ++k)
+        sum[k] += factor * p[k];
+}
+
+void AddScaled(TSamples& sum, const TSamples& s, double factor)
+{
+    for (size_t i = 0; i < s.size(); ++i)
+        sum[i] += factor * s[i];
+}
+
+} // namespace
+
+std::vector<TCaseSolution> SolveCases(const TTask& task, double Emod, double Iy)
+{
+    TTask solved = task;
+    if (Emod > 0 && Iy > 0) {
+        TDeflectionInputs& d = solved.Deflection;
+        d.Edit30 = QString::number(Iy, 'g', 17);
+        d.IyUnit = QStringLiteral("m4");
+        d.Edit31 = QString::number(Emod, 'g', 17);
+        d.EUnit = QStringLiteral("Pa");
+    }
+    std::vector<TCaseSolution> cases;
+    for (const TLoadCase& loadCase : solved.LoadCases) {
+        TCaseSolution c;
+        c.Name = loadCase.Caption;
+        c.Store = SolveLoadCase(solved, loadCase.Number);
+        for (int i = 0; i < SampleCount; ++i)
+            c.f[size_t(i)] = c.Store.fn[size_t(i)] * MmPerStoreUnit;
+        cases.push_back(std::move(c));
+    }
+    return cases;
+}
+
+TCombinedExtremes CombineCases(
+    const std::vector<TCaseSolution>& cases, const std::vector<double>& factors, double spanL)
+{
+    // Each case's line is its own characteristic one; the sum's characteristic and design lines are
+    // both the factored sum (the factors already are the design factors of the combination).
+    TResultStore sum;
+    sum.Line.L = spanL;
+    TCombinedExtremes out;
+    for (size_t i = 0; i < cases.size() && i < factors.size(); ++i) {
+        const double k = factors[i];
+        if (k == 0)
+            continue;
+        const TResultStore& s = cases[i].Store;
+        sum.An += k * s.An;
+        sum.Bn += k * s.Bn;
+        AddScaled(sum.Mn, s.Mn, k);
+        AddScaled(sum.Qn, s.Qn, k);
+        AddScaled(sum.fn, s.fn, k);
+        if (s.fIssue != TDeflectionIssue::None)
+            sum.fIssue = s.fIssue;
+        sum.Line.EI = s.Line.EI;
+        AddScaled(sum.Line.BaseN, s.Line.BaseN, k);
+        for (TLineEdge e : s.Line.Edges) {
+            for (double& c : e.Change)
+                c *= k; // the characteristic change, times the combination's factor
+            e.Gamaf = 1;
+            sum.Line.Edges.push_back(e);
+        }
+    }
+    sum.Md = sum.Mn;
+    sum.Qd = sum.Qn;
+    sum.Line.BaseD = sum.Line.BaseN;
+    const TExtremes e = FindExtremes(spanL, sum);
+    out.M = e.Mn;
+    out.Q = e.Qn;
+    out.HasDeflection = sum.fIssue == TDeflectionIssue::None && sum.Line.EI > 0;
+    out.f = out.HasDeflection ? TExtreme { e.f.Max * MmPerStoreUnit, e.f.xMax, e.f.Min * MmPerStoreUnit, e.f.xMin }
+                              : TExtreme {};
+    out.A = sum.An;
+    out.B = sum.Bn;
+    return out;
+}
+
+QString CombinationFormula(const std::vector<TCaseSolution>& cases, const std::vector<double>& factors)
+{
+    QStringList terms;
+    for (size_t i = 0; i < cases.size() && i < factors.size(); ++i)
+        if (factors[i] != 0)
+            terms << QLocale().toString(factors[i], 'g', 6) + QStringLiteral("·") + cases[i].Name;
+    return terms.join(QStringLiteral(" + "));
+}
