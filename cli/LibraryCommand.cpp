@@ -31,8 +31,8 @@ QByteArray SectionPropertiesJson()
         const std::pair<const char*, double> values[] = { { "h", p.H }, { "b", p.B }, { "tw", p.Tw }, { "tf", p.Tf },
             { "r", p.R }, { "A", p.A }, { "Iy", p.Iy }, { "Iz", p.Iz }, { "Wely", p.WelY }, { "Wply", p.WplY },
             { "Avz", p.AvZ }, { "iz", p.RadiusZ }, { "It", p.It }, { "Iw", p.Iw }, { "mass", p.Mass } };
-        json += separator + JsonText(QString::fromLatin1(d.Series) + QLatin1Char(' ') + QString::number(d.Size))
-            + ": {";
+        json
+            += separator + JsonText(QString::fromLatin1(d.Series) + QLatin1Char(' ') + QString::number(d.Size)) + ": {";
         const char* inner = "";
         for (const auto& [key, value] : values) {
             json += inner + QByteArray("\"") + key + "\": " + QByteArray::number(value, 'g', 15);
