@@ -1,9 +1,10 @@
-// trabik-cli report: the analysis report of a project file with the default page setup, laid out as
+// trabik-cli report: the analysis report of a project file with the saved (or the default) page setup, laid out as
 // the preview lays it out, written to PDF (or, with --markup, its frame and body lines).
 #include "cli/CliCommand.h"
 #include "document/PdfExport.h"
 #include "document/uDokument.h"
 #include "model/TError.h"
+#include "report/PageSetupSettings.h"
 #include "report/uPosudek.h"
 #include "storage/uProjectFile.h"
 
@@ -17,6 +18,7 @@ struct TReportArgs
     QString Task;
     QString Output;
     bool Markup = false;
+    bool DefaultPageSetup = false;
 };
 
 TReportArgs parseArgs(const QStringList& args)
@@ -30,6 +32,8 @@ TReportArgs parseArgs(const QStringList& args)
             a.Output = args[++i];
         } else if (arg == "--markup") {
             a.Markup = true;
+        } else if (arg == "--default-page-setup") {
+            a.DefaultPageSetup = true;
         } else if (arg.startsWith('-') && arg.size() > 1) {
             throw TUsageError(QStringLiteral("unknown option %1").arg(arg).toStdString());
         } else if (a.Task.isEmpty()) {
@@ -53,7 +57,8 @@ int runReport(const QStringList& args)
     TReportView view { task.Calc, {} };
     TDokument doc;
     doc.Images.BaseDirectory = QFileInfo(a.Task).absolutePath();
-    ComposeReport(task, view, doc, TPageSetup());
+    // The page setup saved by the window, as the preview would use it.
+    ComposeReport(task, view, doc, a.DefaultPageSetup ? TPageSetup() : LoadPageSetup(PageSetupSettingsFile()));
     if (a.Markup) {
         QTextStream out(stdout);
         out << "=== frame ===\n" << doc.Frame.join('\n') << "\n=== body ===\n" << doc.Body.join('\n') << "\n";
@@ -66,10 +71,11 @@ int runReport(const QStringList& args)
 
 const TCliRegistrar registrar { TCliCommand {
     QStringLiteral("report"),
-    QStringLiteral("report TASK.DAT -o OUT.pdf [--markup]"),
+    QStringLiteral("report TASK.DAT -o OUT.pdf [--markup] [--default-page-setup]"),
     QStringLiteral("write the analysis report of a project file as an A4 PDF"),
-    QStringLiteral("The report is composed with the print options saved in TASK.DAT and the default page\n"
-                   "setup, and laid out as the print preview lays it out. With --markup nothing is laid\n"
+    QStringLiteral("The report is composed with the print options saved in TASK.DAT and the page setup\n"
+                   "saved by the program's page setup dialog (--default-page-setup: the dialog's defaults),\n"
+                   "and laid out as the print preview lays it out. With --markup nothing is laid\n"
                    "out: the page-frame lines and the body lines are printed on stdout, each list after\n"
                    "a line \"=== frame ===\" or \"=== body ===\"."),
     runReport,

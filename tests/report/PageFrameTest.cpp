@@ -4,6 +4,9 @@
 #include "document/uDokument.h"
 #include "model/TError.h"
 #include "report/PageFrame.h"
+#include "report/PageSetupSettings.h"
+
+#include <QTemporaryDir>
 
 #include <QRegularExpression>
 
@@ -227,3 +230,36 @@ TEST(PageFrameBuilder, HugeMarginsDoNotOverflow)
 }
 
 } // namespace
+
+// Every field survives the settings file; a logo of its own is kept as a picture, and a file that
+// does not exist gives the defaults.
+TEST(PageSetupSettings, SaveAndLoadGiveTheSameSetup)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("nastaveni.conf"));
+    EXPECT_EQ(LoadPageSetup(file).LMEdit, TPageSetup().LMEdit);
+    TPageSetup s;
+    s.LMEdit = "15";
+    s.LCEdit = "0";
+    s.Separator = TPageSetup::FrameRadio;
+    s.LogoCheck = s.TimeCheck = s.NoDiacritics = true;
+    s.DateCheck = false;
+    s.LogoFileEdit = "/kancelar/logo.png";
+    s.Logo = QImage(8, 4, QImage::Format_RGB32);
+    s.Logo.fill(Qt::red);
+    s.Address1Memo = { "Statika, a, b", "<b>tel. 123</b>" };
+    s.Address2Memo.clear();
+    s.Font = QFont("Arial CE", 12);
+    SavePageSetup(s, file);
+    const TPageSetup back = LoadPageSetup(file);
+    EXPECT_EQ(back.LMEdit, "15");
+    EXPECT_EQ(back.LCEdit, "0");
+    EXPECT_EQ(back.Separator, TPageSetup::FrameRadio);
+    EXPECT_TRUE(back.LogoCheck && back.TimeCheck && back.NoDiacritics && !back.DateCheck);
+    EXPECT_EQ(back.LogoFileEdit, s.LogoFileEdit);
+    EXPECT_EQ(back.Logo.convertToFormat(QImage::Format_RGB32), s.Logo);
+    EXPECT_EQ(back.Address1Memo, s.Address1Memo); // commas do not split a line
+    EXPECT_TRUE(back.Address2Memo.isEmpty());
+    EXPECT_EQ(back.FontPoints(), 12);
+    EXPECT_EQ(PageFrameLines(back, "a", "b", QDateTime()), PageFrameLines(s, "a", "b", QDateTime()));
+}
