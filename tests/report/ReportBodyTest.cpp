@@ -484,3 +484,33 @@ TEST_F(ReportBody, DeflectionCheckAndLoadsOutsideTheSpanGetOneLineEach)
     ASSERT_GT(warning, 0); // under its load case's heading, before the load list
     EXPECT_TRUE(body[warning - 4].startsWith("<h3><b>vlastní tíha</b>"));
 }
+
+// The outline of a diagram closes on its base line; labels are written only where they overlap no
+// other label, and values that print as 0 get none.
+TEST(DiagramMarkup, OutlineClosesAndLabelsNeverOverlap)
+{
+    TDiagramSpec spec;
+    for (int i = 0; i < SampleCount; ++i)
+        spec.Y[i] = -0.1 * i * (100 - i); // a sagging parabola, -250 at midspan
+    spec.ScaleA = -250;
+    spec.Hatched = false;
+    long long dx = 0, dy = 0;
+    const QRegularExpression rel("^<linerel (-?\\d+) (-?\\d+)>$");
+    for (const QString& line : DiagramLines(spec, {}))
+        if (const QRegularExpressionMatch m = rel.match(line); m.hasMatch()) {
+            dx += m.captured(1).toLongLong();
+            dy += m.captured(2).toLongLong();
+        }
+    EXPECT_EQ(dx, 70);
+    EXPECT_EQ(dy, 0);
+
+    spec.Labels = true;
+    spec.Sign = -1; // sagging drawn below, as the moments
+    spec.Points = { { 0.5, -250 }, { 0.51, -249 }, { 0.9, -90 }, { 0, 0.001 } };
+    QStringList labels = DiagramLines(spec, {}).filter(QRegularExpression("^<goto 2><moverel -?\\d+ -?\\d+>-?\\d"));
+    // -250.00 under the midspan ordinate (20 mm below the base, the label 1 mm under it); -249.00 at
+    // 35.7 mm finds no place clear of it, centred or beside; -90.00 stands alone; 0.001 prints 0.00.
+    ASSERT_EQ(labels.size(), 2) << labels.join('\n').toStdString();
+    EXPECT_TRUE(labels[0].endsWith(" 21>-250.00"));
+    EXPECT_TRUE(labels[1].endsWith(">-90.00"));
+}
