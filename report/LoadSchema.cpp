@@ -56,19 +56,22 @@ void TReportWriter::WriteSchemaPointForces(const std::vector<TZSInfo>& infos)
 {
     const double L = Task.SpanL();
     bool drawn = false;
+    long long unitX = RoundCoord(W + 2);
     for (const TZSInfo& info : infos)
         for (int k = 1; k <= info.Counts[KindPx]; ++k) {
             const TPxLoad load = Task.ReadPx(info.Number, k);
             if (!load.Included)
                 continue;
+            const QString value = ValueText(load.P);
             Add(Goto1MoveRel(Coord(W * load.a / L), QStringLiteral("0"))
-                + QStringLiteral("<linerel 0 -5><moverel -2 3><linerel 2 2><linerel 2 -2><moverel -4 -5>")
-                + ValueText(load.P));
+                + QStringLiteral("<linerel 0 -5><moverel -2 3><linerel 2 2><linerel 2 -2><moverel -4 -5>") + value);
+            unitX = std::max(unitX, UnitAfter(RoundCoord(W * load.a / L) - 4, value));
             drawn = true;
         }
     // The unit once at the end of the row: forces standing close leave no room for it at each.
     if (drawn)
-        Add(Goto1MoveRel(Coord(W + 2), QStringLiteral("-5")) + QStringLiteral("[kN]<goto 1><moverel 0 3><mark 1>"));
+        Add(Goto1MoveRel(QString::number(unitX), QStringLiteral("-5"))
+            + QStringLiteral("[kN]<goto 1><moverel 0 3><mark 1>"));
 }
 
 void TReportWriter::WriteSchemaUniformLoads(const std::vector<TZSInfo>& infos)
@@ -134,6 +137,7 @@ void TReportWriter::WriteSchemaPointMoments(const std::vector<TZSInfo>& infos)
 {
     const double L = Task.SpanL();
     bool drawn = false;
+    long long unitX = RoundCoord(W + 2);
     for (const TZSInfo& info : infos)
         for (int k = 1; k <= info.Counts[KindMx]; ++k) {
             const TMxLoad load = Task.ReadMx(info.Number, k);
@@ -145,10 +149,17 @@ void TReportWriter::WriteSchemaPointMoments(const std::vector<TZSInfo>& infos)
             Add(load.M < 0 ? QStringLiteral("<moverel -1 -2>") : QStringLiteral("<moverel -5 -2>"));
             Add(QStringLiteral("<linerel 1 2><linerel 1 -2>"));
             Add(Goto1MoveRel(x, QStringLiteral("-1")) + ValueText(load.M));
+            unitX = std::max(unitX, UnitAfter(RoundCoord(W * load.a / L), ValueText(load.M)));
             drawn = true;
         }
     if (drawn)
-        Add(Goto1MoveRel(Coord(W + 2), QStringLiteral("-1")) + QStringLiteral("[kNm]<goto 1><moverel 0 6><mark 1>"));
+        Add(Goto1MoveRel(QString::number(unitX), QStringLiteral("-1"))
+            + QStringLiteral("[kNm]<goto 1><moverel 0 6><mark 1>"));
+}
+
+long long TReportWriter::UnitAfter(long long x, const QString& value) const
+{
+    return x + static_cast<long long>(std::ceil(LabelFont.Width(value))) + 2;
 }
 
 void TReportWriter::WriteSupport(TEndSupport end)

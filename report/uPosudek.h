@@ -114,6 +114,7 @@ private:
     void WriteSchemaPartialLoad(const TQQLoad& load);
     void WriteSchemaPointMoments(const std::vector<TZSInfo>& infos);
     void WriteCombinationSchema(int row);
+    long long UnitAfter(long long x, const QString& value) const; // where a row's unit clears a value at x
     void WriteSupport(TEndSupport end);
     void WriteForcePair(bool characteristic);
     void WriteMergedForcePair(bool characteristic);
