@@ -12,8 +12,11 @@ public:
     TDiagramImageWidget(const QString& name, TDiagramKind kind, const TCalculation& result,
         const TCalculationChoice& choice, QWidget* parent = nullptr);
 
-    // The picture as shown now (for the report's <imgform).
+    // The picture as shown now (for the report's <imgform), without the values the screen adds.
     QImage Picture() const;
+    // The span the extremes' positions are measured on; the screen writes the extreme values of
+    // the moment and shear diagrams at their peaks when it knows it.
+    void SetSpan(double spanL) { SpanL = spanL; }
     QSize sizeHint() const override { return { 300, 120 }; }
 
 signals:
@@ -24,7 +27,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void PaintExtremeValues(QPainter& painter) const;
+
     TDiagramKind Kind;
+    double SpanL = 0;
     const TCalculation& Result;
     const TCalculationChoice& Choice; // the switches
 };

@@ -3,11 +3,13 @@
 #include "app/DiagramImageWidget.h"
 #include "app/ResultFields.h"
 #include "model/TTask.h"
+#include "report/DiagramMarkup.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -26,6 +28,10 @@ TDiagramsTab::TDiagramsTab(TTask& task, QWidget* parent)
     GroupBox5 = BuildGroup(false);
     ContentLayout()->addWidget(GroupBox4, 1);
     ContentLayout()->addWidget(GroupBox5, 1);
+    auto* convention = new QLabel(SignConventionText(false), this);
+    convention->setObjectName(QStringLiteral("Label_znamenka"));
+    convention->setWordWrap(true);
+    ContentLayout()->addWidget(convention);
     RefreshFromModel();
 }
 
@@ -124,6 +130,8 @@ void TDiagramsTab::ShowResult(const TCalculation& result)
         probe->Clear();
         probe->ShowEnvelope(result.Sums.HasEnvelope);
     }
+    MomentImage->SetSpan(Task.SpanL());
+    ShearImage->SetSpan(Task.SpanL());
     MomentImage->update();
     ShearImage->update();
 }

@@ -5,6 +5,7 @@
 #include "app/uAbout.h"
 #include "app/uMainForm.h"
 #include "document/ui/uPreview.h"
+#include "report/PageSetupSettings.h"
 #include "report/ui/uPageSetup.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ void TTrabikApplication::Start()
     QApplication::processEvents();
 
     fPageSetup = std::make_unique<TfPageSetup>(Dokument);
+    fPageSetup->UseSettingsFile(PageSetupSettingsFile()); // the office's page setup of the last run
     Main = std::make_unique<TMainForm>(TheTask, TheResults);
     PreviewWindow = std::make_unique<TPreview>(Dokument);
     Main->AttachReport(Dokument, *PreviewWindow, *fPageSetup);

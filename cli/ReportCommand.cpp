@@ -1,9 +1,10 @@
-// trabik-cli report: the analysis report of a project file with the default page setup, laid out as
+// trabik-cli report: the analysis report of a project file with the saved (or the default) page setup, laid out as
 // the preview lays it out, written to PDF (or, with --markup, its frame and body lines).
 #include "cli/CliCommand.h"
 #include "document/PdfExport.h"
 #include "document/uDokument.h"
 #include "model/TError.h"
+#include "report/PageSetupSettings.h"
 #include "report/uPosudek.h"
 #include "storage/uProjectFile.h"
 
@@ -16,6 +17,8 @@ const QCommandLineOption OutputOption({ QStringLiteral("o"), QStringLiteral("out
     QStringLiteral("the PDF file to write"), QStringLiteral("OUT.pdf"));
 const QCommandLineOption MarkupOption(
     QStringLiteral("markup"), QStringLiteral("print the frame and body mark-up lines instead of laying them out"));
+const QCommandLineOption DefaultPageSetupOption(QStringLiteral("default-page-setup"),
+    QStringLiteral("the page setup dialog's defaults instead of the page setup the program saved"));
 
 int runReport(const QCommandLineParser& parser)
 {
@@ -29,7 +32,10 @@ int runReport(const QCommandLineParser& parser)
     TReportView view { task.Calc, {} };
     TDokument doc;
     doc.Images.BaseDirectory = QFileInfo(file).absolutePath();
-    OnFile(file, [&] { ComposeReport(task, view, doc, TPageSetup()); });
+    // The page setup saved by the window, as the preview would use it.
+    const TPageSetup setup
+        = parser.isSet(DefaultPageSetupOption) ? TPageSetup() : LoadPageSetup(PageSetupSettingsFile());
+    OnFile(file, [&] { ComposeReport(task, view, doc, setup); });
     if (markup) {
         QTextStream out(stdout);
         out << "=== frame ===\n" << doc.Frame.join('\n') << "\n=== body ===\n" << doc.Body.join('\n') << "\n";
@@ -42,13 +48,14 @@ int runReport(const QCommandLineParser& parser)
 
 const TCliRegistrar registrar { TCliCommand {
     QStringLiteral("report"),
-    QStringLiteral("report TASK.DAT -o OUT.pdf [--markup]"),
+    QStringLiteral("report TASK.DAT -o OUT.pdf [--markup] [--default-page-setup]"),
     QStringLiteral("write the analysis report of a project file as an A4 PDF"),
-    QStringLiteral("The report is composed with the print options saved in TASK.DAT and the default page\n"
-                   "setup, and laid out as the print preview lays it out. With --markup nothing is laid\n"
+    QStringLiteral("The report is composed with the print options saved in TASK.DAT and the page setup\n"
+                   "saved by the program's page setup dialog (--default-page-setup: the dialog's defaults),\n"
+                   "and laid out as the print preview lays it out. With --markup nothing is laid\n"
                    "out: the page-frame lines and the body lines are printed on stdout, each list after\n"
                    "a line \"=== frame ===\" or \"=== body ===\"."),
-    { OutputOption, MarkupOption },
+    { OutputOption, MarkupOption, DefaultPageSetupOption },
     runReport,
 } };
 

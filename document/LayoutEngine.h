@@ -8,6 +8,9 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 struct TMarkupRegisters;
 
@@ -19,7 +22,8 @@ public:
 
     // LayOut from the fresh canvas of the current page to the credit line of the last page.
     void Run();
-    void InterpretLine(const QString& line);
+    // From character `start` on (0-based); stops early when a block being measured ends.
+    void InterpretLine(const QString& line, int start = 0);
 
     // Handlers get the line and the index of the last character consumed so far; the few
     // commands that read raw characters after their tag move it on.
@@ -34,7 +38,7 @@ private:
     // Layout (PageLayout.cpp)
     void OpenCanvas();
     void RunFrame();
-    void SetWord(const QString& text);
+    void SetWord(const QString& text, bool pageCount = false);
     void DrawSymbol(const QString& symbolText);
     void BreakLine();
     void BreakPage();
@@ -74,6 +78,7 @@ private:
     void EntityGt(TLineCursor&) { SetWord(QStringLiteral(">")); }
     void EntityAmp(TLineCursor&) { SetWord(QStringLiteral("&")); }
     void EntityPageNumber(TLineCursor&);
+    void EntityPageCount(TLineCursor&) { SetWord(QString::number(Doc.PageCount()), true); }
     void TagParal(TLineCursor&);
     void TagRectFi(TLineCursor&);
     void Symbol(int code) { DrawSymbol(QString(QChar(code))); }
@@ -104,6 +109,12 @@ private:
     void TagBottom(TLineCursor&);
     QString ReadImageName(TLineCursor& cursor);
     void DrawImage(const QImage& image);
+
+    // Blocks kept on one page (PageKeep.cpp)
+    void TagKeep(TLineCursor&);
+    void TagKeepEnd(TLineCursor&);
+    std::optional<int> MeasureBlock(const TLineCursor& cursor);
+    int FreshPageTop();
 
     // Fractions, roots, tables (MarkupMath.cpp)
     void TagFrac(TLineCursor&);
@@ -139,4 +150,22 @@ private:
     QElapsedTimer ProgressClock;
     qint64 LastProgressReport = -1;
     bool BreakingPage = false;
+
+    // The body being laid out and its line now, for measuring a kept block ahead.
+    const QStringList* BodyLines = nullptr;
+    int BodyLine = -1;
+    // A block measured ahead: laid out on a scratch picture with no page breaks.
+    struct TMeasure
+    {
+        int Depth = 1; // <keep> opened inside it
+        int Need = 0; // the lowest y the block needs on its page
+        bool Done = false; // its </keep> has been read
+        bool Breaks = false; // it orders a page break itself: it cannot be kept
+    };
+    std::optional<TMeasure> Measure;
+    int KeepDepth = 0; // <keep> open in the layout
+    int FittingDepth = 0; // the depth of the open block known to fit on this page; 0 none
+    std::optional<int> BodyTop; // where the body starts on a fresh page, once a page break showed it
+    // The &pagecount; texts drawn so far, given the final count at the end of the run.
+    std::vector<std::pair<TPrintPage*, size_t>> PageCountItems;
 };

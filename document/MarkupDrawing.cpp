@@ -4,6 +4,8 @@
 #include "document/PageFonts.h"
 #include "document/uDokument.h"
 
+#include <algorithm>
+
 namespace {
 
 int offset(int base, int delta)
@@ -146,7 +148,9 @@ void TLayoutEngine::TagGotoY(TLineCursor&)
 void TLayoutEngine::TagSpaceY(TLineCursor&)
 {
     const TPrintPage& page = *Doc.CurrentPage;
-    if (static_cast<long long>(page.PageHeight) - At.Margins.Bottom - Y() < Millimetres(1))
+    if (Measure) // measured ahead: the block needs this much room below the cursor
+        Measure->Need = std::max(Measure->Need, ClampCoord(static_cast<long long>(Y()) + Millimetres(1)));
+    else if (static_cast<long long>(page.PageHeight) - At.Margins.Bottom - Y() < Millimetres(1))
         BreakPage();
 }
 

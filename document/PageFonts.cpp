@@ -34,6 +34,24 @@ QFont MakePageFont(const TPageFont& font)
     return f;
 }
 
+TPageFont DocumentPageFont(const QFont& font, QColor color)
+{
+    TPageFont f;
+    f.Face = font.family();
+    int points = font.pointSize();
+    if (points <= 0 && font.pixelSize() > 0)
+        points = RoundEven(font.pixelSize() * 72.0 / 96.0);
+    if (points <= 0)
+        points = 10;
+    f.Size = qBound(MinCanvasFontSize, 27 * qMin(points, MaxCanvasFontSize / 27), MaxCanvasFontSize);
+    f.PixelSize = EmPixels(f.Size);
+    f.Bold = font.bold();
+    f.Italic = font.italic();
+    f.Underline = font.underline();
+    f.Color = color.rgb();
+    return f;
+}
+
 QString SymbolToUnicode(const QString& symbolText)
 {
     static const QHash<QChar, QChar> map {

@@ -34,6 +34,8 @@ inline int EmPixels(int size)
 }
 
 QFont MakePageFont(const TPageFont& font);
+// The canvas font every page starts with for a document font (S = 27 x its point size).
+TPageFont DocumentPageFont(const QFont& font, QColor color);
 // The glyphs of the Symbol character set that the mark-up uses, as Unicode.
 QString SymbolToUnicode(const QString& symbolText);
 

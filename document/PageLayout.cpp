@@ -26,20 +26,7 @@ int TLayoutEngine::Millimetres(int slot) const
 
 TPageFont TLayoutEngine::DocumentFont() const
 {
-    TPageFont f;
-    f.Face = Doc.Font.family();
-    int points = Doc.Font.pointSize();
-    if (points <= 0 && Doc.Font.pixelSize() > 0)
-        points = RoundEven(Doc.Font.pixelSize() * 72.0 / 96.0);
-    if (points <= 0)
-        points = 10;
-    f.Size = qBound(MinCanvasFontSize, 27 * qMin(points, MaxCanvasFontSize / 27), MaxCanvasFontSize);
-    f.PixelSize = EmPixels(f.Size);
-    f.Bold = Doc.Font.bold();
-    f.Italic = Doc.Font.italic();
-    f.Underline = Doc.Font.underline();
-    f.Color = Doc.FontColor.rgb();
-    return f;
+    return DocumentPageFont(Doc.Font, Doc.FontColor);
 }
 
 void TLayoutEngine::OpenCanvas()
@@ -69,10 +56,16 @@ void TLayoutEngine::Run()
     ReportProgress(true);
     RunFrame();
     const QStringList body = Doc.Body;
-    for (const QString& line : body)
-        InterpretLine(line);
+    BodyLines = &body;
+    for (BodyLine = 0; BodyLine < body.size(); ++BodyLine)
+        InterpretLine(body[BodyLine]);
+    BodyLines = nullptr;
     DrawCredit();
     Canvas.reset();
+    // "n/N": the count is known only now; the texts keep the width they were set with.
+    const QString count = QString::number(Doc.PageCount());
+    for (const auto& [page, index] : PageCountItems)
+        std::get<TTextItem>(page->Picture.Items[index]).Text = count;
     ReportProgress(true);
 }
 
@@ -85,12 +78,12 @@ void TLayoutEngine::RunFrame()
     Doc.InFrame = false;
 }
 
-void TLayoutEngine::InterpretLine(const QString& line)
+void TLayoutEngine::InterpretLine(const QString& line, int start)
 {
     const int base = Doc.ProgressPos;
     TLineCursor cursor { line, 0 };
-    int i = 0;
-    while (i < line.size()) {
+    int i = start;
+    while (i < line.size() && !(Measure && Measure->Done)) {
         Doc.ProgressPos = static_cast<int>(qMin<long long>(static_cast<long long>(base) + i + 1, INT_MAX));
         ReportProgress(false);
         const TMarkupToken token = ReadToken(line, i);
@@ -102,7 +95,7 @@ void TLayoutEngine::InterpretLine(const QString& line)
 
 void TLayoutEngine::ReportProgress(bool force)
 {
-    if (!Doc.Observed())
+    if (!Doc.Observed() || Measure)
         return;
     // A repaint per token would make a long run crawl: report a few times a second.
     const qint64 now = ProgressClock.elapsed();
@@ -112,7 +105,7 @@ void TLayoutEngine::ReportProgress(bool force)
     Doc.ReportProgress(Doc.ProgressPos, Doc.ProgressTotal);
 }
 
-void TLayoutEngine::SetWord(const QString& text)
+void TLayoutEngine::SetWord(const QString& text, bool pageCount)
 {
     // The margin is read anew after every break: a break starts a page with its own margins.
     auto right = [this] { return Doc.CurrentPage->PageWidth - At.Margins.Right; };
@@ -120,6 +113,8 @@ void TLayoutEngine::SetWord(const QString& text)
     if (static_cast<long long>(X()) + width > right())
         BreakLine();
     Canvas->TextOut(X(), Y() - At.Raise, text);
+    if (pageCount && !Measure)
+        PageCountItems.emplace_back(Doc.CurrentPage, Doc.CurrentPage->Picture.Items.size() - 1);
     X() = ClampCoord(static_cast<long long>(X()) + width);
     if (X() >= right())
         BreakLine();
@@ -140,12 +135,17 @@ void TLayoutEngine::BreakLine()
 {
     X() = At.Margins.Left;
     Y() = ClampCoord(static_cast<long long>(Y()) + RoundEven(1.5 * Canvas->XHeight()));
-    if (Y() >= Doc.CurrentPage->PageHeight - At.Margins.Bottom && !Doc.InFrame)
+    // A block measured ahead runs on as if the page had no end.
+    if (Y() >= Doc.CurrentPage->PageHeight - At.Margins.Bottom && !Doc.InFrame && !Measure)
         BreakPage();
 }
 
 void TLayoutEngine::BreakPage()
 {
+    if (Measure) { // <newpage> in a block: it is not kept together
+        Measure->Breaks = Measure->Done = true;
+        return;
+    }
     // The frame runs again on every new page; a frame that breaks pages itself would never end.
     if (Doc.InFrame)
         throw TError(QStringLiteral("Rámec stránky nesmí zalamovat stránku (<newpage>, <spacey>): sazba "
@@ -167,6 +167,7 @@ void TLayoutEngine::BreakPage()
     BreakingPage = true;
     BreakLine();
     BreakingPage = false;
+    BodyTop = Y();
 }
 
 void TLayoutEngine::DrawCredit()
@@ -179,5 +180,7 @@ void TLayoutEngine::DrawCredit()
     QString text = QStringLiteral("PROGRAM ") + QString::fromUtf8(TrabikCaption) + CreditLineText();
     if (Doc.NoDiacritics) // the whole sheet is then free of accents, the credit included
         text = WithoutDiacritics(text);
-    Canvas->RotatedTextOut(0, Doc.CurrentPage->PageHeight, text, font);
+    // 5 mm inside the sheet's left and bottom edges, where every printer still prints.
+    const int inset = 500;
+    Canvas->RotatedTextOut(inset, Doc.CurrentPage->PageHeight - inset, text, font);
 }

@@ -110,10 +110,10 @@ enum class TPrintOption {
     CombinationDeflections = 16, // deflections "pro vybrané kombinace"
     LoadList = 17, // "zatížení uvádět výpisem"
     LoadSchema = 18, // "schema zatížení graficky"
-    HatchedDiagrams = 19, // "graf průběhů šrafovat" (no effect on the report)
-    AxisLabels = 20, // "popis os u grafů" (no effect on the report)
-    MergedForceDiagram = 21, // "sloučit graf M a Q" (no effect on the report)
-    CombinationSchema = 22, // "schema zatížení pro kombinace" (no effect on the report)
+    HatchedDiagrams = 19, // "graf průběhů šrafovat": the samples as vertical lines, else an outline
+    AxisLabels = 20, // "popis os u grafů": values at extremes, ends and load edges, the span
+    MergedForceDiagram = 21, // "sloučit graf M a Q": the shear under the moment on one x scale
+    CombinationSchema = 22, // "schema zatížení pro kombinace": the members' loads in each combination block
 };
 
 // The 22 report options of the print tab (CheckBox1 .. CheckBox22) with checked and enabled state.

@@ -26,13 +26,20 @@ TGeneratorCaptions CaptionsFor(const TGeneratorInputs& g)
         QStringLiteral("pochozí zatížení"), label47 };
 }
 
+// The unit of a design value: that of its characteristic value, without the stray accent the
+// line loads have always been printed with.
+QString DesignUnit(const QString& unit)
+{
+    return unit.endsWith(QLatin1Char('`')) ? unit.chopped(1) : unit;
+}
+
 // One generator row after its caption: "<b>sym<sub>n</sub></b> = value unit ... design value".
 QString GeneratorRow(const QString& lead, const QString& caption, const QString& gotoPrefix, const QString& n,
     const QString& d, double value, const QString& unit, double factor)
 {
     return lead + caption + gotoPrefix + QStringLiteral("1><b>") + n + QStringLiteral("</b> = ") + ValueText(value)
         + unit + gotoPrefix + QStringLiteral("2><b><gama><sub>f</sub></b> = ") + ValueText(factor) + gotoPrefix
-        + QStringLiteral("3><b>") + d + QStringLiteral("</b> = ") + ValueText(value * factor);
+        + QStringLiteral("3><b>") + d + QStringLiteral("</b> = ") + ValueText(value * factor) + DesignUnit(unit);
 }
 
 const QString AreaUnit = QStringLiteral(" kN.m<sup>-2</sup>");
@@ -51,6 +58,7 @@ QString ColumnPrefix(bool& marksSet)
 void TReportWriter::WriteGeneratorData()
 {
     const TGeneratorInputs& g = Task.Generator;
+    Add(QStringLiteral("<keep>"));
     Add(QStringLiteral("<h2>Zatížení konstrukce</h2><br>"));
     if (g.RadioButton3)
         Add(g.RadioButton1 ? QStringLiteral("střešní vazník zatížený spojitým zatížením od střešního pláště. ")
@@ -70,6 +78,7 @@ void TReportWriter::WriteGeneratorData()
     Add(QStringLiteral("<b>Krátkodobá a užitná zatížení</b>"));
     WriteGeneratorVariableRows(marksSet);
     Add(QStringLiteral("</ul><br>"));
+    Add(QStringLiteral("</keep>"));
 }
 
 void TReportWriter::WriteGeneratorPermanentRows(bool& marksSet)
@@ -118,20 +127,25 @@ void TReportWriter::WriteGeneratorVariableRows(bool& marksSet)
 
 void TReportWriter::WriteDimensions()
 {
+    Add(QStringLiteral("<keep>"));
     Add(QStringLiteral("<h2>Rozměry</h2><br>"));
     Add(QStringLiteral("Délka prvku <b>L = ") + ValueText(Task.SpanL()) + QStringLiteral(" m</b>, "));
     if (const TEndCondition& ends = EndConditionOf(Task.Typ); ends.Known())
         Add(ends.Description);
     Add(QStringLiteral("<br><br>"));
+    Add(QStringLiteral("</keep>"));
 }
 
 void TReportWriter::WriteLoadCases()
 {
+    // The heading goes with the first load case, and each load case's title with its loads.
+    Add(QStringLiteral("<keep>"));
     Add(QStringLiteral("<h2>Zatížení prvku</h2><br>"));
     const std::vector<TLoadCase> pages = Task.LoadCases;
     for (size_t i = 0; i < pages.size(); ++i) {
         // The page's own record, so that two pages with one caption each restate their own loads.
         const TZSInfo info = Task.GetZSInfo(pages[i].Number);
+        Add(QStringLiteral("<keep>"));
         Add(QStringLiteral("<h3><b>") + UserText(pages[i].Caption) + QStringLiteral("</b> [zatěžovací stav číslo ")
             + QString::number(i + 1) + QStringLiteral("]</h3>    <i>"));
         Add(info.ShortTerm ? QStringLiteral("krátkodobé zatížení, ") : QStringLiteral("dlouhodobé zatížení, "));
@@ -143,8 +157,11 @@ void TReportWriter::WriteLoadCases()
         if (Option(TPrintOption::LoadList))
             WriteLoadList(info);
         if (Option(TPrintOption::LoadSchema))
-            WriteLoadSchema(info);
+            WriteLoadSchema({ info });
+        Add(i == 0 ? QStringLiteral("</keep></keep>") : QStringLiteral("</keep>"));
     }
+    if (pages.empty())
+        Add(QStringLiteral("</keep>"));
 }
 
 void TReportWriter::WriteLoadList(const TZSInfo& info)
@@ -163,7 +180,8 @@ void TReportWriter::WriteLoadList(const TZSInfo& info)
             Add(QStringLiteral("<b>qq<sub>%1,a</sub></b> = ").arg(k) + LoadValueText(l.qa)
                 + QStringLiteral(" kN.m<sup>-1</sup>, <b>a</b> = ") + LoadValueText(l.a) + QStringLiteral(" m    "));
             Add(QStringLiteral("<b>qq<sub>%1,b</sub></b> = ").arg(k) + LoadValueText(l.qb)
-                + QStringLiteral(" kN.m<sup>-1</sup>, <b>b</b> = ") + LoadValueText(l.b) + QStringLiteral(" m<br>"));
+                + QStringLiteral(" kN.m<sup>-1</sup>, <b>b</b> = ") + LoadValueText(l.b)
+                + QStringLiteral(" m od pravého konce<br>"));
         }
     for (int k = 1; k <= info.Counts[KindMx]; ++k)
         if (const TMxLoad l = Task.ReadMx(n, k); l.Included)
@@ -175,6 +193,7 @@ void TReportWriter::WriteLoadList(const TZSInfo& info)
 void TReportWriter::WriteCombinationTable()
 {
     const TCombinationGrid& grid = Task.Grid;
+    Add(QStringLiteral("<keep>"));
     Add(QStringLiteral("<h2>Kombinace zatížení</h2><br>"));
     Add(QStringLiteral("<table 1>"));
     // A cell takes its characters as they are, entities included: names go in without UserText.
@@ -193,4 +212,5 @@ void TReportWriter::WriteCombinationTable()
         Add(QString());
     }
     Add(QStringLiteral("</table><br>"));
+    Add(QStringLiteral("</keep>"));
 }

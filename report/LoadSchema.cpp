@@ -4,6 +4,7 @@
 #include "report/uPosudek.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -12,20 +13,27 @@ QString Goto1MoveRel(const QString& dx, const QString& dy)
     return QStringLiteral("<goto 1><moverel ") + dx + QLatin1Char(' ') + dy + QLatin1Char('>');
 }
 
+// As the load list writes it.
+const QString LineLoadUnit = QStringLiteral(" kN.m<sup>-1</sup>");
+
 } // namespace
 
-void TReportWriter::WriteLoadSchema(const TZSInfo& info)
+void TReportWriter::WriteLoadSchema(const std::vector<TZSInfo>& infos)
 {
-    const int cQ = info.Counts[KindQ];
-    const int cQQ = info.Counts[KindQQ];
+    int cQ = 0, cQQ = 0;
+    for (const TZSInfo& info : infos) {
+        cQ += info.Counts[KindQ];
+        cQQ += info.Counts[KindQQ];
+    }
     Add(QStringLiteral("<moverel 0 3><spacey ") + QString::number(20 * cQ + 20 + 20 * cQQ + 20)
         + QStringLiteral("><mark 1>"));
-    WriteSchemaPointForces(info);
-    WriteSchemaUniformLoads(info);
-    for (int k = 1; k <= cQQ; ++k)
-        if (const TQQLoad load = Task.ReadQQ(info.Number, k); load.Included)
-            WriteSchemaPartialLoad(load);
-    WriteSchemaPointMoments(info);
+    WriteSchemaPointForces(infos);
+    WriteSchemaUniformLoads(infos);
+    for (const TZSInfo& info : infos)
+        for (int k = 1; k <= info.Counts[KindQQ]; ++k)
+            if (const TQQLoad load = Task.ReadQQ(info.Number, k); load.Included)
+                WriteSchemaPartialLoad(load);
+    WriteSchemaPointMoments(infos);
     Add(QStringLiteral("<goto 1><moverel 0 2><mark 1>"));
     const TEndCondition& ends = EndConditionOf(Task.Typ);
     WriteSupport(ends.Left());
@@ -34,37 +42,53 @@ void TReportWriter::WriteLoadSchema(const TZSInfo& info)
     Add(QStringLiteral("<br>"));
 }
 
-void TReportWriter::WriteSchemaPointForces(const TZSInfo& info)
+// "schema zatížení pro kombinace": the loads of every member in one schema, as entered.
+void TReportWriter::WriteCombinationSchema(int row)
+{
+    std::vector<TZSInfo> infos;
+    for (const int page : CombinationPages(Task, row))
+        infos.push_back(Task.GetZSInfo(Task.LoadCases[size_t(page)].Number));
+    Add(QStringLiteral("<br>"));
+    WriteLoadSchema(infos);
+}
+
+void TReportWriter::WriteSchemaPointForces(const std::vector<TZSInfo>& infos)
 {
     const double L = Task.SpanL();
     bool drawn = false;
-    for (int k = 1; k <= info.Counts[KindPx]; ++k) {
-        const TPxLoad load = Task.ReadPx(info.Number, k);
-        if (!load.Included)
-            continue;
-        Add(Goto1MoveRel(Coord(W * load.a / L), QStringLiteral("0"))
-            + QStringLiteral("<linerel 0 -5><moverel -2 3><linerel 2 2><linerel 2 -2><moverel -4 -5>")
-            + ValueText(load.P));
-        drawn = true;
-    }
+    long long unitX = RoundCoord(W + 2);
+    for (const TZSInfo& info : infos)
+        for (int k = 1; k <= info.Counts[KindPx]; ++k) {
+            const TPxLoad load = Task.ReadPx(info.Number, k);
+            if (!load.Included)
+                continue;
+            const QString value = ValueText(load.P);
+            Add(Goto1MoveRel(Coord(W * load.a / L), QStringLiteral("0"))
+                + QStringLiteral("<linerel 0 -5><moverel -2 3><linerel 2 2><linerel 2 -2><moverel -4 -5>") + value);
+            unitX = std::max(unitX, UnitAfter(RoundCoord(W * load.a / L) - 4, value));
+            drawn = true;
+        }
+    // The unit once at the end of the row: forces standing close leave no room for it at each.
     if (drawn)
-        Add(QStringLiteral("<goto 1><moverel 0 3><mark 1>"));
+        Add(Goto1MoveRel(QString::number(unitX), QStringLiteral("-5"))
+            + QStringLiteral("[kN]<goto 1><moverel 0 3><mark 1>"));
 }
 
-void TReportWriter::WriteSchemaUniformLoads(const TZSInfo& info)
+void TReportWriter::WriteSchemaUniformLoads(const std::vector<TZSInfo>& infos)
 {
     const long long w = RoundCoord(W);
     const long long hatches = RoundCoord(W / 2);
-    for (int k = 1; k <= info.Counts[KindQ]; ++k) {
-        const TQLoad load = Task.ReadQ(info.Number, k);
-        if (!load.Included)
-            continue;
-        Add(QStringLiteral("<goto 1><boxrel ") + QString::number(w) + QStringLiteral(" 3>"));
-        for (long long j = 1; j <= hatches; ++j)
-            Add(Goto1MoveRel(QString::number(2 * j), QStringLiteral("0")) + QStringLiteral("<linerel 0 3>"));
-        Add(Goto1MoveRel(QString::number(w + 2), QStringLiteral("0")) + ValueText(load.q));
-        Add(QStringLiteral("<goto 1><moverel 0 5><mark 1>"));
-    }
+    for (const TZSInfo& info : infos)
+        for (int k = 1; k <= info.Counts[KindQ]; ++k) {
+            const TQLoad load = Task.ReadQ(info.Number, k);
+            if (!load.Included)
+                continue;
+            Add(QStringLiteral("<goto 1><boxrel ") + QString::number(w) + QStringLiteral(" 3>"));
+            for (long long j = 1; j <= hatches; ++j)
+                Add(Goto1MoveRel(QString::number(2 * j), QStringLiteral("0")) + QStringLiteral("<linerel 0 3>"));
+            Add(Goto1MoveRel(QString::number(w + 2), QStringLiteral("0")) + ValueText(load.q) + LineLoadUnit);
+            Add(QStringLiteral("<goto 1><moverel 0 5><mark 1>"));
+        }
 }
 
 void TReportWriter::WriteSchemaPartialLoad(const TQQLoad& q)
@@ -98,29 +122,44 @@ void TReportWriter::WriteSchemaPartialLoad(const TQQLoad& q)
     for (long long j = 1; j <= hatches; ++j)
         Add(Goto1MoveRel(Coord(q.a / L * W + 2 * j), QStringLiteral("0")) + QStringLiteral("<linerel 0 ")
             + QString::number(-RoundHalfEven((hb - ha) * j / s + ha)) + QLatin1Char('>'));
-    Add(Goto1MoveRel(QString::number(xa - 10), QStringLiteral("-3")) + ValueText(q.qa));
-    Add(Goto1MoveRel(QString::number(RoundCoord(W - q.b / L * W) + 2), QStringLiteral("-3")) + ValueText(q.qb));
+    // The value left of the load's start, clear of its outline.
+    const QString qa = ValueText(q.qa) + LineLoadUnit;
+    const long long qaWidth
+        = std::max<long long>(8, std::ceil(LabelFont.Width(ValueText(q.qa) + QStringLiteral(" kN.m-1  "))));
+    // Never across the left column's line 5 mm left of the beam.
+    Add(Goto1MoveRel(QString::number(std::max(xa - qaWidth, -4LL)), QStringLiteral("-3")) + qa);
+    Add(Goto1MoveRel(QString::number(RoundCoord(W - q.b / L * W) + 2), QStringLiteral("-3")) + ValueText(q.qb)
+        + LineLoadUnit);
     Add(QStringLiteral("<goto 1><moverel 0 2><mark 1>"));
 }
 
-void TReportWriter::WriteSchemaPointMoments(const TZSInfo& info)
+void TReportWriter::WriteSchemaPointMoments(const std::vector<TZSInfo>& infos)
 {
     const double L = Task.SpanL();
     bool drawn = false;
-    for (int k = 1; k <= info.Counts[KindMx]; ++k) {
-        const TMxLoad load = Task.ReadMx(info.Number, k);
-        if (!load.Included)
-            continue;
-        const QString x = Coord(W * load.a / L);
-        Add(Goto1MoveRel(x, QStringLiteral("5")) + QStringLiteral("<linerel 0 2><moverel -2 -1>"));
-        Add(QStringLiteral("<linerel 0 -2><linerel 1 -1><linerel 2 0><linerel 1 1><linerel 0 2>"));
-        Add(load.M < 0 ? QStringLiteral("<moverel -1 -2>") : QStringLiteral("<moverel -5 -2>"));
-        Add(QStringLiteral("<linerel 1 2><linerel 1 -2>"));
-        Add(Goto1MoveRel(x, QStringLiteral("-1")) + ValueText(load.M));
-        drawn = true;
-    }
+    long long unitX = RoundCoord(W + 2);
+    for (const TZSInfo& info : infos)
+        for (int k = 1; k <= info.Counts[KindMx]; ++k) {
+            const TMxLoad load = Task.ReadMx(info.Number, k);
+            if (!load.Included)
+                continue;
+            const QString x = Coord(W * load.a / L);
+            Add(Goto1MoveRel(x, QStringLiteral("5")) + QStringLiteral("<linerel 0 2><moverel -2 -1>"));
+            Add(QStringLiteral("<linerel 0 -2><linerel 1 -1><linerel 2 0><linerel 1 1><linerel 0 2>"));
+            Add(load.M < 0 ? QStringLiteral("<moverel -1 -2>") : QStringLiteral("<moverel -5 -2>"));
+            Add(QStringLiteral("<linerel 1 2><linerel 1 -2>"));
+            Add(Goto1MoveRel(x, QStringLiteral("-1")) + ValueText(load.M));
+            unitX = std::max(unitX, UnitAfter(RoundCoord(W * load.a / L), ValueText(load.M)));
+            drawn = true;
+        }
     if (drawn)
-        Add(QStringLiteral("<goto 1><moverel 0 6><mark 1>"));
+        Add(Goto1MoveRel(QString::number(unitX), QStringLiteral("-1"))
+            + QStringLiteral("[kNm]<goto 1><moverel 0 6><mark 1>"));
+}
+
+long long TReportWriter::UnitAfter(long long x, const QString& value) const
+{
+    return x + static_cast<long long>(std::ceil(LabelFont.Width(value))) + 2;
 }
 
 void TReportWriter::WriteSupport(TEndSupport end)

@@ -56,6 +56,12 @@ void AppendLogoAndAddress(QStringList& out, const TPageSetup& s, const TFrameNum
         AppendMemo(out, s.Address1Memo);
 }
 
+// The date as the report's Czech texts write it, whatever the system's language: "9. 12. 2026".
+QString ReportDate(const QDateTime& now)
+{
+    return now.date().toString(QStringLiteral("d. M. yyyy"));
+}
+
 // Where the header's pieces go: the job column moves right of a wider address block, the date right
 // of a job text that reaches it, and the header box grows to the right to hold them.
 struct THeaderPlace
@@ -70,8 +76,7 @@ void AppendHeader(QStringList& out, const TPageSetup& s, const TFrameNumbers& n,
 {
     AppendLogoAndAddress(out, s, n, withLogo);
     if (s.DateCheck)
-        out << QStringLiteral("<curx ") + Num(place.DateX) + QLatin1Char('>')
-                + QLocale().toString(now.date(), QLocale::ShortFormat);
+        out << QStringLiteral("<curx ") + Num(place.DateX) + QLatin1Char('>') + ReportDate(now);
     out << QStringLiteral("<curx %1><cury %2>").arg(Num(place.ColumnX), Num(n.TM));
     if (HasHeader(s)) {
         out << QStringLiteral("<tab><mark 1>Akce:      <tab> ") + job;
@@ -123,8 +128,7 @@ THeaderPlace PlaceHeader(
             QStringLiteral("<tab><mark 1>Akce:      <tab> ") + job };
         const long long jobRight = TextRightMm(s, jobLine);
         const long long dateWidth = TextRightMm(s,
-            { QStringLiteral("<left 0><right 0><top 0><bottom 0><br>"),
-                QStringLiteral("<curx 0>") + QLocale().toString(now.date(), QLocale::ShortFormat) });
+            { QStringLiteral("<left 0><right 0><top 0><bottom 0><br>"), QStringLiteral("<curx 0>") + ReportDate(now) });
         // Never so far right that the date leaves the sheet.
         if (jobRight + gap > place.DateX)
             place.DateX = std::max(place.DateX, std::min(jobRight + gap, 206 - dateWidth));
@@ -178,7 +182,8 @@ void AppendFooter(QStringList& out, const TPageSetup& s, const TFrameNumbers& n,
         out << QStringLiteral("<cury %1>").arg(Num(297 - n.BM - f));
     }
     if (s.PageNumberCheck)
-        out << QStringLiteral("<curx ") + Num((210 - n.LM - n.RM) / 2 + n.LM - 2) + QStringLiteral(">&pagenumber;");
+        out << QStringLiteral("<curx ") + Num((210 - n.LM - n.RM) / 2 + n.LM - 2)
+                + QStringLiteral(">&pagenumber;/&pagecount;");
     if (s.TimeCheck) {
         const QLocale locale;
         out << QStringLiteral("<curx ") + Num(195 - n.RM) + QLatin1Char('>')

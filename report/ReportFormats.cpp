@@ -51,10 +51,10 @@ QString UserText(const QString& text)
 {
     // What a user may type on purpose: entities, text styles, sub- and superscripts and symbols.
     // Anything else that starts with "&" or "<" is text.
-    static const char* const kept[] = { "&lt;", "&gt;", "&amp;", "&pagenumber;", "&get;", "&let;", "&ae;", "&ne;",
-        "&imp;", "<b>", "</b>", "<i>", "</i>", "<u>", "</u>", "<sup>", "</sup>", "<sub>", "</sub>", "<+->", "<ortho>",
-        "<paral>", "<alfa>", "<beta>", "<gama>", "<delta>", "<epsilon>", "<kapa>", "<mi>", "<ny>", "<omega>", "<pi>",
-        "<PI>", "<sigma>", "<tau>", "<ksi>", "<SUMA>", "<FI>", "<fi>" };
+    static const char* const kept[] = { "&lt;", "&gt;", "&amp;", "&pagenumber;", "&pagecount;", "&get;", "&let;",
+        "&ae;", "&ne;", "&imp;", "<b>", "</b>", "<i>", "</i>", "<u>", "</u>", "<sup>", "</sup>", "<sub>", "</sub>",
+        "<+->", "<ortho>", "<paral>", "<alfa>", "<beta>", "<gama>", "<delta>", "<epsilon>", "<kapa>", "<mi>", "<ny>",
+        "<omega>", "<pi>", "<PI>", "<sigma>", "<tau>", "<ksi>", "<SUMA>", "<FI>", "<fi>" };
     QString out;
     out.reserve(text.size());
     for (int i = 0; i < text.size(); ++i) {

@@ -38,32 +38,105 @@ void TReportWriter::WriteReactions()
     Add(QStringLiteral("<br>"));
 }
 
-void TReportWriter::DrawDiagram(const TSamples& y, double k, double extremeA, double extremeB, double width)
+TLineCandidates TReportWriter::EdgeValues(bool withDeflection) const
 {
-    double s = std::max(std::abs(extremeA), std::abs(extremeB));
-    if (s == 0)
-        s = 10;
-    Add(QStringLiteral("<moverel 0 25><mark 2><linerel ") + Coord(width) + QStringLiteral(" 0><goto 2><moverel 0 0>"));
-    for (int i = 0; i < SampleCount; ++i) {
-        Add(QStringLiteral("<linerel 0 ") + Coord(k * y[i] / s) + QLatin1Char('>'));
-        if (i < SampleCount - 1)
-            Add(QStringLiteral("<goto 2><moverel ") + Coord((i + 1) * width / 100) + QStringLiteral(" 0>"));
-    }
+    TLineCandidates values;
+    if (Option(TPrintOption::AxisLabels))
+        AddLineCandidates(Sums().Line, withDeflection, values);
+    return values;
+}
+
+void TReportWriter::DrawDiagram(const TSamples& y, double sign, const TExtreme& extreme, double width,
+    const std::vector<TCandidate>& edges, double labelFactor, bool spanLine)
+{
+    TDiagramSpec spec;
+    spec.Y = y;
+    spec.SpanL = Task.SpanL();
+    spec.Width = width;
+    spec.Sign = sign;
+    spec.ScaleA = extreme.Max;
+    spec.ScaleB = extreme.Min;
+    spec.Hatched = Option(TPrintOption::HatchedDiagrams);
+    spec.Labels = Option(TPrintOption::AxisLabels);
+    spec.SpanLine = spanLine;
+    spec.LabelFactor = labelFactor;
+    if (spec.Labels)
+        spec.Points = DiagramPoints(extreme, y, spec.SpanL, edges);
+    for (const QString& line : DiagramLines(spec, LabelFont))
+        Add(line);
+}
+
+// Moments are stored hogging-positive and drawn upwards; positive shear is drawn downwards.
+void TReportWriter::DrawForceDiagram(bool moment, bool characteristic, double width, bool spanLine)
+{
+    const TLineCandidates edges = EdgeValues(false);
+    if (moment)
+        DrawDiagram(
+            characteristic ? Sums().Mn : Sums().Md, -1, M(), width, characteristic ? edges.Mn : edges.Md, 1, spanLine);
+    else
+        DrawDiagram(
+            characteristic ? Sums().Qn : Sums().Qd, 1, Q(), width, characteristic ? edges.Qn : edges.Qd, 1, spanLine);
+}
+
+void TReportWriter::WriteSignConvention()
+{
+    if (SignWritten)
+        return;
+    SignWritten = true;
+    Add(QStringLiteral("<i>") + SignConventionText(true) + QStringLiteral("</i><br><br>"));
+}
+
+void TReportWriter::EndHeadKeep()
+{
+    if (HeadKept)
+        Add(QStringLiteral("</keep>"));
+    HeadKept = false;
 }
 
 void TReportWriter::WriteForcePair(bool characteristic)
 {
+    if (Option(TPrintOption::MergedForceDiagram)) {
+        WriteMergedForcePair(characteristic);
+        return;
+    }
+    const int height = DiagramHeight(Option(TPrintOption::AxisLabels));
     SelectMomentSwitch(characteristic);
-    Add(QStringLiteral("<spacey 60>"));
+    Add(QStringLiteral("<spacey %1>").arg(height + 10));
     Add(characteristic ? QStringLiteral("<mark 1><b>Mx</b> <i>normový</i>:<br><gotox 1>")
                        : QStringLiteral("<mark 1><b>Mx</b> <i>výpočtový</i>:<br><gotox 1>"));
-    DrawDiagram(characteristic ? Sums().Mn : Sums().Md, -25, M().Max, M().Min, W);
+    DrawForceDiagram(true, characteristic, W);
     Add(QStringLiteral("<goto 1><moverel ") + Coord(W + 10) + QStringLiteral(" 0>"));
     Add(characteristic ? QStringLiteral("<mark 2><b>Qx</b> <i>normová</i>:<br><gotox 2>")
                        : QStringLiteral("<mark 2><b>Qx</b> <i>výpočtová</i>:<br><gotox 2>"));
     SelectShearSwitch(characteristic);
-    DrawDiagram(characteristic ? Sums().Qn : Sums().Qd, 25, Q().Max, Q().Min, SecondWidth());
-    Add(QStringLiteral("<goto 1><moverel 0 50><br><br>"));
+    DrawForceDiagram(false, characteristic, SecondWidth());
+    Add(QStringLiteral("<goto 1><moverel 0 %1><br><br>").arg(height));
+    WriteSignConvention();
+    EndHeadKeep();
+}
+
+// "sloučit graf M a Q": one figure over the width of both, the shear under the moment on the same x
+// scale, their base lines joined at the ends of the beam (mark 3 is the figure's top).
+void TReportWriter::WriteMergedForcePair(bool characteristic)
+{
+    const int gap = 55;
+    const int height = DiagramHeight(Option(TPrintOption::AxisLabels));
+    const double width = W + 10 + SecondWidth();
+    SelectMomentSwitch(characteristic);
+    Add(QStringLiteral("<spacey %1>").arg(gap + height + 10));
+    Add(characteristic
+            ? QStringLiteral("<mark 1><b>Mx</b> <i>normový</i>, <b>Qx</b> <i>normová</i>:<br><gotox 1><mark 3>")
+            : QStringLiteral("<mark 1><b>Mx</b> <i>výpočtový</i>, <b>Qx</b> <i>výpočtová</i>:<br><gotox 1><mark 3>"));
+    DrawForceDiagram(true, characteristic, width, false);
+    Add(QStringLiteral("<goto 3><moverel 0 %1>").arg(gap));
+    SelectShearSwitch(characteristic);
+    DrawForceDiagram(false, characteristic, width);
+    Add(QStringLiteral("<goto 3><moverel 0 25><linerel 0 %1><goto 3><moverel %2 25><linerel 0 %1>")
+            .arg(gap)
+            .arg(Coord(width)));
+    Add(QStringLiteral("<goto 3><moverel 0 %1><br><br>").arg(gap + height));
+    WriteSignConvention();
+    EndHeadKeep();
 }
 
 void TReportWriter::WriteForceDiagrams()
@@ -105,6 +178,7 @@ void TReportWriter::WriteForceTable(bool characteristic)
         WriteSampleRow(QStringLiteral("<tr><td>Qd [kN]"), Sums().Qd, 1, true);
     }
     Add(QStringLiteral("</table><br>"));
+    EndHeadKeep();
 }
 
 void TReportWriter::WriteForceTables()
@@ -115,8 +189,15 @@ void TReportWriter::WriteForceTables()
         WriteForceTable(false);
 }
 
+QString TReportWriter::FromLeftEnd() const
+{
+    return EndConditionOf(Task.Typ).Left() == TEndSupport::Free ? QStringLiteral(" m od levého konce.")
+                                                                : QStringLiteral(" m od levé podpory.");
+}
+
 void TReportWriter::WriteExtremes()
 {
+    Add(QStringLiteral("<keep>"));
     Add(QStringLiteral("<br><b>Extrémy:</b><br>"));
     const QString n = QStringLiteral("n"), d = QStringLiteral("d");
     for (const bool characteristic : { true, false }) {
@@ -127,17 +208,18 @@ void TReportWriter::WriteExtremes()
         Add(QStringLiteral("<b>M<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(M().Max)
             + QStringLiteral(" kNm, x = ") + DisplayText(M().xMax) + QStringLiteral(" m, "));
         Add(QStringLiteral("<tab><b>M<sub>") + k + QStringLiteral(",min</sub></b> = ") + DisplayText(M().Min)
-            + QStringLiteral(" kNm, x = ") + DisplayText(M().xMin) + QStringLiteral(" m od levé podpory.<br>"));
+            + QStringLiteral(" kNm, x = ") + DisplayText(M().xMin) + FromLeftEnd() + QStringLiteral("<br>"));
         SelectShearSwitch(characteristic);
         // The two groups really differ in these endings.
         Add(QStringLiteral("<b>Q<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(Q().Max)
             + QStringLiteral(" kN, x = ") + DisplayText(Q().xMax)
             + (characteristic ? QStringLiteral(" m,") : QStringLiteral(" m, ")));
         Add(QStringLiteral("<tab><b>Q<sub>") + k + QStringLiteral(",min</sub></b> = ") + DisplayText(Q().Min)
-            + QStringLiteral(" kN, x = ") + DisplayText(Q().xMin)
-            + (characteristic ? QStringLiteral(" m od levé podpory.<br><br>")
-                              : QStringLiteral(" m od levé podpory.<br>")));
+            + QStringLiteral(" kN, x = ") + DisplayText(Q().xMin) + FromLeftEnd()
+            + (characteristic ? QStringLiteral("<br><br>") : QStringLiteral("<br>")));
     }
+    Add(QStringLiteral("</keep>"));
+    EndHeadKeep();
 }
 
 namespace {
@@ -159,9 +241,10 @@ QString ChosenFromLibrary(const TDeflectionInputs& in)
 void TReportWriter::WriteDeflectionDiagram()
 {
     const TDeflectionInputs& in = Task.Deflection;
-    Add(QStringLiteral("<br><spacey 60>"));
+    const int height = DiagramHeight(Option(TPrintOption::AxisLabels));
+    Add(QStringLiteral("<br><spacey %1>").arg(height + 10));
     Add(QStringLiteral("<mark 1>Průhyb <b>f(x)</b> <br><gotox 1>"));
-    DrawDiagram(Sums().fn, 25, F().Max, F().Min, W);
+    DrawDiagram(Sums().fn, 1, F(), W, EdgeValues(true).f, 1000000); // the labels in mm
     Add(QStringLiteral("<goto 1><moverel ") + Coord(W + 10) + QStringLiteral(" 0><mark 2>"));
     Add(QStringLiteral("<b>E = </b>") + UserText(in.Edit31 + QLatin1Char(' ') + in.EUnit)
         + QStringLiteral("<br><gotox 2>"));
@@ -175,8 +258,10 @@ void TReportWriter::WriteDeflectionDiagram()
     Add(QStringLiteral("<b>f<sub>min</sub> = </b>") + DisplayText(F().Min * 1000000)
         + QStringLiteral(" mm<br><gotox 2>"));
     Add(QStringLiteral("<b>x<sub>f,min</sub> = </b>") + DisplayText(F().xMin) + QStringLiteral(" m<br><gotox 2>"));
-    Add(QStringLiteral("<goto 1><moverel 0 50><br><br>"));
+    Add(QStringLiteral("<goto 1><moverel 0 %1><br><br>").arg(height));
     WriteDeflectionProblem();
+    WriteSignConvention();
+    EndHeadKeep();
 }
 
 void TReportWriter::WriteDeflectionProblem()
@@ -195,6 +280,7 @@ void TReportWriter::WriteDeflectionTable()
     Add(QStringLiteral("</table><br>(E = ") + UserText(in.Edit31 + QLatin1Char(' ') + in.EUnit)
         + QStringLiteral(" ; I = ") + UserText(in.Edit30 + QLatin1Char(' ') + in.IyUnit) + QStringLiteral(")<br>"));
     WriteDeflectionProblem();
+    EndHeadKeep();
 }
 
 void TReportWriter::WriteDeflectionCheck()

@@ -63,6 +63,7 @@ void BuildReport(const TTask& task, TReportView& view, TDokument& doc, const TPa
     const double w = DiagramWidth(*doc.CurrentPage, setup.LCEdit);
     TReportWriter writer(task, view, doc.Body, w);
     writer.SetSecondDiagramWidth(SecondDiagramWidth(w, setup));
+    writer.SetLabelFont(ReportLabelFont(setup.Font));
     writer.WriteBody(doc.TaskTitle);
 }
 
@@ -129,10 +130,11 @@ void TReportWriter::WriteLoadCaseBlocks()
         View.Choice.Mode = TCalculationChoice::LoadCase;
         View.Choice.ComboBox1 = page.Caption;
         CalculateBlock([this, &page] { return SolveLoadCase(Task, page.Number); });
+        OpenBlockKeep();
         Add(QStringLiteral("<h2>Výsledky pro ") + UserText(page.Caption) + QStringLiteral(" <i>(zatěžovací stav č.")
             + QString::number(i + 1) + QStringLiteral(")</i></h2>"));
         WriteResultSections(Option(TPrintOption::LoadCaseDeflections));
-        Add(QStringLiteral("<br>"));
+        CloseBlockKeep();
     }
 }
 
@@ -148,10 +150,13 @@ void TReportWriter::WriteCombinationBlocks()
         // By row, not by name: a name may repeat (also in other letter case), and the block of row r
         // must show row r's members.
         CalculateBlock([this, r] { return SumCombinationRow(Task, r); });
+        OpenBlockKeep();
         Add(QStringLiteral("<h2>Výsledky pro kombinaci ") + UserText(name) + QStringLiteral(" <i>(k. číslo ")
             + QString::number(r) + QStringLiteral(")</i></h2>"));
+        if (Option(TPrintOption::CombinationSchema))
+            WriteCombinationSchema(r);
         WriteResultSections(Option(TPrintOption::CombinationDeflections));
-        Add(QStringLiteral("<br>"));
+        CloseBlockKeep();
     }
 }
 

@@ -18,6 +18,7 @@
 #include "analysis/uCalcUnit.h"
 #include "model/TEndConditions.h"
 #include "model/TTask.h"
+#include "report/DiagramMarkup.h"
 #include "report/TPageSetup.h"
 
 #include <QStringList>
@@ -68,12 +69,14 @@ public:
     void WriteBody(const QString& taskTitle); // the whole body in the report's order
     // Width of the diagram that stands W + 10 mm right of the first one (SecondDiagramWidth).
     void SetSecondDiagramWidth(double width) { W2 = width; }
+    // How the values on the diagrams are measured ("popis os u grafů").
+    void SetLabelFont(const TLabelFont& font) { LabelFont = font; }
 
     // Input sections.
     void WriteGeneratorData();
     void WriteDimensions();
     void WriteLoadCases();
-    void WriteLoadSchema(const TZSInfo& info);
+    void WriteLoadSchema(const std::vector<TZSInfo>& infos); // the loads of one case or of a combination
     void WriteCombinationTable();
 
     // Result sections of one block.
@@ -106,17 +109,38 @@ private:
     void WriteLoadList(const TZSInfo& info);
     void WriteGeneratorPermanentRows(bool& marksSet);
     void WriteGeneratorVariableRows(bool& marksSet);
-    void WriteSchemaPointForces(const TZSInfo& info);
-    void WriteSchemaUniformLoads(const TZSInfo& info);
+    void WriteSchemaPointForces(const std::vector<TZSInfo>& infos);
+    void WriteSchemaUniformLoads(const std::vector<TZSInfo>& infos);
     void WriteSchemaPartialLoad(const TQQLoad& load);
-    void WriteSchemaPointMoments(const TZSInfo& info);
+    void WriteSchemaPointMoments(const std::vector<TZSInfo>& infos);
+    void WriteCombinationSchema(int row);
+    long long UnitAfter(long long x, const QString& value) const; // where a row's unit clears a value at x
     void WriteSupport(TEndSupport end);
     void WriteForcePair(bool characteristic);
+    void WriteMergedForcePair(bool characteristic);
+    void DrawForceDiagram(bool moment, bool characteristic, double width, bool spanLine = true);
+    void WriteSignConvention(); // under the first diagram of the report
+    void EndHeadKeep(); // a block's heading is kept with its first section
+    QString FromLeftEnd() const; // " m od levé podpory." or, with a free left end, "od levého konce."
+    // A result block is kept on one page, and its heading with its first section.
+    void OpenBlockKeep()
+    {
+        Add(QStringLiteral("<keep><keep>"));
+        HeadKept = true;
+    }
+    void CloseBlockKeep()
+    {
+        EndHeadKeep();
+        Add(QStringLiteral("<br>"));
+        Add(QStringLiteral("</keep>"));
+    }
     void WriteForceTable(bool characteristic);
     void WriteTableXRow();
     void WriteSampleRow(const QString& caption, const TSamples& values, double factor, bool tableFormat);
     void WriteDeflectionProblem();
-    void DrawDiagram(const TSamples& y, double k, double extremeA, double extremeB, double width);
+    void DrawDiagram(const TSamples& y, double sign, const TExtreme& extreme, double width,
+        const std::vector<TCandidate>& edges, double labelFactor = 1, bool spanLine = true);
+    TLineCandidates EdgeValues(bool withDeflection) const;
     double SecondWidth() const { return W2 < 0 ? W : W2; }
 
     const TTask& Task;
@@ -124,4 +148,7 @@ private:
     QStringList& Lines;
     double W;
     double W2 = -1; // the diagram beside the first one; below 0: as wide as the first
+    TLabelFont LabelFont;
+    bool SignWritten = false;
+    bool HeadKept = false;
 };

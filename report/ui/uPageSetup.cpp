@@ -3,6 +3,7 @@
 #include "document/uDokument.h"
 #include "model/TError.h"
 #include "report/PageFrame.h"
+#include "report/PageSetupSettings.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -332,6 +333,12 @@ void TfPageSetup::BitBtn2Click()
     Label8->setFont(font);
 }
 
+void TfPageSetup::UseSettingsFile(const QString& file)
+{
+    SettingsFile = file;
+    SetSettings(LoadPageSetup(file));
+}
+
 void TfPageSetup::okbuttonClick()
 {
     try {
@@ -340,5 +347,7 @@ void TfPageSetup::okbuttonClick()
         ShowError(this, error.Message); // the frame stays empty and the dialog open
         return;
     }
+    if (!SettingsFile.isEmpty())
+        SavePageSetup(Settings(), SettingsFile);
     accept();
 }

@@ -25,6 +25,9 @@ public:
     TPageSetup Settings() const;
     void SetSettings(const TPageSetup& setup);
 
+    // Takes the setup saved in `file` and saves there what every "ok" confirms from now on.
+    void UseSettingsFile(const QString& file);
+
     void okbuttonClick(); // builds the page frame and closes; stays open on a bad integer
     void BitBtn1Click(); // "logo": choose the logo picture
     void BitBtn2Click(); // "písmo": the font dialog
@@ -59,6 +62,7 @@ private:
     QCheckBox* CheckBox1;
     QImage Logo;
     QFont FontDialog1Font;
+    QString SettingsFile; // empty: nothing is saved
 };
 
 // The lines of a memo as the frame counts them: an empty memo has none, a final line break adds none.

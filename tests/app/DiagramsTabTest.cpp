@@ -15,6 +15,7 @@
 #include <QRadioButton>
 
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -86,6 +87,11 @@ TEST_F(DiagramsTabTest, EnteringTheTabCalculatesAndShowsTheExtremes)
     // Qmax = A holds up to the force: its left side at x = 2 is the last position.
     EXPECT_EQ(Fields(8, 11), QStringList({ "6.000", "2.000", "-4.000", "5.000" }));
     EXPECT_EQ(Text("Edit14"), QStringLiteral("6.000")); // the reactions too
+    // The convention under the diagrams, and Mmin written at its peak on the screen (not into the
+    // picture the report takes).
+    EXPECT_TRUE(Find<QLabel>("Label_znamenka")->text().startsWith(QStringLiteral("Kladný ohybový moment táhne horní")));
+    const QImage screen = Form->DiagramsTab()->Image7()->grab().toImage();
+    EXPECT_NE(screen, Form->DiagramsTab()->Image7()->Picture().convertToFormat(screen.format()));
 
     Task.LoadCases.front().Px.front().P = QStringLiteral("20");
     Form->PageControl()->setCurrentWidget(Form->TaskTab());

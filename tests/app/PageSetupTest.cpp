@@ -1,6 +1,7 @@
 // The page setup dialog: its controls and defaults, the frame "ok" builds from them, a bad margin,
 // the logo chooser and the font dialog.
 #include "document/uDokument.h"
+#include "report/PageSetupSettings.h"
 #include "report/ui/uPageSetup.h"
 
 #include <QApplication>
@@ -144,6 +145,35 @@ TEST_F(PageSetupTest, ControlsAreTheSettings)
     EXPECT_EQ(back.Separator, TPageSetup::FrameRadio);
     EXPECT_EQ(back.Address2Memo, s.Address2Memo);
     EXPECT_EQ(back.LCEdit, s.LCEdit);
+}
+
+// What "ok" confirms is what the next start shows; a setup that "ok" refuses is not saved. The file
+// is a temporary one: tests never touch the user's settings.
+TEST_F(PageSetupTest, OkSavesTheSetupThatTheNextStartTakes)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Trabík.conf"));
+    Dialog.UseSettingsFile(file); // nothing saved yet: the defaults
+    EXPECT_EQ(Find<QLineEdit>("LMEdit")->text(), QStringLiteral("20"));
+    Type("LMEdit", QStringLiteral("25"));
+    Find<QCheckBox>("PageNumberCheck")->setChecked(true);
+    Find<QPlainTextEdit>("Address1Memo")->setPlainText(QStringLiteral("Projekce, s.r.o.\n<b>Brno</b>"));
+    QFont font(QStringLiteral("Arial CE"));
+    font.setPointSize(11);
+    Dialog.ChooseFont = [&font](QFont& f, QWidget*) { return f = font, true; };
+    Dialog.BitBtn2Click();
+    Dialog.okbuttonClick();
+    Type("LMEdit", QStringLiteral("x")); // refused: the saved setup stays
+    Dialog.okbuttonClick();
+
+    TfPageSetup next(Doc);
+    next.UseSettingsFile(file);
+    const TPageSetup s = next.Settings();
+    EXPECT_EQ(s.LMEdit, QStringLiteral("25"));
+    EXPECT_TRUE(s.PageNumberCheck);
+    EXPECT_EQ(s.Address1Memo, (QStringList { "Projekce, s.r.o.", "<b>Brno</b>" }));
+    EXPECT_EQ(s.FontPoints(), 11);
+    EXPECT_EQ(s.Logo, DefaultLogo());
 }
 
 TEST_F(PageSetupTest, MemoLinesCountAsTheFrameCountsThem)

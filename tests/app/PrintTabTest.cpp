@@ -57,7 +57,7 @@ protected:
 TEST_F(PrintTabTest, OptionsWithTheirGroupsDefaultsAndEnabledStates)
 {
     const QList<int> on { 2, 4, 6, 8, 10, 11, 14, 15, 18, 19 };
-    const QList<int> disabled { 1, 19, 20, 21, 22 };
+    const QList<int> disabled { 1 }; // until the load generator has run
     for (int box = 1; box <= 22; ++box) {
         ASSERT_NE(Box(box), nullptr) << box;
         EXPECT_EQ(Box(box)->objectName(), QStringLiteral("CheckBox%1").arg(box));

@@ -37,13 +37,22 @@ QString Example(const char* name)
     return QStringLiteral(TRABIK_TEST_DATA "/../../examples/") + QString::fromUtf8(name);
 }
 
+// The settings folder the program sees: an empty one of the tests' own unless a test gives one, so
+// that no run ever reads the user's page setup.
+QString ConfigHome()
+{
+    static const QTemporaryDir empty;
+    return empty.path();
+}
+
 // `locale` is the system's locale the program sees, and with it the decimal separator; `input` goes to
 // its stdin.
-TRun RunCli(
-    const QStringList& args, const QString& locale = QStringLiteral("cs_CZ.UTF-8"), const QByteArray& input = {})
+TRun RunCli(const QStringList& args, const QString& locale = QStringLiteral("cs_CZ.UTF-8"),
+    const QByteArray& input = {}, const QString& configHome = ConfigHome())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
     env.insert(QStringLiteral("LC_ALL"), locale);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(env);
@@ -518,4 +527,32 @@ TEST_F(CliCommands, ReportWritesEveryPageOfItsMarkup)
     // The frame carries the time of the run: its lines are counted, the body's compared.
     EXPECT_EQ(out.mid(14, body - 14).split('\n').size(), doc.Frame.size());
     EXPECT_EQ(out.mid(body + 14).chopped(1).split('\n'), doc.Body);
+}
+
+// The page setup saved by the window's dialog is the report's, unless --default-page-setup says
+// otherwise; a PDF that cannot be written fails and names the file.
+TEST_F(CliCommands, ReportTakesTheSavedPageSetupAndSaysWhatCannotBeWritten)
+{
+    QTemporaryDir config;
+    QDir(config.path()).mkpath(QStringLiteral("Trabík"));
+    QFile ini(config.filePath(QStringLiteral("Trabík/Trabík.conf")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[PageSetup]\nLMEdit=25\nPageNumberCheck=true\n");
+    ini.close();
+    const QStringList markup { QStringLiteral("report"), Example("strecha.dat"), QStringLiteral("--markup") };
+    const TRun saved = RunCli(markup, QStringLiteral("cs_CZ.UTF-8"), {}, config.path());
+    ASSERT_EQ(saved.ExitCode, 0) << saved.Err.toStdString();
+    EXPECT_TRUE(saved.Out.contains("<curx 25><cury 20>"));
+    EXPECT_TRUE(saved.Out.contains("&pagenumber;/&pagecount;"));
+    const TRun plain = RunCli(
+        markup + QStringList { QStringLiteral("--default-page-setup") }, QStringLiteral("cs_CZ.UTF-8"), config.path());
+    ASSERT_EQ(plain.ExitCode, 0) << plain.Err.toStdString();
+    EXPECT_TRUE(plain.Out.contains("<curx 20><cury 20>"));
+    EXPECT_FALSE(plain.Out.contains("&pagecount;"));
+
+    const QString unwritable = config.filePath(QStringLiteral("chybí/posudek.pdf"));
+    const TRun failed = RunCli({ QStringLiteral("report"), Example("strecha.dat"), QStringLiteral("-o"), unwritable });
+    EXPECT_EQ(failed.ExitCode, 1);
+    EXPECT_TRUE(failed.Err.contains(unwritable)) << failed.Err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(unwritable));
 }

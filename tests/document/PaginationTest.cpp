@@ -34,7 +34,7 @@ TEST_F(Pagination, EmptyBodyGivesOnePageWithFrameAndCredit)
     ASSERT_FALSE(all.empty());
     const TTextItem& credit = all.back();
     EXPECT_EQ(credit.Rotation, 90);
-    EXPECT_EQ(credit.Pos, QPoint(0, 29700));
+    EXPECT_EQ(credit.Pos, QPoint(500, 29200)); // 5 mm inside the sheet, where printers print
     EXPECT_EQ(credit.Font.PixelSize, 133);
     EXPECT_FALSE(credit.Font.Bold);
     EXPECT_TRUE(credit.Text.startsWith(QString::fromUtf8("PROGRAM Trabík v.2.2")));
@@ -116,7 +116,7 @@ TEST_F(Pagination, EveryPageHasOneCreditLine)
         for (const TTextItem& t : page.Picture.ItemsOf<TTextItem>())
             if (t.Rotation == 90) {
                 ++credits;
-                EXPECT_EQ(t.Pos, QPoint(0, 29700));
+                EXPECT_EQ(t.Pos, QPoint(500, 29200));
             }
         EXPECT_EQ(credits, 1) << "page " << page.Number;
     }
@@ -234,4 +234,78 @@ TEST_F(Pagination, AllThirtyLettersAreReplaced)
     Doc.Body = QStringList { QString::fromUtf8("áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ <b>1") };
     Doc.StripDiacritics();
     EXPECT_EQ(Doc.Body.first(), QStringLiteral("acdeeinorstuuyzACDEEINORSTUUYZ <b>1"));
+}
+
+namespace {
+
+// Lines "L0<br>" .. so that `free` lines of page 1 are left, then `block`.
+QStringList FillPage(int perPage, int free, const QString& block)
+{
+    QStringList body;
+    for (int i = 0; i < perPage - free; ++i)
+        body << QStringLiteral("L%1<br>").arg(i);
+    return body << block;
+}
+
+} // namespace
+
+TEST_F(Pagination, KeptBlockMovesToTheNextPageOnlyWhenItFitsThere)
+{
+    int perPage = 0;
+    while (2000 + perPage * Line() < 27700)
+        ++perPage;
+    // Three lines with two left: the heading goes with its lines to page 2.
+    Lay(SimpleFrame(), FillPage(perPage, 2, "<keep>Nadpis<br>a<br>b<br></keep>c"));
+    ASSERT_EQ(Doc.PageCount(), 2);
+    EXPECT_EQ(FindText(Doc.Page(2), "Nadpis").Pos, QPoint(2000, 2000 + Line()));
+    EXPECT_EQ(FindText(Doc.Page(2), "c").Pos.y(), 2000 + 4 * Line());
+    // With room for it the block stays, laid out as without the tags (measuring left no trace).
+    const QString block = "<mark 2>Nadpis<br>a<br><goto 2><moverel 5 0><linerel 5 0>b<br>";
+    Lay(SimpleFrame(), FillPage(perPage, 3, block + "c"));
+    const std::vector<TTextItem> plain = Texts(Doc.Page(1));
+    const size_t plainItems = Doc.Page(1)->Picture.Items.size();
+    Lay(SimpleFrame(), FillPage(perPage, 3, "<keep>" + block + "</keep>c"));
+    ASSERT_EQ(Doc.PageCount(), 1);
+    const std::vector<TTextItem> kept = Texts(Doc.Page(1));
+    ASSERT_EQ(kept.size(), plain.size());
+    for (size_t i = 0; i < kept.size(); ++i)
+        EXPECT_TRUE(kept[i].Text == plain[i].Text && kept[i].Pos == plain[i].Pos) << kept[i].Text.toStdString();
+    EXPECT_EQ(Doc.Page(1)->Picture.Items.size(), plainItems);
+    // A block taller than a page is not moved: it starts where it stands.
+    QString tall = "<keep>";
+    for (int i = 0; i < perPage + 5; ++i)
+        tall += QStringLiteral("T%1<br>").arg(i);
+    Lay(SimpleFrame(), FillPage(perPage, 4, tall + "</keep>"));
+    EXPECT_EQ(FindText(Doc.Page(1), "T0").Pos.y(), 2000 + (perPage - 4) * Line());
+}
+
+TEST_F(Pagination, KeptBlockCountsItsDrawingsAndRoomAndNests)
+{
+    // A drawing that would pass the bottom margin moves its block; so does room asked by <spacey.
+    Lay(SimpleFrame(), { "<cury 240>a<keep>b<moverel 0 20><linerel 10 0></keep>" });
+    EXPECT_EQ(FindText(Doc.Page(2), "b").Pos.y(), 2000 + Line());
+    Lay(SimpleFrame(), { "<cury 240>a<keep>b<spacey 40>c</keep>" });
+    EXPECT_EQ(FindText(Doc.Page(2), "b").Pos.y(), 2000 + Line());
+    // An outer block too tall for any page splits, but the heading inside it goes with its lines.
+    QString body = "<cury 245><keep><keep>Nadpis<br>a<br>b<br>c<br></keep>";
+    for (int i = 0; i < 200; ++i)
+        body += QStringLiteral("T%1<br>").arg(i);
+    Lay(SimpleFrame(), { body + "</keep>" });
+    EXPECT_EQ(FindText(Doc.Page(2), "Nadpis").Pos.y(), 2000 + Line());
+    // A block with its own page break, and an unmatched </keep>, are set as they come.
+    Lay(SimpleFrame(), { "<cury 250>a<keep>b<br>c<newpage>d</keep></keep>e" });
+    EXPECT_EQ(FindText(Doc.Page(1), "b").Pos.y(), 27000);
+    EXPECT_EQ(Doc.PageCount(), 2);
+}
+
+TEST_F(Pagination, PageCountGivesTheFinalNumberOfPagesOnEveryPage)
+{
+    Lay({ "<left 20><right 20><top 20><bottom 20><cur 80 262>&pagenumber;/&pagecount;<curx 0><cury 0>" },
+        { "a<newpage>b<newpage>c" });
+    ASSERT_EQ(Doc.PageCount(), 3);
+    for (int n = 1; n <= 3; ++n) {
+        const auto texts = Texts(Doc.Page(n));
+        ASSERT_GE(texts.size(), 3u);
+        EXPECT_EQ(texts[0].Text + texts[1].Text + texts[2].Text, QStringLiteral("%1/3").arg(n));
+    }
 }

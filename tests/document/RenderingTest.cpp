@@ -58,8 +58,9 @@ TEST(Rendering, TextAndFiguresLandWhereRecorded)
     EXPECT_GT(DarkPixels(img, QRect(100 * 4 - 1, 220 * 4, 3, 20)), 5); // left edge of the box
     EXPECT_EQ(DarkPixels(img, QRect(110 * 4, 210 * 4, 30 * 4, 30 * 4)), 0); // not filled
     EXPECT_GT(DarkPixels(img, QRect(100 * 4, 280 * 4 - 2, 4, 5)), 5); // the 0.5 mm line
-    EXPECT_GT(DarkPixels(img, QRect(0, 200 * 4, 8, 97 * 4)), 20); // credit along the left edge
-    EXPECT_EQ(DarkPixels(img, QRect(0, 0, 8, 100 * 4)), 0); // ... starting at the bottom
+    EXPECT_GT(DarkPixels(img, QRect(5 * 4, 200 * 4, 8, 92 * 4)), 20); // credit 5 mm inside the left edge
+    EXPECT_EQ(DarkPixels(img, QRect(0, 0, 5 * 4, 297 * 4)), 0); // ... and nothing outside it
+    EXPECT_EQ(DarkPixels(img, QRect(5 * 4, 0, 8, 100 * 4)), 0); // ... starting at the bottom
 }
 
 TEST(Rendering, ImagesAreCopiedIntoThePicture)

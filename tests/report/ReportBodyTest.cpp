@@ -200,7 +200,8 @@ TEST_F(ReportBody, BothKindsOffLeaveOnlyTheExtremesHeading)
     task.Print[13].Checked = task.Print[14].Checked = false;
     EXPECT_TRUE(Section(task, &TReportWriter::WriteForceDiagrams).isEmpty());
     EXPECT_TRUE(Section(task, &TReportWriter::WriteForceTables).isEmpty());
-    EXPECT_EQ(Section(task, &TReportWriter::WriteExtremes), QStringList { "<br><b>Extrémy:</b><br>" });
+    EXPECT_EQ(Section(task, &TReportWriter::WriteExtremes),
+        (QStringList { "<keep>", "<br><b>Extrémy:</b><br>", "</keep>" })); // the heading is kept with its lines
 }
 
 TEST_F(ReportBody, ExtremesBelongToThePrintedKind)
@@ -208,8 +209,10 @@ TEST_F(ReportBody, ExtremesBelongToThePrintedKind)
     TTask task = BeamTask();
     task.Print[13].Checked = task.Print[14].Checked = true;
     task.Calc.MomentCharacteristic = false; // the window showed design values before
-    const QStringList lines = Section(task, &TReportWriter::WriteExtremes);
-    ASSERT_EQ(lines.size(), 9);
+    QStringList lines = Section(task, &TReportWriter::WriteExtremes);
+    ASSERT_EQ(lines.size(), 11);
+    EXPECT_EQ(lines.takeFirst(), "<keep>");
+    EXPECT_EQ(lines.takeLast(), "</keep>");
     EXPECT_EQ(lines[1], "<b>M<sub>n,max</sub></b> = 0.000 kNm, x = 6.000 m, ");
     EXPECT_EQ(lines[2], "<tab><b>M<sub>n,min</sub></b> = -37.500 kNm, x = 3.000 m od levé podpory.<br>");
     EXPECT_EQ(lines[3], "<b>Q<sub>n,max</sub></b> = 20.000 kN, x = 0.000 m,");
@@ -217,6 +220,9 @@ TEST_F(ReportBody, ExtremesBelongToThePrintedKind)
     EXPECT_EQ(lines[6], "<tab><b>M<sub>d,min</sub></b> = -50.625 kNm, x = 3.000 m od levé podpory.<br>");
     EXPECT_TRUE(lines[7].endsWith(" m, "));
     EXPECT_TRUE(lines[8].endsWith(" m od levé podpory.<br>"));
+    // A beam whose left end is free measures from that end, not from a support.
+    task.SetTyp(2);
+    EXPECT_TRUE(Section(task, &TReportWriter::WriteExtremes)[3].endsWith(" m od levého konce.<br>"));
     EXPECT_FALSE(View.Choice.MomentCharacteristic);
     EXPECT_FALSE(View.Choice.ShearCharacteristic);
 }
@@ -279,8 +285,8 @@ TEST_F(ReportBody, PagesSharingACaptionEachShowTheirOwnLoadsAndResults)
     QStringList body = Body(task);
     // Each page lists its own loads...
     EXPECT_EQ(body.filter("<h3><b>vlastní tíha</b>").size(), 2);
-    EXPECT_TRUE(body.contains("<goto 1><moverel 72 0>5.000"));
-    EXPECT_TRUE(body.contains("<goto 1><moverel 72 0>2.000"));
+    EXPECT_TRUE(body.contains("<goto 1><moverel 72 0>5.000 kN.m<sup>-1</sup>"));
+    EXPECT_TRUE(body.contains("<goto 1><moverel 72 0>2.000 kN.m<sup>-1</sup>"));
     // ...and each result block shows the reactions of those loads, numbered by page.
     const QStringList headings = body.filter("<h2>Výsledky");
     ASSERT_EQ(headings.size(), 2);
@@ -377,7 +383,7 @@ TEST_F(ReportBody, PartialLoadLongerThanTheSpanStillGivesReadableCoordinates)
     task.LoadCases[0] = TCaseBuilder("přesah", "1.2").QQ("2", "4", "2", "4").Case;
     task.LoadCases[0].Number = 1;
     QStringList lines;
-    TReportWriter(task, View, lines, 70).WriteLoadSchema(task.GetZSInfo(1));
+    TReportWriter(task, View, lines, 70).WriteLoadSchema({ task.GetZSInfo(1) });
     // a + b = 8 m on a 6 m span: the outline runs backwards instead of writing "--23".
     EXPECT_TRUE(lines.contains("<linerel 0 3><linerel 23 0>"));
     for (const QString& line : lines)
@@ -392,12 +398,14 @@ TEST_F(ReportBody, LoadListAndSchemaUseTheirOwnFormats)
     task.SetTyp(22); // a partial load is listed and drawn on a fixed beam too
     task.Print[17].Checked = true;
     const QStringList body = Body(task);
-    EXPECT_TRUE(body.contains("<b>qq<sub>1,b</sub></b> = 6.000 kN.m<sup>-1</sup>, <b>b</b> = 1.000 m<br>"));
+    EXPECT_TRUE(
+        body.contains("<b>qq<sub>1,b</sub></b> = 6.000 kN.m<sup>-1</sup>, <b>b</b> = 1.000 m od pravého konce<br>"));
     EXPECT_FALSE(body.filter("<b>qq<sub>1,a</sub></b> = 0.000").isEmpty());
     EXPECT_TRUE(body.contains("<b>P<sub>3</sub></b> = 12345.680 kN, <b>a</b> = 4.000 m<br>"));
     EXPECT_TRUE(body.filter("<b>P<sub>2</sub></b>").isEmpty());
     EXPECT_TRUE(body.contains("<goto 1><moverel 47 0><linerel 0 -5><moverel -2 3><linerel 2 2><linerel 2 -2>"
                               "<moverel -4 -5>12345.679"));
+    EXPECT_TRUE(body.contains("<goto 1><moverel 72 -5>[kN]<goto 1><moverel 0 3><mark 1>")); // the unit once
     EXPECT_TRUE(body.contains("<b><gama><sub>f</sub></b> = 1.350</i><br>"));
 }
 
@@ -417,7 +425,7 @@ TEST_F(ReportBody, SchemaSupportsFollowTheEndCondition)
         TTask task = BeamTask();
         task.SetTyp(c.Typ);
         QStringList lines;
-        TReportWriter(task, View, lines, 70).WriteLoadSchema(task.GetZSInfo(task.LoadCases[1].Number));
+        TReportWriter(task, View, lines, 70).WriteLoadSchema({ task.GetZSInfo(task.LoadCases[1].Number) });
         const int beam = int(lines.indexOf("<goto 1><linerel 70 0>"));
         ASSERT_GT(beam, 0);
         EXPECT_EQ(lines[beam - 1], c.Before) << int(c.Typ);
@@ -435,7 +443,7 @@ TEST_F(ReportBody, PositionsFarOutsideTheSpanStayBounded)
     task.LoadCases[0] = TCaseBuilder("chyba", "1").QQ("1", "-1e300", "1", "0").Px("1", "1e300").Case;
     task.LoadCases[0].Number = 1;
     QStringList lines;
-    TReportWriter(task, View, lines, 70).WriteLoadSchema(task.GetZSInfo(1));
+    TReportWriter(task, View, lines, 70).WriteLoadSchema({ task.GetZSInfo(1) });
     EXPECT_LT(lines.size(), 60);
     EXPECT_TRUE(lines.contains("<moverel -1000000 0><linerel 0 -3>"));
 }
@@ -479,4 +487,34 @@ TEST_F(ReportBody, DeflectionCheckAndLoadsOutsideTheSpanGetOneLineEach)
         body.indexOf("Zatěžovací stav „vlastní tíha“: síla P1 = 10 kN leží mimo rozpětí (a = 7 m, L = 6 m).<br>"));
     ASSERT_GT(warning, 0); // under its load case's heading, before the load list
     EXPECT_TRUE(body[warning - 4].startsWith("<h3><b>vlastní tíha</b>"));
+}
+
+// The outline of a diagram closes on its base line; labels are written only where they overlap no
+// other label, and values that print as 0 get none.
+TEST(DiagramMarkup, OutlineClosesAndLabelsNeverOverlap)
+{
+    TDiagramSpec spec;
+    for (int i = 0; i < SampleCount; ++i)
+        spec.Y[i] = -0.1 * i * (100 - i); // a sagging parabola, -250 at midspan
+    spec.ScaleA = -250;
+    spec.Hatched = false;
+    long long dx = 0, dy = 0;
+    const QRegularExpression rel("^<linerel (-?\\d+) (-?\\d+)>$");
+    for (const QString& line : DiagramLines(spec, {}))
+        if (const QRegularExpressionMatch m = rel.match(line); m.hasMatch()) {
+            dx += m.captured(1).toLongLong();
+            dy += m.captured(2).toLongLong();
+        }
+    EXPECT_EQ(dx, 70);
+    EXPECT_EQ(dy, 0);
+
+    spec.Labels = true;
+    spec.Sign = -1; // sagging drawn below, as the moments
+    spec.Points = { { 0.5, -250 }, { 0.51, -249 }, { 0.9, -90 }, { 0, 0.001 } };
+    QStringList labels = DiagramLines(spec, {}).filter(QRegularExpression("^<goto 2><moverel -?\\d+ -?\\d+>-?\\d"));
+    // -250.00 under the midspan ordinate (20 mm below the base, the label 1 mm under it); -249.00 at
+    // 35.7 mm finds no place clear of it, centred or beside; -90.00 stands alone; 0.001 prints 0.00.
+    ASSERT_EQ(labels.size(), 2) << labels.join('\n').toStdString();
+    EXPECT_TRUE(labels[0].endsWith(" 21>-250.00"));
+    EXPECT_TRUE(labels[1].endsWith(">-90.00"));
 }
