@@ -6,7 +6,7 @@
 #include <QBoxLayout>
 #include <QPushButton>
 
-TCombinationsTab::TCombinationsTab(TTask& task, TResultStore&, QWidget* parent)
+TCombinationsTab::TCombinationsTab(TTask& task, QWidget* parent)
     : TWorkflowTab(QStringLiteral("TabSheet_kombinace"), parent)
     , Task(task)
     , Grid(new TKombiGridWidget(task, this))

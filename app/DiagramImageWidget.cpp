@@ -3,12 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TDiagramImageWidget::TDiagramImageWidget(const QString& name, TDiagramKind kind, const TCalculation& result,
-    const TCalculationChoice& choice, QWidget* parent)
+TDiagramImageWidget::TDiagramImageWidget(const QString& name, TDiagramKind kind, QWidget* parent)
     : QWidget(parent)
     , Kind(kind)
-    , Result(result)
-    , Choice(choice)
 {
     setObjectName(name);
     setMinimumSize(300, 120);
@@ -16,18 +13,25 @@ TDiagramImageWidget::TDiagramImageWidget(const QString& name, TDiagramKind kind,
     setMouseTracking(true);
 }
 
+void TDiagramImageWidget::Show(std::shared_ptr<const TCalculation> result, const TCalculationChoice& choice)
+{
+    Result = std::move(result);
+    Choice = choice;
+    update();
+}
+
 QImage TDiagramImageWidget::Picture() const
 {
     QImage image(size(), QImage::Format_RGB32);
     QPainter painter(&image);
-    PaintDiagram(painter, Kind, Result, Choice, width(), height());
+    PaintDiagram(painter, Kind, *Result, Choice, width(), height());
     return image;
 }
 
 void TDiagramImageWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    PaintDiagram(painter, Kind, Result, Choice, width(), height());
+    PaintDiagram(painter, Kind, *Result, Choice, width(), height());
 }
 
 void TDiagramImageWidget::mouseMoveEvent(QMouseEvent* event)

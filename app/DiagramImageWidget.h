@@ -4,14 +4,16 @@
 #include "analysis/Diagrams.h"
 
 #include <QWidget>
+#include <memory>
 
 class TDiagramImageWidget : public QWidget
 {
     Q_OBJECT
 public:
-    TDiagramImageWidget(const QString& name, TDiagramKind kind, const TCalculation& result,
-        const TCalculationChoice& choice, QWidget* parent = nullptr);
+    TDiagramImageWidget(const QString& name, TDiagramKind kind, QWidget* parent = nullptr);
 
+    // The result to paint, shared with its tab, and the switches it is shown under.
+    void Show(std::shared_ptr<const TCalculation> result, const TCalculationChoice& choice);
     // The picture as shown now (for the report's <imgform).
     QImage Picture() const;
     QSize sizeHint() const override { return { 300, 120 }; }
@@ -25,6 +27,6 @@ protected:
 
 private:
     TDiagramKind Kind;
-    const TCalculation& Result;
-    const TCalculationChoice& Choice; // the switches
+    std::shared_ptr<const TCalculation> Result = std::make_shared<const TCalculation>();
+    TCalculationChoice Choice; // the switches
 };

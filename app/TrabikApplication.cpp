@@ -39,7 +39,7 @@ void TTrabikApplication::Start()
     QApplication::processEvents();
 
     fPageSetup = std::make_unique<TfPageSetup>(Dokument);
-    Main = std::make_unique<TMainForm>(TheTask, TheResults);
+    Main = std::make_unique<TMainForm>(TheTask);
     PreviewWindow = std::make_unique<TPreview>(Dokument);
     Main->AttachReport(Dokument, *PreviewWindow, *fPageSetup);
     Main->AnalysisControl()->RegisterImages(Dokument.Images);

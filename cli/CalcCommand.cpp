@@ -1,7 +1,7 @@
 // trabik-cli calc: the reactions and the 101 samples of one load case, one combination or the
 // envelope of all combinations, as JSON.
 #include "analysis/Checks.h"
-#include "analysis/uCalcUnit.h"
+#include "analysis/Combinations.h"
 #include "cli/CliCommand.h"
 #include "model/TError.h"
 #include "storage/uProjectFile.h"
@@ -171,14 +171,19 @@ int RunCalc(const QStringList& args)
     QTextStream err(stderr);
     const TCalculation calc = Calculate(task);
     const TResultStore& store = calc.Sums;
-    // Not an error: the forces are there, the deflection stays 0 and the user is told why.
-    if (!DeflectionProblem(store).isEmpty())
-        err << DeflectionProblem(store) << Qt::endl;
+    // Not an error: the forces are there, the deflection stays 0 and the user is told why. An E or
+    // Iy that is not a number is also among the warnings: the file itself holds the mistake.
+    const QString deflectionProblem = DeflectionProblem(store);
+    if (!deflectionProblem.isEmpty())
+        err << deflectionProblem << Qt::endl;
     QJsonObject result = a.Envelope ? EnvelopeJson(store.Envelope) : ResultJson(store);
     result[QStringLiteral("extremes")] = ExtremesJson(calc.Extremes);
-    const TDeflectionCheck check = CheckDeflection(task, store, calc.Extremes.f);
+    const TDeflectionCheck check
+        = CheckDeflection(calc.Typ, calc.SpanL, task.Deflection.DeflectionLimit, store, calc.Extremes.f);
     result[QStringLiteral("deflectionCheck")] = DeflectionCheckJson(check);
-    warnings << SelectionLoadWarnings(task);
+    warnings << calc.Warnings;
+    if (store.fIssue == TDeflectionIssue::Unreadable)
+        warnings << deflectionProblem;
     if (!check.Problem.isEmpty())
         warnings << check.Problem;
     result[QStringLiteral("warnings")] = QJsonArray::fromStringList(warnings);
@@ -213,7 +218,10 @@ const TCliRegistrar registrar({
                    "Deflections are in metres / 1000 (times 1,000,000 gives mm), characteristic only;\n"
                    "when they cannot be computed they are 0 and the reason is written to stderr.\n"
                    "Numbers are written so that they read back as exactly the computed doubles.\n"
-                   "An unknown load case or combination is an error (exit status 1)."),
+                   "An unknown load case or combination is an error (exit status 1), and so is a load,\n"
+                   "a load factor or the span whose text is not a number (the message names each).\n"
+                   "An E or Iy that is not a number leaves only the deflection out: exit status 0,\n"
+                   "the reason on stderr and among the warnings."),
     RunCalc,
 });
 

@@ -1,5 +1,5 @@
 // trabik-cli dump: everything a project file holds, as the program sees it after opening, in JSON.
-#include "analysis/uCalcUnit.h"
+#include "analysis/Combinations.h"
 #include "cli/CliCommand.h"
 #include "model/TEndConditions.h"
 #include "storage/uProjectFile.h"

@@ -49,11 +49,9 @@ int runReport(const QStringList& args)
 {
     const TReportArgs a = parseArgs(args);
     TTask task = OpenTask(a.Task); // says on stderr what opened only in part
-    task.RefreshCalculationLists(); // what showing the calculation tab does in the window
-    TReportView view { task.Calc, {} };
     TDokument doc;
     doc.Images.BaseDirectory = QFileInfo(a.Task).absolutePath();
-    ComposeReport(task, view, doc, TPageSetup());
+    ComposeReport(task, doc, TPageSetup());
     if (a.Markup) {
         QTextStream out(stdout);
         out << "=== frame ===\n" << doc.Frame.join('\n') << "\n=== body ===\n" << doc.Body.join('\n') << "\n";

@@ -144,6 +144,9 @@ struct TDeflectionInputs
     QString DeflectionLimit = QStringLiteral("250"); // "mezní průhyb L/", as typed
     QStringList MaterialStore; // name=value lines, values in GPa (empty)
     QStringList SectionStore; // name=value lines, values in mm4 (empty)
+    // The user has typed or chosen E or Iy, or asked for the deflection, in this task (never
+    // saved): before that the deflection tab gives no verdict for the start values.
+    bool SectionConfirmed = false;
 };
 
 // The load generator's 27 inputs, named after the wizard's controls.

@@ -53,16 +53,15 @@ void TReportWriter::DrawDiagram(const TSamples& y, double k, double extremeA, do
 
 void TReportWriter::WriteForcePair(bool characteristic)
 {
-    SelectMomentSwitch(characteristic);
     Add(QStringLiteral("<spacey 60>"));
     Add(characteristic ? QStringLiteral("<mark 1><b>Mx</b> <i>normový</i>:<br><gotox 1>")
                        : QStringLiteral("<mark 1><b>Mx</b> <i>výpočtový</i>:<br><gotox 1>"));
-    DrawDiagram(characteristic ? Sums().Mn : Sums().Md, -25, M().Max, M().Min, W);
+    DrawDiagram(characteristic ? Sums().Mn : Sums().Md, -25, M(characteristic).Max, M(characteristic).Min, W);
     Add(QStringLiteral("<goto 1><moverel ") + Coord(W + 10) + QStringLiteral(" 0>"));
     Add(characteristic ? QStringLiteral("<mark 2><b>Qx</b> <i>normová</i>:<br><gotox 2>")
                        : QStringLiteral("<mark 2><b>Qx</b> <i>výpočtová</i>:<br><gotox 2>"));
-    SelectShearSwitch(characteristic);
-    DrawDiagram(characteristic ? Sums().Qn : Sums().Qd, 25, Q().Max, Q().Min, SecondWidth());
+    DrawDiagram(
+        characteristic ? Sums().Qn : Sums().Qd, 25, Q(characteristic).Max, Q(characteristic).Min, SecondWidth());
     Add(QStringLiteral("<goto 1><moverel 0 50><br><br>"));
 }
 
@@ -92,8 +91,6 @@ void TReportWriter::WriteSampleRow(const QString& caption, const TSamples& value
 
 void TReportWriter::WriteForceTable(bool characteristic)
 {
-    SelectMomentSwitch(characteristic);
-    SelectShearSwitch(characteristic);
     Add(characteristic ? QStringLiteral("Normové hodnoty:<br><table 1><tr><td>x [m]")
                        : QStringLiteral("Výpočtové hodnoty:<br><table 1><tr><td>x [m]"));
     WriteTableXRow();
@@ -123,18 +120,18 @@ void TReportWriter::WriteExtremes()
         if (!Option(characteristic ? TPrintOption::Characteristic : TPrintOption::Design))
             continue;
         const QString& k = characteristic ? n : d;
-        SelectMomentSwitch(characteristic);
-        Add(QStringLiteral("<b>M<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(M().Max)
-            + QStringLiteral(" kNm, x = ") + DisplayText(M().xMax) + QStringLiteral(" m, "));
-        Add(QStringLiteral("<tab><b>M<sub>") + k + QStringLiteral(",min</sub></b> = ") + DisplayText(M().Min)
-            + QStringLiteral(" kNm, x = ") + DisplayText(M().xMin) + QStringLiteral(" m od levé podpory.<br>"));
-        SelectShearSwitch(characteristic);
+        const TExtreme& m = M(characteristic);
+        const TExtreme& q = Q(characteristic);
+        Add(QStringLiteral("<b>M<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(m.Max)
+            + QStringLiteral(" kNm, x = ") + DisplayText(m.xMax) + QStringLiteral(" m, "));
+        Add(QStringLiteral("<tab><b>M<sub>") + k + QStringLiteral(",min</sub></b> = ") + DisplayText(m.Min)
+            + QStringLiteral(" kNm, x = ") + DisplayText(m.xMin) + QStringLiteral(" m od levé podpory.<br>"));
         // The two groups really differ in these endings.
-        Add(QStringLiteral("<b>Q<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(Q().Max)
-            + QStringLiteral(" kN, x = ") + DisplayText(Q().xMax)
+        Add(QStringLiteral("<b>Q<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(q.Max)
+            + QStringLiteral(" kN, x = ") + DisplayText(q.xMax)
             + (characteristic ? QStringLiteral(" m,") : QStringLiteral(" m, ")));
-        Add(QStringLiteral("<tab><b>Q<sub>") + k + QStringLiteral(",min</sub></b> = ") + DisplayText(Q().Min)
-            + QStringLiteral(" kN, x = ") + DisplayText(Q().xMin)
+        Add(QStringLiteral("<tab><b>Q<sub>") + k + QStringLiteral(",min</sub></b> = ") + DisplayText(q.Min)
+            + QStringLiteral(" kN, x = ") + DisplayText(q.xMin)
             + (characteristic ? QStringLiteral(" m od levé podpory.<br><br>")
                               : QStringLiteral(" m od levé podpory.<br>")));
     }
@@ -169,10 +166,10 @@ void TReportWriter::WriteDeflectionDiagram()
         + QStringLiteral("<br><br><gotox 2>"));
     if (const QString chosen = ChosenFromLibrary(in); !chosen.isEmpty())
         Add(UserText(chosen) + QStringLiteral("<br><br><gotox 2>"));
-    Add(QStringLiteral("<b>f<sub>max</sub> = </b>") + DisplayText(F().Max * 1000000)
+    Add(QStringLiteral("<b>f<sub>max</sub> = </b>") + DisplayText(DeflectionMm(F().Max))
         + QStringLiteral(" mm<br><gotox 2>"));
     Add(QStringLiteral("<b>x<sub>f,max</sub> = </b>") + DisplayText(F().xMax) + QStringLiteral(" m<br><br><gotox 2>"));
-    Add(QStringLiteral("<b>f<sub>min</sub> = </b>") + DisplayText(F().Min * 1000000)
+    Add(QStringLiteral("<b>f<sub>min</sub> = </b>") + DisplayText(DeflectionMm(F().Min))
         + QStringLiteral(" mm<br><gotox 2>"));
     Add(QStringLiteral("<b>x<sub>f,min</sub> = </b>") + DisplayText(F().xMin) + QStringLiteral(" m<br><gotox 2>"));
     Add(QStringLiteral("<goto 1><moverel 0 50><br><br>"));
@@ -182,8 +179,8 @@ void TReportWriter::WriteDeflectionDiagram()
 void TReportWriter::WriteDeflectionProblem()
 {
     // A deflection that could not be computed stays 0: say so, or the zeros read as a checked result.
-    if (Sums().fIssue != TDeflectionIssue::None)
-        Add(DeflectionProblemText(Sums().fIssue) + QStringLiteral("<br>"));
+    if (const QString problem = DeflectionProblem(Sums()); !problem.isEmpty())
+        Add(UserText(problem) + QStringLiteral("<br>"));
 }
 
 void TReportWriter::WriteDeflectionTable()
@@ -199,7 +196,8 @@ void TReportWriter::WriteDeflectionTable()
 
 void TReportWriter::WriteDeflectionCheck()
 {
-    const TDeflectionCheck check = CheckDeflection(Task, Sums(), F());
+    const TDeflectionCheck check
+        = CheckDeflection(Results.Model().Typ, Results.Model().L, Task.Deflection.DeflectionLimit, Sums(), F());
     if (!check.Done) {
         // A limit that cannot be read is said; a deflection that was not computed is said above.
         if (!check.Problem.isEmpty())

@@ -92,12 +92,12 @@ TEST_F(CalculationTabTest, ALoadCaseAloneEqualsTheOnlyMemberOfACombination)
     Choose(1, "ComboBox1", QStringLiteral("S"));
     Form->CalculationTab()->BitBtn18()->click();
     const QStringList alone = Reactions();
-    const TResultStore aloneStore = Results;
+    const TResultStore aloneStore = Form->AnalysisControl()->Result().Sums;
     Task.Grid.SetCell(3, 1, QStringLiteral("0")); // G out of Komb_1
     Choose(2, "ComboBox2", QStringLiteral("Komb_1"));
     Form->CalculationTab()->BitBtn18()->click();
     EXPECT_EQ(Reactions(), alone);
-    EXPECT_EQ(Results.Md, aloneStore.Md);
+    EXPECT_EQ(Form->AnalysisControl()->Result().Sums.Md, aloneStore.Md);
 }
 
 TEST_F(CalculationTabTest, TheCallerDecidesWhichTabComesToTheFront)

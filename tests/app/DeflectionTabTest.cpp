@@ -150,7 +150,9 @@ TEST_F(DeflectionTabTest, ShowingTheTabAndTheButtonCalculateOnce)
     TDiagramImageWidget* image = Form->DeflectionTab()->Image9();
     MoveMouse(image, image->width() - 1, 3);
     EXPECT_EQ(Edit(28)->text(), FormatFixed(6.0 / image->width() * (image->width() - 1), 3, 6));
-    EXPECT_EQ(Edit(29)->text(), FormatFixed(Results.fn[100] * 1e6, 3, 6));
+    // From the exact line at the x shown: a hair left of the fixed end, not its sample 0.
+    const double x = 6.0 / image->width() * (image->width() - 1);
+    EXPECT_EQ(Edit(29)->text(), FormatFixed(Form->AnalysisControl()->Result().Sums.LineN.At(x).f * 1e6, 3, 6));
 }
 
 TEST_F(DeflectionTabTest, ASaggingBeamShowsTheTextbookValueAndAZeroStiffnessSaysWhy)

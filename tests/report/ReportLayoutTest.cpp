@@ -40,9 +40,8 @@ TEST(ReportLayout, ExampleReportHasItsPagesFrameAndSections)
 {
     TLocaleGuard locale { QLocale::c() };
     TTask task = ExampleTask();
-    TReportView view { task.Calc, {} };
     TDokument doc;
-    ComposeReport(task, view, doc, TPageSetup(), FixedClock());
+    ComposeReport(task, doc, TPageSetup(), FixedClock());
     doc.LayOut();
 
     ASSERT_EQ(doc.PageCount(), 4);
@@ -107,9 +106,8 @@ TEST(ReportLayout, UserTextsWithAmpersandsAndAnglesPrintAsTyped)
     task.Print[3].Checked = true; // the combination table: its cells take names as they are
     task.RefreshCombinationGrid();
     task.RefreshCalculationLists();
-    TReportView view { task.Calc, {} };
     TDokument doc;
-    ComposeReport(task, view, doc, TPageSetup(), FixedClock());
+    ComposeReport(task, doc, TPageSetup(), FixedClock());
     doc.LayOut(); // used to stop with "'B;' is not a valid integer value"
 
     ASSERT_GE(doc.PageCount(), 4);
