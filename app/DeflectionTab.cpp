@@ -145,6 +145,7 @@ QGroupBox* TDeflectionTab::BuildSectionGroup()
     CheckValues->setWordWrap(true); // a narrow window wraps the line instead of widening the tab
     CheckVerdict = new QLabel(group);
     CheckVerdict->setObjectName(QStringLiteral("Label_vyhovuje"));
+    CheckVerdict->setWordWrap(true);
     QFont bold = CheckVerdict->font();
     bold.setBold(true);
     CheckVerdict->setFont(bold);
@@ -347,7 +348,7 @@ void TDeflectionTab::ShowCheck()
         // The start values of E and Iy are no section of the user's: no verdict for them.
         CheckValues->clear();
         CheckValues->setVisible(false);
-        CheckVerdict->setText(QStringLiteral("Zadejte nebo potvrďte E a Iy (tlačítko „Spočítat průhyb“)."));
+        CheckVerdict->setText(QStringLiteral("Průhyb se posoudí po zadání nebo potvrzení E a Iy („Spočítat průhyb“)."));
         SetTextColor(CheckVerdict, QColor(192, 0, 0));
         return;
     }
