@@ -1,4 +1,6 @@
 // trabik-cli as users and scripts call it: the built program run on the example tasks.
+#include "storage/uProjectFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -246,4 +248,30 @@ TEST_F(CliCommands, LibraryPrintsTheStoresWithTheUsersEntries)
     EXPECT_EQ(r["materials"].toObject()["dřevo C24"].toDouble(), 11);
     EXPECT_EQ(r["sections"].toObject()["IPE 300"].toDouble(), 83560000);
     EXPECT_EQ(Json(sections).keys(), QStringList { "sections" });
+}
+
+// A text that is not a number in the file: an unreadable E leaves out only the deflection (exit 0,
+// the reason on stderr and among the warnings); an unreadable span refuses the calculation.
+TEST_F(CliCommands, UnreadableNumbersAreNamedNeverReadAsZero)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("nosnik.dat"));
+    TTask task = LoadProject(Example("strecha.dat"));
+    task.Deflection.Edit31 = QStringLiteral("2x10");
+    SaveProject(task, path);
+    const TRun run = RunCli({ QStringLiteral("calc"), path });
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QString problem = QStringLiteral("Průhyb nelze spočítat: modul pružnosti E = „2x10“ není číslo.");
+    EXPECT_TRUE(run.Err.contains(problem)) << run.Err.toStdString();
+    EXPECT_TRUE(Json(run)["warnings"].toArray().contains(problem));
+    EXPECT_TRUE(Json(run)["deflectionCheck"].isNull());
+    EXPECT_DOUBLE_EQ(Json(run)["An"].toDouble(), 0.422 * 12 / 2); // the forces are there
+
+    task.SpanText = QStringLiteral("12 m");
+    SaveProject(task, path);
+    const TRun refused = RunCli({ QStringLiteral("calc"), path });
+    EXPECT_EQ(refused.ExitCode, 1);
+    EXPECT_TRUE(refused.Out.isEmpty());
+    EXPECT_TRUE(refused.Err.contains(QStringLiteral("Délka trabíku L = „12 m“ není číslo.")))
+        << refused.Err.toStdString();
 }
