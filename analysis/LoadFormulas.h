@@ -43,7 +43,7 @@ struct TBendTerm
     }
 };
 
-// The values of the load case being added (overwritten by every AddLoadCase).
+// The values of the load case being solved (one scratch per SolveCase).
 struct TCaseScratch
 {
     double CaseA = 0, CaseB = 0, CaseMa = 0, CaseMb = 0;

@@ -55,7 +55,6 @@ void TAnalysisController::Spocitat_prubehyExecute(TCalcSender sender)
         ShowTabOfResult(Form.DiagramsTab());
 }
 
-// The deflection tab calculates when it is shown; when it is shown already, the action does.
 // The deflection tab calculates when it is shown; when it is shown already, the action does. Either
 // way the user has asked for the deflection of the section shown: E and Iy are confirmed.
 void TAnalysisController::spocitat_pruhybExecute()

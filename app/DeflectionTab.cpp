@@ -284,6 +284,20 @@ void TDeflectionTab::ShowInputs()
     MarkUnreadable();
 }
 
+namespace {
+
+// The start values of E and Iy are no section of the user's: no verdict for them until the user
+// types or chooses a section, or asks for the deflection. Other values came from the user (typed,
+// or saved in the project file).
+bool SectionOfTheUser(const TDeflectionInputs& d)
+{
+    const TDeflectionInputs start;
+    return d.SectionConfirmed || d.Edit30 != start.Edit30 || d.IyUnit != start.IyUnit || d.Edit31 != start.Edit31
+        || d.EUnit != start.EUnit;
+}
+
+} // namespace
+
 void TDeflectionTab::MarkUnreadable()
 {
     const TDeflectionInputs& d = Task.Deflection;
@@ -341,11 +355,10 @@ void TDeflectionTab::ShowCheck()
     const TCalculation& r = *Result;
     const TDeflectionCheck check
         = CheckDeflection(r.Typ, r.SpanL, Task.Deflection.DeflectionLimit, r.Sums, r.Extremes.f);
-    const bool greyed = Stale || !Task.Deflection.SectionConfirmed;
+    const bool greyed = Stale;
     CheckValues->setEnabled(!greyed);
     CheckVerdict->setEnabled(!greyed);
-    if (check.Done && !Task.Deflection.SectionConfirmed) {
-        // The start values of E and Iy are no section of the user's: no verdict for them.
+    if (check.Done && !SectionOfTheUser(Task.Deflection)) {
         CheckValues->clear();
         CheckValues->setVisible(false);
         CheckVerdict->setText(QStringLiteral("Průhyb se posoudí po zadání nebo potvrzení E a Iy („Spočítat průhyb“)."));
