@@ -13,6 +13,12 @@ QString UnreadableNumberText(const QString& where, const QString& label, const Q
 
 namespace {
 
+QString Label(const char* kind, int row, const char* value)
+{
+    const QString load = QString::fromUtf8(kind) + (row > 0 ? QString::number(row) : QString());
+    return value ? QLatin1String(value) + QStringLiteral(" (") + load + QLatin1Char(')') : load;
+}
+
 // Reads the texts of one load case, naming each that is not a number.
 class TCaseReader
 {
@@ -23,25 +29,20 @@ public:
     {
     }
 
-    // An empty text is 0, as it always was; any other text must be a number.
-    double Read(const QString& text, const QString& label)
+    // An empty text is 0, as it always was; any other text must be a number. The label, "P1" or
+    // "a (P1)", is made only for a text that is not one.
+    double Read(const QString& text, const char* kind, int row = 0, const char* value = nullptr)
     {
-        double value = 0;
-        if (!TryStrToFloatX(text, value) && !text.trimmed().isEmpty())
-            Out.Unreadable << UnreadableNumberText(Where, label, text);
-        return value;
+        double number = 0;
+        if (!TryStrToFloatX(text, number) && !text.trimmed().isEmpty())
+            Out.Unreadable << UnreadableNumberText(Where, Label(kind, row, value), text);
+        return number;
     }
 
 private:
     TCaseModel& Out;
     QString Where;
 };
-
-QString Label(const char* kind, int row, const char* value = nullptr)
-{
-    const QString load = QLatin1String(kind) + QString::number(row);
-    return value ? QLatin1String(value) + QStringLiteral(" (") + load + QLatin1Char(')') : load;
-}
 
 TCaseModel ReadCase(const TLoadCase& page)
 {
@@ -51,20 +52,20 @@ TCaseModel ReadCase(const TLoadCase& page)
     c.Name = page.Caption;
     c.PrintResults = info.PrintResults;
     TCaseReader read(page, c);
-    c.Gamaf = read.Read(page.GamafText, QStringLiteral("γf"));
+    c.Gamaf = read.Read(page.GamafText, "γf");
     for (int i = 1; i <= int(page.Px.size()); ++i)
         if (const TPxRow& r = page.Px[size_t(i - 1)]; r.Checked)
-            c.Forces.push_back({ read.Read(r.P, Label("P", i)), read.Read(r.a, Label("P", i, "a")), i });
+            c.Forces.push_back({ read.Read(r.P, "P", i), read.Read(r.a, "P", i, "a"), i });
     for (int i = 1; i <= int(page.Q.size()); ++i)
         if (const TQRow& r = page.Q[size_t(i - 1)]; r.Checked)
-            c.Uniform.push_back({ read.Read(r.q, Label("q", i)), i });
+            c.Uniform.push_back({ read.Read(r.q, "q", i), i });
     for (int i = 1; i <= int(page.QQ.size()); ++i)
         if (const TQQRow& r = page.QQ[size_t(i - 1)]; r.Checked && r.Enabled)
-            c.Partial.push_back({ read.Read(r.qa, Label("qq", i, "qa")), read.Read(r.a, Label("qq", i, "a")),
-                read.Read(r.qb, Label("qq", i, "qb")), read.Read(r.b, Label("qq", i, "b")), i });
+            c.Partial.push_back({ read.Read(r.qa, "qq", i, "qa"), read.Read(r.a, "qq", i, "a"),
+                read.Read(r.qb, "qq", i, "qb"), read.Read(r.b, "qq", i, "b"), i });
     for (int i = 1; i <= int(page.Mx.size()); ++i)
         if (const TMxRow& r = page.Mx[size_t(i - 1)]; r.Checked)
-            c.Moments.push_back({ read.Read(r.M, Label("M", i)), read.Read(r.a, Label("M", i, "a")), i });
+            c.Moments.push_back({ read.Read(r.M, "M", i), read.Read(r.a, "M", i, "a"), i });
     return c;
 }
 

@@ -36,8 +36,9 @@ void BM_SolveLoadCase(benchmark::State& state)
 }
 
 // Solving load case ZS1 of the task and finding its extremes over the span, as a calculation does.
-void SolveWithExtremes(benchmark::State& state, const TTask& task)
+void SolveWithExtremes(benchmark::State& state, TTask task)
 {
+    task.Calc.ComboBox1 = QStringLiteral("ZS1");
     for (auto _ : state) {
         TCalculation c = Calculate(task);
         benchmark::DoNotOptimize(c);
