@@ -29,9 +29,9 @@ bool LongerThanSpan(double a, double b, double L)
     return a + b > L * (1 + 1e-12);
 }
 
-QString CaseLead(const TLoadCase& loadCase)
+QString CaseLead(const TCaseModel& c)
 {
-    return QStringLiteral("Zatěžovací stav „%1“: ").arg(loadCase.Caption);
+    return QStringLiteral("Zatěžovací stav „%1“: ").arg(c.Name);
 }
 
 QString Span(double L)
@@ -39,35 +39,32 @@ QString Span(double L)
     return QStringLiteral(", L = %1 m).").arg(Number(L));
 }
 
-void PointForceWarnings(const TLoadCase& c, double L, QStringList& out)
+void PointForceWarnings(const TCaseModel& c, double L, QStringList& out)
 {
-    for (int i = 1; i <= int(c.Px.size()); ++i)
-        if (const TPxLoad l = TTask::ReadPx(c, i); l.Included && OutsideSpan(l.a, L))
+    for (const TPointLoad& l : c.Forces)
+        if (OutsideSpan(l.a, L))
             out << CaseLead(c)
                     + QStringLiteral("síla P%1 = %2 kN leží mimo rozpětí (a = %3 m")
-                          .arg(i)
-                          .arg(Number(l.P), Number(l.a))
+                          .arg(l.Row)
+                          .arg(Number(l.Value), Number(l.a))
                     + Span(L);
 }
 
-void PointMomentWarnings(const TLoadCase& c, double L, QStringList& out)
+void PointMomentWarnings(const TCaseModel& c, double L, QStringList& out)
 {
-    for (int i = 1; i <= int(c.Mx.size()); ++i)
-        if (const TMxLoad l = TTask::ReadMx(c, i); l.Included && OutsideSpan(l.a, L))
+    for (const TPointLoad& l : c.Moments)
+        if (OutsideSpan(l.a, L))
             out << CaseLead(c)
                     + QStringLiteral("moment M%1 = %2 kNm leží mimo rozpětí (a = %3 m")
-                          .arg(i)
-                          .arg(Number(l.M), Number(l.a))
+                          .arg(l.Row)
+                          .arg(Number(l.Value), Number(l.a))
                     + Span(L);
 }
 
-void PartialLoadWarnings(const TLoadCase& c, double L, QStringList& out)
+void PartialLoadWarnings(const TCaseModel& c, double L, QStringList& out)
 {
-    for (int i = 1; i <= int(c.QQ.size()); ++i) {
-        const TQQLoad l = TTask::ReadQQ(c, i);
-        if (!l.Included)
-            continue;
-        const QString lead = CaseLead(c) + QStringLiteral("částečné zatížení qq%1 ").arg(i);
+    for (const TPartialLoad& l : c.Partial) {
+        const QString lead = CaseLead(c) + QStringLiteral("částečné zatížení qq%1 ").arg(l.Row);
         if (OutsideSpan(l.a, L))
             out << lead + QStringLiteral("začíná mimo rozpětí (a = %1 m").arg(Number(l.a)) + Span(L);
         else if (OutsideSpan(l.b, L))
@@ -76,37 +73,6 @@ void PartialLoadWarnings(const TLoadCase& c, double L, QStringList& out)
             out << lead
                     + QStringLiteral("má zápornou délku (a + b = %1 m > L = %2 m).").arg(Number(l.a + l.b), Number(L));
     }
-}
-
-// The pages a combination row adds, each once.
-void AddRowMembers(const TTask& task, int row, std::vector<int>& pages)
-{
-    for (int page : CombinationPages(task, row))
-        if (std::find(pages.begin(), pages.end(), page) == pages.end())
-            pages.push_back(page);
-}
-
-std::vector<int> SelectedPages(const TTask& task)
-{
-    std::vector<int> pages;
-    switch (task.Calc.Mode) {
-    case TCalculationChoice::LoadCase:
-        if (const int page = task.IndexOfNumber(task.FindZSInfo(task.Calc.ComboBox1).Number); page >= 0)
-            pages.push_back(page);
-        break;
-    case TCalculationChoice::Combination:
-        AddRowMembers(task, CombinationRow(task.Grid, task.Calc.ComboBox2), pages);
-        break;
-    case TCalculationChoice::Envelope:
-        for (int row = 1; row < task.Grid.RowCount(); ++row)
-            AddRowMembers(task, row, pages);
-        if (pages.empty())
-            for (int page = 0; page < int(task.LoadCases.size()); ++page)
-                pages.push_back(page);
-        std::sort(pages.begin(), pages.end());
-        break;
-    }
-    return pages;
 }
 
 } // namespace
@@ -131,23 +97,23 @@ double DeflectionReferenceLength(unsigned char typ, double spanL)
     return IsCantilever(typ) ? 2 * spanL : spanL;
 }
 
-TDeflectionCheck CheckDeflection(const TTask& task, const TResultStore& sums, const TExtreme& f)
+TDeflectionCheck CheckDeflection(
+    unsigned char typ, double spanL, const QString& limit, const TResultStore& sums, const TExtreme& f)
 {
     TDeflectionCheck check;
-    const QString& limit = task.Deflection.DeflectionLimit;
     if (!ReadDeflectionLimit(limit, check.LimitRatio)) {
         check.Problem = limit.trimmed().isEmpty()
             ? QStringLiteral("Mezní průhyb není zadán: průhyb se neposuzuje.")
             : QStringLiteral("Mezní průhyb L/%1 není kladné číslo: průhyb se neposuzuje.").arg(limit.trimmed());
         return check;
     }
-    const double L = task.SpanL();
+    const double L = spanL;
     if (sums.fIssue != TDeflectionIssue::None || !(L > 0) || !std::isfinite(L))
         return check;
-    check.Cantilever = IsCantilever(task.Typ);
-    check.ReferenceLength = DeflectionReferenceLength(task.Typ, L);
+    check.Cantilever = IsCantilever(typ);
+    check.ReferenceLength = DeflectionReferenceLength(typ, L);
     check.fLimit_mm = check.ReferenceLength * 1000 / check.LimitRatio;
-    check.fMax_mm = std::max(std::fabs(f.Max), std::fabs(f.Min)) * 1e6;
+    check.fMax_mm = DeflectionMm(std::max(std::fabs(f.Max), std::fabs(f.Min)));
     if (!std::isfinite(check.fLimit_mm) || !(check.fLimit_mm > 0) || !std::isfinite(check.fMax_mm)) {
         check.Problem = QStringLiteral("Mezní průhyb L/%1 nelze spočítat: průhyb se neposuzuje.").arg(limit.trimmed());
         return check;
@@ -168,23 +134,28 @@ QString DeflectionVerdict(const TDeflectionCheck& check)
     return check.Ok ? QStringLiteral("vyhovuje") : QStringLiteral("nevyhovuje");
 }
 
-QStringList LoadPositionWarnings(const TTask& task, const TLoadCase& loadCase)
+QStringList LoadPositionWarnings(const TAnalysisModel& model, int index)
 {
     QStringList warnings;
-    const double L = task.SpanL();
+    const double L = model.L;
     if (!(L > 0) || !std::isfinite(L))
         return warnings;
     // In the order of the load list: forces, partial loads, moments.
-    PointForceWarnings(loadCase, L, warnings);
-    PartialLoadWarnings(loadCase, L, warnings);
-    PointMomentWarnings(loadCase, L, warnings);
+    const TCaseModel& c = model.Cases.at(size_t(index));
+    PointForceWarnings(c, L, warnings);
+    PartialLoadWarnings(c, L, warnings);
+    PointMomentWarnings(c, L, warnings);
     return warnings;
 }
 
-QStringList SelectionLoadWarnings(const TTask& task)
+QStringList SelectionLoadWarnings(const TAnalysisModel& model, const TCalculationChoice& choice)
 {
     QStringList warnings;
-    for (int page : SelectedPages(task))
-        warnings << LoadPositionWarnings(task, task.LoadCases[size_t(page)]);
+    std::vector<int> said;
+    for (int index : SelectionMembers(model, choice))
+        if (std::find(said.begin(), said.end(), index) == said.end()) {
+            said.push_back(index);
+            warnings << LoadPositionWarnings(model, index);
+        }
     return warnings;
 }

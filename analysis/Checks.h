@@ -1,7 +1,7 @@
 #pragma once
 // What the engineer checks beside the results: the deflection against its limit, and loads whose
 // positions lie outside the span (they are solved as entered, but are most likely mistyped).
-#include "analysis/uCalcUnit.h"
+#include "analysis/Extremes.h"
 
 #include <QStringList>
 
@@ -29,18 +29,19 @@ struct TDeflectionCheck
 
 // No check for a limit that is not a positive number (Problem in Czech), for a deflection that
 // could not be computed (sums.fIssue, which the deflection tab and the report state already) and
-// for a span that is not a positive number (the calculation refuses it).
-TDeflectionCheck CheckDeflection(const TTask& task, const TResultStore& sums, const TExtreme& f);
+// for a span that is not a positive number (the calculation refuses it). `limit` is the text of
+// "mezní průhyb L/".
+TDeflectionCheck CheckDeflection(
+    unsigned char typ, double spanL, const QString& limit, const TResultStore& sums, const TExtreme& f);
 
 // "L/250", or "2L/250" for a cantilever, with the ratio in the default locale.
 QString DeflectionLimitFormula(const TDeflectionCheck& check);
 // "vyhovuje" / "nevyhovuje".
 QString DeflectionVerdict(const TDeflectionCheck& check);
 
-// One Czech line for each included load of the load case whose position lies outside the span: a
-// point force or moment outside 0 <= a <= L, a partial load starting or ending outside the span or
-// with a + b > L (a negative length). Nothing for a span that is not a positive number.
-QStringList LoadPositionWarnings(const TTask& task, const TLoadCase& loadCase);
-// The same for every load case that the calculation choice of the task takes: the chosen load case,
-// the members of the chosen combination, or every load case under the envelope.
-QStringList SelectionLoadWarnings(const TTask& task);
+// One Czech line for each included load of load case `index` whose position lies outside the span:
+// a point force or moment outside 0 <= a <= L, a partial load starting or ending outside the span
+// or with a + b > L (a negative length). Nothing for a span that is not a positive number.
+QStringList LoadPositionWarnings(const TAnalysisModel& model, int index);
+// The same for every load case that the choice takes (SelectionMembers: the members the sums add).
+QStringList SelectionLoadWarnings(const TAnalysisModel& model, const TCalculationChoice& choice);

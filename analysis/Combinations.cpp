@@ -1,6 +1,5 @@
-// The summation step of the calculation: one load case, every member of one combination, or the
-// envelope of all combinations.
-#include "analysis/uCalcUnit.h"
+// The combination rows of the grid: their members and names.
+#include "analysis/Combinations.h"
 
 int CombinationRow(const TCombinationGrid& grid, const QString& name)
 {
@@ -20,15 +19,10 @@ std::vector<int> CombinationMembers(const TTask& task, int row)
         const int column = TTask::FirstLoadCaseColumn + index;
         if (column >= task.Grid.ColCount())
             break;
-        if (task.Grid.Cell(column, row) != QLatin1String("0"))
+        if (task.Grid.Flag(column, row))
             members.push_back(index);
     }
     return members;
-}
-
-bool CombinationRowHasMember(const TTask& task, int row)
-{
-    return !CombinationMembers(task, row).empty();
 }
 
 std::vector<int> CombinationPages(const TTask& task, int row)
@@ -46,70 +40,9 @@ std::vector<int> CombinationPages(const TTask& task, int row)
     return pages;
 }
 
-bool AddCombinationRow(const TTask& task, TResultStore& store, int row)
+bool CombinationPrinted(const TCombinationGrid& grid, int row)
 {
-    for (int page : CombinationPages(task, row))
-        AddLoadCaseNumber(task, store, task.LoadCases[size_t(page)].Number);
-    return CombinationRowHasMember(task, row);
-}
-
-bool AddCombination(const TTask& task, TResultStore& store, const QString& name)
-{
-    const int row = CombinationRow(task.Grid, name);
-    if (row < 0)
-        return false;
-    AddCombinationRow(task, store, row);
-    return true;
-}
-
-TResultStore SumCombinationRow(const TTask& task, int row)
-{
-    TResultStore store;
-    AddCombinationRow(task, store, row);
-    return store;
-}
-
-namespace {
-
-// The store shows the envelope's maxima where it shows one value (reaction fields, probes).
-TResultStore ShowEnvelope(const TEnvelope& envelope)
-{
-    TResultStore store;
-    store.An = envelope.An.Max;
-    store.Bn = envelope.Bn.Max;
-    store.Man = envelope.Man.Max;
-    store.Mbn = envelope.Mbn.Max;
-    store.Ad = envelope.Ad.Max;
-    store.Bd = envelope.Bd.Max;
-    store.Mad = envelope.Mad.Max;
-    store.Mbd = envelope.Mbd.Max;
-    store.Mn = envelope.Mnmax;
-    store.Md = envelope.Mdmax;
-    store.Qn = envelope.Qnmax;
-    store.Qd = envelope.Qdmax;
-    store.fn = envelope.fmax;
-    store.fIssue = envelope.fIssue;
-    store.Envelope = envelope;
-    store.HasEnvelope = true;
-    return store;
-}
-
-} // namespace
-
-TResultStore SumSelection(const TTask& task)
-{
-    TResultStore store;
-    switch (task.Calc.Mode) {
-    case TCalculationChoice::Envelope:
-        return ShowEnvelope(ComputeEnvelope(task));
-    case TCalculationChoice::LoadCase:
-        AddLoadCase(task, store, task.Calc.ComboBox1);
-        break;
-    case TCalculationChoice::Combination:
-        AddCombination(task, store, task.Calc.ComboBox2);
-        break;
-    }
-    return store;
+    return grid.Flag(2, row);
 }
 
 QString MissingChoiceMessage(const TTask& task, const TCalculationChoice& choice)
@@ -121,29 +54,4 @@ QString MissingChoiceMessage(const TTask& task, const TCalculationChoice& choice
         return task.CombinationNames().isEmpty() ? QStringLiteral("Není žádná kombinace.")
                                                  : QStringLiteral("Kombinace „%1“ neexistuje.").arg(choice.ComboBox2);
     return {};
-}
-
-TDiagramCaptions SelectionCaptions(const TCalculationChoice& choice, const TResultStore& sums)
-{
-    TDiagramCaptions captions;
-    QString what;
-    switch (choice.Mode) {
-    case TCalculationChoice::LoadCase:
-        what = QStringLiteral("ZS ") + choice.ComboBox1;
-        break;
-    case TCalculationChoice::Combination:
-        what = QStringLiteral("kombinace ") + choice.ComboBox2;
-        break;
-    case TCalculationChoice::Envelope:
-        if (!sums.HasEnvelope)
-            return captions; // nothing computed yet: the captions stay
-        what = sums.Envelope.OverLoadCases ? QStringLiteral("obálka zatěžovacích stavů")
-                                           : QStringLiteral("obálka kombinací");
-        break;
-    }
-    captions.Moment = QStringLiteral("Ohybový moment [") + what + QLatin1Char(']');
-    captions.Shear = QStringLiteral("Posouvající síla [") + what + QLatin1Char(']');
-    captions.Deflection = QStringLiteral("Průhyb trabíku [") + what + QLatin1Char(']');
-    captions.Computed = true;
-    return captions;
 }

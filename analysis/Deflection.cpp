@@ -6,7 +6,7 @@
 // ends: f = 0 at both supports of a propped or fixed beam, f = f' = 0 at a cantilever's fixed end.
 // A fixed end of a propped or fixed beam then has f' = 0 by itself, because the solver's restraint
 // moments are the compatible ones; the tests check it. Loads in kN and EI in Pa m4 give metres
-// divided by 1000, the unit of the result store.
+// divided by 1000, the unit of the result set (DeflectionMm gives mm).
 #include "analysis/LoadFormulas.h"
 
 #include "model/TEndConditions.h"
@@ -92,11 +92,8 @@ QString DeflectionProblemText(TDeflectionIssue issue)
         return lead + QStringLiteral("součin E · Iy je mimo rozsah čísel.");
     case TDeflectionIssue::NotFinite:
         return lead + QStringLiteral("vychází nekonečný nebo neurčitý výsledek. Zkontrolujte zadané hodnoty.");
+    case TDeflectionIssue::Unreadable:
+        return {};
     }
     return {};
-}
-
-QString DeflectionProblem(const TResultStore& store)
-{
-    return DeflectionProblemText(store.fIssue);
 }

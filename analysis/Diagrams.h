@@ -4,7 +4,7 @@
 // of `choice` pick the characteristic or the design moments and shear forces. Sums holding an
 // envelope (HasEnvelope) are painted with both curves of each diagram: the areas between the axis
 // and the upper and lower curves hatched, both curves outlined, and two deflection lines.
-#include "analysis/uCalcUnit.h"
+#include "analysis/Extremes.h"
 
 #include <QImage>
 

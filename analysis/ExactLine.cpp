@@ -67,28 +67,37 @@ void TCaseLine::AddPointMoment(double M, double a)
     Edges.push_back(edge);
 }
 
-void TExactLine::Clear()
+void TCaseLine::Close(double Ma, double A, double C1, double C2)
 {
-    L = EI = 0;
-    BaseN = BaseD = TPoly {};
-    Edges.clear();
+    Base[0] += C2;
+    Base[1] += C1;
+    Base[2] += Ma / 2;
+    Base[3] -= A / 6;
 }
 
-void TExactLine::Add(TCaseLine&& own, double gamaf, double Ma, double A, double C1, double C2)
+void TExactLine::Add(const TCaseLine& line, double factor)
 {
-    TPoly base = own.Base;
-    base[0] += C2;
-    base[1] += C1;
-    base[2] += Ma / 2;
-    base[3] -= A / 6;
-    AddTo(BaseN, base);
-    AddTo(BaseD, base, gamaf);
-    for (TLineEdge& e : own.Edges)
-        e.Gamaf = gamaf;
-    if (Edges.empty())
-        Edges.swap(own.Edges);
-    else
-        Edges.insert(Edges.end(), own.Edges.begin(), own.Edges.end());
+    AddTo(Base, line.Base, factor);
+    const size_t from = Edges.size();
+    Edges.insert(Edges.end(), line.Edges.begin(), line.Edges.end());
+    for (size_t i = from; i < Edges.size(); ++i)
+        Edges[i].Factor = factor;
+}
+
+TExactLine::TValues TExactLine::At(double x) const
+{
+    // The samples' own tolerance for a position meant to lie at a load (LoadFormulas.cpp).
+    const double reach = x + 1e-9 * std::max(1.0, std::abs(L));
+    TPoly g = Base;
+    Shift(g, x);
+    for (const TEdge& e : Edges) {
+        if (e.x > reach)
+            continue;
+        TPoly p = e.Change;
+        Shift(p, x - e.x);
+        AddTo(g, p, e.Factor);
+    }
+    return { 2 * g[2], -6 * g[3], EI > 0 ? g[0] / EI : 0.0 };
 }
 
 namespace {
@@ -234,15 +243,15 @@ struct TSweep
             f->push_back({ x0 + r, Eval(c.data(), 5, r) / Line.EI });
     }
 
-    void Run(bool design) const
+    void Run() const
     {
         const double L = Line.L;
-        TPoly cur = design ? Line.BaseD : Line.BaseN;
+        TPoly cur = Line.Base;
         // Kept from call to call: a calculation of many loads is swept several times.
         static thread_local std::vector<TExactLine::TEdge> edges;
         edges.clear();
         for (const TExactLine::TEdge& e : Line.Edges) {
-            const double factor = design ? e.Gamaf : 1;
+            const double factor = e.Factor;
             if (e.x < 0) { // acts along the whole span
                 TPoly p = e.Change;
                 Shift(p, -e.x);
@@ -263,7 +272,7 @@ struct TSweep
             if (x > 0)
                 Point(x, cur, inside);
             for (; i < edges.size() && edges[i].x == x; ++i)
-                AddTo(cur, edges[i].Change, edges[i].Gamaf);
+                AddTo(cur, edges[i].Change, edges[i].Factor);
             if (x < L)
                 Point(x, cur, false);
         }
@@ -278,6 +287,5 @@ void AddLineCandidates(const TExactLine& line, bool withDeflection, TLineCandida
     if (line.Empty() || !(line.L > 0))
         return;
     const bool f = withDeflection && line.EI > 0;
-    TSweep { line, out.Mn, out.Qn, f ? &out.f : nullptr }.Run(false);
-    TSweep { line, out.Md, out.Qd, nullptr }.Run(true);
+    TSweep { line, out.M, out.Q, f ? &out.f : nullptr }.Run();
 }

@@ -18,12 +18,12 @@ using TPoly = std::array<double, 6>;
 struct TLineEdge
 {
     double x = 0;
-    double Gamaf = 1;
+    double Factor = 1;
     TPoly Change {};
 };
 
-// One load case's own terms: the polynomial around x = 0 of what holds along the whole beam, and
-// what changes at each load edge.
+// One load case's G at factor 1: the polynomial around x = 0 of what holds along the whole beam,
+// and what changes at each load edge.
 struct TCaseLine
 {
     TPoly Base {};
@@ -34,23 +34,31 @@ struct TCaseLine
     void AddUniformLoad(double q);
     void AddPartialLoad(double L, double qa, double a, double qb, double b);
     void AddPointMoment(double M, double a);
+    // The end-condition part once the load case is solved: its left-end forces Ma and A and the
+    // constants of its deflection line C1, C2.
+    void Close(double Ma, double A, double C1, double C2);
 };
 
-// The G line of the sums: characteristic (factor 1) and design (each load case times its gamma_f).
+// The G line of a sum of load cases, each times its factor.
 struct TExactLine
 {
     using TEdge = TLineEdge;
     double L = 0;
     double EI = 0; // 0: no deflection line (then f comes from the samples only)
-    TPoly BaseN {}, BaseD {};
+    TPoly Base {};
     std::vector<TEdge> Edges;
-    bool Empty() const { return Edges.empty() && BaseN == TPoly {} && BaseD == TPoly {}; }
+    bool Empty() const { return Edges.empty() && Base == TPoly {}; }
 
-    // Adds a solved load case: its own terms, its left-end forces Ma and A, and the constants of
-    // its deflection line C1, C2 (any values when EI is 0).
-    void Add(TCaseLine&& own, double gamaf, double Ma, double A, double C1, double C2);
-    // Back to no load case, keeping the memory of the edges.
-    void Clear();
+    // Adds a solved load case times `factor`.
+    void Add(const TCaseLine& line, double factor);
+
+    // The moment, the shear force and (with EI) the deflection at x: at a jump the value just right
+    // of it, as the samples hold it (a sample at a point force carries its jump).
+    struct TValues
+    {
+        double M = 0, Q = 0, f = 0;
+    };
+    TValues At(double x) const;
 };
 
 // A value of one line at one position (both sides of a jump are two candidates).
@@ -65,6 +73,7 @@ struct TCandidate
 // the samples themselves are left to the caller, which has their stored values.
 struct TLineCandidates
 {
-    std::vector<TCandidate> Mn, Md, Qn, Qd, f;
+    std::vector<TCandidate> M, Q, f;
 };
+// f only when withDeflection and the line has EI.
 void AddLineCandidates(const TExactLine& line, bool withDeflection, TLineCandidates& out);

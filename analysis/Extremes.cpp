@@ -1,6 +1,8 @@
 // The extremes of the diagrams with their positions, the calculation as the result tabs show it,
-// and the probe's sample.
-#include "analysis/uCalcUnit.h"
+// and the probes.
+#include "analysis/Extremes.h"
+
+#include "analysis/Checks.h"
 #include "model/uMyCommonLib.h"
 
 #include <algorithm>
@@ -13,21 +15,21 @@ namespace {
 // of one another: the last position among them is taken.
 constexpr double Noise = 1e-12;
 
-// The extremes start at 0, so the maximum is never below 0 and the minimum never above it. Among
-// the values within noise of an extreme the last position (largest x) wins; a position whose
-// extreme no value reaches keeps its previous value.
-TExtreme Decide(const std::vector<TCandidate>& values, size_t samplesFrom, const TExtreme& previous)
+// The extremes of the candidates, starting from the first of them: only values on the beam are
+// candidates. Among the values within noise of an extreme the last position (largest x) wins.
+// `samplesFrom` is where the samples start among the candidates.
+TExtreme Decide(const std::vector<TCandidate>& values, size_t samplesFrom)
 {
-    double max = 0, min = 0, magnitude = 0;
+    TExtreme e;
+    if (values.empty())
+        return e;
+    double max = values.front().Value, min = max, magnitude = 0;
     for (const TCandidate& c : values) {
         max = std::max(max, c.Value);
         min = std::min(min, c.Value);
         magnitude = std::max(magnitude, std::fabs(c.Value));
     }
     const double tolerance = Noise * magnitude;
-    TExtreme e;
-    e.xMax = previous.xMax;
-    e.xMin = previous.xMin;
     const TCandidate* atMax = nullptr;
     const TCandidate* atMin = nullptr;
     for (const TCandidate& c : values) {
@@ -38,17 +40,18 @@ TExtreme Decide(const std::vector<TCandidate>& values, size_t samplesFrom, const
     }
     // A value between the samples that exceeds them by mere noise keeps the samples' own extreme, so
     // that the diagrams scaled by it stay as they were.
-    double sampleMax = 0, sampleMin = 0;
-    for (size_t i = samplesFrom; i < values.size(); ++i) {
-        sampleMax = std::max(sampleMax, values[i].Value);
-        sampleMin = std::min(sampleMin, values[i].Value);
+    double sampleMax = max, sampleMin = min;
+    if (samplesFrom < values.size()) {
+        sampleMax = sampleMin = values[samplesFrom].Value;
+        for (size_t i = samplesFrom; i < values.size(); ++i) {
+            sampleMax = std::max(sampleMax, values[i].Value);
+            sampleMin = std::min(sampleMin, values[i].Value);
+        }
     }
     e.Max = max - sampleMax <= tolerance ? sampleMax : max;
     e.Min = sampleMin - min <= tolerance ? sampleMin : min;
-    if (atMax)
-        e.xMax = atMax->x;
-    if (atMin)
-        e.xMin = atMin->x;
+    e.xMax = atMax->x;
+    e.xMin = atMin->x;
     return e;
 }
 
@@ -64,52 +67,96 @@ void AddSamples(double spanL, const TSamples& upper, const TSamples& lower, std:
     }
 }
 
+TExtreme DecideWithSamples(double spanL, std::vector<TCandidate>& values, const TSamples& upper, const TSamples& lower)
+{
+    const size_t samplesFrom = values.size();
+    AddSamples(spanL, upper, lower, values);
+    return Decide(values, samplesFrom);
+}
+
+// The candidates of the lines, kept from call to call (the memory of a calculation of many loads).
+TLineCandidates& EmptyCandidates()
+{
+    static thread_local TLineCandidates c;
+    for (std::vector<TCandidate>* v : { &c.M, &c.Q, &c.f })
+        v->clear();
+    return c;
+}
+
 } // namespace
 
-TExtremes FindExtremes(double spanL, const TResultStore& s, const TExtremes& previous)
+TExtremes FindExtremes(double spanL, const TResultStore& s)
 {
-    // Kept from call to call (the memory of a calculation of many loads), emptied here.
-    static thread_local TLineCandidates c;
-    for (std::vector<TCandidate>* v : { &c.Mn, &c.Md, &c.Qn, &c.Qd, &c.f })
-        v->clear();
     const bool withF = s.fIssue == TDeflectionIssue::None;
-    if (s.HasEnvelope) {
-        for (const TExactLine& line : s.Envelope.Lines)
-            AddLineCandidates(line, withF, c);
-    } else {
-        AddLineCandidates(s.Line, withF, c);
-    }
-    const auto decide = [spanL](std::vector<TCandidate>& values, const TSamples& upper, const TSamples& lower,
-                            const TExtreme& before) {
-        const size_t samplesFrom = values.size();
-        AddSamples(spanL, upper, lower, values);
-        return Decide(values, samplesFrom, before);
+    // The characteristic lines carry the deflection, the design lines do not.
+    const auto candidates = [&s, withF](bool design) -> TLineCandidates& {
+        TLineCandidates& c = EmptyCandidates();
+        if (!s.HasEnvelope)
+            AddLineCandidates(design ? s.LineD : s.LineN, !design && withF, c);
+        else
+            for (const TExactLine& line : design ? s.Envelope.LinesD : s.Envelope.LinesN)
+                AddLineCandidates(line, !design && withF, c);
+        return c;
     };
     TExtremes e;
-    e.Mn = decide(c.Mn, s.Mn, s.MomentMin(true), previous.Mn);
-    e.Md = decide(c.Md, s.Md, s.MomentMin(false), previous.Md);
-    e.Qn = decide(c.Qn, s.Qn, s.ShearMin(true), previous.Qn);
-    e.Qd = decide(c.Qd, s.Qd, s.ShearMin(false), previous.Qd);
-    e.f = decide(c.f, s.fn, s.fnMin(), previous.f);
+    TLineCandidates& n = candidates(false);
+    e.Mn = DecideWithSamples(spanL, n.M, s.Mn, s.MomentMin(true));
+    e.Qn = DecideWithSamples(spanL, n.Q, s.Qn, s.ShearMin(true));
+    e.f = DecideWithSamples(spanL, n.f, s.fn, s.fnMin());
+    TLineCandidates& d = candidates(true); // the same memory, emptied: n is done with
+    e.Md = DecideWithSamples(spanL, d.M, s.Md, s.MomentMin(false));
+    e.Qd = DecideWithSamples(spanL, d.Q, s.Qd, s.ShearMin(false));
     return e;
 }
 
-TExtremes ShownPositions(const TExtremes& shown, const TCalculationChoice& choice)
+TExtreme LineExtreme(double spanL, const TSamples& samples, const TExactLine& line, TLineValue which)
 {
-    TExtremes e;
-    e.Mn = e.Md = shown.M(choice.MomentCharacteristic);
-    e.Qn = e.Qd = shown.Q(choice.ShearCharacteristic);
-    e.f = shown.f;
-    return e;
+    TLineCandidates& c = EmptyCandidates();
+    AddLineCandidates(line, which == TLineValue::f, c);
+    std::vector<TCandidate>& values = which == TLineValue::M ? c.M : which == TLineValue::Q ? c.Q : c.f;
+    return DecideWithSamples(spanL, values, samples, samples);
 }
 
-TCalculation Calculate(const TTask& task, const TExtremes& previous)
+TCalculation Calculate(const TResultSet& results, const TCalculationChoice& choice)
 {
     TCalculation c;
-    c.Sums = SumSelection(task);
-    c.Extremes = FindExtremes(task.SpanL(), c.Sums, previous);
-    c.Captions = SelectionCaptions(task.Calc, c.Sums);
+    c.SpanL = results.Model().L;
+    c.Typ = results.Model().Typ;
+    c.Sums = SumSelection(results, choice);
+    c.Extremes = FindExtremes(c.SpanL, c.Sums);
+    c.Captions = SelectionCaptions(choice, c.Sums);
+    c.Warnings = SelectionLoadWarnings(results.Model(), choice);
     return c;
+}
+
+TCalculation Calculate(const TTask& task)
+{
+    return Calculate(TResultSet(BuildModel(task)), task.Calc);
+}
+
+TDiagramCaptions SelectionCaptions(const TCalculationChoice& choice, const TResultStore& sums)
+{
+    TDiagramCaptions captions;
+    QString what;
+    switch (choice.Mode) {
+    case TCalculationChoice::LoadCase:
+        what = QStringLiteral("ZS ") + choice.ComboBox1;
+        break;
+    case TCalculationChoice::Combination:
+        what = QStringLiteral("kombinace ") + choice.ComboBox2;
+        break;
+    case TCalculationChoice::Envelope:
+        if (!sums.HasEnvelope)
+            return captions; // nothing computed yet: the captions stay
+        what = sums.Envelope.OverLoadCases ? QStringLiteral("obálka zatěžovacích stavů")
+                                           : QStringLiteral("obálka kombinací");
+        break;
+    }
+    captions.Moment = QStringLiteral("Ohybový moment [") + what + QLatin1Char(']');
+    captions.Shear = QStringLiteral("Posouvající síla [") + what + QLatin1Char(']');
+    captions.Deflection = QStringLiteral("Průhyb trabíku [") + what + QLatin1Char(']');
+    captions.Computed = true;
+    return captions;
 }
 
 double ProbeX(double spanL, int width, int X)
@@ -126,4 +173,25 @@ int ProbeSampleIndex(double spanL, int width, int X)
     if (!std::isfinite(index)) // zero span (0/0)
         return 0;
     return int(std::clamp<long long>(RoundHalfEven(index), 0, 100));
+}
+
+TProbeValues ProbeValues(const TCalculation& c, double x, bool momentCharacteristic, bool shearCharacteristic)
+{
+    const TResultStore& s = c.Sums;
+    TProbeValues v;
+    const double index = 100 * x / c.SpanL;
+    const int i = std::isfinite(index) ? int(std::clamp<long long>(RoundHalfEven(index), 0, 100)) : 0;
+    v.Mmax = s.Moment(momentCharacteristic)[i];
+    v.Mmin = s.MomentMin(momentCharacteristic)[i];
+    v.Qmax = s.Shear(shearCharacteristic)[i];
+    v.Qmin = s.ShearMin(shearCharacteristic)[i];
+    v.fmax = s.fn[i];
+    v.fmin = s.fnMin()[i];
+    if (s.HasEnvelope || !(c.SpanL > 0))
+        return v;
+    v.Mmax = v.Mmin = (momentCharacteristic ? s.LineN : s.LineD).At(x).M;
+    v.Qmax = v.Qmin = (shearCharacteristic ? s.LineN : s.LineD).At(x).Q;
+    if (s.LineN.EI > 0)
+        v.fmax = v.fmin = s.LineN.At(x).f;
+    return v;
 }

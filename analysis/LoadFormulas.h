@@ -1,7 +1,7 @@
 #pragma once
 // Closed-form single-span beam formulas, one load at a time, superposed into the scratch of the load
 // case being added. Positive loads act downwards, reactions upwards, moments are hogging-positive.
-#include "analysis/uCalcUnit.h"
+#include "analysis/Solver.h"
 
 // The beam as the formulas see it: end condition, span and the sample positions. The positions are
 // SampleX(L, i); tests may put their own points in X to evaluate the formulas elsewhere, in
@@ -43,7 +43,7 @@ struct TBendTerm
     }
 };
 
-// The values of the load case being added (overwritten by every AddLoadCase).
+// The values of the load case being solved (one scratch per SolveCase).
 struct TCaseScratch
 {
     double CaseA = 0, CaseB = 0, CaseMa = 0, CaseMb = 0;

@@ -1,5 +1,6 @@
 #include "app/AnalysisController.h"
 
+#include "analysis/Combinations.h"
 #include "app/CalculationTab.h"
 #include "app/DeflectionTab.h"
 #include "app/DiagramImageWidget.h"
@@ -27,8 +28,12 @@ TAnalysisController::TAnalysisController(TMainForm& form)
     BindToAction(calculation->GraphButton(), a.Spocitat_prubehy);
     connect(calculation->BitBtn18(), &QPushButton::clicked, this, [this] { Guarded(TCalcSender::ReactionButton); });
     BindToAction(form.DeflectionTab()->BitBtn21(), a.spocitat_pruhyb);
-    connect(form.DiagramsTab(), &TDiagramsTab::SwitchesChanged, this,
-        [this] { Form.RunGuarded([this] { SwitchesChanged(); }); });
+    // The extremes of both kinds are there: a switch only shows the other one.
+    connect(form.DiagramsTab(), &TDiagramsTab::SwitchesChanged, this, [this] {
+        if (Shown)
+            Publish(Last);
+    });
+    connect(form.DeflectionTab(), &TDeflectionTab::SectionChanged, this, &TAnalysisController::SectionChanged);
     EnteringTabs = connect(form.PageControl(), &QTabWidget::currentChanged, this,
         [this](int index) { TabEntered(Form.PageControl()->widget(index)); });
 
@@ -51,9 +56,11 @@ void TAnalysisController::Spocitat_prubehyExecute(TCalcSender sender)
         ShowTabOfResult(Form.DiagramsTab());
 }
 
-// The deflection tab calculates when it is shown; when it is shown already, the action does.
+// The deflection tab calculates when it is shown; when it is shown already, the action does. Either
+// way the user has asked for the deflection of the section shown: E and Iy are confirmed.
 void TAnalysisController::spocitat_pruhybExecute()
 {
+    Form.Task().Deflection.SectionConfirmed = true;
     QTabWidget* tabs = Form.PageControl();
     if (tabs->currentWidget() != Form.DeflectionTab()) {
         tabs->setCurrentWidget(Form.DeflectionTab());
@@ -88,13 +95,14 @@ void TAnalysisController::Calculate()
     // The lists as the calculation tab shows them: a load case renamed or deleted since the tab
     // was last shown gives way to the first entry instead of a silent set of zeros.
     task.RefreshCalculationLists();
-    const TExtremes kept = ShownPositions(Last.Extremes, ShownChoice);
     try {
-        Publish(CalculateChoice(task, kept)); // the EN 1990 envelope or ::Calculate
+        Publish(CalculateChoice(task)); // the EN 1990 envelope or ::Calculate
     } catch (...) {
         // Zeros rather than the previous results, then the error; the captions stay.
         TCalculation cleared;
-        cleared.Extremes = FindExtremes(task.SpanL(), cleared.Sums, kept);
+        cleared.SpanL = task.SpanL();
+        cleared.Typ = task.Typ;
+        cleared.Extremes = FindExtremes(cleared.SpanL, cleared.Sums);
         Publish(cleared);
         throw;
     }
@@ -104,57 +112,31 @@ void TAnalysisController::Calculate()
         Form.Prompts().ShowMessage(&Form, missing);
 }
 
-void TAnalysisController::Publish(const TCalculation& result)
+void TAnalysisController::SectionChanged()
 {
-    Last = result;
-    ShownChoice = Form.Task().Calc;
-    Shown = true;
-    Form.Results() = Last.Sums;
-    emit ResultChanged(Last);
-}
-
-void TAnalysisController::ShowAgain(TDiagramCaptions captions)
-{
-    const TTask& task = Form.Task();
-    TCalculation result = Last;
-    result.Extremes = FindExtremes(task.SpanL(), Last.Sums, ShownPositions(Last.Extremes, ShownChoice));
-    result.Captions = std::move(captions);
-    if (Shown || HasResults(result.Sums)) {
-        Publish(result);
-    } else {
-        Last = result;
-        ShownChoice = task.Calc;
+    if (!Shown)
+        return;
+    try {
+        Publish(::Calculate(Form.Task()));
+    } catch (const std::exception&) {
+        Form.DeflectionTab()->MarkStale(); // said when the user calculates
     }
 }
 
-void TAnalysisController::SwitchesChanged()
+void TAnalysisController::Publish(const TCalculation& result)
 {
-    ShowAgain(TDiagramCaptions()); // the captions stay
+    Last = result;
+    Shown = true;
+    emit ResultChanged(Last);
 }
 
 void TAnalysisController::RefreshFromModel()
 {
     TTask& task = Form.Task();
     task.RefreshCalculationLists();
-    ShowAgain(SelectionCaptions(task.Calc, Last.Sums));
-}
-
-TReportView TAnalysisController::ReportStart() const
-{
-    TReportView view { Form.Task().Calc, Last };
-    view.Shown.Extremes = ShownPositions(Last.Extremes, ShownChoice);
-    return view;
-}
-
-void TAnalysisController::ShowReportResult(const TReportView& view)
-{
-    TTask& task = Form.Task();
-    task.Calc = view.Choice;
-    task.RefreshCalculationLists();
-    Last = view.Shown;
-    ShownChoice = view.Choice;
-    Form.Results() = Last.Sums;
-    ShowAgain(SelectionCaptions(task.Calc, Last.Sums));
+    Last.Captions = SelectionCaptions(task.Calc, Last.Sums);
+    if (Shown || HasResults(Last.Sums))
+        Publish(Last);
 }
 
 void TAnalysisController::RegisterImages(TImageProvider& images) const

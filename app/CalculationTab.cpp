@@ -1,7 +1,7 @@
 #include "app/CalculationTab.h"
 
 #include "analysis/Checks.h"
-#include "analysis/uCalcUnit.h"
+#include "analysis/Extremes.h"
 #include "app/En1990Widgets.h"
 #include "app/ResultFields.h"
 #include "model/TTask.h"
@@ -235,8 +235,7 @@ void TCalculationTab::ShowResult(const TCalculation& result)
         Reaction[i]->setText(ResultText(values[i]));
         ReactionMin[i]->setText(r.HasEnvelope ? ResultText(ranges[i]->Min) : QString());
     }
-    // Read from the task as it stands: the loads the shown choice takes.
-    const QStringList warnings = SelectionLoadWarnings(Task);
+    const QStringList& warnings = result.Warnings;
     Warnings->setText(warnings.join(QLatin1Char('\n')));
     Warnings->setVisible(!warnings.isEmpty());
     ShowEnvelopeColumns(r.HasEnvelope);

@@ -8,7 +8,7 @@
 #include <QItemSelectionModel>
 #include <QPushButton>
 
-TCombinationsTab::TCombinationsTab(TTask& task, TResultStore&, QWidget* parent)
+TCombinationsTab::TCombinationsTab(TTask& task, QWidget* parent)
     : TWorkflowTab(QStringLiteral("TabSheet_kombinace"), parent)
     , Task(task)
     , Grid(new TKombiGridWidget(task, this))

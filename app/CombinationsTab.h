@@ -8,13 +8,12 @@
 class QPushButton;
 class TKombiGridWidget;
 class TTask;
-struct TResultStore;
 
 class TCombinationsTab : public TWorkflowTab
 {
     Q_OBJECT
 public:
-    TCombinationsTab(TTask& task, TResultStore& results, QWidget* parent = nullptr);
+    explicit TCombinationsTab(TTask& task, QWidget* parent = nullptr);
 
     void Entered() override; // TabSheet_kombinaceEnter: the grid follows the load cases
     void RefreshFromModel() override;

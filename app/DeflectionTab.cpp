@@ -1,7 +1,6 @@
 #include "app/DeflectionTab.h"
 
 #include "analysis/Checks.h"
-#include "analysis/uCalcUnit.h"
 #include "app/DiagramImageWidget.h"
 #include "app/ResultFields.h"
 #include "library/TLibrary.h"
@@ -168,6 +167,7 @@ QGroupBox* TDeflectionTab::BuildSectionGroup()
     CheckValues->setWordWrap(true); // a narrow window wraps the line instead of widening the tab
     CheckVerdict = new QLabel(group);
     CheckVerdict->setObjectName(QStringLiteral("Label_vyhovuje"));
+    CheckVerdict->setWordWrap(true);
     QFont bold = CheckVerdict->font();
     bold.setBold(true);
     CheckVerdict->setFont(bold);
@@ -196,13 +196,15 @@ QGroupBox* TDeflectionTab::BuildSectionGroup()
         d.Material.clear();
         ComboBox5->setCurrentIndex(-1);
     };
-    connect(Edit30, &QLineEdit::textEdited, this, [&d, forgetSection](const QString& text) {
+    connect(Edit30, &QLineEdit::textEdited, this, [this, &d, forgetSection](const QString& text) {
         d.Edit30 = text;
         forgetSection();
+        SectionEdited();
     });
-    connect(Edit31, &QLineEdit::textEdited, this, [&d, forgetMaterial](const QString& text) {
+    connect(Edit31, &QLineEdit::textEdited, this, [this, &d, forgetMaterial](const QString& text) {
         d.Edit31 = text;
         forgetMaterial();
+        SectionEdited();
     });
     connect(LimitEdit, &QLineEdit::textEdited, this, [this, &d](const QString& text) {
         d.DeflectionLimit = text;
@@ -210,15 +212,19 @@ QGroupBox* TDeflectionTab::BuildSectionGroup()
     });
     connect(Edit32, &QLineEdit::textEdited, this, [&d](const QString& text) { d.Edit32 = text; });
     connect(Edit33, &QLineEdit::textEdited, this, [&d](const QString& text) { d.Edit33 = text; });
-    connect(ComboBox3, &QComboBox::editTextChanged, this, [&d, forgetSection](const QString& text) {
-        if (text != d.IyUnit)
-            forgetSection();
+    connect(ComboBox3, &QComboBox::editTextChanged, this, [this, &d, forgetSection](const QString& text) {
+        if (text == d.IyUnit)
+            return;
+        forgetSection();
         d.IyUnit = text;
+        SectionEdited();
     });
-    connect(ComboBox4, &QComboBox::editTextChanged, this, [&d, forgetMaterial](const QString& text) {
-        if (text != d.EUnit)
-            forgetMaterial();
+    connect(ComboBox4, &QComboBox::editTextChanged, this, [this, &d, forgetMaterial](const QString& text) {
+        if (text == d.EUnit)
+            return;
+        forgetMaterial();
         d.EUnit = text;
+        SectionEdited();
     });
     connect(ComboBox5, &QComboBox::activated, this, &TDeflectionTab::ComboBox5Change);
     connect(ComboBox6, &QComboBox::activated, this, &TDeflectionTab::ComboBox6Change);
@@ -232,8 +238,7 @@ QGroupBox* TDeflectionTab::BuildDiagramGroup()
 {
     GroupBox11 = new QGroupBox(QStringLiteral("Průhyb trabíku po délce:"), this);
     GroupBox11->setObjectName(QStringLiteral("GroupBox11"));
-    DeflectionImage
-        = new TDiagramImageWidget(QStringLiteral("Image9"), TDiagramKind::Deflection, Result, Task.Calc, GroupBox11);
+    DeflectionImage = new TDiagramImageWidget(QStringLiteral("Image9"), TDiagramKind::Deflection, GroupBox11);
     auto* fields = new QGridLayout;
     fields->setVerticalSpacing(2);
     Edit[24] = AddResultRow(fields, 0, 0, QStringLiteral("fmax ="), QStringLiteral("Edit24"), QStringLiteral("mm"));
@@ -299,6 +304,44 @@ void TDeflectionTab::ShowInputs()
     ComboBox4->setEditText(d.EUnit);
     CheckBox23->setChecked(d.CheckBox23);
     ComboBox6->setEnabled(!d.CheckBox23);
+    MarkUnreadable();
+}
+
+namespace {
+
+// The start values of E and Iy are no section of the user's: no verdict for them until the user
+// types or chooses a section, or asks for the deflection. Other values came from the user (typed,
+// or saved in the project file).
+bool SectionOfTheUser(const TDeflectionInputs& d)
+{
+    const TDeflectionInputs start;
+    return d.SectionConfirmed || d.Edit30 != start.Edit30 || d.IyUnit != start.IyUnit || d.Edit31 != start.Edit31
+        || d.EUnit != start.EUnit;
+}
+
+} // namespace
+
+void TDeflectionTab::MarkUnreadable()
+{
+    const TDeflectionInputs& d = Task.Deflection;
+    for (auto [edit, text] : { std::pair { Edit30, d.Edit30 }, std::pair { Edit31, d.Edit31 } }) {
+        double value = 0;
+        const bool unreadable = !text.trimmed().isEmpty() && !TryStrToFloatX(text, value);
+        edit->setStyleSheet(unreadable ? QStringLiteral("QLineEdit { border: 1px solid rgb(192, 0, 0); }") : QString());
+    }
+}
+
+void TDeflectionTab::SectionEdited()
+{
+    Task.Deflection.SectionConfirmed = true;
+    MarkUnreadable();
+    emit SectionChanged();
+}
+
+void TDeflectionTab::MarkStale()
+{
+    Stale = true;
+    ShowCheck();
 }
 
 void TDeflectionTab::RefreshFromModel()
@@ -310,13 +353,15 @@ void TDeflectionTab::RefreshFromModel()
 
 void TDeflectionTab::ShowResult(const TCalculation& result)
 {
-    Result = result;
+    if (&result != Result.get())
+        Result = std::make_shared<const TCalculation>(result);
+    Stale = false;
     if (result.Captions.Computed)
         GroupBox11->setTitle(result.Captions.Deflection);
     const TExtreme& f = result.Extremes.f;
-    Edit[24]->setText(ResultText(f.Max * 1e6));
+    Edit[24]->setText(ResultText(DeflectionMm(f.Max)));
     Edit[25]->setText(ResultText(f.xMax));
-    Edit[26]->setText(ResultText(f.Min * 1e6));
+    Edit[26]->setText(ResultText(DeflectionMm(f.Min)));
     Edit[27]->setText(ResultText(f.xMin));
     Edit[28]->clear(); // the probe told of the previous result
     DeflectionProbe.Clear();
@@ -325,12 +370,24 @@ void TDeflectionTab::ShowResult(const TCalculation& result)
     StiffnessNote->setText(problem);
     StiffnessNote->setVisible(!problem.isEmpty());
     ShowCheck();
-    DeflectionImage->update();
+    DeflectionImage->Show(Result, Task.Calc);
 }
 
 void TDeflectionTab::ShowCheck()
 {
-    const TDeflectionCheck check = CheckDeflection(Task, Result.Sums, Result.Extremes.f);
+    const TCalculation& r = *Result;
+    const TDeflectionCheck check
+        = CheckDeflection(r.Typ, r.SpanL, Task.Deflection.DeflectionLimit, r.Sums, r.Extremes.f);
+    const bool greyed = Stale;
+    CheckValues->setEnabled(!greyed);
+    CheckVerdict->setEnabled(!greyed);
+    if (check.Done && !SectionOfTheUser(Task.Deflection)) {
+        CheckValues->clear();
+        CheckValues->setVisible(false);
+        CheckVerdict->setText(QStringLiteral("Průhyb se posoudí po zadání nebo potvrzení E a Iy („Spočítat průhyb“)."));
+        SetTextColor(CheckVerdict, QColor(192, 0, 0));
+        return;
+    }
     if (!check.Done) {
         // A deflection that was not computed is said below the diagram; a bad limit is said here.
         CheckValues->clear();
@@ -345,15 +402,18 @@ void TDeflectionTab::ShowCheck()
                                  ResultText(check.Utilisation)));
     CheckValues->setVisible(true);
     CheckVerdict->setText(DeflectionVerdict(check));
-    SetTextColor(CheckVerdict, check.Ok ? QColor(0, 128, 0) : QColor(192, 0, 0));
+    SetTextColor(CheckVerdict,
+        greyed         ? palette().color(QPalette::Disabled, QPalette::WindowText)
+            : check.Ok ? QColor(0, 128, 0)
+                       : QColor(192, 0, 0));
 }
 
 void TDeflectionTab::ProbeDeflection(int X, int width)
 {
-    const double spanL = Task.SpanL();
-    Edit[28]->setText(ResultText(ProbeX(spanL, width, X)));
-    const int i = ProbeSampleIndex(spanL, width, X);
-    DeflectionProbe.Show(Result.Sums.fn[i] * 1e6, Result.Sums.fnMin()[i] * 1e6);
+    const double x = ProbeX(Result->SpanL, width, X);
+    Edit[28]->setText(ResultText(x));
+    const TProbeValues v = ProbeValues(*Result, x, true, true);
+    DeflectionProbe.Show(DeflectionMm(v.fmax), DeflectionMm(v.fmin));
 }
 
 void TDeflectionTab::ComboBox5Change()
@@ -363,6 +423,7 @@ void TDeflectionTab::ComboBox5Change()
     d.EUnit = QStringLiteral("GPa");
     d.Edit31 = StoreValue(d.MaterialStore, d.Material);
     ShowInputs();
+    SectionEdited();
 }
 
 void TDeflectionTab::ComboBox6Change()
@@ -372,6 +433,7 @@ void TDeflectionTab::ComboBox6Change()
     d.IyUnit = QStringLiteral("mm4");
     d.Edit30 = StoreValue(d.SectionStore, d.Section);
     ShowInputs();
+    SectionEdited();
 }
 
 void TDeflectionTab::RectangleRule()
@@ -384,6 +446,7 @@ void TDeflectionTab::RectangleRule()
     d.Edit30 = FmtFixed(8, b * h * h * h / 12);
     d.IyUnit = QStringLiteral("m4");
     ShowInputs();
+    SectionEdited();
 }
 
 // Unchecked, the section list takes over again: Iy is the chosen section's (empty without one).

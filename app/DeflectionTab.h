@@ -1,9 +1,11 @@
 #pragma once
 // Tab "Průhyb": the section's stiffness (Iy and E with their units, the material and section
 // lists, the rectangle) and the deflection line with its extremes and probe.
-#include "analysis/uCalcUnit.h"
+#include "analysis/Extremes.h"
 #include "app/ResultFields.h"
 #include "app/WorkflowTab.h"
+
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -27,6 +29,9 @@ public:
     void RefreshFromModel() override;
     // A new result: the caption (when computed), the extremes fields and the diagram.
     void ShowResult(const TCalculation& result);
+    // The section changed and the result could not follow it: the verdict is greyed until the next
+    // calculation.
+    void MarkStale();
 
     TDiagramImageWidget* Image9() const { return DeflectionImage; }
     QPushButton* BitBtn21() const { return ComputeButton; }
@@ -44,15 +49,21 @@ public:
     void RectangleRule(); // leaving b or h: Iy of the rectangle when "obdélník" is checked
     void CheckBox23Click();
 
+signals:
+    void SectionChanged(); // E, Iy or a unit changed: the shown deflection no longer holds
+
 private:
     QGroupBox* BuildSectionGroup();
     QGroupBox* BuildDiagramGroup();
     void RefillStores();
     void ShowInputs();
     void ShowCheck(); // the limit field's check of the shown result
+    void MarkUnreadable(); // the red frame on E and Iy while their texts are not numbers
+    void SectionEdited(); // E, Iy or a unit: confirmed by the user, the result must follow
 
     TTask& Task;
-    TCalculation Result; // as last shown
+    std::shared_ptr<const TCalculation> Result = std::make_shared<const TCalculation>(); // as last shown
+    bool Stale = false;
     QLineEdit* Edit30 = nullptr;
     QComboBox* ComboBox3 = nullptr;
     QLineEdit* Edit31 = nullptr;

@@ -8,12 +8,9 @@
 #include <cmath>
 #include <vector>
 
-TDiagramImageWidget::TDiagramImageWidget(const QString& name, TDiagramKind kind, const TCalculation& result,
-    const TCalculationChoice& choice, QWidget* parent)
+TDiagramImageWidget::TDiagramImageWidget(const QString& name, TDiagramKind kind, QWidget* parent)
     : QWidget(parent)
     , Kind(kind)
-    , Result(result)
-    , Choice(choice)
 {
     setObjectName(name);
     setMinimumSize(300, 120);
@@ -21,18 +18,25 @@ TDiagramImageWidget::TDiagramImageWidget(const QString& name, TDiagramKind kind,
     setMouseTracking(true);
 }
 
+void TDiagramImageWidget::Show(std::shared_ptr<const TCalculation> result, const TCalculationChoice& choice)
+{
+    Result = std::move(result);
+    Choice = choice;
+    update();
+}
+
 QImage TDiagramImageWidget::Picture() const
 {
     QImage image(size(), QImage::Format_RGB32);
     QPainter painter(&image);
-    PaintDiagram(painter, Kind, Result, Choice, width(), height());
+    PaintDiagram(painter, Kind, *Result, Choice, width(), height());
     return image;
 }
 
 void TDiagramImageWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    PaintDiagram(painter, Kind, Result, Choice, width(), height());
+    PaintDiagram(painter, Kind, *Result, Choice, width(), height());
     PaintExtremeValues(painter);
 }
 
@@ -40,11 +44,11 @@ void TDiagramImageWidget::paintEvent(QPaintEvent*)
 // the other or leave the picture is not written.
 void TDiagramImageWidget::PaintExtremeValues(QPainter& painter) const
 {
-    if (Kind == TDiagramKind::Deflection || !(SpanL > 0))
+    if (Kind == TDiagramKind::Deflection || !(Result->SpanL > 0))
         return;
     const bool moment = Kind == TDiagramKind::Moment;
     const TExtreme& e
-        = moment ? Result.Extremes.M(Choice.MomentCharacteristic) : Result.Extremes.Q(Choice.ShearCharacteristic);
+        = moment ? Result->Extremes.M(Choice.MomentCharacteristic) : Result->Extremes.Q(Choice.ShearCharacteristic);
     const double scale = std::max(std::abs(e.Max), std::abs(e.Min));
     if (!(scale > 0))
         return;
@@ -56,7 +60,7 @@ void TDiagramImageWidget::PaintExtremeValues(QPainter& painter) const
         const QString text = ResultText(value);
         if (value == 0 || !std::isfinite(x))
             continue;
-        const int px = int(std::lround(width() * x / SpanL));
+        const int px = int(std::lround(width() * x / Result->SpanL));
         const int py = int(std::lround(h0 + h0 * sign * value / scale));
         QRect box(0, 0, metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
         box.moveTop(py < h0 ? py + 2 : py - box.height() - 2);

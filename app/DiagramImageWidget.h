@@ -4,19 +4,18 @@
 #include "analysis/Diagrams.h"
 
 #include <QWidget>
+#include <memory>
 
 class TDiagramImageWidget : public QWidget
 {
     Q_OBJECT
 public:
-    TDiagramImageWidget(const QString& name, TDiagramKind kind, const TCalculation& result,
-        const TCalculationChoice& choice, QWidget* parent = nullptr);
+    TDiagramImageWidget(const QString& name, TDiagramKind kind, QWidget* parent = nullptr);
 
+    // The result to paint, shared with its tab, and the switches it is shown under.
+    void Show(std::shared_ptr<const TCalculation> result, const TCalculationChoice& choice);
     // The picture as shown now (for the report's <imgform), without the values the screen adds.
     QImage Picture() const;
-    // The span the extremes' positions are measured on; the screen writes the extreme values of
-    // the moment and shear diagrams at their peaks when it knows it.
-    void SetSpan(double spanL) { SpanL = spanL; }
     QSize sizeHint() const override { return { 300, 120 }; }
 
 signals:
@@ -30,7 +29,6 @@ private:
     void PaintExtremeValues(QPainter& painter) const;
 
     TDiagramKind Kind;
-    double SpanL = 0;
-    const TCalculation& Result;
-    const TCalculationChoice& Choice; // the switches
+    std::shared_ptr<const TCalculation> Result = std::make_shared<const TCalculation>();
+    TCalculationChoice Choice; // the switches
 };

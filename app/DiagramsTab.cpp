@@ -43,7 +43,7 @@ QGroupBox* TDiagramsTab::BuildGroup(bool moment)
         = new QGroupBox(moment ? QStringLiteral(" Ohybový moment ") : QStringLiteral(" Posouvající síla "), this);
     group->setObjectName(moment ? QStringLiteral("GroupBox4") : QStringLiteral("GroupBox5"));
     auto* image = new TDiagramImageWidget(moment ? QStringLiteral("Image7") : QStringLiteral("Image8"),
-        moment ? TDiagramKind::Moment : TDiagramKind::Shear, Result, Task.Calc, group);
+        moment ? TDiagramKind::Moment : TDiagramKind::Shear, group);
     (moment ? MomentImage : ShearImage) = image;
 
     const int first = moment ? 2 : 8;
@@ -112,7 +112,8 @@ void TDiagramsTab::SwitchClicked(bool moment)
 
 void TDiagramsTab::ShowResult(const TCalculation& result)
 {
-    Result = result;
+    if (&result != Result.get())
+        Result = std::make_shared<const TCalculation>(result);
     if (result.Captions.Computed) {
         GroupBox4->setTitle(result.Captions.Moment);
         GroupBox5->setTitle(result.Captions.Shear);
@@ -130,27 +131,23 @@ void TDiagramsTab::ShowResult(const TCalculation& result)
         probe->Clear();
         probe->ShowEnvelope(result.Sums.HasEnvelope);
     }
-    MomentImage->SetSpan(Task.SpanL());
-    ShearImage->SetSpan(Task.SpanL());
-    MomentImage->update();
-    ShearImage->update();
+    MomentImage->Show(Result, Task.Calc);
+    ShearImage->Show(Result, Task.Calc);
 }
 
-// The probes read the shown result: the value under the mouse, redrawing nothing.
+// The probes read the shown result: the value at the position shown, redrawing nothing.
 void TDiagramsTab::ProbeMoment(int X, int width)
 {
-    const double spanL = Task.SpanL();
-    const int i = ProbeSampleIndex(spanL, width, X);
-    Edit[6]->setText(ResultText(ProbeX(spanL, width, X)));
-    const TResultStore& r = Result.Sums;
-    MomentProbe.Show(r.Moment(Task.Calc.MomentCharacteristic)[i], r.MomentMin(Task.Calc.MomentCharacteristic)[i]);
+    const double x = ProbeX(Result->SpanL, width, X);
+    Edit[6]->setText(ResultText(x));
+    const TProbeValues v = ProbeValues(*Result, x, Task.Calc.MomentCharacteristic, Task.Calc.ShearCharacteristic);
+    MomentProbe.Show(v.Mmax, v.Mmin);
 }
 
 void TDiagramsTab::ProbeShear(int X, int width)
 {
-    const double spanL = Task.SpanL();
-    const int i = ProbeSampleIndex(spanL, width, X);
-    Edit[12]->setText(ResultText(ProbeX(spanL, width, X)));
-    const TResultStore& r = Result.Sums;
-    ShearProbe.Show(r.Shear(Task.Calc.ShearCharacteristic)[i], r.ShearMin(Task.Calc.ShearCharacteristic)[i]);
+    const double x = ProbeX(Result->SpanL, width, X);
+    Edit[12]->setText(ResultText(x));
+    const TProbeValues v = ProbeValues(*Result, x, Task.Calc.MomentCharacteristic, Task.Calc.ShearCharacteristic);
+    ShearProbe.Show(v.Qmax, v.Qmin);
 }

@@ -1,9 +1,11 @@
 #pragma once
 // Tab "Průběh vnitřních sil": the bending moment and shear force diagrams with their extremes, the
 // mouse probes and the characteristic/design switches.
-#include "analysis/uCalcUnit.h"
+#include "analysis/Extremes.h"
 #include "app/ResultFields.h"
 #include "app/WorkflowTab.h"
+
+#include <memory>
 
 class QGridLayout;
 class QGroupBox;
@@ -38,7 +40,7 @@ private:
     void SwitchClicked(bool moment);
 
     TTask& Task;
-    TCalculation Result; // as last shown
+    std::shared_ptr<const TCalculation> Result = std::make_shared<const TCalculation>(); // as last shown
     QGroupBox* GroupBox4 = nullptr;
     QGroupBox* GroupBox5 = nullptr;
     TDiagramImageWidget* MomentImage = nullptr;

@@ -50,26 +50,11 @@ void TMainForm::AttachReport(TDokument& doc, TPreview& preview, TfPageSetup& pag
     fPageSetup = &pageSetup;
 }
 
-// Calculation, reset, first page, job, author and title, page frame, then the body. The
-// calculation tabs then show what the last result block computed, also when the report stopped.
+// Reset, first page, job, author and title, page frame, then the body: a function of the task,
+// which leaves the result tabs and their selection as they are.
 void TMainForm::ComposeDocument()
 {
-    TReportView view = Analysis->ReportStart();
-    try {
-        ComposeReport(TaskRef, view, *Dokument, fPageSetup->Settings(), fPageSetup->Clock);
-    } catch (...) {
-        ShowReportResult(view);
-        throw;
-    }
-    ShowReportResult(view);
-}
-
-void TMainForm::ShowReportResult(const TReportView& view)
-{
-    Analysis->ShowReportResult(view);
-    TabVypocet->RefreshFromModel();
-    TabPrubehy->RefreshFromModel();
-    TabPruhyb->RefreshFromModel();
+    ComposeReport(TaskRef, *Dokument, fPageSetup->Settings(), fPageSetup->Clock);
 }
 
 void TMainForm::Nahled_tiskuExecute()

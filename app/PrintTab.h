@@ -4,15 +4,13 @@
 #include "app/WorkflowTab.h"
 
 class TTask;
-struct TResultStore;
 
 class TPrintTab : public TWorkflowTab
 {
     Q_OBJECT
 public:
-    TPrintTab(TTask& task, TResultStore& results, QWidget* parent = nullptr);
+    explicit TPrintTab(TTask& task, QWidget* parent = nullptr);
 
 private:
     TTask& Task;
-    TResultStore& Results;
 };

@@ -41,7 +41,7 @@ void TTrabikApplication::Start()
 
     fPageSetup = std::make_unique<TfPageSetup>(Dokument);
     fPageSetup->UseSettingsFile(PageSetupSettingsFile()); // the office's page setup of the last run
-    Main = std::make_unique<TMainForm>(TheTask, TheResults);
+    Main = std::make_unique<TMainForm>(TheTask);
     PreviewWindow = std::make_unique<TPreview>(Dokument);
     Main->AttachReport(Dokument, *PreviewWindow, *fPageSetup);
     Main->AnalysisControl()->RegisterImages(Dokument.Images);

@@ -1,7 +1,6 @@
 #pragma once
-// The application object: it owns the one task, the one result store, the one document and the
-// windows, and hands references to whoever needs them. Nothing of it is global.
-#include "analysis/uCalcUnit.h"
+// The application object: it owns the one task, the one document and the windows, and hands
+// references to whoever needs them. Nothing of it is global.
 #include "document/uDokument.h"
 #include "model/TTask.h"
 
@@ -24,7 +23,6 @@ public:
     void Start();
 
     TTask& Task() { return TheTask; }
-    TResultStore& Results() { return TheResults; }
     TDokument& Document() { return Dokument; }
     TMainForm& MainForm() { return *Main; }
     TfAbout& About() { return *fAbout; }
@@ -34,7 +32,6 @@ public:
 private:
     QTranslator QtTexts; // Qt's own dialogs in Czech
     TTask TheTask;
-    TResultStore TheResults;
     TDokument Dokument;
     std::unique_ptr<TfAbout> fAbout;
     std::unique_ptr<TMainForm> Main;

@@ -1,6 +1,5 @@
 #include "app/uMainForm.h"
 
-#include "analysis/uCalcUnit.h"
 #include "app/AnalysisController.h"
 #include "app/Artwork.h"
 #include "app/CalculationTab.h"
@@ -46,10 +45,9 @@ public:
 
 } // namespace
 
-TMainForm::TMainForm(TTask& task, TResultStore& results, QWidget* parent)
+TMainForm::TMainForm(TTask& task, QWidget* parent)
     : QMainWindow(parent)
     , TaskRef(task)
-    , ResultsRef(results)
     , UserPrompts(TUserPrompts::Interactive())
     , MainActions(std::make_unique<TMainActions>(this))
 {
@@ -88,11 +86,11 @@ void TMainForm::BuildTabs()
     TabUloha = new TTaskTab(TaskRef);
     TabGeometrie = new TGeometryTab(TaskRef);
     TabZatizeni = new TLoadCasesTab(TaskRef, *MainActions);
-    TabKombinace = new TCombinationsTab(TaskRef, ResultsRef);
+    TabKombinace = new TCombinationsTab(TaskRef);
     TabVypocet = new TCalculationTab(TaskRef);
     TabPrubehy = new TDiagramsTab(TaskRef);
     TabPruhyb = new TDeflectionTab(TaskRef);
-    TabTisk = new TPrintTab(TaskRef, ResultsRef);
+    TabTisk = new TPrintTab(TaskRef);
     PageControl1->addTab(TabUloha, QStringLiteral("Úloha"));
     PageControl1->addTab(TabGeometrie, QStringLiteral("Rozměry, podepření"));
     PageControl1->addTab(TabZatizeni, QStringLiteral("Zatěžovací stavy"));

@@ -28,17 +28,14 @@ class TTaskTab;
 class TWorkflowTab;
 class TZSprop_form;
 class TZatWizard;
-struct TReportView;
-struct TResultStore;
 
 class TMainForm : public QMainWindow
 {
     Q_OBJECT
 public:
-    TMainForm(TTask& task, TResultStore& results, QWidget* parent = nullptr);
+    explicit TMainForm(TTask& task, QWidget* parent = nullptr);
 
     TTask& Task() const { return TaskRef; }
-    TResultStore& Results() const { return ResultsRef; }
     const TMainActions& Actions() const { return *MainActions; }
     TUserPrompts& Prompts() { return UserPrompts; }
     TLibrary& UserLibrary() { return Library; } // the materials and sections of the deflection tab
@@ -127,10 +124,8 @@ private:
     void ShowLoadCaseTab();
     void BuildReportCommands();
     void ComposeDocument();
-    void ShowReportResult(const TReportView& view);
 
     TTask& TaskRef;
-    TResultStore& ResultsRef;
     TUserPrompts UserPrompts;
     TLibrary Library;
     std::unique_ptr<TMainActions> MainActions; // the actions themselves are children of the window

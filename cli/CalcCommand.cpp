@@ -1,7 +1,7 @@
 // trabik-cli calc: the reactions and the 101 samples of one load case, one combination or the
 // envelope of all combinations, as JSON.
 #include "analysis/Checks.h"
-#include "analysis/uCalcUnit.h"
+#include "analysis/Combinations.h"
 #include "cli/CliCommand.h"
 #include "cli/En1990Output.h"
 #include "model/TError.h"
@@ -211,11 +211,16 @@ int Compute(TTask& task, const TCalcArgs& a, QStringList& warnings)
     QTextStream err(stderr);
     const TCalculation calc = Calculate(task);
     const TResultStore& store = calc.Sums;
-    // Not an error: the forces are there, the deflection stays 0 and the user is told why.
-    if (!DeflectionProblem(store).isEmpty())
-        err << DeflectionProblem(store) << Qt::endl;
-    const TDeflectionCheck check = CheckDeflection(task, store, calc.Extremes.f);
-    QStringList found = SelectionLoadWarnings(task);
+    // Not an error: the forces are there, the deflection stays 0 and the user is told why. An E or
+    // Iy that is not a number is also among the warnings: the file itself holds the mistake.
+    const QString deflectionProblem = DeflectionProblem(store);
+    if (!deflectionProblem.isEmpty())
+        err << deflectionProblem << Qt::endl;
+    const TDeflectionCheck check
+        = CheckDeflection(calc.Typ, calc.SpanL, task.Deflection.DeflectionLimit, store, calc.Extremes.f);
+    QStringList found = calc.Warnings;
+    if (store.fIssue == TDeflectionIssue::Unreadable)
+        found << deflectionProblem;
     if (!check.Problem.isEmpty())
         found << check.Problem;
     if (a.Csv) {
@@ -252,7 +257,7 @@ int RunCalc(const QCommandLineParser& parser)
 
 const TCliRegistrar registrar({
     QStringLiteral("calc"),
-    QStringLiteral("calc TASK.DAT [--case NAME | --combination NAME | --envelope | --en1990 KIND] [--format csv "
+    QStringLiteral("calc TASK.DAT [--case NAME | --combination NAME] [--envelope | --en1990 KIND] [--format csv "
                    "[--locale LOCALE]]"),
     QStringLiteral("reactions, bending moments, shear forces and deflections of a task as JSON"),
     QStringLiteral("Opens TASK.DAT as the program opens it and computes what the calculation tab computes,\n"
@@ -273,7 +278,10 @@ const TCliRegistrar registrar({
                    "Deflections are in metres / 1000 (times 1,000,000 gives mm), characteristic only;\n"
                    "when they cannot be computed they are 0 and the reason is written to stderr.\n"
                    "Numbers are written so that they read back as exactly the computed doubles.\n"
-                   "An unknown load case or combination is an error (exit status 1).\n"
+                   "An unknown load case or combination is an error (exit status 1), and so is a load,\n"
+                   "a load factor or the span whose text is not a number (the message names each).\n"
+                   "An E or Iy that is not a number leaves only the deflection out: exit status 0,\n"
+                   "the reason on stderr and among the warnings.\n"
                    "With --format csv: instead of the JSON, a line x;Mn;Md;Qn;Qd;fn (with --envelope\n"
                    "x;Mnmax;Mnmin;...;fmax;fmin) and the 101 points, one per line; numbers with \".\" or,\n"
                    "with --locale, the decimal separator of that locale; the warnings go to stderr.\n"

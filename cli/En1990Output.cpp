@@ -61,7 +61,7 @@ QJsonValue CheckJson(const TTask& task, const TEnEnvelope& e, QStringList& warni
     TExtreme f;
     f.Max = e.f.Max;
     f.Min = e.f.Min;
-    const TDeflectionCheck c = CheckDeflection(task, sums, f);
+    const TDeflectionCheck c = CheckDeflection(task.Typ, task.SpanL(), task.Deflection.DeflectionLimit, sums, f);
     if (!c.Problem.isEmpty())
         warnings << c.Problem;
     if (!c.Done)
@@ -119,8 +119,9 @@ int RunEn1990Calc(const QString& file, const QString& word)
     QStringList warnings;
     const TTask task = OpenTask(file, &warnings);
     const TEnEnvelope envelope = OnFile(file, [&] { return ComputeEnEnvelope(task, kind); }); // exit 1
-    for (const TLoadCase& c : task.LoadCases)
-        warnings << LoadPositionWarnings(task, c);
+    const TAnalysisModel model = BuildModel(task);
+    for (int i = 0; i < int(model.Cases.size()); ++i)
+        warnings << LoadPositionWarnings(model, i);
     QJsonObject result = EnvelopeJson(task, envelope, warnings);
     result[QStringLiteral("warnings")] = QJsonArray::fromStringList(warnings);
     const QByteArray json = QJsonDocument(result).toJson(QJsonDocument::Compact) + '\n';

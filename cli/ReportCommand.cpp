@@ -28,14 +28,12 @@ int runReport(const QCommandLineParser& parser)
     if (!markup && output.isEmpty())
         throw TUsageError("-o OUT.pdf is required (or --markup)");
     TTask task = OpenTask(file); // says on stderr what opened only in part
-    task.RefreshCalculationLists(); // what showing the calculation tab does in the window
-    TReportView view { task.Calc, {} };
     TDokument doc;
     doc.Images.BaseDirectory = QFileInfo(file).absolutePath();
     // The page setup saved by the window, as the preview would use it.
     const TPageSetup setup
         = parser.isSet(DefaultPageSetupOption) ? TPageSetup() : LoadPageSetup(PageSetupSettingsFile());
-    OnFile(file, [&] { ComposeReport(task, view, doc, setup); });
+    OnFile(file, [&] { ComposeReport(task, doc, setup); });
     if (markup) {
         QTextStream out(stdout);
         out << "=== frame ===\n" << doc.Frame.join('\n') << "\n=== body ===\n" << doc.Body.join('\n') << "\n";

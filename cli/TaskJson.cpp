@@ -2,7 +2,8 @@
 // plain texts and flags are in the tables below, used both ways.
 #include "cli/TaskJson.h"
 
-#include "analysis/uCalcUnit.h"
+#include "analysis/Combinations.h"
+#include "analysis/Extremes.h"
 #include "model/TEndConditions.h"
 #include "model/TError.h"
 #include "model/uMyCommonLib.h"

@@ -8,12 +8,6 @@ namespace {
 
 constexpr double MmPerStoreUnit = 1e6; // fn holds metres / 1000
 
-void AddScaled(TPoly& sum, const TPoly& p, double factor)
-{
-    for (size_t k = 0; k < p.size(); ++k)
-        sum[k] += factor * p[k];
-}
-
 void AddScaled(TSamples& sum, const TSamples& s, double factor)
 {
     for (size_t i = 0; i < s.size(); ++i)
@@ -22,7 +16,7 @@ void AddScaled(TSamples& sum, const TSamples& s, double factor)
 
 } // namespace
 
-std::vector<TCaseSolution> SolveCases(const TTask& task, double Emod, double Iy)
+std::vector<TSolvedCase> SolveCases(const TTask& task, double Emod, double Iy)
 {
     TTask solved = task;
     if (Emod > 0 && Iy > 0) {
@@ -32,9 +26,9 @@ std::vector<TCaseSolution> SolveCases(const TTask& task, double Emod, double Iy)
         d.Edit31 = QString::number(Emod, 'g', 17);
         d.EUnit = QStringLiteral("Pa");
     }
-    std::vector<TCaseSolution> cases;
+    std::vector<TSolvedCase> cases;
     for (const TLoadCase& loadCase : solved.LoadCases) {
-        TCaseSolution c;
+        TSolvedCase c;
         c.Name = loadCase.Caption;
         c.Store = SolveLoadCase(solved, loadCase.Number);
         for (int i = 0; i < SampleCount; ++i)
@@ -44,13 +38,12 @@ std::vector<TCaseSolution> SolveCases(const TTask& task, double Emod, double Iy)
     return cases;
 }
 
-TCombinedExtremes CombineCases(
-    const std::vector<TCaseSolution>& cases, const std::vector<double>& factors, double spanL)
+TCombinedExtremes CombineCases(const std::vector<TSolvedCase>& cases, const std::vector<double>& factors, double spanL)
 {
     // Each case's line is its own characteristic one; the sum's characteristic and design lines are
     // both the factored sum (the factors already are the design factors of the combination).
     TResultStore sum;
-    sum.Line.L = spanL;
+    sum.LineN.L = spanL;
     TCombinedExtremes out;
     for (size_t i = 0; i < cases.size() && i < factors.size(); ++i) {
         const double k = factors[i];
@@ -64,22 +57,21 @@ TCombinedExtremes CombineCases(
         AddScaled(sum.fn, s.fn, k);
         if (s.fIssue != TDeflectionIssue::None)
             sum.fIssue = s.fIssue;
-        sum.Line.EI = s.Line.EI;
-        AddScaled(sum.Line.BaseN, s.Line.BaseN, k);
-        for (TLineEdge e : s.Line.Edges) {
-            for (double& c : e.Change)
-                c *= k; // the characteristic change, times the combination's factor
-            e.Gamaf = 1;
-            sum.Line.Edges.push_back(e);
+        sum.LineN.EI = s.LineN.EI;
+        for (size_t j = 0; j < sum.LineN.Base.size(); ++j)
+            sum.LineN.Base[j] += k * s.LineN.Base[j];
+        for (TLineEdge e : s.LineN.Edges) {
+            e.Factor *= k; // the characteristic change, times the combination's factor
+            sum.LineN.Edges.push_back(e);
         }
     }
     sum.Md = sum.Mn;
     sum.Qd = sum.Qn;
-    sum.Line.BaseD = sum.Line.BaseN;
+    sum.LineD = sum.LineN;
     const TExtremes e = FindExtremes(spanL, sum);
     out.M = e.Mn;
     out.Q = e.Qn;
-    out.HasDeflection = sum.fIssue == TDeflectionIssue::None && sum.Line.EI > 0;
+    out.HasDeflection = sum.fIssue == TDeflectionIssue::None && sum.LineN.EI > 0;
     out.f = out.HasDeflection ? TExtreme { e.f.Max * MmPerStoreUnit, e.f.xMax, e.f.Min * MmPerStoreUnit, e.f.xMin }
                               : TExtreme {};
     out.A = sum.An;
@@ -87,7 +79,7 @@ TCombinedExtremes CombineCases(
     return out;
 }
 
-QString CombinationFormula(const std::vector<TCaseSolution>& cases, const std::vector<double>& factors)
+QString CombinationFormula(const std::vector<TSolvedCase>& cases, const std::vector<double>& factors)
 {
     QStringList terms;
     for (size_t i = 0; i < cases.size() && i < factors.size(); ++i)

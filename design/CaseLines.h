@@ -2,12 +2,13 @@
 // The one place where the member checks read the analysis: every load case solved alone at factor 1
 // (its samples and exact line), and any combination of them summed by a vector of factors, with the
 // exact extremes of the sum.
-#include "analysis/uCalcUnit.h"
+#include "analysis/Combinations.h"
+#include "analysis/Extremes.h"
 
 #include <QString>
 #include <vector>
 
-struct TCaseSolution
+struct TSolvedCase
 {
     QString Name; // the load case's caption
     TSamples f {}; // deflection at the samples, mm, downwards positive (0 without a deflection line)
@@ -16,7 +17,7 @@ struct TCaseSolution
 
 // Every load case of the task in page order. With Emod (Pa) and Iy (m4) given (both > 0), the
 // deflection lines are of that section instead of the deflection tab's. Throws TError as the solver.
-std::vector<TCaseSolution> SolveCases(const TTask& task, double Emod = 0, double Iy = 0);
+std::vector<TSolvedCase> SolveCases(const TTask& task, double Emod = 0, double Iy = 0);
 
 // The extremes of the sum of factors[i] x case i over the span (exact between the samples).
 struct TCombinedExtremes
@@ -26,8 +27,7 @@ struct TCombinedExtremes
     bool HasDeflection = true; // false when a case has no deflection line (f stays 0)
     double A = 0, B = 0; // end reactions, kN, upwards positive
 };
-TCombinedExtremes CombineCases(
-    const std::vector<TCaseSolution>& cases, const std::vector<double>& factors, double spanL);
+TCombinedExtremes CombineCases(const std::vector<TSolvedCase>& cases, const std::vector<double>& factors, double spanL);
 
 // A combination as "1,35·Stálé + 1,5·Užitné" (members with factor 0 left out).
-QString CombinationFormula(const std::vector<TCaseSolution>& cases, const std::vector<double>& factors);
+QString CombinationFormula(const std::vector<TSolvedCase>& cases, const std::vector<double>& factors);

@@ -41,9 +41,8 @@ void AddCase(TDesignLine& line, const TResultStore& own)
         line.Md[size_t(i)] += own.Md[size_t(i)];
         line.Qd[size_t(i)] += own.Qd[size_t(i)];
     }
-    AddTo(line.Line.BaseD, own.Line.BaseD, 1);
-    AddTo(line.Line.BaseN, own.Line.BaseN, 1);
-    line.Line.Edges.insert(line.Line.Edges.end(), own.Line.Edges.begin(), own.Line.Edges.end());
+    AddTo(line.Line.Base, own.LineD.Base, 1);
+    line.Line.Edges.insert(line.Line.Edges.end(), own.LineD.Edges.begin(), own.LineD.Edges.end());
 }
 
 // "kombinace ZK1"; a row without a name by its number, as the envelope takes it too.
@@ -55,20 +54,20 @@ QString CombinationName(const TCombinationGrid& grid, int row)
 
 TDesignLine LineOf(const QString& name, TResultStore&& sums)
 {
-    return { name, sums.Md, sums.Qd, std::move(sums.Line) };
+    return { name, sums.Md, sums.Qd, std::move(sums.LineD) };
 }
 
 } // namespace
 
 TDesignLineValues::TDesignLineValues(const TDesignLine& line, double spanL)
 {
-    TPoly base = line.Line.BaseD;
+    TPoly base = line.Line.Base;
     std::vector<TLineEdge> edges;
     for (const TLineEdge& e : line.Line.Edges) {
         if (e.x < 0) { // acts along the whole span
             TPoly p = e.Change;
             Shift(p, -e.x);
-            AddTo(base, p, e.Gamaf);
+            AddTo(base, p, e.Factor);
         } else if (e.x <= spanL) {
             edges.push_back(e);
         }
@@ -81,7 +80,7 @@ TDesignLineValues::TDesignLineValues(const TDesignLine& line, double spanL)
         TPoly cur = Pieces.back();
         Shift(cur, x - at);
         for (; i < edges.size() && edges[i].x == x; ++i)
-            AddTo(cur, edges[i].Change, edges[i].Gamaf);
+            AddTo(cur, edges[i].Change, edges[i].Factor);
         EdgeX.push_back(x);
         Pieces.push_back(cur);
         at = x;
@@ -140,12 +139,14 @@ TDesignActions DesignActionsOf(const TTask& task, double selfWeight)
     actions.SpanL = task.SpanL();
     actions.Typ = task.Typ;
     std::vector<TDesignLine>& lines = actions.Lines;
-    for (int row = 1; row < task.Grid.RowCount(); ++row)
-        if (CombinationRowHasMember(task, row))
-            lines.push_back(LineOf(CombinationName(task.Grid, row), SumCombinationRow(task, row)));
+    const TResultSet results(BuildModel(task));
+    for (const TCombinationModel& c : results.Model().Combinations)
+        if (c.HasMember)
+            lines.push_back(LineOf(CombinationName(task.Grid, c.Row), SumMembers(results, c.Members)));
     if (lines.empty())
-        for (const TLoadCase& loadCase : task.LoadCases)
-            lines.push_back(LineOf(QStringLiteral("ZS ") + loadCase.Caption, SolveLoadCase(task, loadCase.Number)));
+        for (size_t i = 0; i < results.Model().Cases.size(); ++i)
+            lines.push_back(
+                LineOf(QStringLiteral("ZS ") + results.Model().Cases[i].Name, SumMembers(results, { int(i) })));
     if (selfWeight > 0) {
         TTask withOwn = task;
         withOwn.NewLoadCase(QString::fromUtf8(SelfWeightCaseName), SelfWeightFactor, true, false);

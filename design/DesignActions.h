@@ -1,14 +1,15 @@
 #pragma once
 // The design internal forces a member check takes: the ULS moment and shear lines of each
 // combination that may govern, as plain values.
+#include "analysis/Combinations.h"
 #include "analysis/ExactLine.h"
-#include "analysis/uCalcUnit.h"
+#include "analysis/Extremes.h"
 
 #include <QString>
 #include <vector>
 
 // One design situation: its moment (kNm, hogging positive as stored) and shear (kN) at the samples,
-// and the same as exact functions of x (only the design part of Line is read).
+// and the same as exact functions of x (the design line).
 struct TDesignLine
 {
     QString Name; // "kombinace ZK1", "ZS Sníh"

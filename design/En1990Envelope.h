@@ -3,7 +3,8 @@
 // case counts unfavourable or favourable, whichever is worse for the extreme sought, and a variable
 // one only where it is unfavourable, with the leading action (and for 6.10a,b the expression) that
 // gives the worst value. Built over the load cases solved once at factor 1.
-#include "analysis/uCalcUnit.h"
+#include "analysis/Combinations.h"
+#include "analysis/Extremes.h"
 #include "design/En1990.h"
 
 #include <vector>

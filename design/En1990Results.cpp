@@ -16,7 +16,7 @@ TResultStore En1990Store(const TEnEnvelope& e)
     for (const auto& [range, extreme] : ranges)
         *range = { extreme->Max, extreme->Min };
     v.fIssue = e.fIssue;
-    v.Lines = e.GoverningLines;
+    v.LinesN = v.LinesD = e.GoverningLines;
     s.An = s.Ad = e.A.Max;
     s.Bn = s.Bd = e.B.Max;
     s.Man = s.Mad = e.Ma.Max;
@@ -29,14 +29,16 @@ TResultStore En1990Store(const TEnEnvelope& e)
     return s;
 }
 
-TCalculation CalculateChoice(const TTask& task, const TExtremes& previous)
+TCalculation CalculateChoice(const TTask& task)
 {
     if (task.Calc.En1990 < 1 || task.Calc.En1990 > 4)
-        return Calculate(task, previous);
+        return Calculate(task);
     const TEnKind kind = EnKinds[task.Calc.En1990 - 1];
     TCalculation c;
     c.Sums = En1990Store(ComputeEnEnvelope(task, kind));
-    c.Extremes = FindExtremes(task.SpanL(), c.Sums, previous);
+    c.SpanL = task.SpanL();
+    c.Typ = task.Typ;
+    c.Extremes = FindExtremes(c.SpanL, c.Sums);
     const QString what = QStringLiteral(" [") + EnKindCaption(kind) + QLatin1Char(']');
     c.Captions = { QStringLiteral("Ohybový moment") + what, QStringLiteral("Posouvající síla") + what,
         QStringLiteral("Průhyb trabíku") + what, true };

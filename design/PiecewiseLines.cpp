@@ -60,8 +60,8 @@ TPieces BuildPieces(const std::vector<TResultStore>& cases, double L)
     pieces.Cases = cases.size();
     pieces.X = { 0, L };
     for (const TResultStore& s : cases) {
-        pieces.EI = s.Line.EI;
-        for (const TLineEdge& e : s.Line.Edges)
+        pieces.EI = s.LineN.EI;
+        for (const TLineEdge& e : s.LineN.Edges)
             if (e.x > 0 && e.x < L)
                 pieces.X.push_back(e.x);
     }
@@ -70,14 +70,14 @@ TPieces BuildPieces(const std::vector<TResultStore>& cases, double L)
     const size_t count = pieces.X.size() - 1;
     pieces.Coefficients.assign(count * cases.size(), TPoly {});
     for (size_t k = 0; k < cases.size(); ++k) {
-        const TExactLine& line = cases[k].Line;
+        const TExactLine& line = cases[k].LineN;
         // Edges at or before the left end act along the whole span; edges at L and beyond act on none
         // of it (the samples at L carry them).
-        TPoly g = line.BaseN;
+        TPoly g = line.Base;
         std::vector<const TLineEdge*> inside;
         for (const TLineEdge& e : line.Edges) {
             if (e.x <= 0)
-                AddScaled(g, Moved(e.Change, -e.x), 1);
+                AddScaled(g, Moved(e.Change, -e.x), e.Factor);
             else if (e.x < L)
                 inside.push_back(&e);
         }
@@ -87,7 +87,7 @@ TPieces BuildPieces(const std::vector<TResultStore>& cases, double L)
             if (p > 0)
                 g = Moved(g, pieces.X[p] - pieces.X[p - 1]);
             for (; next < inside.size() && inside[next]->x <= pieces.X[p]; ++next)
-                AddScaled(g, inside[next]->Change, 1);
+                AddScaled(g, inside[next]->Change, inside[next]->Factor);
             pieces.Coefficients[p * cases.size() + k] = g;
         }
     }
@@ -156,18 +156,15 @@ TExactLine CombinedLine(const std::vector<TResultStore>& cases, const std::vecto
     TExactLine line;
     line.L = L;
     for (size_t k = 0; k < cases.size(); ++k) {
-        const TExactLine& own = cases[k].Line;
+        const TExactLine& own = cases[k].LineN;
         line.EI = own.EI;
         if (factors[k] == 0)
             continue;
-        AddScaled(line.BaseN, own.BaseN, factors[k]);
+        AddScaled(line.Base, own.Base, factors[k]);
         for (TLineEdge e : own.Edges) {
-            for (double& c : e.Change)
-                c *= factors[k];
-            e.Gamaf = 1;
+            e.Factor *= factors[k];
             line.Edges.push_back(e);
         }
     }
-    line.BaseD = line.BaseN;
     return line;
 }

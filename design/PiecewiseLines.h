@@ -1,7 +1,8 @@
 #pragma once
 // The exact lines of solved load cases cut into pieces at every load edge of any of them, so that on
 // each piece every load case is one polynomial and a combination is their weighted sum.
-#include "analysis/uCalcUnit.h"
+#include "analysis/Combinations.h"
+#include "analysis/Extremes.h"
 
 #include <vector>
 

@@ -61,7 +61,7 @@ struct TGoverning
 // The largest |f| of the rule's combinations. A variable case counts only where it deflects the
 // beam the way sought, and the leading one is the one that adds most there: at every sample that
 // gives one admissible combination, and each different one is summed with its exact line.
-TGoverning GoverningDeflection(const TRule& rule, const std::vector<TCaseSolution>& cases, double spanL)
+TGoverning GoverningDeflection(const TRule& rule, const std::vector<TSolvedCase>& cases, double spanL)
 {
     TGoverning best;
     std::set<std::vector<double>> tried;
@@ -106,7 +106,7 @@ TLimitCheck DeflectionCheck(
 }
 
 QString InputProblem(
-    const std::vector<TCaseSolution>& cases, const std::vector<QString>& actions, std::vector<TActionFactors>& factors)
+    const std::vector<TSolvedCase>& cases, const std::vector<QString>& actions, std::vector<TActionFactors>& factors)
 {
     if (cases.empty())
         return QStringLiteral("Úloha nemá žádný zatěžovací stav.");
@@ -143,8 +143,8 @@ const std::vector<TSteelDeflectionLimit>& SteelDeflectionLimits()
     return limits;
 }
 
-TSlsResult CheckServiceability(const TSlsMember& member, const std::vector<TCaseSolution>& cases,
-    const std::vector<QString>& actions, double spanL)
+TSlsResult CheckServiceability(
+    const TSlsMember& member, const std::vector<TSolvedCase>& cases, const std::vector<QString>& actions, double spanL)
 {
     TSlsResult r;
     std::vector<TActionFactors> psi;

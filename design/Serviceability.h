@@ -56,5 +56,5 @@ struct TSlsResult
 
 // `cases` are the task's load cases solved with the section of the check (for timber E0,mean and
 // b h³/12), `actions` their action types in the same order.
-TSlsResult CheckServiceability(const TSlsMember& member, const std::vector<TCaseSolution>& cases,
-    const std::vector<QString>& actions, double spanL);
+TSlsResult CheckServiceability(
+    const TSlsMember& member, const std::vector<TSolvedCase>& cases, const std::vector<QString>& actions, double spanL);

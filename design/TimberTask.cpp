@@ -29,7 +29,7 @@ std::vector<TLoadDuration> Durations(const TTimberInputs& in, size_t count, QStr
     return durations;
 }
 
-TTimberDesignCase DesignCase(const std::vector<TCaseSolution>& cases, const TUlsCombination& combination,
+TTimberDesignCase DesignCase(const std::vector<TSolvedCase>& cases, const TUlsCombination& combination,
     const std::vector<TLoadDuration>& durations, double spanL)
 {
     const TCombinedExtremes e = CombineCases(cases, combination.Factors, spanL);
@@ -61,7 +61,7 @@ TTimberTaskResult CheckTimberTask(const TTask& task, const TTimberInputs& in, co
     }
     const double spanL = task.SpanL();
     // Deflections with the mean modulus, EN 1995-1-1 2.2.3(2): E0,mean (MPa) and b h³/12 (mm4), in Pa and m4.
-    const std::vector<TCaseSolution> cases
+    const std::vector<TSolvedCase> cases
         = SolveCases(task, timber->E0mean * 1e6, in.b * std::pow(in.h, 3) / 12 * 1e-12);
     const std::vector<TLoadDuration> durations = Durations(in, cases.size(), r.Problem);
 

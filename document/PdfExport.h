@@ -6,6 +6,6 @@
 class TDokument;
 
 // Every laid-out page of the document into a PDF file, one A4 sheet per page at true size, with
-// the document's task title as the PDF title. Throws TError when the file cannot be written; a
-// file that failed half-way is removed, so no partial report is left looking like a whole one.
+// the document's task title as the PDF title. Throws TError when the file cannot be written; the
+// file that was there before stays as it was (no partial report is left looking like a whole one).
 void WriteDocumentPdf(const TDokument& doc, const QString& path);

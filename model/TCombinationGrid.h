@@ -19,6 +19,11 @@ public:
     void RemoveRow(int row); // ignored outside the grid
     void Clear(); // every cell empty, size kept
 
+    // The one reading of a flag cell (columns 2 and up, rows 1 and up): "0" is no, any other text
+    // yes. The grid, the sums, the envelope, the warnings and the report all go by it.
+    bool Flag(int col, int row) const { return Cell(col, row) != QLatin1String("0"); }
+    void SetFlag(int col, int row, bool yes) { SetCell(col, row, yes ? QString() : QStringLiteral("0")); }
+
 private:
     std::vector<std::vector<QString>> Cells;
 };

@@ -52,7 +52,7 @@ void TTask::ToggleGridFlag(int col, int row)
 {
     if (col < 2 || row < 1 || col >= Grid.ColCount() || row >= Grid.RowCount())
         return;
-    Grid.SetCell(col, row, Grid.Cell(col, row).isEmpty() ? QStringLiteral("0") : QString());
+    Grid.SetFlag(col, row, !Grid.Flag(col, row));
 }
 
 void TTask::DeleteCombination(int row)

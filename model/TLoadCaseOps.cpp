@@ -155,7 +155,20 @@ void TTask::NewTask()
     Print[TPrintOption::GeneratorData].Enabled = false;
     Print[TPrintOption::Characteristic].Checked = true;
     Print[TPrintOption::LoadCaseForces].Checked = true;
-    Deflection.DeflectionLimit = TDeflectionInputs().DeflectionLimit;
+    // A material or a section of the previous task goes with the value it gave.
+    const TDeflectionInputs start;
+    if (!Deflection.Material.isEmpty()) {
+        Deflection.Edit31 = start.Edit31;
+        Deflection.EUnit = start.EUnit;
+    }
+    if (!Deflection.Section.isEmpty()) {
+        Deflection.Edit30 = start.Edit30;
+        Deflection.IyUnit = start.IyUnit;
+    }
+    Deflection.Material.clear();
+    Deflection.Section.clear();
+    Deflection.SectionConfirmed = false;
+    Deflection.DeflectionLimit = start.DeflectionLimit;
     CombinationRule = DefaultCombinationRule();
     ExtensionItems.clear();
 }

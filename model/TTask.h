@@ -147,6 +147,9 @@ struct TDeflectionInputs
     QString DeflectionLimit = QStringLiteral("250"); // "mezní průhyb L/", as typed
     QStringList MaterialStore; // name=value lines, values in GPa (empty)
     QStringList SectionStore; // name=value lines, values in mm4 (empty)
+    // The user has typed or chosen E or Iy, or asked for the deflection, in this task (never
+    // saved): before that the deflection tab gives no verdict for the start values.
+    bool SectionConfirmed = false;
 };
 
 // The steel member check's inputs, as texts (the section is the deflection tab's). Saved in the

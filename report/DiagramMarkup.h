@@ -2,7 +2,8 @@
 // The drawn diagrams of the report as mark-up: a base line, the 101 samples as a hatch or as an
 // outline, and on request ordinates with their values (extremes, ends, load edges) and the x axis
 // with the span. Pure functions of plain numbers; every length is in millimetres.
-#include "analysis/uCalcUnit.h"
+#include "analysis/Combinations.h"
+#include "analysis/Extremes.h"
 
 #include <QString>
 #include <QStringList>

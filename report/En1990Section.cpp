@@ -148,7 +148,7 @@ void TEnWriter::WriteDeflection(const TEnEnvelope& e, bool check)
         TExtreme f;
         f.Max = e.f.Max;
         f.Min = e.f.Min;
-        const TDeflectionCheck c = CheckDeflection(Task, sums, f);
+        const TDeflectionCheck c = CheckDeflection(Task.Typ, Task.SpanL(), Task.Deflection.DeflectionLimit, sums, f);
         if (c.Done)
             Add(QStringLiteral("f<sub>max</sub> = ") + DisplayText(c.fMax_mm)
                 + (c.Ok ? QStringLiteral(" mm &let; f<sub>lim</sub> = ")

@@ -152,7 +152,7 @@ void TReportWriter::WriteLoadCases()
         Add(QStringLiteral("<b><gama><sub>f</sub></b> = ") + FactorText(info.Gamaf) + QStringLiteral("</i><br>"));
         Add(QStringLiteral("<br>"));
         // Solved as entered, but a position outside the span is most likely a typing error.
-        for (const QString& warning : LoadPositionWarnings(Task, pages[i]))
+        for (const QString& warning : LoadPositionWarnings(Results.Model(), int(i)))
             Add(UserText(warning) + QStringLiteral("<br>"));
         if (Option(TPrintOption::LoadList))
             WriteLoadList(info);

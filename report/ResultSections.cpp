@@ -38,11 +38,11 @@ void TReportWriter::WriteReactions()
     Add(QStringLiteral("<br>"));
 }
 
-TLineCandidates TReportWriter::EdgeValues(bool withDeflection) const
+TLineCandidates TReportWriter::EdgeValues(bool characteristic, bool withDeflection) const
 {
     TLineCandidates values;
     if (Option(TPrintOption::AxisLabels))
-        AddLineCandidates(Sums().Line, withDeflection, values);
+        AddLineCandidates(characteristic ? Sums().LineN : Sums().LineD, withDeflection, values);
     return values;
 }
 
@@ -69,13 +69,11 @@ void TReportWriter::DrawDiagram(const TSamples& y, double sign, const TExtreme& 
 // Moments are stored hogging-positive and drawn upwards; positive shear is drawn downwards.
 void TReportWriter::DrawForceDiagram(bool moment, bool characteristic, double width, bool spanLine)
 {
-    const TLineCandidates edges = EdgeValues(false);
+    const TLineCandidates edges = EdgeValues(characteristic, false);
     if (moment)
-        DrawDiagram(
-            characteristic ? Sums().Mn : Sums().Md, -1, M(), width, characteristic ? edges.Mn : edges.Md, 1, spanLine);
+        DrawDiagram(Sums().Moment(characteristic), -1, M(characteristic), width, edges.M, 1, spanLine);
     else
-        DrawDiagram(
-            characteristic ? Sums().Qn : Sums().Qd, 1, Q(), width, characteristic ? edges.Qn : edges.Qd, 1, spanLine);
+        DrawDiagram(Sums().Shear(characteristic), 1, Q(characteristic), width, edges.Q, 1, spanLine);
 }
 
 void TReportWriter::WriteSignConvention()
@@ -100,7 +98,6 @@ void TReportWriter::WriteForcePair(bool characteristic)
         return;
     }
     const int height = DiagramHeight(Option(TPrintOption::AxisLabels));
-    SelectMomentSwitch(characteristic);
     Add(QStringLiteral("<spacey %1>").arg(height + 10));
     Add(characteristic ? QStringLiteral("<mark 1><b>Mx</b> <i>normový</i>:<br><gotox 1>")
                        : QStringLiteral("<mark 1><b>Mx</b> <i>výpočtový</i>:<br><gotox 1>"));
@@ -108,7 +105,6 @@ void TReportWriter::WriteForcePair(bool characteristic)
     Add(QStringLiteral("<goto 1><moverel ") + Coord(W + 10) + QStringLiteral(" 0>"));
     Add(characteristic ? QStringLiteral("<mark 2><b>Qx</b> <i>normová</i>:<br><gotox 2>")
                        : QStringLiteral("<mark 2><b>Qx</b> <i>výpočtová</i>:<br><gotox 2>"));
-    SelectShearSwitch(characteristic);
     DrawForceDiagram(false, characteristic, SecondWidth());
     Add(QStringLiteral("<goto 1><moverel 0 %1><br><br>").arg(height));
     WriteSignConvention();
@@ -122,14 +118,12 @@ void TReportWriter::WriteMergedForcePair(bool characteristic)
     const int gap = 55;
     const int height = DiagramHeight(Option(TPrintOption::AxisLabels));
     const double width = W + 10 + SecondWidth();
-    SelectMomentSwitch(characteristic);
     Add(QStringLiteral("<spacey %1>").arg(gap + height + 10));
     Add(characteristic
             ? QStringLiteral("<mark 1><b>Mx</b> <i>normový</i>, <b>Qx</b> <i>normová</i>:<br><gotox 1><mark 3>")
             : QStringLiteral("<mark 1><b>Mx</b> <i>výpočtový</i>, <b>Qx</b> <i>výpočtová</i>:<br><gotox 1><mark 3>"));
     DrawForceDiagram(true, characteristic, width, false);
     Add(QStringLiteral("<goto 3><moverel 0 %1>").arg(gap));
-    SelectShearSwitch(characteristic);
     DrawForceDiagram(false, characteristic, width);
     Add(QStringLiteral("<goto 3><moverel 0 25><linerel 0 %1><goto 3><moverel %2 25><linerel 0 %1>")
             .arg(gap)
@@ -165,8 +159,6 @@ void TReportWriter::WriteSampleRow(const QString& caption, const TSamples& value
 
 void TReportWriter::WriteForceTable(bool characteristic)
 {
-    SelectMomentSwitch(characteristic);
-    SelectShearSwitch(characteristic);
     Add(characteristic ? QStringLiteral("Normové hodnoty:<br><table 1><tr><td>x [m]")
                        : QStringLiteral("Výpočtové hodnoty:<br><table 1><tr><td>x [m]"));
     WriteTableXRow();
@@ -204,19 +196,18 @@ void TReportWriter::WriteExtremes()
         if (!Option(characteristic ? TPrintOption::Characteristic : TPrintOption::Design))
             continue;
         const QString& k = characteristic ? n : d;
-        SelectMomentSwitch(characteristic);
-        Add(QStringLiteral("<b>M<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(M().Max)
-            + QStringLiteral(" kNm, x = ") + DisplayText(M().xMax) + QStringLiteral(" m, "));
-        Add(QStringLiteral("<tab><b>M<sub>") + k + QStringLiteral(",min</sub></b> = ") + DisplayText(M().Min)
-            + QStringLiteral(" kNm, x = ") + DisplayText(M().xMin) + FromLeftEnd() + QStringLiteral("<br>"));
-        SelectShearSwitch(characteristic);
+        Add(QStringLiteral("<b>M<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(M(characteristic).Max)
+            + QStringLiteral(" kNm, x = ") + DisplayText(M(characteristic).xMax) + QStringLiteral(" m, "));
+        Add(QStringLiteral("<tab><b>M<sub>") + k + QStringLiteral(",min</sub></b> = ")
+            + DisplayText(M(characteristic).Min) + QStringLiteral(" kNm, x = ") + DisplayText(M(characteristic).xMin)
+            + FromLeftEnd() + QStringLiteral("<br>"));
         // The two groups really differ in these endings.
-        Add(QStringLiteral("<b>Q<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(Q().Max)
-            + QStringLiteral(" kN, x = ") + DisplayText(Q().xMax)
+        Add(QStringLiteral("<b>Q<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(Q(characteristic).Max)
+            + QStringLiteral(" kN, x = ") + DisplayText(Q(characteristic).xMax)
             + (characteristic ? QStringLiteral(" m,") : QStringLiteral(" m, ")));
-        Add(QStringLiteral("<tab><b>Q<sub>") + k + QStringLiteral(",min</sub></b> = ") + DisplayText(Q().Min)
-            + QStringLiteral(" kN, x = ") + DisplayText(Q().xMin) + FromLeftEnd()
-            + (characteristic ? QStringLiteral("<br><br>") : QStringLiteral("<br>")));
+        Add(QStringLiteral("<tab><b>Q<sub>") + k + QStringLiteral(",min</sub></b> = ")
+            + DisplayText(Q(characteristic).Min) + QStringLiteral(" kN, x = ") + DisplayText(Q(characteristic).xMin)
+            + FromLeftEnd() + (characteristic ? QStringLiteral("<br><br>") : QStringLiteral("<br>")));
     }
     Add(QStringLiteral("</keep>"));
     EndHeadKeep();
@@ -244,7 +235,7 @@ void TReportWriter::WriteDeflectionDiagram()
     const int height = DiagramHeight(Option(TPrintOption::AxisLabels));
     Add(QStringLiteral("<br><spacey %1>").arg(height + 10));
     Add(QStringLiteral("<mark 1>Průhyb <b>f(x)</b> <br><gotox 1>"));
-    DrawDiagram(Sums().fn, 1, F(), W, EdgeValues(true).f, 1000000); // the labels in mm
+    DrawDiagram(Sums().fn, 1, F(), W, EdgeValues(true, true).f, 1000000); // the labels in mm
     Add(QStringLiteral("<goto 1><moverel ") + Coord(W + 10) + QStringLiteral(" 0><mark 2>"));
     Add(QStringLiteral("<b>E = </b>") + UserText(in.Edit31 + QLatin1Char(' ') + in.EUnit)
         + QStringLiteral("<br><gotox 2>"));
@@ -252,10 +243,10 @@ void TReportWriter::WriteDeflectionDiagram()
         + QStringLiteral("<br><br><gotox 2>"));
     if (const QString chosen = ChosenFromLibrary(in); !chosen.isEmpty())
         Add(UserText(chosen) + QStringLiteral("<br><br><gotox 2>"));
-    Add(QStringLiteral("<b>f<sub>max</sub> = </b>") + DisplayText(F().Max * 1000000)
+    Add(QStringLiteral("<b>f<sub>max</sub> = </b>") + DisplayText(DeflectionMm(F().Max))
         + QStringLiteral(" mm<br><gotox 2>"));
     Add(QStringLiteral("<b>x<sub>f,max</sub> = </b>") + DisplayText(F().xMax) + QStringLiteral(" m<br><br><gotox 2>"));
-    Add(QStringLiteral("<b>f<sub>min</sub> = </b>") + DisplayText(F().Min * 1000000)
+    Add(QStringLiteral("<b>f<sub>min</sub> = </b>") + DisplayText(DeflectionMm(F().Min))
         + QStringLiteral(" mm<br><gotox 2>"));
     Add(QStringLiteral("<b>x<sub>f,min</sub> = </b>") + DisplayText(F().xMin) + QStringLiteral(" m<br><gotox 2>"));
     Add(QStringLiteral("<goto 1><moverel 0 %1><br><br>").arg(height));
@@ -267,8 +258,8 @@ void TReportWriter::WriteDeflectionDiagram()
 void TReportWriter::WriteDeflectionProblem()
 {
     // A deflection that could not be computed stays 0: say so, or the zeros read as a checked result.
-    if (Sums().fIssue != TDeflectionIssue::None)
-        Add(DeflectionProblemText(Sums().fIssue) + QStringLiteral("<br>"));
+    if (const QString problem = DeflectionProblem(Sums()); !problem.isEmpty())
+        Add(UserText(problem) + QStringLiteral("<br>"));
 }
 
 void TReportWriter::WriteDeflectionTable()
@@ -285,7 +276,8 @@ void TReportWriter::WriteDeflectionTable()
 
 void TReportWriter::WriteDeflectionCheck()
 {
-    const TDeflectionCheck check = CheckDeflection(Task, Sums(), F());
+    const TDeflectionCheck check
+        = CheckDeflection(Results.Model().Typ, Results.Model().L, Task.Deflection.DeflectionLimit, Sums(), F());
     if (!check.Done) {
         // A limit that cannot be read is said; a deflection that was not computed is said above.
         if (!check.Problem.isEmpty())

@@ -33,17 +33,16 @@ double SecondDiagramWidth(double diagramWidth, const TPageSetup& setup)
     return std::min(diagramWidth, std::max(0.0, body - diagramWidth - 10));
 }
 
-void PrepareReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup, const TClock& clock)
+void CheckReportNumbers(const TAnalysisModel& model)
+{
+    if (const QStringList unreadable = model.Unreadable(); !unreadable.isEmpty())
+        throw TError(QStringLiteral("Posudek nelze sestavit:\n") + unreadable.join(QLatin1Char('\n')));
+}
+
+void PrepareReport(const TTask& task, TDokument& doc, const TPageSetup& setup, const TClock& clock)
 {
     CheckReportSpan(task);
-    const TExtremes kept = ShownPositions(view.Shown.Extremes, view.Choice);
-    view.Choice = task.Calc;
-    try {
-        view.Shown = Calculate(task, kept);
-    } catch (...) {
-        view.Shown.Sums = TResultStore(); // never show part of a combination
-        throw;
-    }
+    CheckReportNumbers(BuildModel(task));
     doc.Reset();
     doc.Font = setup.Font;
     doc.NoDiacritics = setup.NoDiacritics;
@@ -55,27 +54,28 @@ void PrepareReport(const TTask& task, TReportView& view, TDokument& doc, const T
     BuildPageFrame(setup, doc, clock);
 }
 
-void BuildReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup)
+void BuildReport(const TTask& task, const TResultSet& results, TDokument& doc, const TPageSetup& setup)
 {
     CheckReportSpan(task);
+    CheckReportNumbers(results.Model());
     if (!doc.CurrentPage)
         doc.AddPage();
     const double w = DiagramWidth(*doc.CurrentPage, setup.LCEdit);
-    TReportWriter writer(task, view, doc.Body, w);
+    TReportWriter writer(task, results, doc.Body, w);
     writer.SetSecondDiagramWidth(SecondDiagramWidth(w, setup));
     writer.SetLabelFont(ReportLabelFont(setup.Font));
     writer.WriteBody(doc.TaskTitle);
 }
 
-void ComposeReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup, const TClock& clock)
+void ComposeReport(const TTask& task, TDokument& doc, const TPageSetup& setup, const TClock& clock)
 {
-    PrepareReport(task, view, doc, setup, clock);
-    BuildReport(task, view, doc, setup);
+    PrepareReport(task, doc, setup, clock);
+    BuildReport(task, TResultSet(BuildModel(task)), doc, setup);
 }
 
-TReportWriter::TReportWriter(const TTask& task, TReportView& view, QStringList& lines, double diagramWidth)
+TReportWriter::TReportWriter(const TTask& task, const TResultSet& results, QStringList& lines, double diagramWidth)
     : Task(task)
-    , View(view)
+    , Results(results)
     , Lines(lines)
     , W(diagramWidth)
 {
@@ -84,20 +84,6 @@ TReportWriter::TReportWriter(const TTask& task, TReportView& view, QStringList& 
 bool TReportWriter::Option(TPrintOption option) const
 {
     return Task.Print[option].Checked;
-}
-
-void TReportWriter::SelectMomentSwitch(bool characteristic)
-{
-    const TExtremes kept = ShownPositions(View.Shown.Extremes, View.Choice);
-    View.Choice.MomentCharacteristic = characteristic;
-    View.Shown.Extremes = FindExtremes(Task.SpanL(), Sums(), kept);
-}
-
-void TReportWriter::SelectShearSwitch(bool characteristic)
-{
-    const TExtremes kept = ShownPositions(View.Shown.Extremes, View.Choice);
-    View.Choice.ShearCharacteristic = characteristic;
-    View.Shown.Extremes = FindExtremes(Task.SpanL(), Sums(), kept);
 }
 
 void TReportWriter::WriteBody(const QString& taskTitle)
@@ -127,9 +113,7 @@ void TReportWriter::WriteLoadCaseBlocks()
         const TLoadCase& page = pages[i];
         if (!Task.GetZSInfo(page.Number).PrintResults)
             continue;
-        View.Choice.Mode = TCalculationChoice::LoadCase;
-        View.Choice.ComboBox1 = page.Caption;
-        CalculateBlock([this, &page] { return SolveLoadCase(Task, page.Number); });
+        CalculateBlock({ int(i) });
         OpenBlockKeep();
         Add(QStringLiteral("<h2>Výsledky pro ") + UserText(page.Caption) + QStringLiteral(" <i>(zatěžovací stav č.")
             + QString::number(i + 1) + QStringLiteral(")</i></h2>"));
@@ -140,16 +124,14 @@ void TReportWriter::WriteLoadCaseBlocks()
 
 void TReportWriter::WriteCombinationBlocks()
 {
-    const TCombinationGrid& grid = Task.Grid;
-    for (int r = 1; r < grid.RowCount(); ++r) {
-        if (!grid.Cell(2, r).isEmpty())
+    for (const TCombinationModel& c : Results.Model().Combinations) {
+        if (!c.Printed)
             continue;
-        const QString name = grid.Cell(1, r);
-        View.Choice.Mode = TCalculationChoice::Combination;
-        View.Choice.ComboBox2 = name;
+        const QString& name = c.Name;
+        const int r = c.Row;
         // By row, not by name: a name may repeat (also in other letter case), and the block of row r
         // must show row r's members.
-        CalculateBlock([this, r] { return SumCombinationRow(Task, r); });
+        CalculateBlock(c.Members);
         OpenBlockKeep();
         Add(QStringLiteral("<h2>Výsledky pro kombinaci ") + UserText(name) + QStringLiteral(" <i>(k. číslo ")
             + QString::number(r) + QStringLiteral(")</i></h2>"));
@@ -160,16 +142,13 @@ void TReportWriter::WriteCombinationBlocks()
     }
 }
 
-void TReportWriter::CalculateBlock(const std::function<TResultStore()>& sum)
+void TReportWriter::CalculateBlock(const std::vector<int>& members)
 {
-    const TExtremes kept = ShownPositions(View.Shown.Extremes, View.Choice);
-    try {
-        View.Shown.Sums = sum();
-    } catch (...) {
-        View.Shown.Sums = TResultStore(); // never leave part of a combination behind
-        throw;
-    }
-    View.Shown.Extremes = FindExtremes(Task.SpanL(), Sums(), kept);
+    Block = TCalculation();
+    Block.SpanL = Results.Model().L;
+    Block.Typ = Results.Model().Typ;
+    Block.Sums = SumMembers(Results, members);
+    Block.Extremes = FindExtremes(Block.SpanL, Block.Sums);
 }
 
 void TReportWriter::WriteResultSections(bool deflectionSwitch)

@@ -1,52 +1,44 @@
 #pragma once
 // The analysis report: the preparation of the document and the body in mark-up, written from the
-// task and the results.
+// task and its result set.
 //
-//   Preview:   TReportView view { task.Calc, shown };
-//              PrepareReport(task, view, doc, setup);
-//              BuildReport(task, view, doc, setup);    // or ComposeReport for both
+//   Preview:   ComposeReport(task, doc, setup);           // PrepareReport + BuildReport
 //              doc.LayOut();
 //   Print:     the same after the print dialog, then doc.PrintAll(printer).
 //   "ok" of the page setup dialog: BuildPageFrame(setup, doc) (report/PageFrame.h).
 //
-// The task is never changed. The report drives the choice and the switches of `view` as a user
-// would drive the window's controls, and leaves there the last result block's choice and
-// calculation (also when it stops with an error), which the window then shows.
-// Each block computes its own page (load cases) or grid row (combinations), so a caption or a
-// combination name that repeats still gives every block its own results; the choice names the
-// block by caption or name, as the window's selection can only do.
-#include "analysis/uCalcUnit.h"
+// The report is a function of the task: every block is computed from the result set (each load
+// case solved once), nothing is switched and nothing is written back, so the same task gives the
+// same mark-up whatever the window showed before. Each block sums its own page (load cases) or grid
+// row (combinations), so a caption or a combination name that repeats still gives every block its
+// own results.
+#include "analysis/Extremes.h"
 #include "model/TEndConditions.h"
 #include "model/TTask.h"
 #include "report/DiagramMarkup.h"
 #include "report/TPageSetup.h"
 
 #include <QStringList>
-#include <functional>
+#include <utility>
 
 class TDokument;
 class TPrintPage;
 
-// The calculation the report works with and shows, as the window's result tabs show one.
-struct TReportView
-{
-    TCalculationChoice Choice; // the load case, combination or envelope, and the switches
-    TCalculation Shown; // the last calculation; its extremes give the positions kept (FindExtremes)
-};
+// Checks the task (CheckReportTask), resets the document, adds the first page, copies job, author
+// and title, takes the font, the logo and the "nepoužívat diakritiku" switch of the page setup,
+// and builds the page frame. Throws TError before the document is touched.
+void PrepareReport(const TTask& task, TDokument& doc, const TPageSetup& setup, const TClock& clock = {});
 
-// Run the calculation with the task's choice (as the window's calculation action), reset the
-// document, add the first page, copy job, author and title, take the font, the logo and the
-// "nepoužívat diakritiku" switch of the page setup, and build the page frame. A span that is not
-// greater than 0 stops it with a TError before the document is touched.
-void PrepareReport(
-    const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup, const TClock& clock = {});
-
-// Appends the report body to doc.Body under the task's print options.
-void BuildReport(const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup);
+// Appends the report body to doc.Body under the task's print options, every result from `results`
+// (the result set of the task).
+void BuildReport(const TTask& task, const TResultSet& results, TDokument& doc, const TPageSetup& setup);
 
 // Both of the above: the document ready for LayOut.
-void ComposeReport(
-    const TTask& task, TReportView& view, TDokument& doc, const TPageSetup& setup, const TClock& clock = {});
+void ComposeReport(const TTask& task, TDokument& doc, const TPageSetup& setup, const TClock& clock = {});
+
+// Throws the report's TError for a text that is not a number anywhere in the task (every line of
+// TAnalysisModel::Unreadable): the report lists every load case, so none may read as 0.
+void CheckReportNumbers(const TAnalysisModel& model);
 
 // Throws the report's TError for a span of 0 or less (or one that is not a number).
 void CheckReportSpan(const TTask& task);
@@ -59,12 +51,12 @@ double DiagramWidth(const TPrintPage& page, const QString& leftColumnText);
 // when that would run past the right margin of the body that the page frame of `setup` sets.
 double SecondDiagramWidth(double diagramWidth, const TPageSetup& setup);
 
-// The section writers. Each appends mark-up lines to `lines`; the result sections read the shown
-// calculation of `view` and drive its switches.
+// The section writers. Each appends mark-up lines to `lines`; the result sections read the
+// calculation of the block being written.
 class TReportWriter
 {
 public:
-    TReportWriter(const TTask& task, TReportView& view, QStringList& lines, double diagramWidth);
+    TReportWriter(const TTask& task, const TResultSet& results, QStringList& lines, double diagramWidth);
 
     void WriteBody(const QString& taskTitle); // the whole body in the report's order
     // Width of the diagram that stands W + 10 mm right of the first one (SecondDiagramWidth).
@@ -79,7 +71,8 @@ public:
     void WriteLoadSchema(const std::vector<TZSInfo>& infos); // the loads of one case or of a combination
     void WriteCombinationTable();
 
-    // Result sections of one block.
+    // Result sections of one block (SetBlock).
+    void SetBlock(TCalculation block) { Block = std::move(block); }
     void WriteReactions();
     void WriteForceDiagrams();
     void WriteForceTables();
@@ -88,22 +81,16 @@ public:
     void WriteDeflectionTable();
     void WriteDeflectionCheck(); // the largest deflection against the limit "mezní průhyb L/"
 
-    // The switches of the diagrams: the extremes again for the chosen kind, the positions of one
-    // that no sample reaches kept from the kind shown before.
-    void SelectMomentSwitch(bool characteristic); // RadioButton4 / RadioButton5
-    void SelectShearSwitch(bool characteristic); // RadioButton6 / RadioButton7
-
 private:
     bool Option(TPrintOption option) const;
     void Add(const QString& line) { Lines.append(line); }
     void WriteLoadCaseBlocks();
-    // The block's sums from `sum` and their extremes; zeros when `sum` throws.
-    void CalculateBlock(const std::function<TResultStore()>& sum);
-    void FindShownExtremes(); // after the block's sums or a switch changed
-    const TResultStore& Sums() const { return View.Shown.Sums; }
-    const TExtreme& M() const { return View.Shown.Extremes.M(View.Choice.MomentCharacteristic); }
-    const TExtreme& Q() const { return View.Shown.Extremes.Q(View.Choice.ShearCharacteristic); }
-    const TExtreme& F() const { return View.Shown.Extremes.f; }
+    // The block of these members: their sums and extremes.
+    void CalculateBlock(const std::vector<int>& members);
+    const TResultStore& Sums() const { return Block.Sums; }
+    const TExtreme& M(bool characteristic) const { return Block.Extremes.M(characteristic); }
+    const TExtreme& Q(bool characteristic) const { return Block.Extremes.Q(characteristic); }
+    const TExtreme& F() const { return Block.Extremes.f; }
     void WriteCombinationBlocks();
     void WriteResultSections(bool deflectionSwitch);
     void WriteLoadList(const TZSInfo& info);
@@ -140,11 +127,12 @@ private:
     void WriteDeflectionProblem();
     void DrawDiagram(const TSamples& y, double sign, const TExtreme& extreme, double width,
         const std::vector<TCandidate>& edges, double labelFactor = 1, bool spanLine = true);
-    TLineCandidates EdgeValues(bool withDeflection) const;
+    TLineCandidates EdgeValues(bool characteristic, bool withDeflection) const;
     double SecondWidth() const { return W2 < 0 ? W : W2; }
 
     const TTask& Task;
-    TReportView& View;
+    const TResultSet& Results;
+    TCalculation Block;
     QStringList& Lines;
     double W;
     double W2 = -1; // the diagram beside the first one; below 0: as wide as the first

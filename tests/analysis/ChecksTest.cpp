@@ -111,7 +111,7 @@ TEST(LoadPositions, LoadsOutsideTheSpanAreNamedWithTheirValues)
     for (const TWarningRow& r : rows) {
         TTask task = MakeTask(11, "6");
         AddCase(task, "ZS1", 1.2, { r.Load });
-        const QStringList warnings = LoadPositionWarnings(task, task.LoadCases.front());
+        const QStringList warnings = LoadPositionWarnings(BuildModel(task), 0);
         if (*r.Expected == 0) {
             EXPECT_TRUE(warnings.isEmpty()) << r.Name << ": " << warnings.join(" | ").toStdString();
             continue;

@@ -1,6 +1,8 @@
 // The summation step: a load case or a combination chosen on the calculation tab, and the captions.
 #include "SolverTestSupport.h"
 
+#include "analysis/Combinations.h"
+
 #include "model/TError.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +20,6 @@ protected:
         AddCase(task, QStringLiteral("ZS1"), 1.35, { Q(10) });
         AddCase(task, QStringLiteral("ZS2"), 1.5, { Px(8, 1) });
         task.RefreshCombinationGrid();
-        ClearTotals(store);
     }
 
     TResultStore SumOf(TCalculationChoice::TMode mode, const QString& name)

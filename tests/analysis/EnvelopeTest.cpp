@@ -32,9 +32,9 @@ protected:
 
     TResultStore Combination(int row)
     {
-        TResultStore s;
-        EXPECT_TRUE(AddCombinationRow(task, s, row));
-        return s;
+        const TAnalysisModel model = BuildModel(task);
+        EXPECT_TRUE(model.Combinations.at(size_t(row - 1)).HasMember);
+        return SumMembers(TResultSet(model), model.Combinations.at(size_t(row - 1)).Members);
     }
 
     TTask task;

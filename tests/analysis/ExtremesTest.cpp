@@ -45,9 +45,7 @@ TEST(Extremes, SimpleBeamUnderDownwardLoad)
 
 TEST(Extremes, AllZeroGivesZeroAtTheLastSample)
 {
-    TExtremes stale;
-    stale.Mn.Max = 5; // stale extremes of an earlier calculation start again from 0
-    const TExtremes e = FindExtremes(6, TResultStore(), stale);
+    const TExtremes e = FindExtremes(6, TResultStore());
     for (const TExtreme* d : { &e.Mn, &e.Md, &e.Qn, &e.Qd, &e.f }) {
         for (double v : { d->Max, d->Min })
             EXPECT_EQ(v, 0);
@@ -56,31 +54,34 @@ TEST(Extremes, AllZeroGivesZeroAtTheLastSample)
     }
 }
 
-TEST(Extremes, PositionIsKeptWhenNoSampleReachesTheStartValue)
+// A diagram of one sign reports its own values: the extremes do not start at 0.
+TEST(Extremes, OneSignedDiagramsReportTheirOwnValues)
 {
-    TResultStore s;
-    s.Mn.fill(-1);
-    s.Mn[10] = -3;
-    s.Qn.fill(2);
-    TExtremes previous;
-    previous.Mn.xMax = 1.25;
-    previous.Qn.xMin = 3.5;
-    const TExtremes e = FindExtremes(4, s, previous);
-    EXPECT_EQ(e.Mn.Max, 0);
-    EXPECT_EQ(e.Mn.xMax, 1.25);
-    EXPECT_EQ(e.Mn.Min, -3);
-    EXPECT_DOUBLE_EQ(e.Mn.xMin, 0.4);
-    EXPECT_EQ(e.Qn.Min, 0);
-    EXPECT_EQ(e.Qn.xMin, 3.5);
-    EXPECT_EQ(e.Qn.Max, 2);
-    EXPECT_DOUBLE_EQ(e.Qn.xMax, 4); // ties go to the last sample
-
-    // The diagrams show one kind at a time: both kinds keep the positions of the one shown.
-    TCalculationChoice design;
-    design.MomentCharacteristic = false;
-    previous.Md.xMax = 2.5;
-    EXPECT_EQ(ShownPositions(previous, design).Mn.xMax, 2.5);
-    EXPECT_EQ(ShownPositions(previous, TCalculationChoice()).Md.xMax, 1.25);
+    struct TRow
+    {
+        const char* what;
+        unsigned char typ;
+        TTestLoad load;
+        TExtreme TExtremes::*diagram;
+        double max, xMax, min, xMin;
+    } rows[] = {
+        // A = M / L = 11 / 5 along the whole span; the last position of a tie wins.
+        { "Q of a point moment on a simple beam", 11, Mx(11, 2), &TExtremes::Qn, 2.2, 5, 2.2, 5 },
+        // Mb = M, nothing else: M = 43.2 from the free end (x = 0 carries the load) to the fixed one.
+        { "M of an end moment on a cantilever", 2, Mx(43.2, 0), &TExtremes::Mn, 43.2, 5, 43.2, 5 },
+        // Hogging everywhere: M = q (L - x)^2 / 2 >= 0, the smallest is 0 at the free end only.
+        { "M of a cantilever under uniform load", 20, Q(2), &TExtremes::Mn, 25, 0, 0, 5 },
+    };
+    for (const TRow& r : rows) {
+        SCOPED_TRACE(r.what);
+        TTask task = MakeTask(r.typ, QStringLiteral("5"));
+        AddCase(task, QStringLiteral("ZS1"), 1.0, { r.load });
+        const TExtreme e = FindExtremes(5, Solve(task, QStringLiteral("ZS1"))).*r.diagram;
+        EXPECT_NEAR(e.Max, r.max, 1e-12);
+        EXPECT_NEAR(e.xMax, r.xMax, 1e-12);
+        EXPECT_NEAR(e.Min, r.min, 1e-12);
+        EXPECT_NEAR(e.xMin, r.xMin, 1e-12);
+    }
 }
 
 // Extremes between the samples: at a load, both sides of a jump, at zero shear and at zero slope.

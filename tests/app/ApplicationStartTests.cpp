@@ -21,7 +21,6 @@ TEST(ApplicationStart, ShowsTheMainWindowWithItsFirstLoadCaseAndClosesTheSplash)
         EXPECT_TRUE(form.isVisible());
         EXPECT_FALSE(trabik.About().isVisible());
         EXPECT_EQ(&form.Task(), &trabik.Task());
-        EXPECT_EQ(&form.Results(), &trabik.Results());
         ASSERT_EQ(trabik.Task().LoadCases.size(), 1u);
         EXPECT_EQ(trabik.Task().LoadCases[0].Number, 1);
         EXPECT_EQ(form.LoadCasesTab()->PageControl()->count(), 1);

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 namespace {
 
@@ -92,12 +93,12 @@ TEST_F(CalculationTabTest, ALoadCaseAloneEqualsTheOnlyMemberOfACombination)
     Choose(1, "ComboBox1", QStringLiteral("S"));
     Form->CalculationTab()->BitBtn18()->click();
     const QStringList alone = Reactions();
-    const TResultStore aloneStore = Results;
+    const TResultStore aloneStore = Form->AnalysisControl()->Result().Sums;
     Task.Grid.SetCell(3, 1, QStringLiteral("0")); // G out of Komb_1
     Choose(2, "ComboBox2", QStringLiteral("Komb_1"));
     Form->CalculationTab()->BitBtn18()->click();
     EXPECT_EQ(Reactions(), alone);
-    EXPECT_EQ(Results.Md, aloneStore.Md);
+    EXPECT_EQ(Form->AnalysisControl()->Result().Sums.Md, aloneStore.Md);
 }
 
 TEST_F(CalculationTabTest, TheCallerDecidesWhichTabComesToTheFront)
@@ -263,4 +264,29 @@ TEST_F(CalculationTabTest, ALoadOutsideTheSpanIsListedOnTheTabWithoutAMessageBox
     Choose(1, "ComboBox1", QStringLiteral("S")); // a load case without such a load
     Form->CalculationTab()->BitBtn18()->click();
     EXPECT_FALSE(warnings->isVisibleTo(Form.get()));
+}
+
+// A load typed so that it is no number is never calculated as 0: the calculation is refused with
+// the load case, the load and the text; the text stays as typed. Load cases it does not touch
+// still calculate.
+TEST_F(CalculationTabTest, AnUnreadableLoadRefusesTheCalculationAndNamesIt)
+{
+    Show(Form->LoadCasesTab());
+    auto* p1 = Find<QLineEdit>("ZS1_P1");
+    ASSERT_NE(p1, nullptr);
+    p1->clear();
+    QTest::keyClicks(p1, QStringLiteral("6,0x"));
+    Show(Form->CalculationTab());
+    Choose(1, "ComboBox1", QStringLiteral("G"));
+    Form->CalculationTab()->BitBtn18()->click();
+    EXPECT_EQ(Errors, QStringList { QStringLiteral("Zatěžovací stav „G“: P1 = „6,0x“ není číslo.") });
+    EXPECT_EQ(Text("Edit14"), QStringLiteral("0.000")); // no reaction of a load read as 0
+    EXPECT_EQ(Task.LoadCases.front().Px.front().P, QStringLiteral("6,0x"));
+    Choose(2, "ComboBox2", QStringLiteral("Komb_1")); // G is a member
+    Form->CalculationTab()->BitBtn18()->click();
+    EXPECT_EQ(Errors.size(), 2);
+    Choose(1, "ComboBox1", QStringLiteral("S"));
+    Form->CalculationTab()->BitBtn18()->click();
+    EXPECT_EQ(Errors.size(), 2);
+    EXPECT_EQ(Text("Edit14"), QStringLiteral("6.000"));
 }

@@ -166,7 +166,9 @@ TEST_F(DeflectionTabTest, ShowingTheTabAndTheButtonCalculateOnce)
     TDiagramImageWidget* image = Form->DeflectionTab()->Image9();
     MoveMouse(image, image->width() - 1, 3);
     EXPECT_EQ(Edit(28)->text(), FormatFixed(6.0 / image->width() * (image->width() - 1), 3, 6));
-    EXPECT_EQ(Edit(29)->text(), FormatFixed(Results.fn[100] * 1e6, 3, 6));
+    // From the exact line at the x shown: a hair left of the fixed end, not its sample 0.
+    const double x = 6.0 / image->width() * (image->width() - 1);
+    EXPECT_EQ(Edit(29)->text(), FormatFixed(Form->AnalysisControl()->Result().Sums.LineN.At(x).f * 1e6, 3, 6));
 }
 
 TEST_F(DeflectionTabTest, ASaggingBeamShowsTheTextbookValueAndAZeroStiffnessSaysWhy)
@@ -196,6 +198,10 @@ TEST_F(DeflectionTabTest, TheLimitFieldChecksTheShownDeflection)
     Show(Form->DeflectionTab()); // f = 0.476 mm
     auto* values = Find<QLabel>("Label_posudek");
     auto* verdict = Find<QLabel>("Label_vyhovuje");
+    // No verdict on the start values of E and Iy until the user confirms them.
+    EXPECT_FALSE(values->isVisibleTo(Form.get()));
+    EXPECT_TRUE(verdict->text().startsWith(QStringLiteral("Průhyb se posoudí po zadání nebo potvrzení E a Iy")));
+    Find<QPushButton>("BitBtn21")->click();
     EXPECT_EQ(Edit(34)->text(), QStringLiteral("250"));
     // Each value with its unit on one line, where the line wraps.
     EXPECT_EQ(values->text(),
@@ -218,4 +224,39 @@ TEST_F(DeflectionTabTest, TheLimitFieldChecksTheShownDeflection)
         EXPECT_EQ(verdict->text(), QString::fromUtf8(r.Verdict)) << r.Typed;
     }
     EXPECT_TRUE(values->text().isEmpty());
+}
+
+// Every change of E or Iy is followed at once: no stale verdict, and a text that is not a number
+// is framed red and named instead of reading as 0. A new task forgets the library's names.
+TEST_F(DeflectionTabTest, TheVerdictFollowsEveryChangeOfTheSection)
+{
+    Beam(QStringLiteral("6"));
+    FirstCase(QStringLiteral("S"), QStringLiteral("1.5")).Q.front() = { true, QStringLiteral("2") };
+    Show(Form->DeflectionTab()); // f = 0.476 mm for E = 210 GPa
+    Find<QPushButton>("BitBtn21")->click();
+    Edit(34)->clear();
+    QTest::keyClicks(Edit(34), QStringLiteral("10000")); // f_lim = 6000 / 10000 = 0.6 mm
+    auto* verdict = Find<QLabel>("Label_vyhovuje");
+    EXPECT_EQ(verdict->text(), QStringLiteral("vyhovuje"));
+    Edit(31)->clear();
+    QTest::keyClicks(Edit(31), QStringLiteral("150")); // 0.476 * 210 / 150 = 0.667 mm > 0.6 mm
+    EXPECT_EQ(Edit(24)->text(), QStringLiteral("0.667"));
+    EXPECT_EQ(verdict->text(), QStringLiteral("nevyhovuje"));
+
+    Edit(31)->clear();
+    QTest::keyClicks(Edit(31), QStringLiteral("2x10"));
+    EXPECT_TRUE(Edit(31)->styleSheet().contains(QStringLiteral("border")));
+    EXPECT_TRUE(Edit(30)->styleSheet().isEmpty());
+    EXPECT_EQ(Find<QLabel>("Label_tuhost")->text(),
+        QStringLiteral("Průhyb nelze spočítat: modul pružnosti E = „2x10“ není číslo."));
+    EXPECT_EQ(Edit(24)->text(), QStringLiteral("0.000"));
+    EXPECT_NE(verdict->text(), QStringLiteral("vyhovuje"));
+    EXPECT_EQ(Task.Deflection.Edit31, QStringLiteral("2x10")); // kept as typed
+    EXPECT_TRUE(Messages.isEmpty());
+
+    Task.Deflection.Material = QStringLiteral("dřevo C24");
+    Form->Nova_ulohaExecute();
+    EXPECT_TRUE(Task.Deflection.Material.isEmpty());
+    EXPECT_EQ(Task.Deflection.Edit31, QStringLiteral("210")); // the value the name gave goes with it
+    EXPECT_FALSE(Task.Deflection.SectionConfirmed);
 }

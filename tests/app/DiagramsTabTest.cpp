@@ -133,7 +133,8 @@ TEST_F(DiagramsTabTest, TheProbesFollowTheMouseUpToTheRightEdge)
     MoveMouse(moment, moment->width() / 3, 5);
     const double x = 5.0 / moment->width() * (moment->width() / 3);
     EXPECT_EQ(Text("Edit6"), FormatFixed(x, 3, 6));
-    EXPECT_EQ(Text("Edit7"), FormatFixed(Results.Mn[size_t(RoundHalfEven(100 * x / 5))], 3, 6));
+    // The value at the x shown, not at the nearest sample: left of the force M = -A x, A = 6 kN.
+    EXPECT_EQ(Text("Edit7"), FormatFixed(-6 * x, 3, 6));
     MoveMouse(shear, shear->width() - 1, 5);
     EXPECT_EQ(Text("Edit13"), QStringLiteral("-4.000")); // sample 100
     MoveMouse(shear, shear->width() + 50, 5); // dragged off the image: the end sample
@@ -185,10 +186,14 @@ TEST_F(DiagramsTabTest, TheDiagramsGrowWithTheWindowAndTheProbeStaysExact)
     Form->resize(900, 700);
     QCoreApplication::processEvents();
     ASSERT_GT(moment->width(), 300);
-    MoveMouse(moment, moment->width() - 1, 5);
-    EXPECT_EQ(Text("Edit7"), QStringLiteral("0.000"));
-    MoveMouse(moment, int(moment->width() * 0.4 + 0.5), 5); // about the load, 2 m
-    EXPECT_EQ(Text("Edit7"), QStringLiteral("-12.000"));
+    // The value at the x shown: M = -6 x left of the force at 2 m, 4 x - 20 right of it.
+    const auto moment_at = [](double x) { return x < 2 ? -6 * x : 4 * x - 20; };
+    for (const int X : { moment->width() - 1, int(moment->width() * 0.4 + 0.5), moment->width() / 7 }) {
+        MoveMouse(moment, X, 5);
+        const double x = 5.0 / moment->width() * X;
+        EXPECT_EQ(Text("Edit6"), FormatFixed(x, 3, 6));
+        EXPECT_EQ(Text("Edit7"), FormatFixed(moment_at(x), 3, 6)) << X;
+    }
     EXPECT_EQ(moment->Picture().size(), moment->size());
 }
 

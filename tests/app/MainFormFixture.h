@@ -1,6 +1,6 @@
 #pragma once
 // A main window on a task of its own, shown offscreen, with scripted answers to every question.
-#include "analysis/uCalcUnit.h"
+#include "analysis/Extremes.h"
 #include "app/Hints.h"
 #include "app/LoadCasesTab.h"
 #include "app/uMainForm.h"
@@ -18,7 +18,7 @@ class MainFormTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        Form = std::make_unique<TMainForm>(Task, Results);
+        Form = std::make_unique<TMainForm>(Task);
         TUserPrompts& prompts = Form->Prompts();
         prompts.Ask = [this](QWidget*, const QString& question) {
             Questions << question;
@@ -56,7 +56,6 @@ protected:
     QString CurrentTabName() const { return Form->PageControl()->currentWidget()->objectName(); }
 
     TTask Task;
-    TResultStore Results;
     std::unique_ptr<TMainForm> Form;
     std::deque<bool> Answers; // Yes/No answers in the order the questions come; No when empty
     std::deque<TSaveAnswer> SaveAnswers; // answers to "Uložit změny v úloze?"; Ne when empty

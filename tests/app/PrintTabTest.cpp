@@ -1,6 +1,7 @@
 // Tab "Tisk" and the main window's report commands: preview, print, PDF and page setup.
 #include "MainFormFixture.h"
 
+#include "app/DiagramsTab.h"
 #include "app/PrintOptionsWidget.h"
 #include "app/PrintTab.h"
 #include "document/uDokument.h"
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -95,6 +97,8 @@ TEST_F(PrintTabTest, PreviewComposesTheReportAndShowsItsPages)
 {
     OpenExample();
     Task.Job = QStringLiteral("Zakázka 7");
+    const QString reaction = Find<QLineEdit>(QStringLiteral("Edit18"))->text();
+    const TCalculationChoice choice = Task.Calc;
     Form->PrintOptions()->PreviewButton()->click();
     ASSERT_TRUE(Errors.isEmpty()) << Errors.join('\n').toStdString();
     EXPECT_TRUE(Preview->isVisible());
@@ -103,9 +107,24 @@ TEST_F(PrintTabTest, PreviewComposesTheReportAndShowsItsPages)
     EXPECT_EQ(Doc.Job, QStringLiteral("Zakázka 7"));
     EXPECT_TRUE(Doc.Frame.contains(QStringLiteral("<box 18 17 190 34>"))); // the dialog's settings
     EXPECT_TRUE(Doc.Body.join(QString()).contains(QStringLiteral("Výsledky pro")));
-    // The calculation tab shows what the last result block left in the store.
-    EXPECT_EQ(Find<QLineEdit>(QStringLiteral("Edit18"))->text(), FormatFixed(Results.Ad, 3, 6));
-    EXPECT_NE(Results.Ad, 0.0);
+    // The report is a function of the task: the window's selection and results stay as they were.
+    EXPECT_EQ(Find<QLineEdit>(QStringLiteral("Edit18"))->text(), reaction);
+    EXPECT_EQ(Task.Calc.Mode, choice.Mode);
+    EXPECT_EQ(Task.Calc.ComboBox1, choice.ComboBox1);
+    EXPECT_EQ(Task.Calc.ComboBox2, choice.ComboBox2);
+    EXPECT_EQ(Task.Calc.MomentCharacteristic, choice.MomentCharacteristic);
+
+    // Whatever the screen showed before, the same task gives the same mark-up.
+    const QStringList body = Doc.Body;
+    Form->PageControl()->setCurrentWidget(Form->DiagramsTab());
+    Find<QRadioButton>("RadioButton5")->click(); // design moments on screen
+    Find<QRadioButton>("RadioButton3")->click(); // the envelope chosen
+    Form->Actions().Spocitat_prubehy->trigger();
+    Form->PrintOptions()->PreviewButton()->click();
+    ASSERT_TRUE(Errors.isEmpty()) << Errors.join('\n').toStdString();
+    EXPECT_EQ(Doc.Body, body);
+    EXPECT_FALSE(Task.Calc.MomentCharacteristic);
+    EXPECT_EQ(Task.Calc.Mode, TCalculationChoice::Envelope);
 }
 
 TEST_F(PrintTabTest, PageSetupSettingsReachTheReportAndBadMarginsStopIt)

@@ -504,10 +504,8 @@ TEST_F(CliCommands, ReportWritesEveryPageOfItsMarkup)
     const QLocale previous;
     QLocale::setDefault(QLocale(QStringLiteral("cs_CZ")));
     TTask task = LoadProject(roof);
-    task.RefreshCalculationLists();
-    TReportView view { task.Calc, {} };
     TDokument doc;
-    ComposeReport(task, view, doc, TPageSetup());
+    ComposeReport(task, doc, TPageSetup());
     doc.LayOut();
     QLocale::setDefault(previous);
     ASSERT_GE(doc.PageCount(), 2);
@@ -544,8 +542,8 @@ TEST_F(CliCommands, ReportTakesTheSavedPageSetupAndSaysWhatCannotBeWritten)
     ASSERT_EQ(saved.ExitCode, 0) << saved.Err.toStdString();
     EXPECT_TRUE(saved.Out.contains("<curx 25><cury 20>"));
     EXPECT_TRUE(saved.Out.contains("&pagenumber;/&pagecount;"));
-    const TRun plain = RunCli(
-        markup + QStringList { QStringLiteral("--default-page-setup") }, QStringLiteral("cs_CZ.UTF-8"), config.path());
+    const TRun plain = RunCli(markup + QStringList { QStringLiteral("--default-page-setup") },
+        QStringLiteral("cs_CZ.UTF-8"), {}, config.path());
     ASSERT_EQ(plain.ExitCode, 0) << plain.Err.toStdString();
     EXPECT_TRUE(plain.Out.contains("<curx 20><cury 20>"));
     EXPECT_FALSE(plain.Out.contains("&pagecount;"));
@@ -555,4 +553,30 @@ TEST_F(CliCommands, ReportTakesTheSavedPageSetupAndSaysWhatCannotBeWritten)
     EXPECT_EQ(failed.ExitCode, 1);
     EXPECT_TRUE(failed.Err.contains(unwritable)) << failed.Err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(unwritable));
+}
+
+// A text that is not a number in the file: an unreadable E leaves out only the deflection (exit 0,
+// the reason on stderr and among the warnings); an unreadable span refuses the calculation.
+TEST_F(CliCommands, UnreadableNumbersAreNamedNeverReadAsZero)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("nosnik.dat"));
+    TTask task = LoadProject(Example("strecha.dat"));
+    task.Deflection.Edit31 = QStringLiteral("2x10");
+    SaveProject(task, path);
+    const TRun run = RunCli({ QStringLiteral("calc"), path });
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QString problem = QStringLiteral("Průhyb nelze spočítat: modul pružnosti E = „2x10“ není číslo.");
+    EXPECT_TRUE(run.Err.contains(problem)) << run.Err.toStdString();
+    EXPECT_TRUE(Json(run)["warnings"].toArray().contains(problem));
+    EXPECT_TRUE(Json(run)["deflectionCheck"].isNull());
+    EXPECT_DOUBLE_EQ(Json(run)["An"].toDouble(), 0.422 * 12 / 2); // the forces are there
+
+    task.SpanText = QStringLiteral("12 m");
+    SaveProject(task, path);
+    const TRun refused = RunCli({ QStringLiteral("calc"), path });
+    EXPECT_EQ(refused.ExitCode, 1);
+    EXPECT_TRUE(refused.Out.isEmpty());
+    EXPECT_TRUE(refused.Err.contains(QStringLiteral("Délka trabíku L = „12 m“ není číslo.")))
+        << refused.Err.toStdString();
 }

@@ -148,7 +148,7 @@ TEST(Serviceability, ConcreteOnlyWithCreepCoefficient)
         = UniformLoads(QStringLiteral("5"), 11, { { QStringLiteral("G"), 10 }, { QStringLiteral("Užitné"), 5 } });
     task.Deflection.Edit30 = QStringLiteral("0.001333");
     task.Deflection.Edit31 = QStringLiteral("30");
-    const std::vector<TCaseSolution> cases = SolveCases(task);
+    const std::vector<TSolvedCase> cases = SolveCases(task);
     TSlsMember m;
     m.Material = TSlsMaterial::Concrete;
     m.ReferenceLength = 5;

@@ -1,7 +1,12 @@
 // Replaying pictures: onto an image (what the preview does) and onto a PDF (what printing does).
 #include "DocumentTestUtil.h"
 
+#include "document/PdfExport.h"
+#include "model/TError.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QPainter>
 #include <QPdfWriter>
@@ -117,6 +122,31 @@ TEST(Rendering, PrintAllWritesOneA4SheetPerPage)
         doc.PrintCurrentPage(writer);
     }
     EXPECT_EQ(CountPdfPages(current), 1);
+}
+
+// The PDF goes to a temporary file first: a write that cannot finish leaves what was there.
+TEST(Rendering, PdfReplacesTheOldFileOnlyWhenWrittenWhole)
+{
+    QTemporaryDir dir;
+    TDokument doc;
+    Prepare(doc, SimpleFrame(), { "jedna<newpage>dvě" });
+    doc.LayOut();
+    const QString path = dir.filePath("posudek.pdf");
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    WriteDocumentPdf(doc, path);
+    EXPECT_EQ(CountPdfPages(path), 2);
+
+    // A target that cannot be replaced (here a folder with a file in it, which even root cannot
+    // rename a file over): an error, the target untouched, no temporary file left beside it.
+    const QString blocked = dir.filePath("blocked.pdf");
+    ASSERT_TRUE(QDir(dir.path()).mkpath("blocked.pdf/inside"));
+    EXPECT_THROW(WriteDocumentPdf(doc, blocked), TError);
+    EXPECT_TRUE(QFileInfo(blocked).isDir());
+    EXPECT_TRUE(QFileInfo::exists(blocked + "/inside"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "posudek.pdf" });
 }
 
 TEST(Rendering, PaintingIsTheSameAtAnyResolution)

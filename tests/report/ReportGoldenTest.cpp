@@ -10,11 +10,10 @@ namespace {
 QStringList Compose(TTask& task, const TPageSetup& setup = {})
 {
     TLocaleGuard locale { QLocale::c() };
-    TReportView view { task.Calc, {} };
     TDokument doc;
     task.Job = "Hala Jih";
     task.Author = "Ing. Jana Nováková";
-    ComposeReport(task, view, doc, setup, FixedClock());
+    ComposeReport(task, doc, setup, FixedClock());
     return QStringList { "=== frame ===" } + doc.Frame + QStringList { "=== body ===" } + doc.Body;
 }
 

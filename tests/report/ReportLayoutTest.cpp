@@ -43,9 +43,8 @@ TEST(ReportLayout, ExampleReportHasItsPagesFrameAndSections)
 {
     TLocaleGuard locale { QLocale::c() };
     TTask task = ExampleTask();
-    TReportView view { task.Calc, {} };
     TDokument doc;
-    ComposeReport(task, view, doc, TPageSetup(), FixedClock());
+    ComposeReport(task, doc, TPageSetup(), FixedClock());
     doc.LayOut();
 
     ASSERT_EQ(doc.PageCount(), 5);
@@ -111,9 +110,8 @@ TEST(ReportLayout, DiagramOptionsPutTheExtremeValuesOnTheDiagramsWithoutOverlaps
     for (int box : { 20, 21, 22 }) // "popis os u grafů", "sloučit graf M a Q", "schema zatížení pro kombinace"
         task.Print[box].Checked = true;
     task.Print[19].Checked = false; // outlines instead of hatching
-    TReportView view { task.Calc, {} };
     TDokument doc;
-    ComposeReport(task, view, doc, TPageSetup(), FixedClock());
+    ComposeReport(task, doc, TPageSetup(), FixedClock());
     doc.LayOut();
     if (const QString shots = qEnvironmentVariable("TRABIK_SHOTS"); !shots.isEmpty())
         WriteDocumentPdf(doc, shots + QStringLiteral("/report-diagram-options.pdf"));
@@ -167,9 +165,8 @@ TEST(ReportLayout, UserTextsWithAmpersandsAndAnglesPrintAsTyped)
     task.Print[3].Checked = true; // the combination table: its cells take names as they are
     task.RefreshCombinationGrid();
     task.RefreshCalculationLists();
-    TReportView view { task.Calc, {} };
     TDokument doc;
-    ComposeReport(task, view, doc, TPageSetup(), FixedClock());
+    ComposeReport(task, doc, TPageSetup(), FixedClock());
     doc.LayOut(); // used to stop with "'B;' is not a valid integer value"
 
     ASSERT_GE(doc.PageCount(), 4);

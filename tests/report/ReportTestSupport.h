@@ -1,6 +1,6 @@
 #pragma once
 // Small tasks for the report tests, built the way the windows fill the model, and golden files.
-#include "analysis/uCalcUnit.h"
+#include "analysis/Extremes.h"
 #include "model/TTask.h"
 #include "report/TPageSetup.h"
 #include "tests/support/LoadCaseBuilders.h"
