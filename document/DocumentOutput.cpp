@@ -58,6 +58,9 @@ void printPages(QPagedPaintDevice& device, const std::vector<const TPrintPage*>&
 
 void TDokument::PrintAll(QPagedPaintDevice& device) const
 {
+    // The last page of a pending layout is still being drawn: no half report on paper.
+    if (LayoutPending())
+        throw TError(QStringLiteral("Sazba dokumentu ještě neskončila."));
     std::vector<const TPrintPage*> pages;
     for (const TPrintPage& page : Pages())
         pages.push_back(&page);

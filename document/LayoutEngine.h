@@ -19,6 +19,11 @@ public:
 
     // LayOut from the fresh canvas of the current page to the credit line of the last page.
     void Run();
+    // The same run in steps: Start opens the canvas and lays the frame out on the first page;
+    // Continue lays body lines out until page `pages` is complete or the body has ended, and is
+    // true once the last page is complete.
+    void Start();
+    bool Continue(int pages);
     void InterpretLine(const QString& line);
 
     // Handlers get the line and the index of the last character consumed so far; the few
@@ -136,7 +141,10 @@ private:
     TPagePosition At;
     TFontMetricsCache Metrics;
     std::unique_ptr<TPageCanvas> Canvas;
+    QStringList BodyLines; // the body as the run began
+    int NextLine = 0;
     QElapsedTimer ProgressClock;
     qint64 LastProgressReport = -1;
+    int TokensToClockRead = 0;
     bool BreakingPage = false;
 };

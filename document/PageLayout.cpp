@@ -61,6 +61,12 @@ int textLength(const QStringList& lines)
 
 void TLayoutEngine::Run()
 {
+    Start();
+    Continue(std::numeric_limits<int>::max());
+}
+
+void TLayoutEngine::Start()
+{
     OpenCanvas();
     Doc.ProgressPos = 0;
     const long long total = static_cast<long long>(textLength(Doc.Frame)) + textLength(Doc.Body);
@@ -68,12 +74,24 @@ void TLayoutEngine::Run()
     ProgressClock.start();
     ReportProgress(true);
     RunFrame();
-    const QStringList body = Doc.Body;
-    for (const QString& line : body)
-        InterpretLine(line);
+    BodyLines = Doc.Body;
+    NextLine = 0;
+}
+
+// Page k is complete once page k + 1 has been begun; the run stops between body lines.
+bool TLayoutEngine::Continue(int pages)
+{
+    if (!Canvas)
+        return true;
+    while (NextLine < BodyLines.size()) {
+        if (Doc.PageCount() > pages)
+            return false;
+        InterpretLine(BodyLines[NextLine++]);
+    }
     DrawCredit();
     Canvas.reset();
     ReportProgress(true);
+    return true;
 }
 
 void TLayoutEngine::RunFrame()
@@ -104,7 +122,11 @@ void TLayoutEngine::ReportProgress(bool force)
 {
     if (!Doc.Observed())
         return;
-    // A repaint per token would make a long run crawl: report a few times a second.
+    // A repaint per token would make a long run crawl: report a few times a second, and read the
+    // clock only every so many tokens.
+    if (!force && --TokensToClockRead > 0)
+        return;
+    TokensToClockRead = 256;
     const qint64 now = ProgressClock.elapsed();
     if (!force && LastProgressReport >= 0 && now - LastProgressReport < 40)
         return;
