@@ -160,10 +160,7 @@ void BM_ReportPdf(benchmark::State& state)
     for (auto _ : state) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setResolution(600);
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        doc.PrintAll(writer);
+        WriteDocumentPdf(doc, buffer);
         benchmark::DoNotOptimize(buffer.size());
     }
     state.counters["pages"] = doc.PageCount();

@@ -104,10 +104,18 @@ int main(int argc, char** argv)
     qInstallMessageHandler(QuietPlatform);
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
-    QStringList only; // scenarios to run: start1 start200 start1000 tabs page preview pdf (all without)
+    // Scenarios to run: start1 start200 start1000 tabs page preview pdf (all without); "files" writes
+    // the three tasks into the working directory instead (velka.dat, jeden.dat, tisic.dat).
+    QStringList only;
     for (int i = 2; i < argc; ++i)
         only << QString::fromLatin1(argv[i]);
     const auto wanted = [&only](const char* name) { return only.isEmpty() || only.contains(QLatin1String(name)); };
+    if (only.contains(QLatin1String("files"))) {
+        SaveProject(BigTask(), QStringLiteral("velka.dat"));
+        SaveProject(BigTask({ 1, 15, 1, 1 }), QStringLiteral("jeden.dat"));
+        SaveProject(BigTask({ 1000, 2, 10, 50 }), QStringLiteral("tisic.dat"));
+        return 0;
+    }
     QTemporaryDir dir;
     const QString big = Write(dir, "velka.dat", BigTask());
 

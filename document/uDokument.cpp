@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <algorithm>
 
-void TPrintPage::Paint(QPainter& painter, const QRectF& target) const
+void TPrintPage::Paint(QPainter& painter, const QRectF& target, double pixelsPerUnit) const
 {
-    PaintPicture(painter, Picture, target);
+    PaintPicture(painter, Picture, target, pixelsPerUnit);
 }
 
 QString CreditLineText()

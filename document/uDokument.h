@@ -35,8 +35,9 @@ public:
     QString Title = QStringLiteral("[bez titulku]");
     QString Format = QStringLiteral("A4");
 
-    // The page's picture stretched into target (the preview and the printer use this).
-    void Paint(QPainter& painter, const QRectF& target) const;
+    // The page's picture stretched into target (the preview and the printer use this); for
+    // pixelsPerUnit see PaintPicture.
+    void Paint(QPainter& painter, const QRectF& target, double pixelsPerUnit = 0) const;
 };
 
 // The margins every page starts with, before its frame sets its own (page units).
@@ -142,7 +143,8 @@ public:
 
     // One sheet per page at its true 210 x 297 mm on a PDF writer or a printer. Throws TError
     // when the device cannot be painted on, and PrintAll also while a layout is pending.
-    void PrintAll(QPagedPaintDevice& device) const;
+    // hairlineDpi: pens thinner than one dot at this resolution are hairlines (0: the device's).
+    void PrintAll(QPagedPaintDevice& device, int hairlineDpi = 0) const;
     void PrintCurrentPage(QPagedPaintDevice& device) const;
 
     const TPageList& Pages() const { return PageList; }
