@@ -12,3 +12,5 @@ for b in build/bench/bench_*; do
         "$b" "$@"
     fi
 done
+# The windows timed in process: medians of 30 runs against the budgets.
+build/bench/timing_ui 30

@@ -15,6 +15,10 @@ void SetHint(QWidget* widget, const QString& hint);
 // A button bound to an action: it carries the action's hints and triggers it.
 void BindToAction(QAbstractButton* button, QAction* action);
 
+// A widget that builds its controls on demand carries this property (true) until it has built them,
+// and an invokable EnsureBuilt(); FindControl builds it when a name under its own is asked for.
+inline constexpr const char* BuiltOnDemandProperty = "BuiltOnDemand";
+
 QObject* FindControl(const QObject* root, const QString& name);
 
 template <typename T> T* FindControlAs(const QObject* root, const QString& name)

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <qdrawutil.h>
 
@@ -93,17 +94,35 @@ QRect LoadBoxFrame(const QGroupBox* box)
     return box->rect().adjusted(0, QFontMetrics(box->font()).height() / 2, 0, 0);
 }
 
-TLoadCasePage::TLoadCasePage(TTask& task, int number, const TAddRowActions& addActions, QWidget* parent)
+TLoadCasePageArt::TLoadCasePageArt(const TAddRowActions& actions)
+    : Actions(actions)
+{
+    for (int kind = KindPx; kind <= KindMx; ++kind) {
+        AddIcons[std::size_t(kind)] = ActionImage(11 + kind);
+        Pictures[std::size_t(kind)] = LoadPicture(TLoadKind(kind));
+    }
+}
+
+TLoadCasePage::TLoadCasePage(TTask& task, int number, const TLoadCasePageArt& art, QWidget* parent)
     : QWidget(parent)
     , Task(task)
     , LoadCaseNumber(number)
-    , LongShortLabel(new QLabel(this))
-    , GamafLabel(new QLabel(this))
-    , Scroll(new QScrollArea(this))
-    , Panel(new TBoxPanel)
+    , Art(art)
 {
     setObjectName(Prefix());
     setProperty("Tag", number);
+    setProperty(BuiltOnDemandProperty, true);
+}
+
+void TLoadCasePage::EnsureBuilt()
+{
+    if (Built())
+        return;
+    setProperty(BuiltOnDemandProperty, QVariant());
+    LongShortLabel = new QLabel(this);
+    GamafLabel = new QLabel(this);
+    Scroll = new QScrollArea(this);
+    Panel = new TBoxPanel;
     LongShortLabel->setObjectName(Prefix() + QStringLiteral("_longshort"));
     LongShortLabel->setVisible(false);
     GamafLabel->setObjectName(Prefix() + QStringLiteral("_gamaf"));
@@ -115,9 +134,17 @@ TLoadCasePage::TLoadCasePage(TTask& task, int number, const TAddRowActions& addA
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Scroll);
-    BuildBoxes(addActions);
+    BuildBoxes();
     Scroll->setWidget(Panel);
     SyncFromModel();
+    if (isVisible())
+        Scroll->show(); // built while the page was being shown: its children come along
+}
+
+void TLoadCasePage::showEvent(QShowEvent* event)
+{
+    EnsureBuilt();
+    QWidget::showEvent(event);
 }
 
 QString TLoadCasePage::Prefix() const
@@ -125,7 +152,7 @@ QString TLoadCasePage::Prefix() const
     return QStringLiteral("ZS") + QString::number(LoadCaseNumber);
 }
 
-void TLoadCasePage::BuildBoxes(const TAddRowActions& addActions)
+void TLoadCasePage::BuildBoxes()
 {
     auto* panel = static_cast<TBoxPanel*>(Panel);
     panel->setMinimumWidth(MinimumPanelWidth);
@@ -137,20 +164,20 @@ void TLoadCasePage::BuildBoxes(const TAddRowActions& addActions)
         box->setProperty("Tag", 0);
         box->setGeometry(0, layout.InitialTop, width, EmptyBoxHeight);
 
-        auto* button = new QPushButton(ActionImage(11 + kind), QString::fromLatin1(layout.ButtonCaption), box);
+        auto* button = new QPushButton(Art.AddIcons[std::size_t(kind)], QString::fromLatin1(layout.ButtonCaption), box);
         button->setObjectName(Prefix() + QString::fromLatin1(layout.ButtonSuffix));
         button->setGeometry(width - 45, 12, 41, 25);
         button->setAutoDefault(true);
         button->setFocusPolicy(Qt::TabFocus);
         SetHint(button, QString::fromUtf8(layout.ButtonHint));
-        QAction* action = addActions[std::size_t(kind)];
+        QAction* action = Art.Actions[std::size_t(kind)];
         if (action)
             connect(button, &QPushButton::clicked, action, &QAction::trigger);
         box->AddButton = button;
         AddButtons[std::size_t(kind)] = button;
 
         auto* picture = new QLabel(box);
-        picture->setPixmap(LoadPicture(TLoadKind(kind)));
+        picture->setPixmap(Art.Pictures[std::size_t(kind)]);
         picture->setGeometry(300, 24, 60, 24);
         Boxes[std::size_t(kind)] = box;
         panel->Boxes[std::size_t(kind)] = box;
@@ -179,6 +206,8 @@ bool TLoadCasePage::SyncFromModel()
     const TLoadCase* model = Task.LoadCaseByNumber(LoadCaseNumber);
     if (!model)
         return false;
+    if (!Built())
+        return true; // building reads the task
     LongShortLabel->setText(model->LongShort);
     GamafLabel->setText(model->GamafText);
     GamafLabel->setEnabled(model->PrintResults);

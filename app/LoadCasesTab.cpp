@@ -4,11 +4,64 @@
 #include "app/MainActions.h"
 
 #include <QBoxLayout>
+#include <QEvent>
+#include <QHash>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
+
+// A tab bar lays every tab out again after each insertion, measuring every caption: hundreds of
+// load cases made opening a task quadratic in their number. The sizes are kept per caption until
+// the font or the style changes.
+class TCaptionSizeTabBar : public QTabBar
+{
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        return Cached(SizeHints, index, [this](int i) { return QTabBar::tabSizeHint(i); });
+    }
+    QSize minimumTabSizeHint(int index) const override
+    {
+        return Cached(MinimumSizeHints, index, [this](int i) { return QTabBar::minimumTabSizeHint(i); });
+    }
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+            SizeHints.clear();
+            MinimumSizeHints.clear();
+        }
+        QTabBar::changeEvent(event);
+    }
+
+private:
+    template <typename TMeasure> QSize Cached(QHash<QString, QSize>& cache, int index, TMeasure measure) const
+    {
+        const QString text = tabText(index);
+        auto it = cache.constFind(text);
+        if (it == cache.cend())
+            it = cache.insert(text, measure(index));
+        return *it;
+    }
+
+    mutable QHash<QString, QSize> SizeHints;
+    mutable QHash<QString, QSize> MinimumSizeHints;
+};
+
+class TLoadCaseTabs : public QTabWidget
+{
+public:
+    explicit TLoadCaseTabs(QWidget* parent)
+        : QTabWidget(parent)
+    {
+        setTabBar(new TCaptionSizeTabBar(this));
+    }
+};
 
 QPushButton* StripButton(QWidget* parent, const char* name, const QString& caption, QAction* action)
 {
@@ -31,8 +84,8 @@ QString TabCaption(const TLoadCase& lc)
 TLoadCasesTab::TLoadCasesTab(TTask& task, const TMainActions& actions, QWidget* parent)
     : TWorkflowTab(QStringLiteral("TabSheet_zatizeni"), parent)
     , Task(task)
-    , AddActions { actions.Pridat_Px, actions.Pridat_q, actions.Pridat_qq, actions.Pridat_Mx }
-    , PageControl2(new QTabWidget(this))
+    , Art({ actions.Pridat_Px, actions.Pridat_q, actions.Pridat_qq, actions.Pridat_Mx })
+    , PageControl2(new TLoadCaseTabs(this))
 {
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
     ContentLayout()->addWidget(PageControl2, 1);
@@ -63,8 +116,19 @@ void TLoadCasesTab::SyncFromModel()
 {
     QScopedValueRollback<bool> guard(Syncing, true);
     RemovePagesNotInModel();
+    QHash<int, TLoadCasePage*> pages;
+    for (int i = 0; i < PageControl2->count(); ++i) {
+        if (TLoadCasePage* page = Page(i))
+            pages.insert(page->Number(), page);
+    }
     for (std::size_t i = 0; i < Task.LoadCases.size(); ++i)
-        PlacePage(int(i), Task.LoadCases[i]);
+        PlacePage(int(i), Task.LoadCases[i], pages.value(Task.LoadCases[i].Number));
+    // The tabs placed now went in hidden (see PlacePage): the bar lays them out once, here.
+    QTabBar* bar = PageControl2->tabBar();
+    for (int i = 0; i < bar->count(); ++i) {
+        if (!bar->isTabVisible(i))
+            bar->setTabVisible(i, true);
+    }
     const int active = Task.ActiveLoadCase;
     if (active >= 0 && active < PageControl2->count())
         PageControl2->setCurrentIndex(active);
@@ -75,8 +139,9 @@ void TLoadCasesTab::RefreshFromModel()
     {
         QScopedValueRollback<bool> guard(Syncing, true);
         while (PageControl2->count() > 0) {
-            QWidget* page = PageControl2->widget(0);
-            PageControl2->removeTab(0);
+            const int last = PageControl2->count() - 1; // from the end: nothing moves
+            QWidget* page = PageControl2->widget(last);
+            PageControl2->removeTab(last);
             delete page;
         }
     }
@@ -95,21 +160,22 @@ void TLoadCasesTab::RemovePagesNotInModel()
 }
 
 // Puts the page of `lc` at `index`: moved there if it exists, built anew if it is missing or can no
-// longer show the load case, and updated from the task.
-void TLoadCasesTab::PlacePage(int index, const TLoadCase& lc)
+// longer show the load case, and updated from the task. A tab bar lays all its visible tabs out
+// after every insertion, which made opening hundreds of load cases quadratic: a tab goes in hidden
+// and SyncFromModel shows them all at the end.
+void TLoadCasesTab::PlacePage(int index, const TLoadCase& lc, TLoadCasePage* page)
 {
-    TLoadCasePage* page = PageByNumber(lc.Number);
     if (page && !page->SyncFromModel()) {
         PageControl2->removeTab(PageControl2->indexOf(page));
         delete page;
         page = nullptr;
     }
     if (!page) {
-        page = new TLoadCasePage(Task, lc.Number, AddActions);
-        PageControl2->insertTab(index, page, TabCaption(lc));
+        page = new TLoadCasePage(Task, lc.Number, Art);
+        PageControl2->tabBar()->setTabVisible(PageControl2->insertTab(index, page, TabCaption(lc)), false);
     } else if (PageControl2->indexOf(page) != index) {
         PageControl2->removeTab(PageControl2->indexOf(page));
-        PageControl2->insertTab(index, page, TabCaption(lc));
+        PageControl2->tabBar()->setTabVisible(PageControl2->insertTab(index, page, TabCaption(lc)), false);
     }
     PageControl2->setTabText(index, TabCaption(lc));
 }

@@ -25,10 +25,10 @@ public:
 
 private:
     void RemovePagesNotInModel();
-    void PlacePage(int index, const TLoadCase& lc);
+    void PlacePage(int index, const TLoadCase& lc, TLoadCasePage* page);
 
     TTask& Task;
-    TAddRowActions AddActions;
+    TLoadCasePageArt Art; // painted once, shown by every page
     QTabWidget* PageControl2;
     bool Syncing = false;
 };

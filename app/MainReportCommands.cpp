@@ -48,6 +48,9 @@ void TMainForm::AttachReport(TDokument& doc, TPreview& preview, TfPageSetup& pag
     Dokument = &doc;
     Preview = &preview;
     fPageSetup = &pageSetup;
+    // The preview's own "Uložit PDF" says where the file went, as the menu command does.
+    connect(&preview, &TPreview::StatusMessage, this,
+        [this](const QString& message) { statusBar()->showMessage(message); });
 }
 
 // Reset, first page, job, author and title, page frame, then the body: a function of the task,
@@ -62,7 +65,8 @@ void TMainForm::Nahled_tiskuExecute()
     if (!Dokument)
         return;
     ComposeDocument();
-    Dokument->LayOut(); // shows the pages in the preview
+    // The preview shows the first pages as soon as they are laid out; the rest follows.
+    Dokument->BeginLayOut(Preview->TwoPages() ? 2 : 1);
 }
 
 // The print dialog first: a cancel leaves the document and the window as they were.

@@ -1,8 +1,14 @@
 // Layout and PDF speed of the document engine on a long report-like body of text, tables and
-// drawings. Budgets: layout >= 200 pages/s, PDF >= 100 pages/s.
+// drawings, and the report of a 200-load-case task as `trabik-cli report` writes it. Budgets: layout
+// >= 200 pages/s, PDF >= 100 pages/s; the whole report (compose, lay out, write) <= 250 ms.
+#include "bench/BigTask.h"
+#include "document/PdfExport.h"
 #include "document/uDokument.h"
+#include "report/uPosudek.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <benchmark/benchmark.h>
@@ -123,6 +129,43 @@ void BM_TypesetSmall(benchmark::State& state)
     benchmark::DoNotOptimize(pages);
 }
 BENCHMARK(BM_TypesetSmall)->Unit(benchmark::kMicrosecond);
+
+// `trabik-cli report` on the 200-load-case task: compose, lay out, write the PDF file.
+void BM_Report(benchmark::State& state)
+{
+    TTask task = BigTask();
+    const QString path = QDir::tempPath() + QStringLiteral("/trabik-bench-report.pdf");
+    TDokument doc;
+    for (auto _ : state) {
+        ComposeReport(task, doc, TPageSetup());
+        doc.LayOut();
+        WriteDocumentPdf(doc, path);
+    }
+    state.counters["pages"] = doc.PageCount();
+    state.counters["pages/s"] = benchmark::Counter(
+        static_cast<double>(doc.PageCount()) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    QFile::remove(path);
+}
+BENCHMARK(BM_Report)->Unit(benchmark::kMillisecond);
+
+// The PDF writing of that report alone.
+void BM_ReportPdf(benchmark::State& state)
+{
+    TTask task = BigTask();
+    TDokument doc;
+    ComposeReport(task, doc, TPageSetup());
+    doc.LayOut();
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        WriteDocumentPdf(doc, buffer);
+        benchmark::DoNotOptimize(buffer.size());
+    }
+    state.counters["pages"] = doc.PageCount();
+    state.counters["pages/s"] = benchmark::Counter(
+        static_cast<double>(doc.PageCount()) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ReportPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -31,7 +31,7 @@ namespace {
 
 // Paints the pages one per sheet at true size: page unit 0 is the sheet's edge whatever the
 // device's margins (a printer's painter starts at its printable area).
-void printPages(QPagedPaintDevice& device, const std::vector<const TPrintPage*>& pages)
+void printPages(QPagedPaintDevice& device, const std::vector<const TPrintPage*>& pages, int hairlineDpi = 0)
 {
     if (pages.empty())
         return;
@@ -49,19 +49,22 @@ void printPages(QPagedPaintDevice& device, const std::vector<const TPrintPage*>&
             device.newPage();
         const TPrintPage& page = *pages[i];
         const QSizeF size(page.PageWidth * dpi / 2540.0, page.PageHeight * device.logicalDpiY() / 2540.0);
-        page.Paint(painter, QRectF(origin, size));
+        page.Paint(painter, QRectF(origin, size), hairlineDpi / 2540.0);
     }
     painter.end();
 }
 
 } // namespace
 
-void TDokument::PrintAll(QPagedPaintDevice& device) const
+void TDokument::PrintAll(QPagedPaintDevice& device, int hairlineDpi) const
 {
+    // The last page of a pending layout is still being drawn: no half report on paper.
+    if (LayoutPending())
+        throw TError(QStringLiteral("Sazba dokumentu ještě neskončila."));
     std::vector<const TPrintPage*> pages;
     for (const TPrintPage& page : Pages())
         pages.push_back(&page);
-    printPages(device, pages);
+    printPages(device, pages, hairlineDpi);
 }
 
 void TDokument::PrintCurrentPage(QPagedPaintDevice& device) const

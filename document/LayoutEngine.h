@@ -22,6 +22,11 @@ public:
 
     // LayOut from the fresh canvas of the current page to the credit line of the last page.
     void Run();
+    // The same run in steps: Start opens the canvas and lays the frame out on the first page;
+    // Continue lays body lines out until page `pages` is complete or the body has ended, and is
+    // true once the last page is complete.
+    void Start();
+    bool Continue(int pages);
     // From character `start` on (0-based); stops early when a block being measured ends.
     void InterpretLine(const QString& line, int start = 0);
 
@@ -147,13 +152,14 @@ private:
     TPagePosition At;
     TFontMetricsCache Metrics;
     std::unique_ptr<TPageCanvas> Canvas;
+    QStringList BodyLines; // the body as the run began
+    int NextLine = 0;
+    int BodyLine = -1; // the body line being laid out, for measuring a kept block ahead; -1 in the frame
     QElapsedTimer ProgressClock;
     qint64 LastProgressReport = -1;
+    int TokensToClockRead = 0;
     bool BreakingPage = false;
 
-    // The body being laid out and its line now, for measuring a kept block ahead.
-    const QStringList* BodyLines = nullptr;
-    int BodyLine = -1;
     // A block measured ahead: laid out on a scratch picture with no page breaks.
     struct TMeasure
     {

@@ -109,8 +109,8 @@ std::optional<int> TLayoutEngine::MeasureBlock(const TLineCursor& cursor)
     std::optional<int> need;
     try {
         InterpretLine(cursor.Line, cursor.Index + 1);
-        for (int line = BodyLine + 1; BodyLines && BodyLine >= 0 && !Measure->Done && line < BodyLines->size(); ++line)
-            InterpretLine(BodyLines->at(line));
+        for (int line = BodyLine + 1; BodyLine >= 0 && !Measure->Done && line < BodyLines.size(); ++line)
+            InterpretLine(BodyLines.at(line));
         if (!Measure->Breaks)
             need = LowestNeed(scratch, Measure->Need);
     } catch (const TError&) {

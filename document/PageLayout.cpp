@@ -48,6 +48,12 @@ int textLength(const QStringList& lines)
 
 void TLayoutEngine::Run()
 {
+    Start();
+    Continue(std::numeric_limits<int>::max());
+}
+
+void TLayoutEngine::Start()
+{
     OpenCanvas();
     Doc.ProgressPos = 0;
     const long long total = static_cast<long long>(textLength(Doc.Frame)) + textLength(Doc.Body);
@@ -55,11 +61,22 @@ void TLayoutEngine::Run()
     ProgressClock.start();
     ReportProgress(true);
     RunFrame();
-    const QStringList body = Doc.Body;
-    BodyLines = &body;
-    for (BodyLine = 0; BodyLine < body.size(); ++BodyLine)
-        InterpretLine(body[BodyLine]);
-    BodyLines = nullptr;
+    BodyLines = Doc.Body;
+    NextLine = 0;
+}
+
+// Page k is complete once page k + 1 has been begun; the run stops between body lines.
+bool TLayoutEngine::Continue(int pages)
+{
+    if (!Canvas)
+        return true;
+    while (NextLine < BodyLines.size()) {
+        if (Doc.PageCount() > pages)
+            return false;
+        BodyLine = NextLine++;
+        InterpretLine(BodyLines[BodyLine]);
+    }
+    BodyLine = -1;
     DrawCredit();
     Canvas.reset();
     // "n/N": the count is known only now; the texts keep the width they were set with.
@@ -67,6 +84,7 @@ void TLayoutEngine::Run()
     for (const auto& [page, index] : PageCountItems)
         std::get<TTextItem>(page->Picture.Items[index]).Text = count;
     ReportProgress(true);
+    return true;
 }
 
 void TLayoutEngine::RunFrame()
@@ -97,7 +115,11 @@ void TLayoutEngine::ReportProgress(bool force)
 {
     if (!Doc.Observed() || Measure)
         return;
-    // A repaint per token would make a long run crawl: report a few times a second.
+    // A repaint per token would make a long run crawl: report a few times a second, and read the
+    // clock only every so many tokens.
+    if (!force && --TokensToClockRead > 0)
+        return;
+    TokensToClockRead = 256;
     const qint64 now = ProgressClock.elapsed();
     if (!force && LastProgressReport >= 0 && now - LastProgressReport < 40)
         return;

@@ -2,9 +2,9 @@
 #include "document/PageFonts.h"
 
 #include <QFontMetricsF>
-#include <QHash>
 #include <QPainter>
 #include <cmath>
+#include <unordered_map>
 
 namespace {
 
@@ -14,22 +14,29 @@ struct TFontForPaint
     double Ascent = 0;
 };
 
-// Replays one picture; fonts are built once per paint.
+// Replays one picture; fonts are built once per paint. What a PDF makes of the calls matters for
+// its size and speed: a run of lines with one pen is one path, the font is set only when it
+// changes, and text is drawn with a hairline pen as the lines are (switching between a cosmetic
+// and a scaled pen makes the PDF engine restate the transform).
 class TPictureReplay
 {
 public:
-    explicit TPictureReplay(QPainter& p)
+    TPictureReplay(QPainter& p, double pixelsPerUnit)
         : Painter(p)
     {
         const QTransform t = p.combinedTransform();
-        DeviceScale = std::sqrt(std::abs(t.determinant()));
+        DeviceScale = pixelsPerUnit > 0 ? pixelsPerUnit : std::sqrt(std::abs(t.determinant()));
     }
 
     void operator()(const TTextItem& item)
     {
+        Flush();
         const TFontForPaint& f = FontFor(item.Font);
-        Painter.setFont(f.Font);
-        Painter.setPen(QColor::fromRgb(item.Font.Color));
+        if (&f != CurrentFont) {
+            Painter.setFont(f.Font);
+            CurrentFont = &f;
+        }
+        Painter.setPen(QPen(QColor::fromRgb(item.Font.Color), 0));
         if (item.Rotation == 0) {
             Painter.drawText(QPointF(item.Pos.x(), item.Pos.y() + f.Ascent), item.Text);
             return;
@@ -42,20 +49,36 @@ public:
     }
     void operator()(const TLineItem& item)
     {
-        Painter.setPen(PenFor(item.Pen));
-        Painter.drawLine(item.From, item.To);
+        if (!Lines.empty() && !(item.Pen == LinesPen))
+            Flush();
+        LinesPen = item.Pen;
+        Lines.emplace_back(item.From, item.To);
     }
     void operator()(const TRectItem& item)
     {
+        Flush();
         Painter.setPen(PenFor(item.Pen));
         Painter.drawRect(QRectF(item.Corner1, item.Corner2).normalized());
     }
     void operator()(const TEllipseItem& item)
     {
+        Flush();
         Painter.setPen(PenFor(item.Pen));
         Painter.drawEllipse(QRectF(item.Corner1, item.Corner2).normalized());
     }
-    void operator()(const TBitmapItem& item) { Painter.drawImage(QRectF(item.Target), item.Image); }
+    void operator()(const TBitmapItem& item)
+    {
+        Flush();
+        Painter.drawImage(QRectF(item.Target), item.Image);
+    }
+    void Flush()
+    {
+        if (Lines.empty())
+            return;
+        Painter.setPen(PenFor(LinesPen));
+        Painter.drawLines(Lines.data(), int(Lines.size()));
+        Lines.clear();
+    }
 
 private:
     QPen PenFor(const TPagePen& pen) const
@@ -76,19 +99,22 @@ private:
             TFontForPaint f;
             f.Font = MakePageFont(font);
             f.Ascent = QFontMetricsF(f.Font).ascent();
-            it = Fonts.insert(key, f);
+            it = Fonts.emplace(key, f).first;
         }
-        return *it;
+        return it->second;
     }
 
     QPainter& Painter;
     double DeviceScale = 1;
-    QHash<QString, TFontForPaint> Fonts;
+    std::unordered_map<QString, TFontForPaint> Fonts; // entries stay where they are (CurrentFont)
+    const TFontForPaint* CurrentFont = nullptr;
+    std::vector<QLineF> Lines; // lines waiting to be drawn with LinesPen
+    TPagePen LinesPen;
 };
 
 } // namespace
 
-void PaintPicture(QPainter& painter, const TPagePicture& picture, const QRectF& target)
+void PaintPicture(QPainter& painter, const TPagePicture& picture, const QRectF& target, double pixelsPerUnit)
 {
     if (picture.Width <= 0 || picture.Height <= 0 || target.isEmpty())
         return;
@@ -99,8 +125,9 @@ void PaintPicture(QPainter& painter, const TPagePicture& picture, const QRectF& 
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    TPictureReplay replay(painter);
+    TPictureReplay replay(painter, pixelsPerUnit);
     for (const TPageItem& item : picture.Items)
         std::visit(replay, item);
+    replay.Flush();
     painter.restore();
 }

@@ -107,5 +107,7 @@ public:
 };
 
 // Replays the picture stretched into target (in the painter's current coordinates) on any
-// painter: widget, QImage, printer, PDF. The painter's state is restored afterwards.
-void PaintPicture(QPainter& painter, const TPagePicture& picture, const QRectF& target);
+// painter: widget, QImage, printer, PDF. The painter's state is restored afterwards. A pen thinner
+// than one device pixel is drawn as a hairline; pixelsPerUnit, when given, says how many pixels a
+// page unit is for that rule (else the painter's scale does).
+void PaintPicture(QPainter& painter, const TPagePicture& picture, const QRectF& target, double pixelsPerUnit = 0);

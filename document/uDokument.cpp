@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <algorithm>
 
-void TPrintPage::Paint(QPainter& painter, const QRectF& target) const
+void TPrintPage::Paint(QPainter& painter, const QRectF& target, double pixelsPerUnit) const
 {
-    PaintPicture(painter, Picture, target);
+    PaintPicture(painter, Picture, target, pixelsPerUnit);
 }
 
 QString CreditLineText()
@@ -64,6 +64,7 @@ void TDokument::ReportProgress(int pos, int total)
 void TDokument::Reset()
 {
     // No page pointer may dangle while the preview closes (it may still repaint).
+    Pending.reset();
     CurrentPage = nullptr;
     PageList.Clear();
     for (TDocumentObserver* o : std::vector(Observers)) {
@@ -78,31 +79,91 @@ void TDokument::Reset()
     Body.clear();
 }
 
+namespace {
+
+// The preview's caption names the task the page belongs to.
+void TitlePage(TPrintPage& page, const QString& taskTitle)
+{
+    if (!taskTitle.isEmpty())
+        page.Title = taskTitle;
+}
+
+} // namespace
+
 void TDokument::AddPage()
 {
     State.ClearMarks();
     CurrentPage = &PageList.Append();
+    TitlePage(*CurrentPage, TaskTitle);
 }
 
 void TDokument::LayOut()
 {
+    StartRun();
+    ContinueRun(std::numeric_limits<int>::max(), false);
+}
+
+void TDokument::BeginLayOut(int pages)
+{
+    StartRun();
+    if (!ContinueRun(pages, true)) {
+        for (TDocumentObserver* o : std::vector(Observers))
+            o->LayoutPaused();
+    }
+}
+
+void TDokument::LayOutMore(int pages)
+{
+    if (Pending && CompletePages() < pages)
+        ContinueRun(pages, true);
+}
+
+void TDokument::StartRun()
+{
+    Pending.reset();
     InstallPageFonts();
     // Laying out needs a page to start on; a caller that forgot AddPage gets one.
     if (!CurrentPage)
         AddPage();
+    TitlePage(*CurrentPage, TaskTitle); // the title was copied after the first page was added
     for (TDocumentObserver* o : std::vector(Observers))
         o->LayoutStarted();
     if (NoDiacritics)
         StripDiacritics();
-    TLayoutEngine engine(*this);
+    Pending = std::make_unique<TLayoutEngine>(*this);
     try {
-        engine.Run();
+        Pending->Start();
     } catch (...) {
-        InFrame = false;
-        for (TDocumentObserver* o : std::vector(Observers))
-            o->LayoutFinished(false);
+        EndRun(false);
         throw;
     }
+}
+
+// The engine draws on CurrentPage: while the run goes on in parts, the viewer's page is put back.
+bool TDokument::ContinueRun(int pages, bool keepShownPage)
+{
+    TPrintPage* shown = CurrentPage;
+    CurrentPage = PageList.At(PageList.Count());
+    bool done = false;
+    try {
+        done = Pending->Continue(pages);
+    } catch (...) {
+        if (keepShownPage && shown)
+            CurrentPage = shown;
+        EndRun(false);
+        throw;
+    }
+    if (keepShownPage && shown)
+        CurrentPage = shown;
+    if (done)
+        EndRun(true);
+    return done;
+}
+
+void TDokument::EndRun(bool completed)
+{
+    Pending.reset();
+    InFrame = false;
     for (TDocumentObserver* o : std::vector(Observers))
-        o->LayoutFinished(true);
+        o->LayoutFinished(completed);
 }

@@ -13,11 +13,14 @@
 #include <QFont>
 #include <QStringList>
 #include <deque>
+#include <limits>
+#include <memory>
 #include <vector>
 
 class QPagedPaintDevice;
 class QPainter;
 class QRectF;
+class TLayoutEngine;
 
 // Caption of the main window; the credit line on every page starts with it.
 inline const char* const TrabikCaption = "Trabík v.2.2";
@@ -32,8 +35,9 @@ public:
     QString Title = QStringLiteral("[bez titulku]");
     QString Format = QStringLiteral("A4");
 
-    // The page's picture stretched into target (the preview and the printer use this).
-    void Paint(QPainter& painter, const QRectF& target) const;
+    // The page's picture stretched into target (the preview and the printer use this); for
+    // pixelsPerUnit see PaintPicture.
+    void Paint(QPainter& painter, const QRectF& target, double pixelsPerUnit = 0) const;
 };
 
 // The margins every page starts with, before its frame sets its own (page units).
@@ -78,6 +82,8 @@ public:
     virtual void LayoutStarted() { }
     // pos of total characters laid out: a few times a second, plus the first and the last position.
     virtual void LayoutProgress(int /*pos*/, int /*total*/) { }
+    // The first pages of BeginLayOut are complete; the rest follows with LayOutMore.
+    virtual void LayoutPaused() { }
     // completed is false when an error stopped the layout.
     virtual void LayoutFinished(bool /*completed*/) { }
 };
@@ -121,13 +127,24 @@ public:
     void AddFrameLine(const QString& text) { Frame.append(text); }
 
     // Typesets Frame and Body starting on CurrentPage. A bad argument stops the run with a TError
-    // (the pages so far are kept); so does a frame that itself breaks pages.
+    // (the pages so far are kept); so does a frame that itself breaks pages. At the end CurrentPage
+    // is the last page.
     void LayOut();
+    // The same run in parts: BeginLayOut lays out until page `pages` is complete and leaves the rest
+    // pending; LayOutMore goes on until page `pages` is complete or the run has ended. While a run
+    // is pending, CurrentPage is the viewer's and stays where it is put; the page being drawn is
+    // the last one and not complete. Errors are those of LayOut; they end the run.
+    void BeginLayOut(int pages);
+    void LayOutMore(int pages);
+    void FinishLayOut() { LayOutMore(std::numeric_limits<int>::max()); }
+    bool LayoutPending() const { return Pending != nullptr; }
+    int CompletePages() const { return LayoutPending() ? PageCount() - 1 : PageCount(); }
     void StripDiacritics();
 
     // One sheet per page at its true 210 x 297 mm on a PDF writer or a printer. Throws TError
-    // when the device cannot be painted on.
-    void PrintAll(QPagedPaintDevice& device) const;
+    // when the device cannot be painted on, and PrintAll also while a layout is pending.
+    // hairlineDpi: pens thinner than one dot at this resolution are hairlines (0: the device's).
+    void PrintAll(QPagedPaintDevice& device, int hairlineDpi = 0) const;
     void PrintCurrentPage(QPagedPaintDevice& device) const;
 
     const TPageList& Pages() const { return PageList; }
@@ -142,10 +159,14 @@ private:
     friend class TLayoutEngine; // reports the layout's progress
     void ReportProgress(int pos, int total);
     bool Observed() const { return !Observers.empty(); }
+    void StartRun();
+    bool ContinueRun(int pages, bool keepShownPage);
+    void EndRun(bool completed);
 
     TPageList PageList;
     std::vector<TDocumentObserver*> Observers;
     TMarkupRegisters State;
+    std::unique_ptr<TLayoutEngine> Pending; // a run laid out in part; it draws on the last page
 };
 
 // The text with the thirty Czech accented letters replaced by their plain forms; every other

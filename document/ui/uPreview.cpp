@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -17,15 +18,18 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <QWindow>
+#include <limits>
 
 namespace {
 
 const QString Caption = QStringLiteral("Náhled tisku");
 const int ScrollBarSize = 12;
 const int SheetGap = 10; // pixels between the two sheets
+const int PagesPerTurn = 8; // laid out in the background per turn of the event loop (a few ms)
 
 // Screen coordinates of a zoomed page; far zooms stay within what a QRect can hold.
 int R(double v)
@@ -92,6 +96,10 @@ TPreview::TPreview(TDokument& doc, QWidget* parent)
     BuildToolBar();
     BuildPageArea();
     BuildStatusBar();
+    BackgroundLayout = new QTimer(this);
+    BackgroundLayout->setSingleShot(true);
+    BackgroundLayout->setInterval(0);
+    connect(BackgroundLayout, &QTimer::timeout, this, &TPreview::LayOutInBackground);
     Doc.AddObserver(this);
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     resize(qMin(760, screen.width()), qMin(900, screen.height() - 40));
@@ -189,6 +197,9 @@ void TPreview::BuildStatusBar()
         Panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         StatusBar1->addWidget(Panels[i]);
     }
+    Message = new QLabel(StatusBar1);
+    Message->setObjectName(QStringLiteral("StatusMessage"));
+    StatusBar1->addWidget(Message, 1);
     layout()->addWidget(StatusBar1);
 }
 
@@ -200,6 +211,17 @@ QWidget* TPreview::ViewArea() const
 QString TPreview::PanelText(int panel) const
 {
     return panel >= 0 && panel < 4 ? Panels[panel]->text() : QString();
+}
+
+QString TPreview::MessageText() const
+{
+    return Message->text();
+}
+
+void TPreview::ShowMessage(const QString& message)
+{
+    Message->setText(message);
+    emit StatusMessage(message);
 }
 
 bool TPreview::TwoPages() const
@@ -215,6 +237,9 @@ void TPreview::SetTwoPages(bool down)
 // The layout shows the window with one undivided status panel for the progress bar.
 void TPreview::LayoutStarted()
 {
+    BackgroundLayout->stop();
+    InBackground = false;
+    Message->clear();
     show();
     raise();
     activateWindow();
@@ -224,6 +249,8 @@ void TPreview::LayoutStarted()
 
 void TPreview::Progress(int pos, int total)
 {
+    if (!StatusBar1->ProgressMode())
+        return; // the background layout after the first pages draws no bar
     StatusBar1->SetProgress(pos, total);
     // The window system maps a freshly shown window only through its events: until it is on the
     // screen those are let through (user input stays queued, so no command can run meanwhile);
@@ -233,20 +260,69 @@ void TPreview::Progress(int pos, int total)
     StatusBar1->repaint();
 }
 
-// After the layout (also one stopped by an error) the last page is shown, or the last two. Showing
-// the window fitted the view to the one page there was then: two sheets are fitted anew, or both
-// would stand half outside the view.
-void TPreview::LayoutFinished(bool)
+// The first pages of a layout are there: they are shown, and the rest is laid out in the
+// background.
+void TPreview::LayoutPaused()
 {
     StatusBar1->SetProgressMode(false);
-    PLast();
-    if (TwoPages()) {
-        PPrev();
-        PStrana();
-    }
+    InBackground = true;
+    PFirst();
+    PStrana();
     show();
     raise();
     activateWindow();
+    BackgroundLayout->start();
+}
+
+// After a whole layout (also one stopped by an error) the first page is shown, fitted: showing the
+// window fitted the view to the empty page there was then. A layout that ends in the background
+// leaves the view where the user has put it.
+void TPreview::LayoutFinished(bool)
+{
+    StatusBar1->SetProgressMode(false);
+    BackgroundLayout->stop();
+    if (InBackground) {
+        InBackground = false;
+        Redraw();
+        return;
+    }
+    PFirst();
+    PStrana();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TPreview::LayOutInBackground()
+{
+    const bool secondMissing = TwoPages() && !SecondSheet();
+    if (EnsurePages(Doc.CompletePages() + PagesPerTurn) && Doc.LayoutPending())
+        BackgroundLayout->start();
+    if (secondMissing && SecondSheet())
+        Redraw();
+}
+
+bool TPreview::EnsurePages(int number)
+{
+    if (!Doc.LayoutPending() || Doc.CompletePages() >= number)
+        return true;
+    try {
+        Doc.LayOutMore(number);
+    } catch (const TError& error) {
+        Prompts.ShowError(this, error.Message);
+        return false;
+    }
+    return true;
+}
+
+const TPrintPage* TPreview::CompletePage(int number) const
+{
+    return number >= 1 && number <= Doc.CompletePages() ? Doc.Page(number) : nullptr;
+}
+
+const TPrintPage* TPreview::SecondSheet() const
+{
+    return TwoPages() && Doc.CurrentPage ? CompletePage(Doc.CurrentPage->Number + 1) : nullptr;
 }
 
 void TPreview::ClosePreview()
@@ -304,6 +380,8 @@ void TPreview::FormResize()
     VScrollBar->setGeometry(w, 0, ScrollBarSize, h);
     HScrollBar->setGeometry(0, h, w, ScrollBarSize);
     Updating = false;
+    if (Fitted)
+        PStrana(); // a fitted view stays fitted
 }
 
 void TPreview::HScrollChange()
@@ -324,7 +402,9 @@ void TPreview::UpdateStatus()
         return;
     const TPrintPage& page = *Doc.CurrentPage;
     Panels[0]->setText(QStringLiteral("Strana:") + QString::number(page.Number));
-    Panels[1]->setText(QStringLiteral("Počet stran:") + QString::number(Doc.PageCount()));
+    // The count is known when the layout has ended.
+    Panels[1]->setText(QStringLiteral("Počet stran:")
+        + (Doc.LayoutPending() ? QStringLiteral("…") : QString::number(Doc.PageCount())));
     Panels[2]->setText(page.Format);
     setWindowTitle(Caption + QLatin1Char(' ') + page.Title);
 }
@@ -338,7 +418,7 @@ TPreview::TSheets TPreview::Sheets() const
     const int right = R(page.PageWidth * z);
     const int bottom = R(page.PageHeight * z);
     double width = page.PageWidth * z; // on the screen, with the gap between two sheets
-    const TPrintPage* next = TwoPages() ? Doc.Page(page.Number + 1) : nullptr;
+    const TPrintPage* next = SecondSheet();
     int right2 = 0;
     if (next) {
         right2 = R(next->PageWidth * z) + right;
@@ -369,7 +449,7 @@ void TPreview::PPaint(QPainter& painter)
         painter.setPen(Qt::black);
         painter.setBrush(Qt::white);
         painter.drawRect(sheets.Second);
-        Doc.Page(Doc.CurrentPage->Number + 1)->Paint(painter, sheets.Second);
+        SecondSheet()->Paint(painter, sheets.Second);
     }
 }
 
@@ -389,6 +469,8 @@ void TPreview::PPrev()
 
 void TPreview::PNext()
 {
+    if (Doc.CurrentPage)
+        EnsurePages(Doc.CurrentPage->Number + (TwoPages() ? 2 : 1));
     if (TPrintPage* next = Doc.CurrentPage ? Doc.Page(Doc.CurrentPage->Number + 1) : nullptr)
         Doc.CurrentPage = next;
     Redraw();
@@ -396,6 +478,7 @@ void TPreview::PNext()
 
 void TPreview::PLast()
 {
+    EnsurePages(std::numeric_limits<int>::max());
     if (TPrintPage* last = Doc.Page(Doc.PageCount()))
         Doc.CurrentPage = last;
     Redraw();
@@ -403,6 +486,7 @@ void TPreview::PLast()
 
 void TPreview::PZoomplus(TSender sender)
 {
+    Fitted = false;
     Zoom += sender == Button ? 0.05f : 0.005f;
     Redraw();
 }
@@ -410,8 +494,10 @@ void TPreview::PZoomplus(TSender sender)
 void TPreview::PZoomMinus(TSender sender)
 {
     const float step = sender == Button ? 0.05f : 0.005f;
-    if (Zoom > 2 * step)
+    if (Zoom > 2 * step) {
         Zoom -= step;
+        Fitted = false;
+    }
     Redraw();
 }
 
@@ -419,22 +505,27 @@ void TPreview::PStrana()
 {
     if (!Doc.Ready || !Doc.CurrentPage)
         return;
+    if (TwoPages())
+        EnsurePages(Doc.CurrentPage->Number + 1);
     Updating = true;
-    if (TwoPages() && Doc.CurrentPage->Number == Doc.PageCount() && Doc.CurrentPage->Number > 1)
+    if (TwoPages() && Doc.CurrentPage->Number == Doc.CompletePages() && Doc.CurrentPage->Number > 1)
         Doc.CurrentPage = Doc.Page(Doc.CurrentPage->Number - 1); // the last two pages
     const TPrintPage& page = *Doc.CurrentPage;
     // Two sheets share the view less the gap of pixels between them, so that both fit whole; two
-    // pixels more keep room for the rounding of each sheet's width and the right sheet's outline.
+    // pixels more, across and down, keep room for the rounding of the sheets and their outlines.
     double total = page.PageWidth;
     double room = Bevel1->width();
-    const TPrintPage* next = TwoPages() ? Doc.Page(page.Number + 1) : nullptr;
+    const double height = Bevel1->height() - (TwoPages() ? 2 : 0);
+    const TPrintPage* next = SecondSheet();
     if (next) {
         total += next->PageWidth;
         room -= SheetGap + 2;
     }
     // A view with no room yet (a window never laid out) keeps the zoom it has.
-    if (room > 0 && Bevel1->height() > 0)
-        Zoom = float(qMin(room / total, Bevel1->height() / double(page.PageHeight)));
+    if (room > 0 && height > 0) {
+        Zoom = float(qMin(room / total, height / double(page.PageHeight)));
+        Fitted = true;
+    }
     HScrollBar->setValue(50);
     VScrollBar->setValue(50);
     Updating = false;
@@ -475,7 +566,7 @@ bool TPreview::ExecutePrintDialog()
 
 void TPreview::PrintPages(bool currentOnly)
 {
-    if (!ExecutePrintDialog())
+    if (!ExecutePrintDialog() || (!currentOnly && !EnsurePages(std::numeric_limits<int>::max())))
         return;
     try {
         if (currentOnly)
@@ -502,11 +593,13 @@ void TPreview::SavePdfClick()
     if (Doc.Pages().IsEmpty())
         return;
     const QString path = Prompts.ChoosePdfFile(this);
-    if (path.isEmpty())
+    if (path.isEmpty() || !EnsurePages(std::numeric_limits<int>::max()))
         return;
     try {
         WriteDocumentPdf(Doc, path);
     } catch (const TError& error) {
         Prompts.ShowError(this, error.Message);
+        return;
     }
+    ShowMessage(QStringLiteral("Posudek uložen do souboru %1").arg(QDir::toNativeSeparators(path)));
 }

@@ -1,11 +1,12 @@
 #pragma once
 // Preview: the laid-out pages of the document on the screen, one page or two side by side, zoomed
-// and panned; it prints them and writes them to PDF. It never lays anything out: it replays the
-// page pictures. It observes the document: LayOut shows it, reports progress to it and leaves it
-// on the last page; Reset closes it.
+// and panned; it prints them and writes them to PDF. It replays the page pictures. It observes the
+// document: a layout shows it, reports progress to it and leaves it on the first page; Reset
+// closes it. A layout begun with BeginLayOut is shown as soon as its first pages are there; the
+// preview lays the rest out in the background, and at once when a page or a command needs it.
 //
-//   TPreview preview(doc);          // observes doc until it is destroyed
-//   doc.Reset(); ...; doc.LayOut(); // shows the preview with the pages
+//   TPreview preview(doc);                  // observes doc until it is destroyed
+//   doc.Reset(); ...; doc.BeginLayOut(1);   // shows page 1, the rest follows
 #include "document/uDokument.h"
 
 #include <QDialog>
@@ -14,6 +15,7 @@
 
 class QLabel;
 class QScrollBar;
+class QTimer;
 class QToolButton;
 class QPushButton;
 class QWheelEvent;
@@ -79,6 +81,7 @@ public:
     QScrollBar* VScroll() const { return VScrollBar; }
     QWidget* ViewArea() const; // Bevel1
     QString PanelText(int panel) const; // the status bar's panels 0..3
+    QString MessageText() const; // what the last command said, beside the panels
 
     // Where the sheets of the current drawing lie, in page-area pixels (Second is invalid when one
     // page is shown); Shown is false when nothing is drawn.
@@ -90,6 +93,9 @@ public:
     };
     TSheets Sheets() const;
     void PPaint(QPainter& painter); // draws the pages into the page area
+
+signals:
+    void StatusMessage(const QString& message); // also shown beside the panels
 
 protected:
     void showEvent(QShowEvent* event) override; // FormShow
@@ -107,7 +113,13 @@ private:
     void DocumentReset() override { ClosePreview(); }
     void LayoutStarted() override;
     void LayoutProgress(int pos, int total) override { Progress(pos, total); }
+    void LayoutPaused() override;
     void LayoutFinished(bool completed) override;
+    void LayOutInBackground();
+    bool EnsurePages(int number); // page `number` laid out (or the run over); false after an error
+    const TPrintPage* CompletePage(int number) const;
+    const TPrintPage* SecondSheet() const; // the page shown beside the current one, if any
+    void ShowMessage(const QString& message);
     void PrintPages(bool currentOnly);
     void StepScroll(QScrollBar* bar, int step);
 
@@ -120,8 +132,12 @@ private:
     QToolButton* SpeedButton10 = nullptr;
     TPreviewStatusBar* StatusBar1 = nullptr;
     QLabel* Panels[4] = {};
+    QLabel* Message = nullptr;
+    QTimer* BackgroundLayout = nullptr;
     QPoint LastPointer;
     bool Updating = false;
+    bool InBackground = false; // the document's layout goes on while its first pages are shown
+    bool Fitted = false; // the zoom is a fit's, so a resize fits anew
     bool WheelFilterInstalled = false;
     const QEvent* LastWheelEvent = nullptr; // one wheel message reaches the filter once per widget
     quint64 LastWheelTime = 0;

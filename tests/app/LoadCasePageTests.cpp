@@ -212,3 +212,42 @@ TEST_F(MainFormTest, ACaptionWithAnAmpersandIsShownAsTyped)
     Form->SyncLoadCases();
     EXPECT_EQ(Pages()->tabText(0), QStringLiteral("sníh && vítr"));
 }
+
+TEST_F(MainFormTest, PagesAreBuiltWhenShownOrAskedForByName)
+{
+    for (int i = 0; i < 30; ++i) {
+        Task.NewLoadCase(QStringLiteral("ZS %1").arg(i + 2), 1.35, true, true);
+        Task.AddPxRow(true, 10 + i, 1);
+    }
+    Task.ActiveLoadCase = 0;
+    Form->SyncLoadCases();
+    Form->LoadCasesTab()->RefreshFromModel(); // as Open does: every page anew
+    ASSERT_EQ(Pages()->count(), 31);
+    const auto page = [this](int i) { return Form->LoadCasesTab()->Page(i); };
+    for (int i = 0; i < 31; ++i) {
+        EXPECT_TRUE(Pages()->isTabVisible(i)) << i;
+        EXPECT_FALSE(page(i)->Built()) << i; // the load case tab is not shown yet
+    }
+    EXPECT_EQ(Pages()->tabText(30), QStringLiteral("ZS 31"));
+
+    Form->PageControl()->setCurrentWidget(Form->LoadCasesTab());
+    EXPECT_TRUE(page(0)->Built());
+    EXPECT_FALSE(page(1)->Built());
+    Pages()->setCurrentIndex(5);
+    EXPECT_TRUE(page(5)->Built());
+    EXPECT_TRUE(Find<QCheckBox>("ZS6_Pxcheck1")->isVisible());
+    EXPECT_EQ(Find<QLineEdit>("ZS6_P1")->text(), Task.LoadCases[5].Px[0].P);
+
+    // A look-up by name builds that page only ("ZS2_…" is not under "ZS20" or "ZS21").
+    ASSERT_NE(Find<QLineEdit>("zs21_p1"), nullptr);
+    EXPECT_TRUE(page(20)->Built());
+    EXPECT_FALSE(page(1)->Built());
+    EXPECT_FALSE(page(19)->Built());
+    EXPECT_EQ(Find("ZS21_P2"), nullptr);
+
+    // The pictures are painted once for all pages.
+    const auto picture = [this](int n) {
+        return Find<QGroupBox>(QStringLiteral("ZS%1_qqbox").arg(n))->findChild<QLabel*>()->pixmap().cacheKey();
+    };
+    EXPECT_EQ(picture(6), picture(21));
+}

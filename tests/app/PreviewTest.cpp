@@ -6,6 +6,7 @@
 #include "tests/support/PreviewPrompts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -114,8 +115,8 @@ TEST_F(PreviewTest, TwoPageViewOnFivePages)
 {
     Preview->SetTwoPages(true);
     Lay(5);
-    EXPECT_EQ(Shown(), 4);
-    EXPECT_EQ(Preview->PanelText(0), QStringLiteral("Strana:4"));
+    EXPECT_EQ(Shown(), 1); // pages 1 and 2
+    EXPECT_EQ(Preview->PanelText(0), QStringLiteral("Strana:1"));
     EXPECT_EQ(Preview->PanelText(1), QStringLiteral("Počet stran:5"));
     TPreview::TSheets sheets = Preview->Sheets();
     EXPECT_TRUE(sheets.Second.isValid());
@@ -124,7 +125,7 @@ TEST_F(PreviewTest, TwoPageViewOnFivePages)
     EXPECT_EQ(sheets.Second.left(), sheets.First.left() + sheets.First.width() + 10); // the gap
     EXPECT_EQ(sheets.Second.height(), sheets.First.height());
 
-    Preview->PNext();
+    Preview->PLast();
     EXPECT_EQ(Shown(), 5);
     EXPECT_FALSE(Preview->Sheets().Second.isValid()); // the last page has no next one
 
@@ -151,10 +152,77 @@ TEST_F(PreviewTest, TwoPageViewOnFivePages)
     EXPECT_NEAR(Preview->Zoom, FitZoom(21000), 1e-6);
 }
 
+// The report's way: page 1 is shown as soon as it is laid out, the rest follows in the background
+// or at once when a command needs it.
+TEST_F(PreviewTest, FirstPageAtOnceTheRestOnDemandOrInTheBackground)
+{
+    const auto begin = [this] {
+        Doc.Reset();
+        Doc.AddPage();
+        Doc.TaskTitle = QStringLiteral("Vaznice V1");
+        for (int i = 1; i <= 30; ++i)
+            Doc.AddLine(QStringLiteral("strana %1<newpage>").arg(i));
+        Doc.BeginLayOut(1);
+    };
+    begin();
+    ASSERT_TRUE(Preview->isVisible());
+    EXPECT_TRUE(Doc.LayoutPending());
+    EXPECT_EQ(Doc.CompletePages(), 1);
+    EXPECT_EQ(Shown(), 1);
+    EXPECT_EQ(Preview->PanelText(1), QStringLiteral("Počet stran:…"));
+    EXPECT_EQ(Preview->windowTitle(), QStringLiteral("Náhled tisku Vaznice V1"));
+    Preview->PNext(); // laid out on demand
+    EXPECT_EQ(Shown(), 2);
+    while (Doc.LayoutPending())
+        QCoreApplication::processEvents();
+    EXPECT_EQ(Shown(), 2); // the background leaves the view where it is
+    EXPECT_EQ(Preview->PanelText(1), QStringLiteral("Počet stran:31"));
+
+    begin();
+    Preview->PLast();
+    EXPECT_FALSE(Doc.LayoutPending());
+    EXPECT_EQ(Shown(), 31);
+
+    begin(); // the whole document is written, and the window says where
+    PdfPath = Dir.filePath(QStringLiteral("posudek.pdf"));
+    QString said;
+    QObject::connect(Preview.get(), &TPreview::StatusMessage, [&said](const QString& message) { said = message; });
+    Preview->SavePdfClick();
+    EXPECT_EQ(PdfPageCount(PdfPath), 31);
+    EXPECT_EQ(said, QStringLiteral("Posudek uložen do souboru ") + QDir::toNativeSeparators(PdfPath));
+    EXPECT_EQ(Preview->MessageText(), said);
+}
+
+// At 930 x 700 the height decides the two-page fit: both sheets with their outlines lie in the
+// view, and a resize keeps a fitted view fitted.
+TEST_F(PreviewTest, TwoPageFitKeepsBothSheetsWholeAndFollowsTheWindow)
+{
+    Preview->SetTwoPages(true);
+    Preview->resize(930, 700);
+    Lay(3);
+    const auto whole = [this](const QRect& sheet) {
+        return sheet.left() >= 0 && sheet.top() >= 0 && sheet.left() + sheet.width() < View().width()
+            && sheet.top() + sheet.height() < View().height(); // the outline is one pixel outside
+    };
+    EXPECT_TRUE(whole(Preview->Sheets().First));
+    EXPECT_TRUE(whole(Preview->Sheets().Second));
+    for (const QSize size : { QSize(700, 500), QSize(1200, 640) }) {
+        Preview->resize(size);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(whole(Preview->Sheets().First)) << size.width();
+        EXPECT_TRUE(whole(Preview->Sheets().Second)) << size.width();
+        EXPECT_NEAR(Preview->Zoom, std::min((View().width() - 12) / 42000.0, (View().height() - 2) / 29700.0), 1e-6)
+            << size.width(); // fitted anew
+    }
+}
+
 TEST_F(PreviewTest, NavigationStopsAtTheEnds)
 {
     Lay(3);
-    EXPECT_EQ(Shown(), 3);
+    EXPECT_EQ(Shown(), 1); // the preview opens on the first page
+    Preview->PPrev();
+    EXPECT_EQ(Shown(), 1);
+    Preview->PLast();
     Preview->PNext();
     EXPECT_EQ(Shown(), 3);
     Preview->PPrev();
@@ -212,10 +280,10 @@ TEST_F(PreviewTest, WheelMessagesOfTheWindowActOncePerNotch)
 TEST_F(PreviewTest, WheelWithMiddleButtonTurnsPages)
 {
     Lay(3);
-    Preview->PrevAppMessage(Wheel(120, Qt::MiddleButton));
-    EXPECT_EQ(Shown(), 2);
     Preview->PrevAppMessage(Wheel(-120, Qt::MiddleButton));
-    EXPECT_EQ(Shown(), 3);
+    EXPECT_EQ(Shown(), 2);
+    Preview->PrevAppMessage(Wheel(120, Qt::MiddleButton));
+    EXPECT_EQ(Shown(), 1);
 }
 
 TEST_F(PreviewTest, ScrollPositionsPlaceTheSheetAgainstTheEdges)

@@ -12,6 +12,7 @@
 #include "tests/support/PreviewPrompts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -102,8 +103,16 @@ TEST_F(PrintTabTest, PreviewComposesTheReportAndShowsItsPages)
     Form->PrintOptions()->PreviewButton()->click();
     ASSERT_TRUE(Errors.isEmpty()) << Errors.join('\n').toStdString();
     EXPECT_TRUE(Preview->isVisible());
+    // Page 1 at once, captioned with the task; the rest is laid out in the background.
+    EXPECT_EQ(Doc.CurrentPage, Doc.Page(1));
+    EXPECT_EQ(Preview->windowTitle(), QStringLiteral("Náhled tisku ") + Task.TaskTitle);
+    EXPECT_TRUE(Doc.LayoutPending());
+    EXPECT_EQ(Preview->PanelText(1), QStringLiteral("Počet stran:…"));
+    while (Doc.LayoutPending())
+        QCoreApplication::processEvents();
     EXPECT_GE(Doc.PageCount(), 2);
-    EXPECT_EQ(Doc.CurrentPage, Doc.Pages().Last());
+    EXPECT_EQ(Preview->PanelText(1), QStringLiteral("Počet stran:") + QString::number(Doc.PageCount()));
+    EXPECT_EQ(Doc.CurrentPage, Doc.Page(1));
     EXPECT_EQ(Doc.Job, QStringLiteral("Zakázka 7"));
     EXPECT_TRUE(Doc.Frame.contains(QStringLiteral("<box 18 17 190 34>"))); // the dialog's settings
     EXPECT_TRUE(Doc.Body.join(QString()).contains(QStringLiteral("Výsledky pro")));

@@ -2,6 +2,8 @@
 #include "DocumentTestUtil.h"
 #include "model/TError.h"
 
+#include <QPdfWriter>
+
 namespace {
 
 // Header with the page number; leaves the cursor one line below the text area's top.
@@ -307,5 +309,49 @@ TEST_F(Pagination, PageCountGivesTheFinalNumberOfPagesOnEveryPage)
         const auto texts = Texts(Doc.Page(n));
         ASSERT_GE(texts.size(), 3u);
         EXPECT_EQ(texts[0].Text + texts[1].Text + texts[2].Text, QStringLiteral("%1/3").arg(n));
+    }
+}
+
+// A run laid out in parts gives the pages of one whole run, and while it is pending the viewer's
+// page stays put and nothing half-done is printed.
+TEST_F(Pagination, RunInPartsGivesTheSamePages)
+{
+    QStringList body;
+    for (int i = 0; i < 40; ++i) {
+        body << QStringLiteral("<h2>Oddíl %1</h2>Text oddílu <b>%1</b> s <frac>q L<sup>2</sup><denom>8</frac>.<br>")
+                    .arg(i);
+        body << QStringLiteral("<table 1><tr><td>x<td>%1,0<tr><td>M<td>56,25</table><br><spacey 30>").arg(i);
+        body << QStringLiteral("<mark 2><linerel 40 10><goto 2><moverel 0 25><br>");
+    }
+    Lay(HeaderFrame, body);
+    TDokument parts;
+    Prepare(parts, HeaderFrame, body);
+    parts.BeginLayOut(2);
+    ASSERT_TRUE(parts.LayoutPending());
+    EXPECT_EQ(parts.CompletePages(), 2);
+    EXPECT_EQ(parts.CurrentPage, parts.Page(1));
+    parts.CurrentPage = parts.Page(2); // the viewer moves on
+    parts.LayOutMore(4);
+    EXPECT_GE(parts.CompletePages(), 4);
+    EXPECT_EQ(parts.CurrentPage, parts.Page(2));
+    QPdfWriter writer(QStringLiteral("/dev/null"));
+    EXPECT_THROW(parts.PrintAll(writer), TError);
+    parts.FinishLayOut();
+    EXPECT_FALSE(parts.LayoutPending());
+
+    ASSERT_GT(Doc.PageCount(), 4);
+    ASSERT_EQ(parts.PageCount(), Doc.PageCount());
+    for (int n = 1; n <= Doc.PageCount(); ++n) {
+        const TPagePicture& whole = Doc.Page(n)->Picture;
+        const TPagePicture& inParts = parts.Page(n)->Picture;
+        ASSERT_EQ(inParts.Items.size(), whole.Items.size()) << n;
+        const auto texts = Texts(Doc.Page(n)), partTexts = Texts(parts.Page(n));
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            EXPECT_EQ(partTexts[i].Text, texts[i].Text) << n;
+            EXPECT_EQ(partTexts[i].Pos, texts[i].Pos) << n;
+        }
+        const auto lines = whole.ItemsOf<TLineItem>(), partLines = inParts.ItemsOf<TLineItem>();
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            EXPECT_EQ(partLines[i].To, lines[i].To) << n;
     }
 }
