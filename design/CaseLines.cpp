@@ -32,11 +32,12 @@ std::vector<TCaseSolution> SolveCases(const TTask& task, double Emod, double Iy)
         d.Edit31 = QString::number(Emod, 'g', 17);
         d.EUnit = QStringLiteral("Pa");
     }
+    std::vector<TResultStore> stores = SolveEachLoadCase(solved);
     std::vector<TCaseSolution> cases;
-    for (const TLoadCase& loadCase : solved.LoadCases) {
+    for (size_t k = 0; k < stores.size(); ++k) {
         TCaseSolution c;
-        c.Name = loadCase.Caption;
-        c.Store = SolveLoadCase(solved, loadCase.Number);
+        c.Name = solved.LoadCases[k].Caption;
+        c.Store = std::move(stores[k]);
         for (int i = 0; i < SampleCount; ++i)
             c.f[size_t(i)] = c.Store.fn[size_t(i)] * MmPerStoreUnit;
         cases.push_back(std::move(c));

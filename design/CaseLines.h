@@ -2,7 +2,7 @@
 // The one place where the member checks read the analysis: every load case solved alone at factor 1
 // (its samples and exact line), and any combination of them summed by a vector of factors, with the
 // exact extremes of the sum.
-#include "analysis/uCalcUnit.h"
+#include "design/LoadCaseSolutions.h"
 
 #include <QString>
 #include <vector>

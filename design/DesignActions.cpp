@@ -1,5 +1,8 @@
 #include "design/DesignActions.h"
 
+#include "design/En1990.h"
+#include "design/LoadCaseSolutions.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -53,9 +56,33 @@ QString CombinationName(const TCombinationGrid& grid, int row)
     return name.isEmpty() ? QStringLiteral("kombinace v řádku %1").arg(row) : QStringLiteral("kombinace ") + name;
 }
 
-TDesignLine LineOf(const QString& name, TResultStore&& sums)
+// A combination of characteristic solutions by its factors (the EN 1990 combinations).
+TDesignLine CombinedLine(
+    const QString& name, const std::vector<TResultStore>& cases, const std::vector<double>& factors)
 {
-    return { name, sums.Md, sums.Qd, std::move(sums.Line) };
+    TDesignLine line { name, {}, {}, {} };
+    for (size_t k = 0; k < cases.size() && k < factors.size(); ++k) {
+        const double f = factors[k];
+        if (f == 0)
+            continue;
+        const TResultStore& own = cases[k];
+        for (int i = 0; i < SampleCount; ++i) {
+            line.Md[size_t(i)] += f * own.Mn[size_t(i)];
+            line.Qd[size_t(i)] += f * own.Qn[size_t(i)];
+        }
+        AddTo(line.Line.BaseD, own.Line.BaseN, f);
+        AddTo(line.Line.BaseN, own.Line.BaseN, f);
+        for (TLineEdge e : own.Line.Edges) {
+            e.Gamaf = f; // the edge's change is characteristic
+            line.Line.Edges.push_back(e);
+        }
+    }
+    return line;
+}
+
+TDesignLine LineOf(const QString& name, const TResultStore& sums)
+{
+    return { name, sums.Md, sums.Qd, sums.Line };
 }
 
 } // namespace
@@ -140,18 +167,35 @@ TDesignActions DesignActionsOf(const TTask& task, double selfWeight)
     actions.SpanL = task.SpanL();
     actions.Typ = task.Typ;
     std::vector<TDesignLine>& lines = actions.Lines;
-    for (int row = 1; row < task.Grid.RowCount(); ++row)
-        if (CombinationRowHasMember(task, row))
-            lines.push_back(LineOf(CombinationName(task.Grid, row), SumCombinationRow(task, row)));
-    if (lines.empty())
-        for (const TLoadCase& loadCase : task.LoadCases)
-            lines.push_back(LineOf(QStringLiteral("ZS ") + loadCase.Caption, SolveLoadCase(task, loadCase.Number)));
+    // The self-weight is one more load case, solved with the others (permanent under EN 1990).
+    TTask withOwn = task;
     if (selfWeight > 0) {
-        TTask withOwn = task;
         withOwn.NewLoadCase(QString::fromUtf8(SelfWeightCaseName), SelfWeightFactor, true, false);
         // The load in full precision (a typed row keeps three decimals).
         withOwn.LoadCases.back().Q.push_back({ true, QString::number(selfWeight, 'g', 17) });
-        const TResultStore own = SolveLoadCase(withOwn, withOwn.LoadCases.back().Number);
+        withOwn.LoadCases.back().Action = QStringLiteral("G");
+    }
+    const std::vector<TResultStore> cases = SolveEachLoadCase(withOwn);
+    if (AnyLoadCaseClassified(task)) {
+        // The ULS combinations of EN 1990 (6.10 or 6.10a,b, Czech annex factors), each a line.
+        for (const TEnCombination& c : GenerateCombinations(withOwn, TEnKind::Uls))
+            lines.push_back(CombinedLine(c.Name, cases, c.Factors));
+        return actions;
+    }
+    for (int row = 1; row < task.Grid.RowCount(); ++row) {
+        if (!CombinationRowHasMember(task, row))
+            continue;
+        // The members summed in the order the calculation sums a combination.
+        TDesignLine line { CombinationName(task.Grid, row), {}, {}, {} };
+        for (int page : CombinationPages(task, row))
+            AddCase(line, cases[size_t(page)]);
+        lines.push_back(std::move(line));
+    }
+    if (lines.empty())
+        for (size_t k = 0; k < task.LoadCases.size(); ++k)
+            lines.push_back(LineOf(QStringLiteral("ZS ") + task.LoadCases[k].Caption, cases[k]));
+    if (selfWeight > 0) {
+        const TResultStore& own = cases.back();
         if (lines.empty())
             lines.push_back({ QStringLiteral("ZS ") + QString::fromUtf8(SelfWeightCaseName), {}, {}, {} });
         for (TDesignLine& line : lines) {
