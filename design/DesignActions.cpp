@@ -49,13 +49,6 @@ void AddCase(TDesignLine& line, const TResultStore& own)
     line.Line.Edges.insert(line.Line.Edges.end(), own.Line.Edges.begin(), own.Line.Edges.end());
 }
 
-// "kombinace ZK1"; a row without a name by its number, as the envelope takes it too.
-QString CombinationName(const TCombinationGrid& grid, int row)
-{
-    const QString name = grid.Cell(1, row).trimmed();
-    return name.isEmpty() ? QStringLiteral("kombinace v řádku %1").arg(row) : QStringLiteral("kombinace ") + name;
-}
-
 // A combination of characteristic solutions by its factors (the EN 1990 combinations).
 TDesignLine CombinedLine(
     const QString& name, const std::vector<TResultStore>& cases, const std::vector<double>& factors)
@@ -154,6 +147,12 @@ std::vector<std::pair<double, double>> TDesignLineValues::PointForces() const
             forces.emplace_back(x, P);
     }
     return forces;
+}
+
+QString CombinationName(const TCombinationGrid& grid, int row)
+{
+    const QString name = grid.Cell(1, row).trimmed();
+    return name.isEmpty() ? QStringLiteral("kombinace v řádku %1").arg(row) : QStringLiteral("kombinace ") + name;
 }
 
 double SelfWeightLoad(double massKgPerM)

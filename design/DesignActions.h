@@ -44,6 +44,9 @@ private:
     std::vector<TPoly> Pieces; // Pieces[k] around EdgeX[k-1] (Pieces[0] around 0)
 };
 
+// "kombinace ZK1"; a row without a name by its number, as the envelope takes it too.
+QString CombinationName(const TCombinationGrid& grid, int row);
+
 // The self-weight of a section of `massKgPerM` as a uniform load (kN/m), g = 9,81 m/s2.
 double SelfWeightLoad(double massKgPerM);
 

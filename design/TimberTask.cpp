@@ -1,6 +1,7 @@
 #include "design/TimberTask.h"
 
 #include "analysis/Checks.h"
+#include "design/DesignActions.h"
 #include "design/En1990.h"
 #include "model/TEndConditions.h"
 #include "model/TError.h"
@@ -140,10 +141,7 @@ std::vector<TUlsCombination> TimberUlsCombinations(const TTask& task, const TTim
         std::vector<double> f(task.LoadCases.size(), 0.0);
         for (int page : CombinationPages(task, row))
             f[size_t(page)] += gammaF(size_t(page));
-        const QString name = task.Grid.Cell(1, row).trimmed();
-        out.push_back(
-            { name.isEmpty() ? QStringLiteral("kombinace v řádku %1").arg(row) : QStringLiteral("kombinace ") + name,
-                f });
+        out.push_back({ CombinationName(task.Grid, row), f });
     }
     if (out.empty())
         for (size_t k = 0; k < task.LoadCases.size(); ++k) {

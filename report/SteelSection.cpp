@@ -45,7 +45,8 @@ QString RestraintLine(const TTask& task, const TSteelCheck& c)
 
 QStringList SteelCheckLines(const TTask& task)
 {
-    if (task.Deflection.CheckBox23 || !FindSection(task.Deflection.Section))
+    if (CheckMaterialOf(task) != TCheckMaterial::Steel || task.Deflection.CheckBox23
+        || !FindSection(task.Deflection.Section))
         return {}; // the rectangle's values do not belong to the section named
     QStringList lines { QStringLiteral("<br><h2>Posouzení ocelového trabíku podle ČSN EN 1993-1-1</h2><br>") };
     TSteelCheck c;
