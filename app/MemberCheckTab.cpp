@@ -20,6 +20,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTableWidget>
 
 namespace {
@@ -84,12 +85,21 @@ TMemberCheckTab::TMemberCheckTab(TTask& task, QWidget* parent)
     checkButton->setObjectName(QStringLiteral("CheckButton"));
     materials->addWidget(checkButton);
     ContentLayout()->addLayout(materials);
-    auto* groups = new QHBoxLayout;
+    // The inputs of the chosen material, scrolled when the window is small.
+    auto* inputs = new QWidget;
+    auto* groups = new QHBoxLayout(inputs);
+    groups->setContentsMargins(0, 0, 0, 0);
     SteelGroup = BuildSteelGroup();
     TimberGroup = BuildTimberGroup();
     groups->addWidget(SteelGroup);
     groups->addWidget(TimberGroup);
-    ContentLayout()->addLayout(groups);
+    groups->addStretch();
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(inputs);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setMinimumHeight(120);
+    ContentLayout()->addWidget(scroll, 1);
 
     Table = new QTableWidget(0, 8);
     Table->setObjectName(QStringLiteral("CheckTable"));
@@ -98,8 +108,9 @@ TMemberCheckTab::TMemberCheckTab(TTask& task, QWidget* parent)
         QStringLiteral(" "), QStringLiteral("x [m]"), QStringLiteral("kombinace") });
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->verticalHeader()->hide();
+    Table->setWordWrap(false);
     Table->horizontalHeader()->setStretchLastSection(true);
-    Table->setMinimumHeight(140);
+    Table->setMinimumHeight(100);
     ContentLayout()->addWidget(Table, 1);
     Message = new QLabel;
     Message->setObjectName(QStringLiteral("CheckMessage"));
@@ -258,8 +269,8 @@ void TMemberCheckTab::RefreshFromModel()
 
 void TMemberCheckTab::ShowMaterial()
 {
-    SteelGroup->setEnabled(SteelRadio->isChecked());
-    TimberGroup->setEnabled(TimberRadio->isChecked());
+    SteelGroup->setVisible(SteelRadio->isChecked());
+    TimberGroup->setVisible(TimberRadio->isChecked());
 }
 
 void TMemberCheckTab::Entered()
