@@ -32,7 +32,7 @@ TSlsResult OfTheCombinations(const TTask& task)
             combinations.back().second[k] = 1;
         }
     const QString name = QStringLiteral("průhyb f_max (rozhodující kombinace)");
-    const QString clause = QStringLiteral("mezní průhyb zadaný na kartě Průhyb");
+    const QString clause = QStringLiteral("mezního průhybu zadaného na kartě Průhyb");
     double ratio = 0;
     if (!ReadDeflectionLimit(task.Deflection.DeflectionLimit, ratio)) {
         r.Checks.push_back(UndecidedCheck(name, clause, QStringLiteral("mezní průhyb L/ není kladné číslo")));

@@ -12,8 +12,9 @@
 // a load case.
 QStringList ServiceabilityLines(const TTask& task);
 
-// "<tr><td>check<td>clause<td>design value<td>limit<td>utilisation<td>✓/✗<td>x<td>combination"; an
-// undecided check shows "?" and why.
-QString LimitCheckRow(const TLimitCheck& check);
-// The heading row of such a table, its second last column named `resistance`.
-QString LimitCheckTableHead(const QString& resistance);
+// "<tr><td>check<td>clause<td>design value<td>limit<td>utilisation<td>✓/✗" (an undecided check "?"),
+// and under the table the line of where and by which combination it governs (or why undecided).
+QString LimitCheckRow(const TLimitCheck& check, bool withClause = true);
+QString LimitCheckWhere(const TLimitCheck& check);
+// The heading row of such a table, its limit column named `resistance`.
+QString LimitCheckTableHead(const QString& resistance, bool withClause = true);

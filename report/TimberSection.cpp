@@ -26,18 +26,18 @@ QStringList TimberCheckLines(const TTask& task)
 {
     if (CheckMaterialOf(task) != TCheckMaterial::Timber)
         return {};
-    QStringList lines { QStringLiteral("<br><h2>Posouzení dřevěného trabíku podle ČSN EN 1995-1-1</h2><br>") };
+    QStringList lines { QStringLiteral("<keep><br><h2>Posouzení dřevěného trabíku podle ČSN EN 1995-1-1</h2><br>") };
     TTimberInputs in;
     TTimberTaskResult r;
     try {
         in = TimberInputsOf(task);
         r = CheckTaskTimber(task);
     } catch (const TError& e) {
-        return lines << UserText(e.Message) + QStringLiteral("<br>");
+        return lines << UserText(e.Message) + QStringLiteral("<br></keep>");
     }
     const TTimberResult& u = r.Uls;
     if (!r.Problem.isEmpty() || !u.Class)
-        return lines << UserText(r.Problem.isEmpty() ? u.Problem : r.Problem) + QStringLiteral("<br>");
+        return lines << UserText(r.Problem.isEmpty() ? u.Problem : r.Problem) + QStringLiteral("<br></keep>");
     lines << QStringLiteral("průřez ") + Value(in.b) + QStringLiteral(" × ") + Value(in.h)
             + QStringLiteral(" mm, třída ") + QString::fromLatin1(u.Class->Name)
             + (u.Class->Glulam ? QStringLiteral(" (ČSN EN 14080)") : QStringLiteral(" (ČSN EN 338)"))
@@ -56,17 +56,21 @@ QStringList TimberCheckLines(const TTask& task)
                          : QStringLiteral("klopení: tlačený okraj držen spojitě, k<sub>crit</sub> = 1<br>"));
     lines << LimitCheckTableHead(QStringLiteral("únosnost"));
     bool ok = true, decided = true;
-    for (const TLimitCheck* c : { &u.Bending, &u.Shear, &u.BearingA, &u.BearingB }) {
-        if (c->Name.isEmpty())
-            continue; // a free end bears on nothing
+    std::vector<const TLimitCheck*> checks;
+    for (const TLimitCheck* c : { &u.Bending, &u.Shear, &u.BearingA, &u.BearingB })
+        if (!c->Name.isEmpty()) // a free end bears on nothing
+            checks.push_back(c);
+    for (const TLimitCheck* c : checks) {
         lines << LimitCheckRow(*c);
         ok = ok && (c->Ok() || !c->Decided());
         decided = decided && c->Decided();
     }
     lines << QStringLiteral("</table><br>");
+    for (const TLimitCheck* c : checks)
+        lines << LimitCheckWhere(*c);
     // A verdict only where every check decides; a failed one is said even so.
     lines << (!ok     ? QStringLiteral("Průřez v mezním stavu únosnosti nevyhovuje.<br>")
             : decided ? QStringLiteral("Průřez v mezním stavu únosnosti vyhovuje.<br>")
                       : QStringLiteral("Posouzení v mezním stavu únosnosti není úplné (viz otazníky).<br>"));
-    return lines;
+    return lines << QStringLiteral("</keep>");
 }
