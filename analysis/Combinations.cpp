@@ -25,6 +25,11 @@ std::vector<int> CombinationMembers(const TTask& task, int row)
     return members;
 }
 
+bool CombinationRowHasMember(const TTask& task, int row)
+{
+    return !CombinationMembers(task, row).empty();
+}
+
 std::vector<int> CombinationPages(const TTask& task, int row)
 {
     std::vector<int> pages;

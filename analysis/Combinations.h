@@ -14,6 +14,8 @@ std::vector<int> CombinationMembers(const TTask& task, int row);
 // are both added once; a header out of step with its page adds the page of that caption (the last
 // such), or nothing when no page has it.
 std::vector<int> CombinationPages(const TTask& task, int row);
+// Whether combination row `row` has a member (CombinationMembers is not empty).
+bool CombinationRowHasMember(const TTask& task, int row);
 // The first row (>= 1) of the combination named `name`, letter case ignored; -1 when none.
 int CombinationRow(const TCombinationGrid& grid, const QString& name);
 // Whether the print cell of row `row` says yes.

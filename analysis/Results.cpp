@@ -135,22 +135,3 @@ TResultStore SumMembers(const TResultSet& results, const std::vector<int>& membe
     s.LineD = std::move(sd.Line);
     return s;
 }
-
-TResultStore SolveLoadCase(const TTask& task, int number)
-{
-    const TResultSet results(BuildModel(task));
-    const std::vector<TCaseModel>& cases = results.Model().Cases;
-    for (size_t i = 0; i < cases.size(); ++i)
-        if (cases[i].Number == number)
-            return SumMembers(results, { int(i) });
-    return SumMembers(results, {});
-}
-
-TResultStore SumCombinationRow(const TTask& task, int row)
-{
-    const TResultSet results(BuildModel(task));
-    for (const TCombinationModel& c : results.Model().Combinations)
-        if (c.Row == row)
-            return SumMembers(results, c.Members);
-    return SumMembers(results, {});
-}

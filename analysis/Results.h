@@ -113,11 +113,6 @@ QString DeflectionProblem(const TResultStore& store);
 
 // The members (indexes of load cases) summed: characteristic with factor 1, design with gamma_f.
 TResultStore SumMembers(const TResultSet& results, const std::vector<int>& members);
-// One load case of the task alone, by its number (GetZSInfo), and one combination row (>= 1) alone,
-// for the callers that take one task at a time (the member checks and the EN 1990 sums). Throw
-// TError like Superpose; a number or a row that names nothing gives zeros.
-TResultStore SolveLoadCase(const TTask& task, int number);
-TResultStore SumCombinationRow(const TTask& task, int row);
 // The envelope over every combination row with a member, or over the load cases when there is none.
 TEnvelope ComputeEnvelope(const TResultSet& results);
 

@@ -8,6 +8,7 @@
 #include "app/DiagramsTab.h"
 #include "app/GeometryTab.h"
 #include "app/LoadCasesTab.h"
+#include "app/MemberCheckTab.h"
 #include "app/PrintOptionsWidget.h"
 #include "app/PrintTab.h"
 #include "app/ResultFields.h"
@@ -98,6 +99,7 @@ void TMainForm::BuildTabs()
     PageControl1->addTab(TabVypocet, QStringLiteral("Výpočet"));
     PageControl1->addTab(TabPrubehy, QStringLiteral("Průběh vnitřních sil"));
     PageControl1->addTab(TabPruhyb, QStringLiteral("Průhyb"));
+    PageControl1->addTab(new TMemberCheckTab(TaskRef), QStringLiteral("Posouzení"));
     PageControl1->addTab(TabTisk, QStringLiteral("Tisk"));
 
     TabUloha->AddNextButton(GeometryHint);

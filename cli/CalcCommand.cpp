@@ -257,7 +257,7 @@ int RunCalc(const QCommandLineParser& parser)
 
 const TCliRegistrar registrar({
     QStringLiteral("calc"),
-    QStringLiteral("calc TASK.DAT [--case NAME | --combination NAME] [--envelope | --en1990 KIND] [--format csv "
+    QStringLiteral("calc TASK.DAT [--case NAME | --combination NAME | --envelope | --en1990 KIND] [--format csv "
                    "[--locale LOCALE]]"),
     QStringLiteral("reactions, bending moments, shear forces and deflections of a task as JSON"),
     QStringLiteral("Opens TASK.DAT as the program opens it and computes what the calculation tab computes,\n"

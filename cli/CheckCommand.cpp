@@ -1,6 +1,8 @@
-// trabik-cli check: the steel beam check of a task (ČSN EN 1993-1-1) as JSON.
+// trabik-cli check: the steel (ČSN EN 1993-1-1) or timber (ČSN EN 1995-1-1) beam check of a task as
+// JSON.
 #include "cli/CliCommand.h"
 #include "design/TaskCheck.h"
+#include "design/TimberTask.h"
 #include "model/TError.h"
 
 #include <QJsonArray>
@@ -44,10 +46,25 @@ int RunCheck(const QCommandLineParser& parser)
 {
     const QString file = Arguments(parser, 1, "one task file is required").constFirst();
     const TTask task = OpenTask(file);
-    const TSteelCheck check = OnFile(file, [&] { return CheckTaskSteel(task); });
-    if (!check.Refused.isEmpty())
-        throw TFileError(file, check.Refused);
-    const QByteArray json = QJsonDocument(CheckJson(check)).toJson(QJsonDocument::Indented);
+    QJsonObject result;
+    switch (CheckMaterialOf(task)) {
+    case TCheckMaterial::None:
+        throw TFileError(file, CheckMaterialProblem(task));
+    case TCheckMaterial::Timber: {
+        const TTimberInputs inputs = OnFile(file, [&] { return TimberInputsOf(task); });
+        const TTimberTaskResult check = OnFile(file, [&] { return CheckTaskTimber(task); });
+        result = TimberCheckJson(inputs, check);
+        break;
+    }
+    case TCheckMaterial::Steel: {
+        const TSteelCheck check = OnFile(file, [&] { return CheckTaskSteel(task); });
+        if (!check.Refused.isEmpty())
+            throw TFileError(file, check.Refused);
+        result = CheckJson(check);
+        break;
+    }
+    }
+    const QByteArray json = QJsonDocument(result).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return 0;
 }
@@ -55,7 +72,7 @@ int RunCheck(const QCommandLineParser& parser)
 const TCliRegistrar registrar({
     QStringLiteral("check"),
     QStringLiteral("check TASK.DAT"),
-    QStringLiteral("the steel beam check (ČSN EN 1993-1-1) as JSON"),
+    QStringLiteral("the steel or timber beam check (ČSN EN 1993-1-1, 1995-1-1) as JSON"),
     QStringLiteral("\nChecks the section of the deflection tab (IPE, HEA, HEB, HEM, UPE, UPN) in the task's\n"
                    "steel grade against the design values of every combination with a member (or of every\n"
                    "load case when there is none), with the task's self-weight choice: class, bending,\n"
@@ -63,7 +80,11 @@ const TCliRegistrar registrar({
                    "unrestrained length, lateral-torsional buckling. kNm, kN, MPa; Mcr, chiLT and MbRd\n"
                    "are null without an unrestrained length. \"checks\" lists each check with its clause,\n"
                    "governing position (m) and combination. A task without a steel section, or one the\n"
-                   "program does not check (class 4), exits with 1 and the reason."),
+                   "program does not check (class 4), exits with 1 and the reason. With classified load\n"
+                   "cases the design values are those of the EN 1990 ULS combinations.\n"
+                   "A timber task (strength class with b x h, or the material chosen on the Posouzení\n"
+                   "tab) gives \"material\": \"timber\" with sigmaMd, fmd, tauD, fvd, kmod, kcrit, wInst,\n"
+                   "wFin (MPa, mm), \"utilisation\" {bending, shear, bearing, wInst, wFin} and \"problems\"."),
     {},
     RunCheck,
 });

@@ -8,6 +8,7 @@
 #include "model/TError.h"
 #include "model/uMyCommonLib.h"
 #include "storage/ProjectPrimitives.h"
+#include "storage/uProjectFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -448,6 +449,36 @@ void ReadPrintOptions(TJsonIn& in, TPrintOptions& print)
     });
 }
 
+// The extension block's values as [key, text] pairs in file order (the action types, the member
+// checks' inputs).
+QJsonArray ExtensionJson(const TTask& task)
+{
+    QJsonArray items;
+    for (const auto& [key, value] : ExtensionItemsOf(task))
+        items.append(QJsonArray { key, value });
+    return items;
+}
+
+void ReadExtension(TJsonIn& in, TTask& task)
+{
+    const QJsonValue items = in.Take("Extension");
+    if (items.isUndefined())
+        return;
+    const QString path = in.At(QStringLiteral("Extension"));
+    if (!items.isArray())
+        Fail(path, QStringLiteral("očekáváno pole"), items);
+    TExtensionItems read;
+    for (qsizetype i = 0; i < items.toArray().size(); ++i) {
+        const QJsonValue item = items.toArray().at(i);
+        const QJsonArray pair = item.toArray();
+        if (!item.isArray() || pair.size() != 2 || !pair[0].isString() || !pair[1].isString())
+            Fail(QStringLiteral("%1[%2]").arg(path).arg(i), QStringLiteral("očekávána dvojice textů [klíč, hodnota]"),
+                item);
+        read.emplace_back(pair[0].toString(), pair[1].toString());
+    }
+    SetExtensionItems(task, read);
+}
+
 } // namespace
 
 QByteArray JsonText(const QJsonValue& value)
@@ -476,6 +507,7 @@ QJsonObject TaskToJson(const TTask& task)
     PutFields(deflection, task.Deflection, DeflectionTexts);
     o[QStringLiteral("LoadGenerator")] = generator;
     o[QStringLiteral("Deflection")] = deflection;
+    o[QStringLiteral("Extension")] = ExtensionJson(task);
     return o;
 }
 
@@ -498,6 +530,7 @@ TTask TaskFromJson(const QJsonObject& json)
         ReadFields(g, task.Generator, GeneratorFlags);
     });
     in.Nested("Deflection", [&](TJsonIn& d) { ReadFields(d, task.Deflection, DeflectionTexts); });
+    ReadExtension(in, task);
     in.Finish();
     // As after opening: the partial loads follow the end condition, the lists their entries.
     task.SetTyp(task.Typ);

@@ -8,6 +8,12 @@ namespace {
 
 constexpr double MmPerStoreUnit = 1e6; // fn holds metres / 1000
 
+void AddScaled(TPoly& sum, const TPoly& p, double factor)
+{
+    for (size_t k = 0; k < p.size(); ++k)
+        sum[k] += factor * p[k];
+}
+
 void AddScaled(TSamples& sum, const TSamples& s, double factor)
 {
     for (size_t i = 0; i < s.size(); ++i)
@@ -26,11 +32,12 @@ std::vector<TSolvedCase> SolveCases(const TTask& task, double Emod, double Iy)
         d.Edit31 = QString::number(Emod, 'g', 17);
         d.EUnit = QStringLiteral("Pa");
     }
+    std::vector<TResultStore> stores = SolveEachLoadCase(solved);
     std::vector<TSolvedCase> cases;
-    for (const TLoadCase& loadCase : solved.LoadCases) {
+    for (size_t k = 0; k < stores.size(); ++k) {
         TSolvedCase c;
-        c.Name = loadCase.Caption;
-        c.Store = SolveLoadCase(solved, loadCase.Number);
+        c.Name = solved.LoadCases[k].Caption;
+        c.Store = std::move(stores[k]);
         for (int i = 0; i < SampleCount; ++i)
             c.f[size_t(i)] = c.Store.fn[size_t(i)] * MmPerStoreUnit;
         cases.push_back(std::move(c));
@@ -58,8 +65,7 @@ TCombinedExtremes CombineCases(const std::vector<TSolvedCase>& cases, const std:
         if (s.fIssue != TDeflectionIssue::None)
             sum.fIssue = s.fIssue;
         sum.LineN.EI = s.LineN.EI;
-        for (size_t j = 0; j < sum.LineN.Base.size(); ++j)
-            sum.LineN.Base[j] += k * s.LineN.Base[j];
+        AddScaled(sum.LineN.Base, s.LineN.Base, k);
         for (TLineEdge e : s.LineN.Edges) {
             e.Factor *= k; // the characteristic change, times the combination's factor
             sum.LineN.Edges.push_back(e);

@@ -1,9 +1,8 @@
 #pragma once
-// The one place where the member checks read the analysis: every load case solved alone at factor 1
-// (its samples and exact line), and any combination of them summed by a vector of factors, with the
-// exact extremes of the sum.
-#include "analysis/Combinations.h"
-#include "analysis/Extremes.h"
+// The load cases as the serviceability and timber checks take them: every load case solved alone at
+// factor 1 (its samples and exact line, through SolveEachLoadCase), and any combination of them
+// summed by a vector of factors, with the exact extremes of the sum.
+#include "design/LoadCaseSolutions.h"
 
 #include <QString>
 #include <vector>

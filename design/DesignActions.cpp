@@ -1,5 +1,8 @@
 #include "design/DesignActions.h"
 
+#include "design/En1990.h"
+#include "design/LoadCaseSolutions.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -45,16 +48,32 @@ void AddCase(TDesignLine& line, const TResultStore& own)
     line.Line.Edges.insert(line.Line.Edges.end(), own.LineD.Edges.begin(), own.LineD.Edges.end());
 }
 
-// "kombinace ZK1"; a row without a name by its number, as the envelope takes it too.
-QString CombinationName(const TCombinationGrid& grid, int row)
+// A combination of characteristic solutions by its factors (the EN 1990 combinations).
+TDesignLine CombinedLine(
+    const QString& name, const std::vector<TResultStore>& cases, const std::vector<double>& factors)
 {
-    const QString name = grid.Cell(1, row).trimmed();
-    return name.isEmpty() ? QStringLiteral("kombinace v řádku %1").arg(row) : QStringLiteral("kombinace ") + name;
+    TDesignLine line { name, {}, {}, {} };
+    for (size_t k = 0; k < cases.size() && k < factors.size(); ++k) {
+        const double f = factors[k];
+        if (f == 0)
+            continue;
+        const TResultStore& own = cases[k];
+        for (int i = 0; i < SampleCount; ++i) {
+            line.Md[size_t(i)] += f * own.Mn[size_t(i)];
+            line.Qd[size_t(i)] += f * own.Qn[size_t(i)];
+        }
+        AddTo(line.Line.Base, own.LineN.Base, f);
+        for (TLineEdge e : own.LineN.Edges) {
+            e.Factor *= f; // the edge's change is characteristic
+            line.Line.Edges.push_back(e);
+        }
+    }
+    return line;
 }
 
-TDesignLine LineOf(const QString& name, TResultStore&& sums)
+TDesignLine LineOf(const QString& name, const TResultStore& sums)
 {
-    return { name, sums.Md, sums.Qd, std::move(sums.LineD) };
+    return { name, sums.Md, sums.Qd, sums.LineD };
 }
 
 } // namespace
@@ -128,6 +147,12 @@ std::vector<std::pair<double, double>> TDesignLineValues::PointForces() const
     return forces;
 }
 
+QString CombinationName(const TCombinationGrid& grid, int row)
+{
+    const QString name = grid.Cell(1, row).trimmed();
+    return name.isEmpty() ? QStringLiteral("kombinace v řádku %1").arg(row) : QStringLiteral("kombinace ") + name;
+}
+
 double SelfWeightLoad(double massKgPerM)
 {
     return massKgPerM * 9.81 / 1000;
@@ -139,20 +164,35 @@ TDesignActions DesignActionsOf(const TTask& task, double selfWeight)
     actions.SpanL = task.SpanL();
     actions.Typ = task.Typ;
     std::vector<TDesignLine>& lines = actions.Lines;
-    const TResultSet results(BuildModel(task));
-    for (const TCombinationModel& c : results.Model().Combinations)
-        if (c.HasMember)
-            lines.push_back(LineOf(CombinationName(task.Grid, c.Row), SumMembers(results, c.Members)));
-    if (lines.empty())
-        for (size_t i = 0; i < results.Model().Cases.size(); ++i)
-            lines.push_back(
-                LineOf(QStringLiteral("ZS ") + results.Model().Cases[i].Name, SumMembers(results, { int(i) })));
+    // The self-weight is one more load case, solved with the others (permanent under EN 1990).
+    TTask withOwn = task;
     if (selfWeight > 0) {
-        TTask withOwn = task;
         withOwn.NewLoadCase(QString::fromUtf8(SelfWeightCaseName), SelfWeightFactor, true, false);
         // The load in full precision (a typed row keeps three decimals).
         withOwn.LoadCases.back().Q.push_back({ true, QString::number(selfWeight, 'g', 17) });
-        const TResultStore own = SolveLoadCase(withOwn, withOwn.LoadCases.back().Number);
+        withOwn.LoadCases.back().Action = QStringLiteral("G");
+    }
+    const std::vector<TResultStore> cases = SolveEachLoadCase(withOwn);
+    if (AnyLoadCaseClassified(task)) {
+        // The ULS combinations of EN 1990 (6.10 or 6.10a,b, Czech annex factors), each a line.
+        for (const TEnCombination& c : GenerateCombinations(withOwn, TEnKind::Uls))
+            lines.push_back(CombinedLine(c.Name, cases, c.Factors));
+        return actions;
+    }
+    for (int row = 1; row < task.Grid.RowCount(); ++row) {
+        if (!CombinationRowHasMember(task, row))
+            continue;
+        // The members summed in the order the calculation sums a combination.
+        TDesignLine line { CombinationName(task.Grid, row), {}, {}, {} };
+        for (int page : CombinationPages(task, row))
+            AddCase(line, cases[size_t(page)]);
+        lines.push_back(std::move(line));
+    }
+    if (lines.empty())
+        for (size_t k = 0; k < task.LoadCases.size(); ++k)
+            lines.push_back(LineOf(QStringLiteral("ZS ") + task.LoadCases[k].Caption, cases[k]));
+    if (selfWeight > 0) {
+        const TResultStore& own = cases.back();
         if (lines.empty())
             lines.push_back({ QStringLiteral("ZS ") + QString::fromUtf8(SelfWeightCaseName), {}, {}, {} });
         for (TDesignLine& line : lines) {

@@ -45,11 +45,16 @@ private:
     std::vector<TPoly> Pieces; // Pieces[k] around EdgeX[k-1] (Pieces[0] around 0)
 };
 
+// "kombinace ZK1"; a row without a name by its number, as the envelope takes it too.
+QString CombinationName(const TCombinationGrid& grid, int row);
+
 // The self-weight of a section of `massKgPerM` as a uniform load (kN/m), g = 9,81 m/s2.
 double SelfWeightLoad(double massKgPerM);
 
-// The adapter from the analysis: every combination row with a member (the envelope's members), or
-// every load case when there is none, each as design values; with `selfWeight` > 0 (kN/m) the load
+// The design lines of a task: with classified load cases the ULS combinations of EN 1990 (the
+// self-weight a permanent action among them; an unclassified load case throws TError naming it);
+// otherwise every combination row with a member (the envelope's members), or every load case when
+// there is none, each as design values; with `selfWeight` > 0 (kN/m) the load
 // case "vlastní tíha průřezu" of that uniform load is added to each of them with
 // gamma_f = SelfWeightFactor. The task itself is not changed. Throws TError like the calculation.
 TDesignActions DesignActionsOf(const TTask& task, double selfWeight = 0);

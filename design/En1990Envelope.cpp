@@ -12,15 +12,6 @@
 #include <algorithm>
 #include <cmath>
 
-std::vector<TResultStore> SolveEachLoadCase(const TTask& task)
-{
-    std::vector<TResultStore> cases;
-    cases.reserve(task.LoadCases.size());
-    for (const TLoadCase& c : task.LoadCases)
-        cases.push_back(SolveLoadCase(task, c.Number));
-    return cases;
-}
-
 namespace {
 
 // The factor vectors to try where the load cases have the effects `effect` (value times the sign of

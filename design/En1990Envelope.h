@@ -3,15 +3,10 @@
 // case counts unfavourable or favourable, whichever is worse for the extreme sought, and a variable
 // one only where it is unfavourable, with the leading action (and for 6.10a,b the expression) that
 // gives the worst value. Built over the load cases solved once at factor 1.
-#include "analysis/Combinations.h"
-#include "analysis/Extremes.h"
 #include "design/En1990.h"
+#include "design/LoadCaseSolutions.h"
 
 #include <vector>
-
-// The solutions of every load case of the task at factor 1, in page order: the one place where the
-// combinations reach the solver.
-std::vector<TResultStore> SolveEachLoadCase(const TTask& task);
 
 // An extreme of the envelope with the combination that gives it ("" where no combination gives a
 // value of that sign, the extreme being 0). For the reactions x is not used.

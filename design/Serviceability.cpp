@@ -1,34 +1,12 @@
 #include "design/Serviceability.h"
 
+#include "design/En1990.h"
 #include "design/TimberDesign.h"
 
 #include <cmath>
 #include <set>
 
 namespace {
-
-// Mirrors EN 1990 table A1.1 with the values of the Czech national annex, until the combination
-// rules have their own table in this folder.
-struct TActionRow
-{
-    const char* Action;
-    TActionFactors Factors;
-};
-const TActionRow ActionTable[] = {
-    { "G", { true, 1, 1, 1 } },
-    { "Q-A", { false, 0.7, 0.5, 0.3 } },
-    { "Q-B", { false, 0.7, 0.5, 0.3 } },
-    { "Q-C", { false, 0.7, 0.7, 0.6 } },
-    { "Q-D", { false, 0.7, 0.7, 0.6 } },
-    { "Q-E", { false, 1.0, 0.9, 0.8 } },
-    { "Q-F", { false, 0.7, 0.7, 0.6 } },
-    { "Q-G", { false, 0.7, 0.5, 0.3 } },
-    { "Q-H", { false, 0, 0, 0 } },
-    { "S", { false, 0.5, 0.2, 0 } },
-    { "S-H", { false, 0.7, 0.5, 0.2 } },
-    { "W", { false, 0.6, 0.2, 0 } },
-    { "T", { false, 0.6, 0.5, 0 } },
-};
 
 // How one deflection combination takes each load case: a permanent case with Perm, the leading
 // variable one with Lead, the others with Acc (each a function of the case's ψ factors).
@@ -38,10 +16,10 @@ struct TRule
     std::vector<double> Perm, Lead, Acc;
 };
 
-template <typename TFactor> TRule MakeRule(const std::vector<TActionFactors>& actions, TFactor factor)
+template <typename TFactor> TRule MakeRule(const std::vector<TActionType>& actions, TFactor factor)
 {
     TRule rule;
-    for (const TActionFactors& a : actions) {
+    for (const TActionType& a : actions) {
         const auto [p, l, c] = factor(a);
         rule.Permanent.push_back(a.Permanent);
         rule.Perm.push_back(p);
@@ -106,12 +84,12 @@ TLimitCheck DeflectionCheck(
 }
 
 QString InputProblem(
-    const std::vector<TSolvedCase>& cases, const std::vector<QString>& actions, std::vector<TActionFactors>& factors)
+    const std::vector<TSolvedCase>& cases, const std::vector<QString>& actions, std::vector<TActionType>& factors)
 {
     if (cases.empty())
         return QStringLiteral("Úloha nemá žádný zatěžovací stav.");
     for (size_t i = 0; i < cases.size(); ++i) {
-        const std::optional<TActionFactors> f = i < actions.size() ? ActionFactorsOf(actions[i]) : std::nullopt;
+        const TActionType* f = i < actions.size() ? FindActionType(actions[i]) : nullptr;
         if (!f)
             return QStringLiteral(
                 "Zatěžovací stav „%1“ nemá určen druh zatížení, průhyb podle ČSN EN 1990 nelze posoudit.")
@@ -122,14 +100,6 @@ QString InputProblem(
 }
 
 } // namespace
-
-std::optional<TActionFactors> ActionFactorsOf(const QString& action)
-{
-    for (const TActionRow& row : ActionTable)
-        if (action == QLatin1String(row.Action))
-            return row.Factors;
-    return std::nullopt;
-}
 
 const std::vector<TSteelDeflectionLimit>& SteelDeflectionLimits()
 {
@@ -147,7 +117,7 @@ TSlsResult CheckServiceability(
     const TSlsMember& member, const std::vector<TSolvedCase>& cases, const std::vector<QString>& actions, double spanL)
 {
     TSlsResult r;
-    std::vector<TActionFactors> psi;
+    std::vector<TActionType> psi;
     r.Problem = InputProblem(cases, actions, psi);
     if (r.Problem.isEmpty() && !CombineCases(cases, std::vector<double>(cases.size(), 1.0), spanL).HasDeflection)
         r.Problem = QStringLiteral("Průhyb nelze spočítat: průřez nemá ohybovou tuhost E·I.");
@@ -156,7 +126,7 @@ TSlsResult CheckServiceability(
     const double Lref = member.ReferenceLength;
     using TF = std::tuple<double, double, double>;
     // ČSN EN 1990, 6.5.3 (6.14b): the characteristic combination, G + Q1 + Σ ψ0,i Qi.
-    const TRule characteristic = MakeRule(psi, [](const TActionFactors&) { return TF { 1, 1, 1 }; });
+    const TRule characteristic = MakeRule(psi, [](const TActionType&) { return TF { 1, 1, 1 }; });
     auto withPsi0 = [&](TRule rule) {
         for (size_t i = 0; i < psi.size(); ++i)
             rule.Acc[i] = psi[i].Psi0;
@@ -180,7 +150,7 @@ TSlsResult CheckServiceability(
         const TGoverning inst = GoverningDeflection(withPsi0(characteristic), cases, spanL);
         // 2.2.3(5) (2.2)-(2.5): u_fin = u_inst,G (1 + kdef) + u_inst,Q1 (1 + ψ2,1 kdef)
         // + Σ u_inst,Qi (ψ0,i + ψ2,i kdef).
-        const TRule finRule = MakeRule(psi, [kdef](const TActionFactors& a) {
+        const TRule finRule = MakeRule(psi, [kdef](const TActionType& a) {
             return TF { 1 + kdef, 1 + a.Psi2 * kdef, a.Psi0 + a.Psi2 * kdef };
         });
         const TGoverning fin = GoverningDeflection(finRule, cases, spanL);
@@ -209,7 +179,7 @@ TSlsResult CheckServiceability(
         // (7.20) E_c,eff = Ecm / (1 + φ): the lines of Ecm times (1 + φ); ČSN EN 1990 6.5.3 (6.16b),
         // the quasi-permanent combination G + Σ ψ2,i Qi.
         const double creep = 1 + *phi;
-        const TRule quasi = MakeRule(psi, [creep](const TActionFactors& a) {
+        const TRule quasi = MakeRule(psi, [creep](const TActionType& a) {
             return TF { creep, a.Psi2 * creep, a.Psi2 * creep };
         });
         const TGoverning w = GoverningDeflection(quasi, cases, spanL);

@@ -9,16 +9,6 @@
 #include <optional>
 #include <vector>
 
-// ψ factors of one action type and whether it is permanent, EN 1990 table A1.1 with the values of
-// the Czech national annex. Codes as the project file stores them: "G", "Q-A" … "Q-H", "S", "S-H",
-// "W", "T"; none for an unknown code.
-struct TActionFactors
-{
-    bool Permanent = false;
-    double Psi0 = 0, Psi1 = 0, Psi2 = 0;
-};
-std::optional<TActionFactors> ActionFactorsOf(const QString& action);
-
 // The steel limits to choose from: δmax (all loads) and δ2 (variable loads), as L/ratio.
 struct TSteelDeflectionLimit
 {
@@ -55,6 +45,7 @@ struct TSlsResult
 };
 
 // `cases` are the task's load cases solved with the section of the check (for timber E0,mean and
-// b h³/12), `actions` their action types in the same order.
+// b h³/12), `actions` their action types in the same order (the codes of ActionTypes(), whose ψ
+// factors the combinations take).
 TSlsResult CheckServiceability(
     const TSlsMember& member, const std::vector<TSolvedCase>& cases, const std::vector<QString>& actions, double spanL);

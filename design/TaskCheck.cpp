@@ -40,6 +40,29 @@ TSteelCheck CheckTaskSteel(const TTask& task)
     return CheckSteelBeam(input, DesignActionsOf(task, own));
 }
 
+TCheckMaterial CheckMaterialOf(const TTask& task)
+{
+    const QString chosen = task.Timber.CheckMaterial.trimmed();
+    if (chosen == QLatin1String("steel"))
+        return TCheckMaterial::Steel;
+    if (chosen == QLatin1String("timber"))
+        return TCheckMaterial::Timber;
+    if (!task.Deflection.CheckBox23 && FindSection(task.Deflection.Section))
+        return TCheckMaterial::Steel;
+    const TTimberInputsText& t = task.Timber;
+    if (!t.ClassName.trimmed().isEmpty() && !t.Width.trimmed().isEmpty() && !t.Depth.trimmed().isEmpty())
+        return TCheckMaterial::Timber;
+    return TCheckMaterial::None;
+}
+
+QString CheckMaterialProblem(const TTask& task)
+{
+    if (CheckMaterialOf(task) != TCheckMaterial::None)
+        return {};
+    return QStringLiteral("Úloha nemá co posoudit: chybí ocelový průřez z knihovny (karta Průhyb) "
+                          "nebo třída dřeva se šířkou b a výškou h průřezu (karta Posouzení).");
+}
+
 QString LoadLevelText(TLoadLevel level)
 {
     switch (level) {

@@ -14,5 +14,12 @@ TSteelCheckInput SteelCheckInputOf(const TTask& task);
 // section when the task asks for it. Throws TError like the calculation.
 TSteelCheck CheckTaskSteel(const TTask& task);
 
+// Which check a task gets: the material chosen on the Posouzení tab, or without a choice steel for a
+// library section of the deflection tab and timber for a strength class with b × h.
+enum class TCheckMaterial { None, Steel, Timber };
+TCheckMaterial CheckMaterialOf(const TTask& task);
+// Why a task gets no check, naming what is missing (Czech); empty when it gets one.
+QString CheckMaterialProblem(const TTask& task);
+
 // "horní pás", "střed smyku", "dolní pás".
 QString LoadLevelText(TLoadLevel level);

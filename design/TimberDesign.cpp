@@ -66,6 +66,21 @@ QString LoadDurationName(TLoadDuration duration)
     return QStringLiteral("okamžité");
 }
 
+const char* LoadDurationCode(TLoadDuration duration)
+{
+    static const char* const codes[] = { "permanent", "long-term", "medium-term", "short-term", "instantaneous" };
+    return codes[int(duration)];
+}
+
+std::optional<TLoadDuration> LoadDurationFromCode(const QString& code)
+{
+    for (TLoadDuration d : { TLoadDuration::Permanent, TLoadDuration::LongTerm, TLoadDuration::MediumTerm,
+             TLoadDuration::ShortTerm, TLoadDuration::Instantaneous })
+        if (code == QLatin1String(LoadDurationCode(d)))
+            return d;
+    return std::nullopt;
+}
+
 std::optional<TLoadDuration> DefaultLoadDuration(const QString& action)
 {
     // EN 1995-1-1 table 2.2 and the Czech national annex: self-weight permanent, storage long-term,

@@ -13,6 +13,10 @@ enum class TLoadDuration { Permanent, LongTerm, MediumTerm, ShortTerm, Instantan
 
 // "stálé", "dlouhodobé", "střednědobé", "krátkodobé", "okamžité".
 QString LoadDurationName(TLoadDuration duration);
+// The code a project file keeps it by: "permanent", "long-term", "medium-term", "short-term",
+// "instantaneous"; none for another text.
+const char* LoadDurationCode(TLoadDuration duration);
+std::optional<TLoadDuration> LoadDurationFromCode(const QString& code);
 // The class a load case of action type `action` (the codes "G", "Q-A" … "Q-H", "S", "S-H", "W",
 // "T") takes unless the user chooses another; none for an unknown code.
 std::optional<TLoadDuration> DefaultLoadDuration(const QString& action);

@@ -1,10 +1,15 @@
 #include "design/TimberTask.h"
 
 #include "analysis/Checks.h"
+#include "design/DesignActions.h"
+#include "design/En1990.h"
 #include "model/TEndConditions.h"
+#include "model/TError.h"
+#include "model/uMyCommonLib.h"
 
 #include <QJsonArray>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -48,7 +53,104 @@ TTimberDesignCase DesignCase(const std::vector<TSolvedCase>& cases, const TUlsCo
     return c;
 }
 
+// A typed number of the timber inputs; empty gives `empty`.
+double Typed(const QString& text, const QString& caption, double empty)
+{
+    if (text.trimmed().isEmpty())
+        return empty;
+    const double v = StrToFloatX(text);
+    if (!std::isfinite(v) || v < 0)
+        throw TError(QStringLiteral("%1 „%2“ není nezáporné číslo.").arg(caption, text));
+    return v;
+}
+
 } // namespace
+
+TTimberInputs TimberInputsOf(const TTask& task)
+{
+    const TTimberInputsText& t = task.Timber;
+    TTimberInputs in;
+    in.ClassName = t.ClassName.trimmed();
+    in.b = Typed(t.Width, QStringLiteral("Šířka průřezu b"), 0);
+    in.h = Typed(t.Depth, QStringLiteral("Výška průřezu h"), 0);
+    const QString serviceClass = t.ServiceClass.trimmed();
+    if (serviceClass != QLatin1String("1") && serviceClass != QLatin1String("2") && serviceClass != QLatin1String("3"))
+        throw TError(QStringLiteral("Třída provozu „%1“ není 1, 2 ani 3.").arg(t.ServiceClass));
+    in.ServiceClass = serviceClass.toInt();
+    in.SupportLength = Typed(t.SupportLength, QStringLiteral("Délka uložení"), 0);
+    in.Precamber = Typed(t.Precamber, QStringLiteral("Nadvýšení"), 0);
+    // The same unrestrained length as the steel check: empty, the compression edge is held.
+    in.Lef = Typed(task.Steel.LtbLength, QStringLiteral("Délka mezi příčnými podporami"), 0);
+    const auto ratio = [](const QString& text, const QString& caption) {
+        const double r = Typed(text, caption, 0);
+        if (!(r > 0))
+            throw TError(QStringLiteral("%1 „%2“ není kladné číslo.").arg(caption, text));
+        return r;
+    };
+    in.InstRatio = ratio(t.InstRatio, QStringLiteral("Mezní průhyb w_inst L/"));
+    in.NetFinRatio = ratio(t.NetFinRatio, QStringLiteral("Mezní průhyb w_net,fin L/"));
+    in.FinRatio = ratio(t.FinRatio, QStringLiteral("Mezní průhyb w_fin L/"));
+    for (const TLoadCase& c : task.LoadCases) {
+        in.Actions.push_back(c.Action);
+        if (c.Duration.isEmpty()) {
+            in.Durations.emplace_back();
+            continue;
+        }
+        const std::optional<TLoadDuration> d = LoadDurationFromCode(c.Duration);
+        if (!d)
+            throw TError(
+                QStringLiteral("Zatěžovací stav „%1“: neznámá třída trvání zatížení „%2“.").arg(c.Caption, c.Duration));
+        in.Durations.push_back(d);
+    }
+    return in;
+}
+
+std::vector<TUlsCombination> TimberUlsCombinations(const TTask& task, const TTimberInputs& in)
+{
+    std::vector<TUlsCombination> out;
+    if (AnyLoadCaseClassified(task)) {
+        QString problem;
+        const std::vector<TLoadDuration> durations = Durations(in, task.LoadCases.size(), problem);
+        const QStringList labels = LoadCaseLabels(task);
+        std::set<std::vector<double>> made;
+        for (const TEnCombination& c : GenerateCombinations(task, TEnKind::Uls)) {
+            const QString label = c.Name.section(QLatin1Char(':'), 0, 0);
+            // The combination, then without what lasts shorter than each class it holds.
+            std::set<TLoadDuration> held;
+            for (size_t k = 0; k < c.Factors.size(); ++k)
+                if (c.Factors[k] != 0)
+                    held.insert(durations[k]);
+            for (auto d = held.rbegin(); d != held.rend(); ++d) {
+                std::vector<double> f = c.Factors;
+                for (size_t k = 0; k < f.size(); ++k)
+                    if (durations[k] > *d && !FindActionType(task.LoadCases[k].Action)->Permanent)
+                        f[k] = 0;
+                if (!made.insert(f).second)
+                    continue;
+                const bool whole = f == c.Factors;
+                out.push_back(
+                    { whole ? c.Name : CombinationFormula(label.toLatin1().constData(), f, labels, task, -1), f });
+            }
+        }
+        return out;
+    }
+    const auto gammaF = [&](size_t k) { return task.GetZSInfo(task.LoadCases[k].Number).Gamaf; };
+    for (int row = 1; row < task.Grid.RowCount(); ++row) {
+        if (!CombinationRowHasMember(task, row))
+            continue;
+        std::vector<double> f(task.LoadCases.size(), 0.0);
+        for (int page : CombinationPages(task, row))
+            f[size_t(page)] += gammaF(size_t(page));
+        out.push_back({ CombinationName(task.Grid, row), f });
+    }
+    if (out.empty())
+        for (size_t k = 0; k < task.LoadCases.size(); ++k) {
+            std::vector<double> f(task.LoadCases.size(), 0.0);
+            f[k] = gammaF(k);
+            out.push_back({ QStringLiteral("ZS ") + task.LoadCases[k].Caption, f });
+        }
+    return out;
+}
 
 TTimberTaskResult CheckTimberTask(const TTask& task, const TTimberInputs& in, const std::vector<TUlsCombination>& uls)
 {
@@ -94,6 +196,12 @@ TTimberTaskResult CheckTimberTask(const TTask& task, const TTimberInputs& in, co
     s.FinRatio = in.FinRatio;
     r.Sls = CheckServiceability(s, cases, in.Actions, spanL);
     return r;
+}
+
+TTimberTaskResult CheckTaskTimber(const TTask& task)
+{
+    const TTimberInputs inputs = TimberInputsOf(task);
+    return CheckTimberTask(task, inputs, TimberUlsCombinations(task, inputs));
 }
 
 namespace {

@@ -37,9 +37,24 @@ struct TTimberTaskResult
     TSlsResult Sls;
 };
 
+// The inputs as the task holds them (TTask::Timber, each load case's action type and duration).
+// A number that cannot be read, a service class other than 1, 2, 3 or an unknown duration code
+// throws TError with a Czech message naming the field.
+TTimberInputs TimberInputsOf(const TTask& task);
+
+// The ULS combinations a timber check takes: with classified load cases those of EN 1990 (6.10 or
+// 6.10a,b), each also without its variable actions shorter than each duration class it holds (the
+// higher kmod of the rest may govern, EN 1995-1-1 3.1.3(2)); otherwise every combination row with a
+// member, or every load case alone, at the gamma_f of its load cases. Throws TError with the
+// classification problem.
+std::vector<TUlsCombination> TimberUlsCombinations(const TTask& task, const TTimberInputs& inputs);
+
 // Throws TError as the solver does.
 TTimberTaskResult CheckTimberTask(
     const TTask& task, const TTimberInputs& inputs, const std::vector<TUlsCombination>& uls);
+
+// The timber check of a task with its own inputs and combinations (above). Throws TError.
+TTimberTaskResult CheckTaskTimber(const TTask& task);
 
 // {"material": "timber", "section", "grade", "sigmaMd", "fmd", "tauD", "fvd", "kmod", "kcrit", "wInst",
 // "wFin", "utilisation": {"bending", "shear", "bearing", "wInst", "wFin"}, "ok"} in MPa and mm; a value

@@ -51,6 +51,9 @@ struct TLoadCase
     // The action type for the EN 1990 combinations, by its code ("G", "Q-A" … "Q-H", "S", "S-H", "W",
     // "T", see design/En1990.h); empty: not classified.
     QString Action;
+    // The load-duration class of a timber check ("permanent", "long-term", "medium-term",
+    // "short-term", "instantaneous"); empty: the default of the action type.
+    QString Duration;
     std::vector<TPxRow> Px;
     std::vector<TQRow> Q;
     std::vector<TQQRow> QQ;
@@ -145,6 +148,7 @@ struct TDeflectionInputs
     QString Material; // ComboBox5 text
     QString Section; // ComboBox6 text
     QString DeflectionLimit = QStringLiteral("250"); // "mezní průhyb L/", as typed
+    QString CreepCoefficient; // φ of a concrete beam; empty: not given (no verdict)
     QStringList MaterialStore; // name=value lines, values in GPa (empty)
     QStringList SectionStore; // name=value lines, values in mm4 (empty)
     // The user has typed or chosen E or Iy, or asked for the deflection, in this task (never
@@ -160,6 +164,24 @@ struct TSteelInputs
     QString LtbLength; // m between lateral restraints; empty: "tlačený pás držen spojitě"
     QString LtbLoadLevel = QStringLiteral("top"); // "top" (horní pás), "centre" (střed smyku), "bottom"
     QString SelfWeight = QStringLiteral("0"); // "1": the load case "vlastní tíha průřezu" is added
+    // Deflection limits L/ratio of δmax (all loads) and δ2 (variable loads only).
+    QString MaxDeflectionRatio = QStringLiteral("250");
+    QString VariableDeflectionRatio = QStringLiteral("300");
+};
+
+// The member check's material and the timber beam's inputs, as texts. Saved in the project file's
+// extension block only when they differ from these defaults.
+struct TTimberInputsText
+{
+    // "steel", "timber"; empty: steel with a library section, else timber with a class and b × h.
+    QString CheckMaterial;
+    QString ClassName; // strength class, "C24", "GL24h"; empty: none
+    QString Width, Depth; // b, h in mm
+    QString ServiceClass = QStringLiteral("1");
+    QString SupportLength; // mm; empty: no bearing check
+    QString Precamber; // w_c, mm
+    QString InstRatio = QStringLiteral("300"), NetFinRatio = QStringLiteral("250"),
+            FinRatio = QStringLiteral("200"); // L/ratio of w_inst, w_net,fin, w_fin
 };
 
 // The load generator's 27 inputs, named after the wizard's controls.
@@ -223,6 +245,7 @@ public:
     TPrintOptions Print;
     TDeflectionInputs Deflection;
     TSteelInputs Steel;
+    TTimberInputsText Timber;
     TGeneratorInputs Generator;
     TCalculationChoice Calc;
     // The rule of the EN 1990 fundamental combinations: "6.10" or "6.10a,b".

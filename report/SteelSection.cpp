@@ -1,5 +1,6 @@
 #include "report/SteelSection.h"
 
+#include "design/En1990.h"
 #include "design/TaskCheck.h"
 #include "model/TError.h"
 #include "report/ReportFormats.h"
@@ -45,7 +46,8 @@ QString RestraintLine(const TTask& task, const TSteelCheck& c)
 
 QStringList SteelCheckLines(const TTask& task)
 {
-    if (task.Deflection.CheckBox23 || !FindSection(task.Deflection.Section))
+    if (CheckMaterialOf(task) != TCheckMaterial::Steel || task.Deflection.CheckBox23
+        || !FindSection(task.Deflection.Section))
         return {}; // the rectangle's values do not belong to the section named
     QStringList lines { QStringLiteral("<br><h2>Posouzení ocelového trabíku podle ČSN EN 1993-1-1</h2><br>") };
     TSteelCheck c;
@@ -62,7 +64,14 @@ QStringList SteelCheckLines(const TTask& task)
             + QLocale().toString(GammaM0, 'f', 1) + QStringLiteral(" (národní příloha), třída průřezu ")
             + QString::number(c.Class) + QStringLiteral(" (pásnice ") + QString::number(c.FlangeClass)
             + QStringLiteral(", stěna ") + QString::number(c.WebClass) + QStringLiteral("; tabulka 5.2)<br>");
-    if (task.Steel.SelfWeight.trimmed() == QLatin1String("1"))
+    const bool en1990 = AnyLoadCaseClassified(task);
+    if (en1990)
+        lines << QStringLiteral("návrhové hodnoty: kombinace MSÚ podle ČSN EN 1990, 6.4.3.2 (")
+                + (UsesRule610(task) ? QStringLiteral("6.10") : QStringLiteral("6.10a,b")) + QStringLiteral(")<br>");
+    if (task.Steel.SelfWeight.trimmed() == QLatin1String("1") && en1990)
+        lines << QStringLiteral(
+            "včetně zatěžovacího stavu „vlastní tíha průřezu“ jako stálého zatížení v kombinacích<br>");
+    else if (task.Steel.SelfWeight.trimmed() == QLatin1String("1"))
         lines << QStringLiteral("včetně zatěžovacího stavu „vlastní tíha průřezu“, <gama><sub>f</sub> = ")
                 + QLocale().toString(SelfWeightFactor, 'f', 2) + QStringLiteral(" (ČSN EN 1990, tabulka A1.2(B))<br>");
     lines << RestraintLine(task, c);

@@ -1,6 +1,8 @@
 #include "report/uPosudek.h"
 #include "report/ReportFormats.h"
+#include "report/ServiceabilitySection.h"
 #include "report/SteelSection.h"
+#include "report/TimberSection.h"
 
 #include "document/uDokument.h"
 #include "model/TError.h"
@@ -101,7 +103,9 @@ void TReportWriter::WriteBody(const QString& taskTitle)
     if (Option(TPrintOption::CombinationForces) || Option(TPrintOption::CombinationDeflections))
         WriteCombinationBlocks();
     WriteEn1990Section(Task, Lines, W, SecondWidth());
+    Lines << ServiceabilityLines(Task);
     Lines << SteelCheckLines(Task);
+    Lines << TimberCheckLines(Task);
 }
 
 void TReportWriter::WriteLoadCaseBlocks()

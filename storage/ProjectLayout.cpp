@@ -40,26 +40,46 @@ const TExtensionKey ExtensionKeys[] = {
     { "ltbLength", &TaskText<&TTask::Steel, &TSteelInputs::LtbLength> },
     { "ltbLoadLevel", &TaskText<&TTask::Steel, &TSteelInputs::LtbLoadLevel> },
     { "selfWeight", &TaskText<&TTask::Steel, &TSteelInputs::SelfWeight> },
+    { "steelMaxRatio", &TaskText<&TTask::Steel, &TSteelInputs::MaxDeflectionRatio> },
+    { "steelVariableRatio", &TaskText<&TTask::Steel, &TSteelInputs::VariableDeflectionRatio> },
+    { "creepCoefficient", &TaskText<&TTask::Deflection, &TDeflectionInputs::CreepCoefficient> },
+    { "checkMaterial", &TaskText<&TTask::Timber, &TTimberInputsText::CheckMaterial> },
+    { "timberClass", &TaskText<&TTask::Timber, &TTimberInputsText::ClassName> },
+    { "timberWidth", &TaskText<&TTask::Timber, &TTimberInputsText::Width> },
+    { "timberDepth", &TaskText<&TTask::Timber, &TTimberInputsText::Depth> },
+    { "serviceClass", &TaskText<&TTask::Timber, &TTimberInputsText::ServiceClass> },
+    { "supportLength", &TaskText<&TTask::Timber, &TTimberInputsText::SupportLength> },
+    { "precamber", &TaskText<&TTask::Timber, &TTimberInputsText::Precamber> },
+    { "wInstRatio", &TaskText<&TTask::Timber, &TTimberInputsText::InstRatio> },
+    { "wNetFinRatio", &TaskText<&TTask::Timber, &TTimberInputsText::NetFinRatio> },
+    { "wFinRatio", &TaskText<&TTask::Timber, &TTimberInputsText::FinRatio> },
 };
 
-using TExtensionItems = std::vector<std::pair<QString, QString>>;
-
-// The EN 1990 inputs: the combination rule and the action type of each load case, keyed by the
-// number the load case has after opening (its position, 1..N). Written only where set.
+// The EN 1990 inputs: the combination rule, and the action type and load-duration class of each
+// load case, keyed by the number the load case has after opening (its position, 1..N). Written only
+// where set.
 const char* const CombinationRuleKey = "combinationRule";
 
-QString ActionKey(size_t index)
+struct TLoadCaseKey
 {
-    return QStringLiteral("loadCase.%1.action").arg(index + 1);
+    const char* Name;
+    QString TLoadCase::*Field;
+};
+const TLoadCaseKey LoadCaseKeys[] = { { "action", &TLoadCase::Action }, { "duration", &TLoadCase::Duration } };
+
+QString LoadCaseKey(size_t index, const char* name)
+{
+    return QStringLiteral("loadCase.%1.%2").arg(index + 1).arg(QLatin1String(name));
 }
 
 void AddEn1990Items(const TTask& task, TExtensionItems& items)
 {
     if (task.CombinationRule != TTask::DefaultCombinationRule())
         items.emplace_back(QString::fromLatin1(CombinationRuleKey), task.CombinationRule);
-    for (size_t i = 0; i < task.LoadCases.size(); ++i)
-        if (!task.LoadCases[i].Action.isEmpty())
-            items.emplace_back(ActionKey(i), task.LoadCases[i].Action);
+    for (const TLoadCaseKey& key : LoadCaseKeys)
+        for (size_t i = 0; i < task.LoadCases.size(); ++i)
+            if (!(task.LoadCases[i].*key.Field).isEmpty())
+                items.emplace_back(LoadCaseKey(i, key.Name), task.LoadCases[i].*key.Field);
 }
 
 // False for a key that is not one of them (or names a load case the file does not have).
@@ -70,15 +90,57 @@ bool ReadEn1990Item(TTask& task, const QString& key, const QString& value)
         return true;
     }
     const QStringList parts = key.split(QLatin1Char('.'));
-    if (parts.size() != 3 || parts[0] != QLatin1String("loadCase") || parts[2] != QLatin1String("action"))
+    if (parts.size() != 3 || parts[0] != QLatin1String("loadCase"))
         return false;
     bool ok = false;
     const int number = parts[1].toInt(&ok);
-    if (!ok || number < 1 || size_t(number) > task.LoadCases.size() || key != ActionKey(size_t(number - 1)))
+    if (!ok || number < 1 || size_t(number) > task.LoadCases.size())
         return false;
-    task.LoadCases[size_t(number - 1)].Action = value;
-    return true;
+    for (const TLoadCaseKey& k : LoadCaseKeys)
+        if (key == LoadCaseKey(size_t(number - 1), k.Name)) {
+            task.LoadCases[size_t(number - 1)].*k.Field = value;
+            return true;
+        }
+    return false;
 }
+
+} // namespace
+
+TExtensionItems ExtensionItemsOf(const TTask& task)
+{
+    TExtensionItems items;
+    const TTask defaults;
+    for (const TExtensionKey& key : ExtensionKeys)
+        if (key.Of(task) != key.Of(defaults))
+            items.emplace_back(QString::fromLatin1(key.Key), key.Of(task));
+    AddEn1990Items(task, items);
+    items.insert(items.end(), task.ExtensionItems.begin(), task.ExtensionItems.end());
+    return items;
+}
+
+void SetExtensionItems(TTask& task, const TExtensionItems& items)
+{
+    const TTask defaults;
+    for (const TExtensionKey& key : ExtensionKeys)
+        key.Field(task) = key.Of(defaults);
+    task.CombinationRule = TTask::DefaultCombinationRule();
+    for (TLoadCase& loadCase : task.LoadCases)
+        for (const TLoadCaseKey& key : LoadCaseKeys)
+            (loadCase.*key.Field).clear();
+    task.ExtensionItems.clear();
+    for (const auto& [key, value] : items) {
+        const TExtensionKey* known = nullptr;
+        for (const TExtensionKey& k : ExtensionKeys)
+            if (key == QLatin1String(k.Key))
+                known = &k;
+        if (known)
+            known->Field(task) = value;
+        else if (!ReadEn1990Item(task, key, value))
+            task.ExtensionItems.emplace_back(key, value);
+    }
+}
+
+namespace {
 
 QString TooManyText(const QString& what, qsizetype count)
 {
@@ -134,13 +196,7 @@ public:
     // Written only when there is something in it, so a task without new inputs saves as before.
     void Extension(const TTask& task)
     {
-        TExtensionItems items;
-        const TTask defaults;
-        for (const TExtensionKey& key : ExtensionKeys)
-            if (key.Of(task) != key.Of(defaults))
-                items.emplace_back(QString::fromLatin1(key.Key), key.Of(task));
-        AddEn1990Items(task, items);
-        items.insert(items.end(), task.ExtensionItems.begin(), task.ExtensionItems.end());
+        const TExtensionItems items = ExtensionItemsOf(task);
         if (items.empty())
             return;
         Str(QString::fromLatin1(ExtensionMarker));
@@ -208,11 +264,7 @@ public:
     // or bad costs only its own values, which then keep their defaults, and the user is told.
     void Extension(TTask& task)
     {
-        const TTask defaults;
-        for (const TExtensionKey& key : ExtensionKeys)
-            key.Field(task) = key.Of(defaults);
-        task.CombinationRule = TTask::DefaultCombinationRule();
-        task.ExtensionItems.clear();
+        SetExtensionItems(task, {});
         TProjectWriter marker;
         WriteStr(marker, QString::fromLatin1(ExtensionMarker));
         const QByteArray rest = File.Take(File.Remaining());
@@ -238,16 +290,7 @@ public:
             Warn(QStringLiteral("Rozšiřující údaje úlohy jsou poškozené, použity výchozí hodnoty."));
             return;
         }
-        for (auto& [key, value] : items) {
-            const TExtensionKey* known = nullptr;
-            for (const TExtensionKey& k : ExtensionKeys)
-                if (key == QLatin1String(k.Key))
-                    known = &k;
-            if (known)
-                known->Field(task) = value;
-            else if (!ReadEn1990Item(task, key, value))
-                task.ExtensionItems.emplace_back(std::move(key), std::move(value));
-        }
+        SetExtensionItems(task, items);
     }
 
 private:

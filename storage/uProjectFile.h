@@ -13,6 +13,14 @@
 // a character outside Windows-1250, a text of more than 65535 bytes, a count above 65535.
 QByteArray EncodeProject(const TTask& task);
 
+// The values of the extension block, key and text in file order: the known keys whose value is not
+// that of a new task, the EN 1990 values that are set, then the keys this program does not know.
+using TExtensionItems = std::vector<std::pair<QString, QString>>;
+TExtensionItems ExtensionItemsOf(const TTask& task);
+// The task's extension values from such items (every other one back to its default); items for a
+// load case the task does not have are kept as unknown keys.
+void SetExtensionItems(TTask& task, const TExtensionItems& items);
+
 // Rebuilds a task from project file bytes as Open does: `base` supplies what files do not hold
 // (deflection rectangle and lists, calculation choices, enabled states of the print options but the
 // first). Load cases are renumbered 1..N in file order. Throws TError ("Read beyond end of file",

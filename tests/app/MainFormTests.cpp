@@ -54,12 +54,12 @@ TEST_F(MainFormTest, StartsOnTheTaskTabWithOneNewLoadCase)
 TEST_F(MainFormTest, TabsComeInOrderWithTheirCaptionsAndNavigation)
 {
     const QStringList names = { "TabSheet_uloha", "TabSheet_geometrie", "TabSheet_zatizeni", "TabSheet_kombinace",
-        "TabSheet_vypocet", "TabSheet_prubehy", "TabSheet_Pruhyb", "TabSheet_tisk" };
+        "TabSheet_vypocet", "TabSheet_prubehy", "TabSheet_Pruhyb", "TabSheet_posouzeni", "TabSheet_tisk" };
     const QStringList captions = { "Úloha", "Rozměry, podepření", "Zatěžovací stavy", "Kombinace", "Výpočet",
-        "Průběh vnitřních sil", "Průhyb", "Tisk" };
+        "Průběh vnitřních sil", "Průhyb", "Posouzení", "Tisk" };
     QTabWidget* tabs = Form->PageControl();
-    ASSERT_EQ(tabs->count(), 8);
-    for (int i = 0; i < 8; ++i) {
+    ASSERT_EQ(tabs->count(), 9);
+    for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(tabs->widget(i)->objectName(), names[i]);
         EXPECT_EQ(tabs->tabText(i), captions[i]);
         auto* tab = static_cast<TWorkflowTab*>(tabs->widget(i));

@@ -1,7 +1,9 @@
 // Deflection checks of each material and the whole timber check of a task, against hand
 // calculations: uniform load on a simply supported beam w = 5 q L⁴ / (384 E I), on a cantilever
 // w = q L⁴ / (8 E I).
+#include "design/TaskServiceability.h"
 #include "design/TimberTask.h"
+#include "tests/support/LoadCaseBuilders.h"
 
 #include <QJsonObject>
 #include <gtest/gtest.h>
@@ -164,4 +166,36 @@ TEST(Serviceability, ConcreteOnlyWithCreepCoefficient)
     EXPECT_NEAR(r.Checks[0].DesignValue, 3 * 11.5 * perKN, 1e-9);
     EXPECT_TRUE(r.Checks[0].Ok());
     EXPECT_EQ(r.Warnings.size(), 1); // cracking is still left out
+}
+
+// The governing deflection of a task, the way the report and the tab take it. 6 m, EI = 210 GPa ·
+// 0,0003375 m4 = 70 875 kNm2: 5 q L⁴ / (384 EI) = 0,2381 mm per kN/m; G 5 kN/m gives 1,190 mm,
+// Q 3 kN/m 0,714 mm.
+TEST(TaskServiceability, ClassifiedSteelOrTheCombinationsOfTheTask)
+{
+    TTask task;
+    task.SpanText = QStringLiteral("6");
+    AddCase(task, QStringLiteral("G"), 1.35, { Q(5) });
+    AddCase(task, QStringLiteral("Q"), 1.5, { Q(3) });
+    task.Grid.SetCell(1, 1, QStringLiteral("K1"));
+    task.Deflection.Section = QStringLiteral("IPE 300"); // a steel beam; the stiffness is the tab's Iy
+    const double perKn = 5.0 * 1296 / (384 * 70875) * 1000;
+    // Unclassified: K1 = G + Q against L/250 = 24 mm.
+    TTaskServiceability s = TaskServiceability(task);
+    ASSERT_EQ(s.Result.Checks.size(), 1u);
+    EXPECT_NEAR(s.Result.Checks[0].DesignValue, 8 * perKn, 1e-6);
+    EXPECT_NEAR(s.Result.Checks[0].Resistance, 24, 1e-9);
+    EXPECT_EQ(s.Result.Checks[0].GovernedBy, QStringLiteral("kombinace K1"));
+    // Classified (G, Q-B), "stropy s křehkými příčkami" L/250 · L/350: δmax = G + Q = 1,905 mm,
+    // δ2 = Q alone = 0,714 mm <= 6000/350 = 17,14 mm.
+    task.LoadCases[0].Action = QStringLiteral("G");
+    task.LoadCases[1].Action = QStringLiteral("Q-B");
+    task.Steel.VariableDeflectionRatio = QStringLiteral("350");
+    s = TaskServiceability(task);
+    ASSERT_EQ(s.Result.Checks.size(), 2u);
+    EXPECT_NEAR(s.Result.Checks[0].DesignValue, 8 * perKn, 1e-6);
+    EXPECT_NEAR(s.Result.Checks[1].DesignValue, 3 * perKn, 1e-6);
+    EXPECT_NEAR(s.Result.Checks[1].Resistance, 6000.0 / 350, 1e-9);
+    task.Steel.VariableDeflectionRatio = QStringLiteral("x");
+    EXPECT_FALSE(TaskServiceability(task).Result.Problem.isEmpty()); // no verdict on a limit that is no number
 }

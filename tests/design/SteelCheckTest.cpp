@@ -2,6 +2,7 @@
 // (Wpl,y = 628,4 cm3, Av,z = 25,68 cm2, Iz = 603,8 cm4, It = 20,12 cm4, Iw = 125,9e3 cm6).
 #include "design/SteelCheck.h"
 #include "design/LateralTorsional.h"
+#include "model/TError.h"
 #include "tests/support/LoadCaseBuilders.h"
 
 #include <cmath>
@@ -190,4 +191,18 @@ TEST(DesignActions, CombinationsAndTheSelfWeightCase)
     EXPECT_NEAR(TDesignLineValues(own.Lines[0], 6).M(3), own.Lines[0].Md[50], 1e-9);
     EXPECT_TRUE(own.Lines[0].Name.endsWith(QStringLiteral("vlastní tíha průřezu")));
     EXPECT_EQ(task.LoadCases.size(), 2u);
+
+    // Classified (G and snow S, 6.10a,b): the EN 1990 combinations instead of the grid's rows,
+    // 6.10a: 1,35·10 + 1,5·0,5·4 = 16,5 kN/m, 6.10b: 0,85·1,35·10 + 1,5·4 = 17,475 kN/m (governs);
+    // the self-weight is a permanent action in them: 0,85·1,35·(10 + g) + 1,5·4.
+    task.LoadCases[0].Action = QStringLiteral("G");
+    task.LoadCases[1].Action = QStringLiteral("S");
+    const TDesignActions en = DesignActionsOf(task, g);
+    ASSERT_EQ(en.Lines.size(), 2u);
+    EXPECT_NEAR(en.Lines[0].Md[50], -(1.35 * (10 + g) + 1.5 * 0.5 * 4) * 36 / 8, 1e-9);
+    EXPECT_NEAR(en.Lines[1].Md[50], -(0.85 * 1.35 * (10 + g) + 1.5 * 4) * 36 / 8, 1e-9);
+    EXPECT_NEAR(TDesignLineValues(en.Lines[1], 6).M(3), en.Lines[1].Md[50], 1e-9);
+    EXPECT_TRUE(en.Lines[1].Name.startsWith(QStringLiteral("6.10b: 1,15·G"))) << en.Lines[1].Name.toStdString();
+    task.LoadCases[1].Action.clear(); // one load case without a type: no EN design values
+    EXPECT_THROW(DesignActionsOf(task), TError);
 }

@@ -1,5 +1,8 @@
 // Timber beams in the ultimate limit state against hand calculations written out below.
 #include "design/TimberDesign.h"
+#include "design/TimberTask.h"
+#include "model/TError.h"
+#include "tests/support/LoadCaseBuilders.h"
 
 #include <gtest/gtest.h>
 
@@ -170,4 +173,38 @@ TEST(TimberUls, WhatCannotBeCheckedSaysWhy)
     EXPECT_FALSE(r.BearingB.Decided());
     m.Left = TBeamEnd::Free;
     EXPECT_TRUE(CheckTimberUls(m, RafterCases()).BearingA.Name.isEmpty());
+}
+
+// The task's ULS combinations for timber: a light snow on a heavy roof. Of 6.10a 1,35·G + 0,75·S
+// only the G part is permanent; without the snow the combination keeps kmod 0,6 (permanent) instead
+// of 0,9 (short-term) and governs. C24 100 x 200, L = 4 m, G 3 kN/m, S 0,3 kN/m, W = 666 667 mm3:
+//   1,35·G             qd = 4,05 kN/m    M = 8,1 kNm   σ = 12,15 MPa  fm,d = 0,6·24/1,3 = 11,08   1,097
+//   6.10a 1,35·G+0,75·S qd = 4,275       M = 8,55      σ = 12,825     fm,d = 0,9·24/1,3 = 16,62   0,772
+//   6.10b 1,15·G+1,5·S  qd = 3,8925      M = 7,785     σ = 11,68                                   0,703
+TEST(TimberTask, CombinationsWithoutTheShortActionsMayGovern)
+{
+    TTask task;
+    task.SpanText = QStringLiteral("4");
+    AddCase(task, QStringLiteral("G"), 1.35, { Q(3) });
+    AddCase(task, QStringLiteral("S"), 1.5, { Q(0.3) });
+    task.LoadCases[0].Action = QStringLiteral("G");
+    task.LoadCases[1].Action = QStringLiteral("S");
+    task.Timber.ClassName = QStringLiteral("C24");
+    task.Timber.Width = QStringLiteral("100");
+    task.Timber.Depth = QStringLiteral("200");
+    const std::vector<TUlsCombination> uls = TimberUlsCombinations(task, TimberInputsOf(task));
+    ASSERT_EQ(uls.size(), 4u); // 6.10a and 6.10b, each also without the snow
+    EXPECT_EQ(uls[1].Name, QStringLiteral("6.10a: 1,35·G"));
+    EXPECT_EQ(uls[1].Factors, (std::vector<double> { 1.35, 0 }));
+    const TTimberTaskResult r = CheckTaskTimber(task);
+    EXPECT_NEAR(r.Uls.Bending.Utilisation, 12.15 / (0.6 * 24 / 1.3), 1e-9);
+    EXPECT_EQ(r.Uls.Bending.GovernedBy, QStringLiteral("6.10a: 1,35·G"));
+    // Unclassified: the grid's combination at each load case's gamma_f.
+    task.LoadCases[0].Action.clear();
+    task.LoadCases[1].Action.clear();
+    const std::vector<TUlsCombination> grid = TimberUlsCombinations(task, TimberInputsOf(task));
+    ASSERT_EQ(grid.size(), 1u);
+    EXPECT_EQ(grid[0].Factors, (std::vector<double> { 1.35, 1.5 }));
+    task.Timber.ServiceClass = QStringLiteral("4");
+    EXPECT_THROW(TimberInputsOf(task), TError);
 }

@@ -465,6 +465,11 @@ TEST_F(ReportBody, DeflectionNamesTheChosenSectionAndMaterial)
     // A rolled section of the library brings the steel check after the results.
     EXPECT_EQ(body.filter("Posouzení ocelového trabíku podle ČSN EN 1993-1-1").size(), 1);
     EXPECT_EQ(body.filter("<tr><td>ohyb<td>6.2.5<td>").size(), 1);
+    // The governing deflection once, before the check: that of the only load case, against L/250.
+    ASSERT_EQ(body.filter("<h2>Rozhodující průhyb</h2>").size(), 1);
+    EXPECT_LT(body.indexOf("<br><h2>Rozhodující průhyb</h2><br>"),
+        body.indexOf("<br><h2>Posouzení ocelového trabíku podle ČSN EN 1993-1-1</h2><br>"));
+    EXPECT_EQ(body.filter("<tr><td>průhyb f_max").value(0).section("<td>", 2, 3), "2.302 mm<td>24.000 mm");
     task.Deflection.CheckBox23 = true; // the rectangle's Iy: no section to name
     EXPECT_EQ(Body(task).filter("ocel S235"), QStringList { "ocel S235<br><br><gotox 2>" });
 }

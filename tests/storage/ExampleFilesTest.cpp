@@ -127,6 +127,33 @@ TTask Cantilever()
     return task;
 }
 
+// A rafter of solid timber C24 100 × 200 mm, classified for EN 1990 (the hand-checked timber task).
+TTask Rafter()
+{
+    TTask task;
+    task.Job = QStringLiteral("Rodinný dům Beroun");
+    task.Author = QStringLiteral("Ing. Petra Dvořáková");
+    task.TaskTitle = QStringLiteral("Krokev K1, C24 100 × 200");
+    task.SpanText = QStringLiteral("4");
+    task.SetTyp(11);
+    task.NewLoadCase(QStringLiteral("Stálé"), 1.35, true, true);
+    task.AddQRow(true, 1);
+    task.LoadCases.back().Action = QStringLiteral("G");
+    task.NewLoadCase(QStringLiteral("Užitné"), 1.5, false, true);
+    task.AddQRow(true, 2);
+    task.LoadCases.back().Action = QStringLiteral("Q-A");
+    AddCombination(task, 1, QStringLiteral("ZK1"), {});
+    TDeflectionInputs& d = task.Deflection;
+    d.CheckBox23 = true; // the rectangle with E0,mean of C24
+    d.Edit32 = QStringLiteral("0,1");
+    d.Edit33 = QStringLiteral("0,2");
+    d.Edit31 = QStringLiteral("11");
+    task.Timber.ClassName = QStringLiteral("C24");
+    task.Timber.Width = QStringLiteral("100");
+    task.Timber.Depth = QStringLiteral("200");
+    return task;
+}
+
 void CheckOrWrite(const QString& path, const QByteArray& bytes)
 {
     if (qEnvironmentVariableIntValue("TRABIK_WRITE_EXAMPLES") == 1) {
@@ -151,6 +178,7 @@ TEST(ExampleFiles, AreWhatTheProgramWritesForTheirTasks)
     CheckOrWrite(examples + QStringLiteral("strop.dat"), EncodeProject(FloorBeam()));
     CheckOrWrite(examples + QStringLiteral("konzola.dat"), EncodeProject(Cantilever()));
     CheckOrWrite(examples + QStringLiteral("nadrz.dat"), EncodeProject(TankWall()));
+    CheckOrWrite(examples + QStringLiteral("krokev.dat"), EncodeProject(Rafter()));
     CheckOrWrite(QStringLiteral(TRABIK_TEST_DATA "/storage/rich-comma.dat"), EncodeProject(RichTask()));
 }
 

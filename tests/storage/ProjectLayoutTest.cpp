@@ -297,14 +297,17 @@ TEST(ProjectLayout, ExtensionBlockCarriesTheActionTypesAndTheRule)
     task.CombinationRule = QStringLiteral("6.10");
     task.LoadCases[0].Action = QStringLiteral("G");
     task.LoadCases[2].Action = QStringLiteral("S-H");
+    task.LoadCases[1].Duration = QStringLiteral("long-term");
     const QByteArray bytes = EncodeProject(task);
     EXPECT_EQ(bytes,
         WithBlock(RichTask(),
-            { { "combinationRule", "6.10" }, { "loadCase.1.action", "G" }, { "loadCase.3.action", "S-H" } }));
+            { { "combinationRule", "6.10" }, { "loadCase.1.action", "G" }, { "loadCase.3.action", "S-H" },
+                { "loadCase.2.duration", "long-term" } }));
     TTask back = DecodeProject(bytes);
     EXPECT_EQ(back.CombinationRule, QStringLiteral("6.10"));
     EXPECT_EQ(back.LoadCases[0].Action, QStringLiteral("G"));
     EXPECT_TRUE(back.LoadCases[1].Action.isEmpty());
+    EXPECT_EQ(back.LoadCases[1].Duration, QStringLiteral("long-term"));
     EXPECT_EQ(back.LoadCases[2].Action, QStringLiteral("S-H"));
     EXPECT_EQ(EncodeProject(back), bytes);
     back.NewTask();
@@ -320,7 +323,35 @@ TEST(ProjectLayout, ExtensionBlockCarriesTheActionTypesAndTheRule)
     task.CombinationRule = QStringLiteral("6.10a,b");
     task.LoadCases[0].Action.clear();
     task.LoadCases[2].Action.clear();
+    task.LoadCases[1].Duration.clear();
     EXPECT_EQ(EncodeProject(task), EncodeProject(RichTask()));
+}
+
+// The member checks' inputs: only those that differ from a new task's, and back as typed.
+TEST(ProjectLayout, ExtensionBlockCarriesTheMemberCheckInputs)
+{
+    TTask task = RichTask();
+    task.Timber.CheckMaterial = QStringLiteral("timber");
+    task.Timber.ClassName = QStringLiteral("GL24h");
+    task.Timber.Width = QStringLiteral("120");
+    task.Timber.Depth = QStringLiteral("400");
+    task.Timber.ServiceClass = QStringLiteral("2");
+    task.Timber.SupportLength = QStringLiteral("150");
+    task.Timber.Precamber = QStringLiteral("5");
+    task.Timber.FinRatio = QStringLiteral("150");
+    task.Steel.VariableDeflectionRatio = QStringLiteral("350");
+    task.Deflection.CreepCoefficient = QStringLiteral("2,5");
+    const QByteArray bytes = EncodeProject(task);
+    EXPECT_EQ(bytes,
+        WithBlock(RichTask(),
+            { { "steelVariableRatio", "350" }, { "creepCoefficient", "2,5" }, { "checkMaterial", "timber" },
+                { "timberClass", "GL24h" }, { "timberWidth", "120" }, { "timberDepth", "400" }, { "serviceClass", "2" },
+                { "supportLength", "150" }, { "precamber", "5" }, { "wFinRatio", "150" } }));
+    const TTask back = DecodeProject(bytes);
+    EXPECT_EQ(back.Timber.ClassName, QStringLiteral("GL24h"));
+    EXPECT_EQ(back.Timber.InstRatio, QStringLiteral("300"));
+    EXPECT_EQ(back.Deflection.CreepCoefficient, QStringLiteral("2,5"));
+    EXPECT_EQ(EncodeProject(back), bytes);
 }
 
 TEST(ProjectLayout, BrokenExtensionBlockOpensTheTaskWithDefaults)
