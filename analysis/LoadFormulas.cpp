@@ -291,10 +291,10 @@ TBendTerm PointMomentBend(double M, double a, double x)
 // vectorises them. They work on the arrays through restrict pointers and on the load's values as
 // locals: the scratch, the beam and the end forces are then known not to overlap, and nothing is
 // loaded again after each store.
-#define TRABIK_SAMPLE_ARRAYS(s, beam)                                                                          \
-    const double* __restrict X = (beam).X.data();                                                              \
-    double* __restrict Ms = (s).CaseM.data();                                                                  \
-    double* __restrict Qs = (s).CaseQ.data();                                                                  \
+#define TRABIK_SAMPLE_ARRAYS(s, beam)                                                                                  \
+    const double* __restrict X = (beam).X.data();                                                                      \
+    double* __restrict Ms = (s).CaseM.data();                                                                          \
+    double* __restrict Qs = (s).CaseQ.data();                                                                          \
     double* __restrict Ws = (s).CaseW.data()
 
 void ApplyPointForce(TCaseScratch& s, const TBeam& beam, double P, double a)
