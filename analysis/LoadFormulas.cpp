@@ -202,12 +202,12 @@ bool TCaseScratch::IsFinite() const
 
 namespace {
 
-// Whether sample x lies at or past a point load at a. A sample meant to lie exactly at the load
+// The least x that lies at or past a point load at a. A sample meant to lie exactly at the load
 // (a typed 4.92 on a span of 8.2 m is sample 60) may come out of i * L / 100 a hair short of a in
 // floating point; it still carries the jump, so the tolerance is far below any typed position.
-bool AtOrPast(double x, double a, double L)
+double ReachOf(double a, double L)
 {
-    return x >= a - 1e-9 * std::max(1.0, std::abs(L));
+    return a - 1e-9 * std::max(1.0, std::abs(L));
 }
 
 void AddEnds(TCaseScratch& s, const TEndForces& e)
@@ -288,7 +288,14 @@ TBendTerm PointMomentBend(double M, double a, double x)
 
 // In every sample loop: M += Ma - A x + m(x), Q += A - v(x), with the load's own terms m and v.
 // The loops select values or run over ranges of samples rather than branch, so that the compiler
-// vectorises them.
+// vectorises them. They work on the arrays through restrict pointers and on the load's values as
+// locals: the scratch, the beam and the end forces are then known not to overlap, and nothing is
+// loaded again after each store.
+#define TRABIK_SAMPLE_ARRAYS(s, beam)                                                                                  \
+    const double* __restrict X = (beam).X.data();                                                                      \
+    double* __restrict Ms = (s).CaseM.data();                                                                          \
+    double* __restrict Qs = (s).CaseQ.data();                                                                          \
+    double* __restrict Ws = (s).CaseW.data()
 
 void ApplyPointForce(TCaseScratch& s, const TBeam& beam, double P, double a)
 {
@@ -298,15 +305,17 @@ void ApplyPointForce(TCaseScratch& s, const TBeam& beam, double P, double a)
     s.WRight += PointForceBend(P, a, beam.L);
     const double shearPast = e.A - P;
     const double P6 = P / 6;
+    const double Ma = e.Ma, A = e.A, reach = ReachOf(a, beam.L);
+    TRABIK_SAMPLE_ARRAYS(s, beam);
     for (int i = 0; i < SampleCount; ++i) {
         // A sample at the force (x == a) already carries the jump. x - a is negative exactly when
         // x < a, so P (x - a) applies from x >= a on.
-        const double x = beam.X[i];
+        const double x = X[i];
         const double d = x - a;
         const double past = d > 0 ? d : 0.0;
-        s.CaseM[i] += e.Ma - e.A * x + P * past;
-        s.CaseQ[i] += AtOrPast(x, a, beam.L) ? shearPast : e.A;
-        s.CaseW[i] += P6 * past * past * past;
+        Ms[i] += Ma - A * x + P * past;
+        Qs[i] += x >= reach ? shearPast : A;
+        Ws[i] += P6 * past * past * past;
     }
 }
 
@@ -317,12 +326,14 @@ void ApplyUniformLoad(TCaseScratch& s, const TBeam& beam, double q)
     s.WLeft += UniformLoadBend(q, 0);
     s.WRight += UniformLoadBend(q, beam.L);
     const double q24 = q / 24;
+    const double Ma = e.Ma, A = e.A;
+    TRABIK_SAMPLE_ARRAYS(s, beam);
     for (int i = 0; i < SampleCount; ++i) {
-        const double x = beam.X[i];
+        const double x = X[i];
         const double x2 = x * x;
-        s.CaseM[i] += e.Ma - e.A * x + q * x * x / 2;
-        s.CaseQ[i] += e.A - q * x;
-        s.CaseW[i] += q24 * x2 * x2;
+        Ms[i] += Ma - A * x + q * x * x / 2;
+        Qs[i] += A - q * x;
+        Ws[i] += q24 * x2 * x2;
     }
 }
 
@@ -361,27 +372,30 @@ void ApplyPartialLoad(TCaseScratch& s, const TBeam& beam, double qa, double a, d
     // (x > L - b). A load with a + b > L has no samples under it, and those past it may lie before a.
     const int past = FirstSample(beam, 0, [end](double x) { return x > end; });
     const int under = std::min(FirstSample(beam, 0, [a](double x) { return a <= x; }), past);
+    const double Ma = e.Ma, A = e.A;
+    const double halfC = c / 2, twoThirdsC = 2 * c / 3, shearPast = A - (R1 + R2);
+    TRABIK_SAMPLE_ARRAYS(s, beam);
     for (int i = 0; i < under; ++i) {
-        const double x = beam.X[i];
-        s.CaseM[i] += e.Ma - e.A * x;
-        s.CaseQ[i] += e.A;
+        const double x = X[i];
+        Ms[i] += Ma - A * x;
+        Qs[i] += A;
     }
     for (int i = under; i < past; ++i) {
-        const double x = beam.X[i];
+        const double x = X[i];
         const double d = x - a;
         const double qx = d * delta / c; // growth of the intensity over d
         const double d4 = d * d * d * d;
-        s.CaseM[i] += e.Ma - e.A * x + (qa * d * d / 2 + qx * d * d / 6);
-        s.CaseQ[i] += e.A - (qa * d + qx * d / 2);
-        s.CaseW[i] += d4 * (qa24 + qx * OneIn120);
+        Ms[i] += Ma - A * x + (qa * d * d / 2 + qx * d * d / 6);
+        Qs[i] += A - (qa * d + qx * d / 2);
+        Ws[i] += d4 * (qa24 + qx * OneIn120);
     }
     for (int i = past; i < SampleCount; ++i) {
-        const double x = beam.X[i];
+        const double x = X[i];
         const double d = x - a;
-        s.CaseM[i] += e.Ma - e.A * x + (R1 * (d - c / 2) + R2 * (d - 2 * c / 3));
-        s.CaseQ[i] += e.A - (R1 + R2);
+        Ms[i] += Ma - A * x + (R1 * (d - halfC) + R2 * (d - twoThirdsC));
+        Qs[i] += shearPast;
         const double u = x - end;
-        s.CaseW[i] += ((w3 * u + w2) * u + w1) * u + w0;
+        Ws[i] += ((w3 * u + w2) * u + w1) * u + w0;
     }
 }
 
@@ -392,12 +406,16 @@ void ApplyPointMoment(TCaseScratch& s, const TBeam& beam, double M, double a)
     s.WLeft += PointMomentBend(M, a, 0);
     s.WRight += PointMomentBend(M, a, beam.L);
     const double M2 = M / 2;
+    const double Ma = e.Ma, A = e.A, reach = ReachOf(a, beam.L);
+    TRABIK_SAMPLE_ARRAYS(s, beam);
     for (int i = 0; i < SampleCount; ++i) {
-        const double x = beam.X[i];
+        const double x = X[i];
         const double d = x - a;
         const double past = d > 0 ? d : 0.0;
-        s.CaseM[i] += e.Ma - e.A * x + (AtOrPast(x, a, beam.L) ? M : 0.0);
-        s.CaseQ[i] += e.A;
-        s.CaseW[i] += M2 * past * past;
+        Ms[i] += Ma - A * x + (x >= reach ? M : 0.0);
+        Qs[i] += A;
+        Ws[i] += M2 * past * past;
     }
 }
+
+#undef TRABIK_SAMPLE_ARRAYS

@@ -44,7 +44,7 @@ TAnalysisController::TAnalysisController(TMainForm& form)
 
 void TAnalysisController::Guarded(TCalcSender sender)
 {
-    Form.RunGuarded([this, sender] { Spocitat_prubehyExecute(sender); });
+    Form.RunGuardedView([this, sender] { Spocitat_prubehyExecute(sender); }); // the file keeps no result
 }
 
 void TAnalysisController::Spocitat_prubehyExecute(TCalcSender sender)

@@ -5,10 +5,14 @@
 #include "model/TError.h"
 #include "storage/uProjectFile.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QStatusBar>
 
 namespace {
@@ -32,26 +36,54 @@ void TMainForm::BuildFileCommands()
 {
     connect(
         MainActions->Ulozit_jako, &QAction::triggered, this, [this] { RunGuarded([this] { Ulozit_jakoExecute(); }); });
-    // Edits reach the task as they are typed or clicked; one look after each key or mouse release
-    // keeps the caption's "*" true without a hook in every widget.
+    // Edits reach the task as they are typed or clicked. Each editor is watched from the first time
+    // it is polished or gets input, so pages and tabs made later are watched too.
     qApp->installEventFilter(this);
+}
+
+// The signals that only the user's own input emits: a refresh of a view from the task is no edit.
+void TMainForm::WatchEdits(QObject* object)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(object))
+        connect(edit, &QLineEdit::textEdited, this, &TMainForm::NoteTaskEdit, Qt::UniqueConnection);
+    else if (auto* button = qobject_cast<QAbstractButton*>(object))
+        connect(button, &QAbstractButton::clicked, this, &TMainForm::NoteTaskEdit, Qt::UniqueConnection);
+    else if (auto* list = qobject_cast<QComboBox*>(object))
+        connect(list, &QComboBox::activated, this, &TMainForm::NoteTaskEdit, Qt::UniqueConnection);
+    else if (auto* view = qobject_cast<QAbstractItemView*>(object); view && view->model())
+        connect(view->model(), &QAbstractItemModel::dataChanged, this, &TMainForm::NoteTaskEdit, Qt::UniqueConnection);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    const QEvent::Type type = event->type();
-    if ((type == QEvent::KeyRelease || type == QEvent::MouseButtonRelease) && !CaptionRefreshQueued) {
-        CaptionRefreshQueued = true;
-        // Queued: the widget handles the release (a check box toggles) after this filter.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                CaptionRefreshQueued = false;
-                RefreshCaption();
-            },
-            Qt::QueuedConnection);
+    switch (event->type()) {
+    case QEvent::Polish:
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        WatchEdits(watched);
+        break;
+    default:
+        break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::NoteTaskEdit()
+{
+    FileState.NoteEdit();
+    if (CaptionRefreshQueued)
+        return;
+    CaptionRefreshQueued = true;
+    // Queued: the caption looks once the edit's own handlers have written it into the task.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            CaptionRefreshQueued = false;
+            RefreshCaption();
+        },
+        Qt::QueuedConnection);
 }
 
 void TMainForm::RefreshCaption()
@@ -64,7 +96,7 @@ void TMainForm::RefreshCaption()
 // saved it (and the save succeeded), or chose not to save it.
 bool TMainForm::MaySetTaskAside()
 {
-    if (!FileState.IsModified(TaskRef))
+    if (!FileState.IsModifiedNow(TaskRef))
         return true;
     switch (UserPrompts.AskSave(this, SaveQuestion)) {
     case TSaveAnswer::Yes:
@@ -142,7 +174,7 @@ void TMainForm::Ulozit_jakoExecute()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    const bool leave = FileState.IsModified(TaskRef) ? MaySetTaskAside() : UserPrompts.Ask(this, ExitQuestion);
+    const bool leave = FileState.IsModifiedNow(TaskRef) ? MaySetTaskAside() : UserPrompts.Ask(this, ExitQuestion);
     if (leave)
         event->accept();
     else

@@ -19,12 +19,25 @@ void TProjectFileState::Reset(const TTask& task, const QString& path)
 {
     FilePath = path;
     SavedBytes = ProjectBytes(task);
+    ++EncodeCount;
+    ComparedAt = Edits;
+    Modified = !SavedBytes;
 }
 
 bool TProjectFileState::IsModified(const TTask& task) const
 {
+    if (ComparedAt != Edits)
+        IsModifiedNow(task);
+    return Modified;
+}
+
+bool TProjectFileState::IsModifiedNow(const TTask& task) const
+{
     const std::optional<QByteArray> now = ProjectBytes(task);
-    return !now || !SavedBytes || *now != *SavedBytes;
+    ++EncodeCount;
+    ComparedAt = Edits;
+    Modified = !now || !SavedBytes || *now != *SavedBytes;
+    return Modified;
 }
 
 QString TProjectFileState::Caption(const TTask& task) const

@@ -128,7 +128,7 @@ void TMainForm::BuildTabs()
         [this] { RunGuarded([this] { OpenLibraryDialog(TLibraryKind::Sections); }); });
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
         if (auto* tab = static_cast<TWorkflowTab*>(PageControl1->widget(index)))
-            RunGuarded([tab] { tab->Entered(); });
+            RunGuardedView([tab] { tab->Entered(); }); // entering a tab is no edit
     });
 }
 
@@ -164,6 +164,16 @@ void TMainForm::ConnectActions()
 
 bool TMainForm::RunGuarded(const std::function<void()>& handler)
 {
+    return Guarded(handler, true);
+}
+
+bool TMainForm::RunGuardedView(const std::function<void()>& handler)
+{
+    return Guarded(handler, false);
+}
+
+bool TMainForm::Guarded(const std::function<void()>& handler, bool mayEdit)
+{
     bool done = false;
     try {
         handler();
@@ -173,6 +183,8 @@ bool TMainForm::RunGuarded(const std::function<void()>& handler)
     } catch (const std::exception& error) {
         UserPrompts.ShowError(this, QString::fromLocal8Bit(error.what()));
     }
+    if (mayEdit)
+        FileState.NoteEdit(); // after the handler: a dialog it ran may have looked in between
     RefreshCaption(); // whatever the handler changed, the caption's "*" says so
     return done;
 }

@@ -58,6 +58,9 @@ public:
     // Runs a handler at the event boundary: a TError (or any other exception) ends it and its text
     // is shown in a message box; the program goes on. True when the handler ran to its end.
     bool RunGuarded(const std::function<void()>& handler);
+    // RunGuarded for a handler that shows the task and changes nothing the file keeps (entering a
+    // tab, a calculation): the caption is not looked at again.
+    bool RunGuardedView(const std::function<void()>& handler);
 
     // Every tab shows the task again (after it changed as a whole).
     void RefreshFromModel();
@@ -85,7 +88,8 @@ public:
     void OpenProjectFile(const QString& path);
     // The file named on the command line: a failure is shown over the window, the task stays empty.
     void OpenStartFile(const QString& path);
-    bool IsTaskModified() const { return FileState.IsModified(TaskRef); }
+    bool IsTaskModified() const { return FileState.IsModifiedNow(TaskRef); }
+    int TaskEncodes() const { return FileState.Encodes(); } // comparisons with the saved bytes so far
     const QString& ProjectPath() const { return FileState.Path(); }
 
     // The report: the document, the preview and the page setup dialog the commands work with (the
@@ -117,6 +121,9 @@ private:
     bool SaveTask(bool askForName);
     bool MaySetTaskAside();
     void RefreshCaption();
+    void WatchEdits(QObject* object);
+    void NoteTaskEdit();
+    bool Guarded(const std::function<void()>& handler, bool mayEdit);
     void BuildToolBar();
     void ConnectActions();
     void ConnectNavigation(TWorkflowTab* tab);

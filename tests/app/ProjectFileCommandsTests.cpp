@@ -166,9 +166,26 @@ TEST_F(MainFormTest, AFailedSaveIsShownAndACancelledDialogDoesNothing)
 TEST_F(MainFormTest, AnUnchangedTaskIsReplacedAndClosedWithoutTheSaveQuestion)
 {
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Trabík v.2.2"));
-    for (int i = 0; i < Form->PageControl()->count(); ++i)
-        Form->PageControl()->setCurrentIndex(i); // looking at the tabs is not a change
+    // Looking at the tabs and clicking where nothing is edited is not a change, and the task is not
+    // even encoded for the caption then.
+    const int encodes = Form->TaskEncodes();
+    for (int i = 0; i < Form->PageControl()->count(); ++i) {
+        Form->PageControl()->setCurrentIndex(i);
+        QTest::mouseClick(Form->PageControl()->currentWidget(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(Form->TaskEncodes(), encodes);
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Trabík v.2.2"));
     EXPECT_FALSE(Form->IsTaskModified());
+
+    // An edit undone by hand compares clean again.
+    QLineEdit* job = Find<QLineEdit>("Jmeno_Edit");
+    QTest::keyClicks(job, QStringLiteral("y"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Trabík v.2.2 *"));
+    QTest::keyClick(job, Qt::Key_Backspace);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Trabík v.2.2"));
 
     Form->Actions().Nova_uloha->trigger();
     ChosenFile.clear();
