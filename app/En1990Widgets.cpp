@@ -68,21 +68,22 @@ TEn1990Panel::TEn1990Panel(TTask& task, QWidget* parent)
     psi->setVerticalHeaderLabels(names);
     psi->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     psi->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    psi->setMinimumWidth(430);
 
     Combinations->setObjectName(QStringLiteral("List_kombinace_EN"));
     auto* factors = new QLabel(
         QStringLiteral("γG,sup = %1, γG,inf = %2, ξ = %3, γQ = %4")
             .arg(FactorShortText(GammaGSup), FactorShortText(GammaGInf), FactorShortText(Xi), FactorShortText(GammaQ)),
         this);
-    auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("pravidlo MSÚ:"), this));
-    left->addWidget(Rule);
-    left->addWidget(factors);
-    left->addWidget(psi, 1);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addWidget(Combinations, 1);
+    // One column: the ψ table needs the whole width for the names of the categories.
+    auto* rule = new QHBoxLayout;
+    rule->addWidget(new QLabel(QStringLiteral("pravidlo MSÚ:"), this));
+    rule->addWidget(Rule, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(rule);
+    layout->addWidget(factors);
+    layout->addWidget(psi, 3);
+    layout->addWidget(new QLabel(QStringLiteral("generované kombinace:"), this));
+    layout->addWidget(Combinations, 2);
 }
 
 void TEn1990Panel::showEvent(QShowEvent* event)

@@ -49,15 +49,17 @@ QStringList SteelCheckLines(const TTask& task)
     if (CheckMaterialOf(task) != TCheckMaterial::Steel || task.Deflection.CheckBox23
         || !FindSection(task.Deflection.Section))
         return {}; // the rectangle's values do not belong to the section named
-    QStringList lines { QStringLiteral("<br><h2>Posouzení ocelového trabíku podle ČSN EN 1993-1-1</h2><br>") };
+    // Kept on one page, as the timber section is.
+    QStringList lines { QStringLiteral("<keep>"),
+        QStringLiteral("<br><h2>Posouzení ocelového trabíku podle ČSN EN 1993-1-1</h2><br>") };
     TSteelCheck c;
     try {
         c = CheckTaskSteel(task);
     } catch (const TError& e) {
-        return lines << UserText(e.Message) + QStringLiteral("<br>");
+        return lines << UserText(e.Message) + QStringLiteral("<br></keep>");
     }
     if (!c.Refused.isEmpty())
-        return lines << UserText(c.Refused) + QStringLiteral("<br>");
+        return lines << UserText(c.Refused) + QStringLiteral("<br></keep>");
     lines << QStringLiteral("průřez ") + UserText(c.SectionName) + QStringLiteral(", ocel ") + c.GradeName
             + QStringLiteral(": f<sub>y</sub> = ") + QString::number(c.fy)
             + QStringLiteral(" MPa (tabulka 3.1), <gama><sub>M0</sub> = <gama><sub>M1</sub> = ")
@@ -81,5 +83,5 @@ QStringList SteelCheckLines(const TTask& task)
         lines << RowLine(row);
     lines << QStringLiteral("</table><br>");
     lines << (c.Ok() ? QStringLiteral("Průřez vyhovuje.<br>") : QStringLiteral("Průřez nevyhovuje.<br>"));
-    return lines;
+    return lines << QStringLiteral("</keep>");
 }
