@@ -16,6 +16,21 @@
 #include <utility>
 #include <vector>
 
+// null when there is no check (the reason is among the warnings or on stderr).
+QJsonValue DeflectionCheckJson(const TDeflectionCheck& c)
+{
+    if (!c.Done)
+        return QJsonValue::Null;
+    QJsonObject o;
+    o[QStringLiteral("limitRatio")] = c.LimitRatio;
+    o[QStringLiteral("referenceLength")] = c.ReferenceLength;
+    o[QStringLiteral("fLimit_mm")] = c.fLimit_mm;
+    o[QStringLiteral("fMax_mm")] = c.fMax_mm;
+    o[QStringLiteral("utilisation")] = c.Utilisation;
+    o[QStringLiteral("ok")] = c.Ok;
+    return o;
+}
+
 namespace {
 
 struct TCalcArgs
@@ -163,21 +178,6 @@ QJsonObject ExtremesJson(const TExtremes& e)
     o[QStringLiteral("Qn")] = ExtremeJson(e.Qn);
     o[QStringLiteral("Qd")] = ExtremeJson(e.Qd);
     o[QStringLiteral("fn")] = ExtremeJson(e.f);
-    return o;
-}
-
-// null when there is no check (the reason is among the warnings or on stderr).
-QJsonValue DeflectionCheckJson(const TDeflectionCheck& c)
-{
-    if (!c.Done)
-        return QJsonValue::Null;
-    QJsonObject o;
-    o[QStringLiteral("limitRatio")] = c.LimitRatio;
-    o[QStringLiteral("referenceLength")] = c.ReferenceLength;
-    o[QStringLiteral("fLimit_mm")] = c.fLimit_mm;
-    o[QStringLiteral("fMax_mm")] = c.fMax_mm;
-    o[QStringLiteral("utilisation")] = c.Utilisation;
-    o[QStringLiteral("ok")] = c.Ok;
     return o;
 }
 

@@ -64,16 +64,7 @@ QJsonValue CheckJson(const TTask& task, const TEnEnvelope& e, QStringList& warni
     const TDeflectionCheck c = CheckDeflection(task.Typ, task.SpanL(), task.Deflection.DeflectionLimit, sums, f);
     if (!c.Problem.isEmpty())
         warnings << c.Problem;
-    if (!c.Done)
-        return QJsonValue::Null;
-    QJsonObject o;
-    o[QStringLiteral("limitRatio")] = c.LimitRatio;
-    o[QStringLiteral("referenceLength")] = c.ReferenceLength;
-    o[QStringLiteral("fLimit_mm")] = c.fLimit_mm;
-    o[QStringLiteral("fMax_mm")] = c.fMax_mm;
-    o[QStringLiteral("utilisation")] = c.Utilisation;
-    o[QStringLiteral("ok")] = c.Ok;
-    return o;
+    return DeflectionCheckJson(c);
 }
 
 QJsonObject EnvelopeJson(const TTask& task, const TEnEnvelope& e, QStringList& warnings)
