@@ -60,7 +60,7 @@ TCaseModel ReadCase(const TLoadCase& page)
         if (const TQRow& r = page.Q[size_t(i - 1)]; r.Checked)
             c.Uniform.push_back({ read.Read(r.q, "q", i), i });
     for (int i = 1; i <= int(page.QQ.size()); ++i)
-        if (const TQQRow& r = page.QQ[size_t(i - 1)]; r.Checked && r.Enabled)
+        if (const TQQRow& r = page.QQ[size_t(i - 1)]; r.Checked)
             c.Partial.push_back({ read.Read(r.qa, "qq", i, "qa"), read.Read(r.a, "qq", i, "a"),
                 read.Read(r.qb, "qq", i, "qb"), read.Read(r.b, "qq", i, "b"), i });
     for (int i = 1; i <= int(page.Mx.size()); ++i)

@@ -245,8 +245,6 @@ void TLoadCasePage::SyncRow(TLoadKind kind, int index, const TLoadCase& model)
     const bool checked = *loadrows::Checked(model, kind, index);
     if (row.Check->isChecked() != checked)
         row.Check->setChecked(checked);
-    if (kind == KindQQ)
-        row.Check->setEnabled(model.QQ[std::size_t(index)].Enabled);
     for (std::size_t field = 0; field < row.Edits.size(); ++field) {
         const QString& text = *loadrows::Field(model, kind, index, int(field));
         if (row.Edits[field]->text() != text)

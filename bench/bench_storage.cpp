@@ -81,8 +81,8 @@ TTask ManyLoadCases(int count)
     task.SpanText = QStringLiteral("6");
     for (int i = 0; i < count; ++i) {
         task.NewLoadCase(TCaller::Generator);
-        task.AddPxRow(TCaller::Generator, true, 10, 2);
-        task.AddQRow(TCaller::Generator, true, 1.5);
+        task.AddPxRow(true, 10, 2);
+        task.AddQRow(true, 1.5);
     }
     return task;
 }

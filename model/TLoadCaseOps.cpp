@@ -51,7 +51,7 @@ void TTask::AddEmptyRow(TLoadKind kind, bool checked)
         loadCase->Q.push_back({ checked, {} });
         break;
     case KindQQ:
-        loadCase->QQ.push_back({ checked, true, {}, {}, {}, {} });
+        loadCase->QQ.push_back({ checked, {}, {}, {}, {} });
         break;
     case KindMx:
         loadCase->Mx.push_back({ checked, {}, {} });
@@ -74,52 +74,13 @@ void TTask::AddQRow(bool checked, double q)
 void TTask::AddQQRow(bool checked, double qa, double a, double qb, double b)
 {
     if (TLoadCase* loadCase = ActiveCase())
-        loadCase->QQ.push_back({ checked, true, ValueText(qa), ValueText(a), ValueText(qb), ValueText(b) });
+        loadCase->QQ.push_back({ checked, ValueText(qa), ValueText(a), ValueText(qb), ValueText(b) });
 }
 
 void TTask::AddMxRow(bool checked, double M, double a)
 {
     if (TLoadCase* loadCase = ActiveCase())
         loadCase->Mx.push_back({ checked, ValueText(M), ValueText(a) });
-}
-
-void TTask::AddPxRow(TCaller caller, bool checked, double P, double a)
-{
-    if (caller == TCaller::Generator)
-        AddPxRow(checked, P, a);
-    else
-        AddEmptyRow(KindPx, checked);
-}
-
-void TTask::AddQRow(TCaller caller, bool checked, double q)
-{
-    if (caller == TCaller::Generator)
-        AddQRow(checked, q);
-    else
-        AddEmptyRow(KindQ, checked);
-}
-
-void TTask::AddQQRow(TCaller caller, bool checked, double qa, double a, double qb, double b)
-{
-    if (caller == TCaller::Generator)
-        AddQQRow(checked, qa, a, qb, b);
-    else
-        AddEmptyRow(KindQQ, checked);
-}
-
-void TTask::AddMxRow(TCaller caller, bool checked, double M, double a)
-{
-    if (caller == TCaller::Generator)
-        AddMxRow(checked, M, a);
-    else
-        AddEmptyRow(KindMx, checked);
-}
-
-void TTask::EnablePartialLoads(bool enabled)
-{
-    for (TLoadCase& loadCase : LoadCases)
-        for (TQQRow& row : loadCase.QQ)
-            row.Enabled = enabled;
 }
 
 void TTask::DeleteActiveLoadCase()

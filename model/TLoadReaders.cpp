@@ -65,7 +65,7 @@ TQQLoad TTask::ReadQQ(const TLoadCase& loadCase, int i)
     TQQLoad load;
     if (const TQQRow* row = RowAt(loadCase.QQ, i)) {
         // A disabled partial load (end conditions 12, 21, 22) never takes part.
-        load.Included = row->Checked && row->Enabled;
+        load.Included = row->Checked;
         load.qa = StrToFloatX(row->qa);
         load.a = StrToFloatX(row->a);
         load.qb = StrToFloatX(row->qb);

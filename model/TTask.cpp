@@ -20,7 +20,6 @@ double TTask::SpanL() const
 void TTask::SetTyp(unsigned char typ)
 {
     Typ = typ;
-    EnablePartialLoads(EndConditionOf(typ).PartialLoadsSolved);
 }
 
 int TTask::IndexOfNumber(int number) const

@@ -30,7 +30,6 @@ struct TQRow
 struct TQQRow
 {
     bool Checked = false;
-    bool Enabled = true; // only EnablePartialLoads disables it
     QString qa, a, qb, b; // "_qqqa", "_qqa", "_qqqb", "_qqb"
 };
 
@@ -257,8 +256,7 @@ public:
 
     double SpanL() const; // StrToFloatX(SpanText)
 
-    // The end condition, as a click on its radio button: Typ, and the partial loads enabled where
-    // the end condition solves them (TEndCondition::PartialLoadsSolved).
+    // The end condition, as a click on its radio button (every end condition solves every load).
     void SetTyp(unsigned char typ);
 
     // Load case records.
@@ -290,8 +288,6 @@ public:
     static TQQLoad ReadQQ(const TLoadCase& loadCase, int i);
     static TMxLoad ReadMx(const TLoadCase& loadCase, int i);
 
-    void EnablePartialLoads(bool enabled);
-
     // The model part of Novy_ZSExecute: a new load case, active, with one empty row of each kind
     // unless the caller is the load generator. Returns its index. The window opens the properties
     // dialog itself for TCaller::User.
@@ -300,8 +296,7 @@ public:
     // written with FormatFixed). Returns its index.
     int NewLoadCase(const QString& name, double gamaf, bool longTerm, bool printResults);
 
-    // Rows of the active load case (no-op without one). A new partial load is enabled whatever
-    // the end condition; only EnablePartialLoads disables.
+    // Rows of the active load case (no-op without one).
     // An empty row, as the add buttons make it (unticked unless `checked`).
     void AddEmptyRow(TLoadKind kind, bool checked = false);
     // A row with the numbers in its edits (fixed notation, three decimals, six significant digits),
@@ -310,12 +305,6 @@ public:
     void AddQRow(bool checked, double q);
     void AddQQRow(bool checked, double qa, double a, double qb, double b);
     void AddMxRow(bool checked, double M, double a);
-    // The same by caller, for the callers not yet moved to the two above: the load generator gets a
-    // filled row, any other caller an empty one (the numbers are ignored).
-    void AddPxRow(TCaller caller, bool checked, double P, double a);
-    void AddQRow(TCaller caller, bool checked, double q);
-    void AddQQRow(TCaller caller, bool checked, double qa, double a, double qb, double b);
-    void AddMxRow(TCaller caller, bool checked, double M, double a);
     // Smazat_ZSExecute after the confirmation: removes the active load case and its grid column;
     // the page that followed becomes active (the first when the last was deleted).
     void DeleteActiveLoadCase();

@@ -181,12 +181,8 @@ public:
             return TTask::ReadQ(loadCase, row + 1);
         else if constexpr (std::is_same_v<TLoad, TMxLoad>)
             return TTask::ReadMx(loadCase, row + 1);
-        else {
-            // The tick as the user left it, also on a row that is switched off (Enabled false).
-            TQQLoad load = TTask::ReadQQ(loadCase, row + 1);
-            load.Included = loadCase.QQ[size_t(row)].Checked;
-            return load;
-        }
+        else
+            return TTask::ReadQQ(loadCase, row + 1);
     }
     template <typename TLoad> void AddLoad(const TTask&, const TLoad&) { }
 

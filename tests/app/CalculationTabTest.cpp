@@ -125,8 +125,8 @@ TEST_F(CalculationTabTest, PartialLoadsOnAPinnedAndFixedBeamAreSolvedWithoutAMes
 {
     Beam(QStringLiteral("6"), 12);
     TLoadCase& g = Task.LoadCases.front();
-    g.QQ.push_back({ true, true, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("1") });
-    g.QQ.push_back({ true, true, QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("3"), QStringLiteral("2") });
+    g.QQ.push_back({ true, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("1") });
+    g.QQ.push_back({ true, QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("3"), QStringLiteral("2") });
     Choose(1, "ComboBox1", QStringLiteral("G"));
     Form->CalculationTab()->GraphButton()->click(); // calculates, then shows the diagrams tab
     EXPECT_TRUE(Messages.isEmpty());

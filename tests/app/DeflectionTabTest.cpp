@@ -143,7 +143,7 @@ TEST_F(DeflectionTabTest, ShowingTheTabAndTheButtonCalculateOnce)
 {
     Beam(QStringLiteral("6"), 12);
     TLoadCase& g = FirstCase(QStringLiteral("G"), QStringLiteral("1.1"));
-    g.QQ.front() = { true, true, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1") };
+    g.QQ.front() = { true, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1") };
     Form->Actions().spocitat_pruhyb->trigger(); // shows the tab, which calculates
     EXPECT_EQ(CurrentTabName(), QStringLiteral("TabSheet_Pruhyb"));
     EXPECT_TRUE(Messages.isEmpty());

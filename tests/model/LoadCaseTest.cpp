@@ -28,7 +28,6 @@ TEST(LoadCaseTest, StartStateHasZs1WithOneEmptyRowOfEachKind)
     const TLoadCase& zs1 = task.LoadCases[0];
     EXPECT_FALSE(zs1.Px[0].Checked || zs1.Q[0].Checked || zs1.QQ[0].Checked || zs1.Mx[0].Checked);
     EXPECT_TRUE(zs1.Px[0].P.isEmpty() && zs1.Q[0].q.isEmpty() && zs1.QQ[0].qb.isEmpty() && zs1.Mx[0].a.isEmpty());
-    EXPECT_TRUE(zs1.QQ[0].Enabled);
 }
 
 TEST(LoadCaseTest, NumbersAreNeverReused)
@@ -100,10 +99,10 @@ TEST(LoadCaseTest, GeneratorGetsNoRowsAndFilledRowsFormattedValues)
 TEST(LoadCaseTest, EmptyRowsAndOtherCallersGetEmptyValuesAndRowsOnlyGrow)
 {
     TTask task = TTask::StartState();
-    task.AddPxRow(TCaller::User, true, 10, 2);
-    task.AddPxRow(TCaller::MainWindow, false, 5, 1);
-    task.AddQQRow(TCaller::User, true, 1, 2, 3, 4);
-    task.AddPxRow(TCaller::Generator, false, 5, 1); // the generator's rows by caller are filled
+    task.AddEmptyRow(KindPx, true);
+    task.AddEmptyRow(KindPx, false);
+    task.AddEmptyRow(KindQQ, true);
+    task.AddPxRow(false, 5, 1); // the generator's rows are filled
     task.AddEmptyRow(KindQ, true);
     const TLoadCase& zs1 = task.LoadCases[0];
     EXPECT_EQ(Counts(task, 1), (std::array<int, 4> { 4, 2, 2, 1 }));
@@ -129,7 +128,7 @@ TEST(LoadCaseTest, WithoutActiveLoadCaseRowsAndDeletingDoNothing)
     task.DeleteActiveLoadCase();
     ASSERT_TRUE(task.LoadCases.empty());
     EXPECT_EQ(task.ActiveLoadCase, -1);
-    task.AddPxRow(TCaller::User, true, 1, 1);
+    task.AddEmptyRow(KindPx, true);
     task.AddQQRow(true, 1, 1, 1, 1);
     task.AddEmptyRow(KindMx);
     task.DeleteActiveLoadCase();

@@ -396,7 +396,7 @@ TEST_F(ReportBody, LoadListAndSchemaUseTheirOwnFormats)
 {
     TTask task = BeamTask();
     task.LoadCases[0].Px = { { true, "1", "1" }, { false, "2", "2" }, { true, "12345.6789", "4" } };
-    task.LoadCases[0].QQ = { { true, true, "0", "0", "6", "1" } };
+    task.LoadCases[0].QQ = { { true, "0", "0", "6", "1" } };
     task.SetTyp(22); // a partial load is listed and drawn on a fixed beam too
     task.Print[17].Checked = true;
     const QStringList body = Body(task);

@@ -102,7 +102,7 @@ TEST(ProjectLayout, PointForceRowAndWhatItOpensAs)
     TLocaleGuard comma(TLocaleGuard::Comma());
     TTask task;
     task.NewLoadCase(TCaller::Generator);
-    task.AddPxRow(TCaller::Generator, true, 10, 2);
+    task.AddPxRow(true, 10, 2);
     const QByteArray bytes = EncodeProject(task);
     // Long-term, short-term, counts 1 0 0 0, print: then the row.
     const qsizetype row = bytes.indexOf(QByteArray::fromHex("0100000100000000000001"));
@@ -187,13 +187,13 @@ TEST(ProjectLayout, PartialLoadOnAFixedBeamKeepsItsTick)
 {
     TTask task;
     task.NewLoadCase(TCaller::Generator);
-    task.AddQQRow(TCaller::Generator, true, 1, 0, 2, 0);
-    task.AddQQRow(TCaller::Generator, false, 3, 0, 4, 0);
+    task.AddQQRow(true, 1, 0, 2, 0);
+    task.AddQQRow(false, 3, 0, 4, 0);
     task.SetTyp(22);
     const TTask back = DecodeProject(EncodeProject(task));
     EXPECT_EQ(back.Typ, 22);
     const auto& rows = back.LoadCases.at(0).QQ;
-    EXPECT_TRUE(rows.at(0).Checked && rows.at(0).Enabled);
+    EXPECT_TRUE(rows.at(0).Checked);
     EXPECT_FALSE(rows.at(1).Checked);
     EXPECT_TRUE(back.ReadQQ(back.LoadCases[0].Number, 1).Included);
     EXPECT_FALSE(back.ReadQQ(back.LoadCases[0].Number, 2).Included);

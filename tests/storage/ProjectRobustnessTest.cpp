@@ -58,7 +58,7 @@ TEST(ProjectRobustness, FailedOpenLeavesTheTaskAsItWas)
     const QByteArray bytes = EncodeProject(RichTask());
     TTask task = TTask::StartState();
     task.Job = QStringLiteral("Rozpracovaná úloha");
-    task.AddPxRow(TCaller::Generator, true, 5, 1);
+    task.AddPxRow(true, 5, 1);
     const QByteArray before = EncodeProject(task);
     // Every cut inside the load cases and a sample of the rest.
     for (qsizetype cut = 0; cut < bytes.size(); cut += (cut < 400 ? 1 : 7)) {

@@ -83,7 +83,7 @@ struct TCaseBuilder
     }
     TCaseBuilder& QQ(const QString& qa, const QString& a, const QString& qb, const QString& b, bool on = true)
     {
-        Case.QQ.push_back({ on, true, qa, a, qb, b });
+        Case.QQ.push_back({ on, qa, a, qb, b });
         return *this;
     }
     TCaseBuilder& Mx(const QString& M, const QString& a, bool on = true)
