@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// The same polynomial around x0 + d (repeated synthetic division: exact Taylor coefficients).
-void Shift(TPoly& c, double d)
+// Repeated synthetic division: exact Taylor coefficients.
+void ShiftPoly(TPoly& c, double d)
 {
     if (d == 0)
         return;
@@ -15,13 +13,11 @@ void Shift(TPoly& c, double d)
             c[j] += d * c[j + 1];
 }
 
-void AddTo(TPoly& sum, const TPoly& p, double factor = 1)
+void AddPoly(TPoly& sum, const TPoly& p, double factor)
 {
     for (int k = 0; k < 6; ++k)
         sum[k] += factor * p[k];
 }
-
-} // namespace
 
 void TCaseLine::AddPointForce(double P, double a)
 {
@@ -54,7 +50,7 @@ void TCaseLine::AddPartialLoad(double L, double qa, double a, double qb, double 
         Edges.push_back({ a, 1, { 0, 0, 0, 0, qa / 24, k / 120 } });
         const TPoly under { qa * c4 / 24 + k * c4 * c / 120, qa * c3 / 6 + k * c4 / 24, qa * c2 / 4 + k * c3 / 12,
             qa * c / 6 + k * c2 / 12, qa / 24 + k * c / 24, k / 120 };
-        AddTo(past.Change, under, -1);
+        AddPoly(past.Change, under, -1);
     }
     // A load with a + b > L has no part under it: only the part past its end acts, from L - b on.
     Edges.push_back(past);
@@ -77,7 +73,7 @@ void TCaseLine::Close(double Ma, double A, double C1, double C2)
 
 void TExactLine::Add(const TCaseLine& line, double factor)
 {
-    AddTo(Base, line.Base, factor);
+    AddPoly(Base, line.Base, factor);
     const size_t from = Edges.size();
     Edges.insert(Edges.end(), line.Edges.begin(), line.Edges.end());
     for (size_t i = from; i < Edges.size(); ++i)
@@ -89,13 +85,13 @@ TExactLine::TValues TExactLine::At(double x) const
     // The samples' own tolerance for a position meant to lie at a load (LoadFormulas.cpp).
     const double reach = x + 1e-9 * std::max(1.0, std::abs(L));
     TPoly g = Base;
-    Shift(g, x);
+    ShiftPoly(g, x);
     for (const TEdge& e : Edges) {
         if (e.x > reach)
             continue;
         TPoly p = e.Change;
-        Shift(p, x - e.x);
-        AddTo(g, p, e.Factor);
+        ShiftPoly(p, x - e.x);
+        AddPoly(g, p, e.Factor);
     }
     return { 2 * g[2], -6 * g[3], EI > 0 ? g[0] / EI : 0.0 };
 }
@@ -254,8 +250,8 @@ struct TSweep
             const double factor = e.Factor;
             if (e.x < 0) { // acts along the whole span
                 TPoly p = e.Change;
-                Shift(p, -e.x);
-                AddTo(cur, p, factor);
+                ShiftPoly(p, -e.x);
+                AddPoly(cur, p, factor);
             } else if (e.x <= L) {
                 edges.push_back({ e.x, factor, e.Change });
             }
@@ -266,13 +262,13 @@ struct TSweep
         for (size_t i = 0; i < edges.size();) {
             const double x = edges[i].x;
             Piece(at, x - at, cur);
-            Shift(cur, x - at);
+            ShiftPoly(cur, x - at);
             at = x;
             const bool inside = x > 0 && x < L;
             if (x > 0)
                 Point(x, cur, inside);
             for (; i < edges.size() && edges[i].x == x; ++i)
-                AddTo(cur, edges[i].Change, edges[i].Factor);
+                AddPoly(cur, edges[i].Change, edges[i].Factor);
             if (x < L)
                 Point(x, cur, false);
         }

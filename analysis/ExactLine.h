@@ -14,6 +14,11 @@
 // Taylor coefficients around a point: p(x) = sum of c[k] (x - x0)^k.
 using TPoly = std::array<double, 6>;
 
+// The same polynomial around x0 + d, from its coefficients around x0.
+void ShiftPoly(TPoly& c, double d);
+// sum += factor * p.
+void AddPoly(TPoly& sum, const TPoly& p, double factor = 1);
+
 // What changes in G at a load edge: Change (around x) times the load case's factor, from x on.
 struct TLineEdge
 {

@@ -8,12 +8,6 @@ namespace {
 
 constexpr double MmPerStoreUnit = 1e6; // fn holds metres / 1000
 
-void AddScaled(TPoly& sum, const TPoly& p, double factor)
-{
-    for (size_t k = 0; k < p.size(); ++k)
-        sum[k] += factor * p[k];
-}
-
 void AddScaled(TSamples& sum, const TSamples& s, double factor)
 {
     for (size_t i = 0; i < s.size(); ++i)
@@ -65,7 +59,7 @@ TCombinedExtremes CombineCases(const std::vector<TSolvedCase>& cases, const std:
         if (s.fIssue != TDeflectionIssue::None)
             sum.fIssue = s.fIssue;
         sum.LineN.EI = s.LineN.EI;
-        AddScaled(sum.LineN.Base, s.LineN.Base, k);
+        AddPoly(sum.LineN.Base, s.LineN.Base, k);
         for (TLineEdge e : s.LineN.Edges) {
             e.Factor *= k; // the characteristic change, times the combination's factor
             sum.LineN.Edges.push_back(e);

@@ -10,20 +10,6 @@ const char* const SelfWeightCaseName = "vlastní tíha průřezu";
 
 namespace {
 
-// The same polynomial around x0 + d.
-void Shift(TPoly& c, double d)
-{
-    for (int i = 0; i < 5; ++i)
-        for (int j = 4; j >= i; --j)
-            c[j] += d * c[j + 1];
-}
-
-void AddTo(TPoly& sum, const TPoly& p, double factor)
-{
-    for (int k = 0; k < 6; ++k)
-        sum[k] += factor * p[k];
-}
-
 // The k-th derivative of the polynomial at t.
 double Derivative(const TPoly& c, int k, double t)
 {
@@ -44,7 +30,7 @@ void AddCase(TDesignLine& line, const TResultStore& own)
         line.Md[size_t(i)] += own.Md[size_t(i)];
         line.Qd[size_t(i)] += own.Qd[size_t(i)];
     }
-    AddTo(line.Line.Base, own.LineD.Base, 1);
+    AddPoly(line.Line.Base, own.LineD.Base, 1);
     line.Line.Edges.insert(line.Line.Edges.end(), own.LineD.Edges.begin(), own.LineD.Edges.end());
 }
 
@@ -62,7 +48,7 @@ TDesignLine CombinedLine(
             line.Md[size_t(i)] += f * own.Mn[size_t(i)];
             line.Qd[size_t(i)] += f * own.Qn[size_t(i)];
         }
-        AddTo(line.Line.Base, own.LineN.Base, f);
+        AddPoly(line.Line.Base, own.LineN.Base, f);
         for (TLineEdge e : own.LineN.Edges) {
             e.Factor *= f; // the edge's change is characteristic
             line.Line.Edges.push_back(e);
@@ -85,8 +71,8 @@ TDesignLineValues::TDesignLineValues(const TDesignLine& line, double spanL)
     for (const TLineEdge& e : line.Line.Edges) {
         if (e.x < 0) { // acts along the whole span
             TPoly p = e.Change;
-            Shift(p, -e.x);
-            AddTo(base, p, e.Factor);
+            ShiftPoly(p, -e.x);
+            AddPoly(base, p, e.Factor);
         } else if (e.x <= spanL) {
             edges.push_back(e);
         }
@@ -97,9 +83,9 @@ TDesignLineValues::TDesignLineValues(const TDesignLine& line, double spanL)
     for (size_t i = 0; i < edges.size();) {
         const double x = edges[i].x;
         TPoly cur = Pieces.back();
-        Shift(cur, x - at);
+        ShiftPoly(cur, x - at);
         for (; i < edges.size() && edges[i].x == x; ++i)
-            AddTo(cur, edges[i].Change, edges[i].Factor);
+            AddPoly(cur, edges[i].Change, edges[i].Factor);
         EdgeX.push_back(x);
         Pieces.push_back(cur);
         at = x;

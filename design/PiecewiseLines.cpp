@@ -8,17 +8,8 @@ namespace {
 // The same polynomial as Taylor coefficients around a point d further on.
 TPoly Moved(TPoly c, double d)
 {
-    if (d != 0)
-        for (int k = 0; k < 5; ++k)
-            for (int j = 4; j >= k; --j)
-                c[j] += d * c[j + 1];
+    ShiftPoly(c, d);
     return c;
-}
-
-void AddScaled(TPoly& sum, const TPoly& p, double factor)
-{
-    for (int k = 0; k < 6; ++k)
-        sum[k] += factor * p[k];
 }
 
 bool SignsDiffer(double a, double b)
@@ -77,7 +68,7 @@ TPieces BuildPieces(const std::vector<TResultStore>& cases, double L)
         std::vector<const TLineEdge*> inside;
         for (const TLineEdge& e : line.Edges) {
             if (e.x <= 0)
-                AddScaled(g, Moved(e.Change, -e.x), e.Factor);
+                AddPoly(g, Moved(e.Change, -e.x), e.Factor);
             else if (e.x < L)
                 inside.push_back(&e);
         }
@@ -87,7 +78,7 @@ TPieces BuildPieces(const std::vector<TResultStore>& cases, double L)
             if (p > 0)
                 g = Moved(g, pieces.X[p] - pieces.X[p - 1]);
             for (; next < inside.size() && inside[next]->x <= pieces.X[p]; ++next)
-                AddScaled(g, inside[next]->Change, inside[next]->Factor);
+                AddPoly(g, inside[next]->Change, inside[next]->Factor);
             pieces.Coefficients[p * cases.size() + k] = g;
         }
     }
@@ -160,7 +151,7 @@ TExactLine CombinedLine(const std::vector<TResultStore>& cases, const std::vecto
         line.EI = own.EI;
         if (factors[k] == 0)
             continue;
-        AddScaled(line.Base, own.Base, factors[k]);
+        AddPoly(line.Base, own.Base, factors[k]);
         for (TLineEdge e : own.Edges) {
             e.Factor *= factors[k];
             line.Edges.push_back(e);

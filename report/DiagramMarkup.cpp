@@ -23,7 +23,7 @@ QString MoveFromBase(double dx, double dy)
 }
 
 // The arrow at the right end of the base line, and under the diagram the span as a dimension line.
-void AppendAxis(QStringList& out, const TDiagramSpec& s, const TLabelFont& font)
+void AppendAxis(QStringList& out, const TDiagramFigure& s, const TLabelFont& font)
 {
     const QString w = Coord(s.Width);
     out << MoveFromBase(s.Width, 0) + QStringLiteral("<linerel -2 -1><moverel 2 1><linerel -2 1>");
@@ -35,7 +35,7 @@ void AppendAxis(QStringList& out, const TDiagramSpec& s, const TLabelFont& font)
 
 // Each value at the end of its ordinate, beyond it, centred on it or beside it: the first place
 // where it overlaps no value or ordinate written before; a value with no such place is left out.
-void AppendLabels(QStringList& out, const TDiagramSpec& s, const TLabelFont& font, double scale)
+void AppendLabels(QStringList& out, const TDiagramFigure& s, const TLabelFont& font, double scale)
 {
     const double k = s.Sign * DiagramAmplitude(true);
     std::vector<QRectF> placed;
@@ -85,7 +85,7 @@ int DiagramHeight(bool labels)
     return labels ? 57 : 50;
 }
 
-QStringList DiagramLines(const TDiagramSpec& s, const TLabelFont& font)
+QStringList DiagramLines(const TDiagramFigure& s, const TLabelFont& font)
 {
     double scale = std::max(std::abs(s.ScaleA), std::abs(s.ScaleB));
     if (scale == 0)

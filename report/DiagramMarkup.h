@@ -28,7 +28,7 @@ class QFont;
 // The report font as the layout measures it.
 TLabelFont ReportLabelFont(const QFont& font);
 
-struct TDiagramSpec
+struct TDiagramFigure
 {
     TSamples Y {};
     double SpanL = 1;
@@ -50,7 +50,7 @@ double DiagramAmplitude(bool labels);
 int DiagramHeight(bool labels);
 
 // The mark-up of one diagram drawn from the cursor; it sets mark 2 to the start of the base line.
-QStringList DiagramLines(const TDiagramSpec& spec, const TLabelFont& font);
+QStringList DiagramLines(const TDiagramFigure& figure, const TLabelFont& font);
 
 // Where to write values: the extremes, both ends, then every point the exact line gives (both
 // sides of load edges, zero slopes), values kept only once per position.

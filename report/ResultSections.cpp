@@ -49,20 +49,20 @@ TLineCandidates TReportWriter::EdgeValues(bool characteristic, bool withDeflecti
 void TReportWriter::DrawDiagram(const TSamples& y, double sign, const TExtreme& extreme, double width,
     const std::vector<TCandidate>& edges, double labelFactor, bool spanLine)
 {
-    TDiagramSpec spec;
-    spec.Y = y;
-    spec.SpanL = Task.SpanL();
-    spec.Width = width;
-    spec.Sign = sign;
-    spec.ScaleA = extreme.Max;
-    spec.ScaleB = extreme.Min;
-    spec.Hatched = Option(TPrintOption::HatchedDiagrams);
-    spec.Labels = Option(TPrintOption::AxisLabels);
-    spec.SpanLine = spanLine;
-    spec.LabelFactor = labelFactor;
-    if (spec.Labels)
-        spec.Points = DiagramPoints(extreme, y, spec.SpanL, edges);
-    for (const QString& line : DiagramLines(spec, LabelFont))
+    TDiagramFigure figure;
+    figure.Y = y;
+    figure.SpanL = Task.SpanL();
+    figure.Width = width;
+    figure.Sign = sign;
+    figure.ScaleA = extreme.Max;
+    figure.ScaleB = extreme.Min;
+    figure.Hatched = Option(TPrintOption::HatchedDiagrams);
+    figure.Labels = Option(TPrintOption::AxisLabels);
+    figure.SpanLine = spanLine;
+    figure.LabelFactor = labelFactor;
+    if (figure.Labels)
+        figure.Points = DiagramPoints(extreme, y, figure.SpanL, edges);
+    for (const QString& line : DiagramLines(figure, LabelFont))
         Add(line);
 }
 

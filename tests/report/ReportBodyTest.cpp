@@ -500,14 +500,14 @@ TEST_F(ReportBody, DeflectionCheckAndLoadsOutsideTheSpanGetOneLineEach)
 // other label, and values that print as 0 get none.
 TEST(DiagramMarkup, OutlineClosesAndLabelsNeverOverlap)
 {
-    TDiagramSpec spec;
+    TDiagramFigure figure;
     for (int i = 0; i < SampleCount; ++i)
-        spec.Y[i] = -0.1 * i * (100 - i); // a sagging parabola, -250 at midspan
-    spec.ScaleA = -250;
-    spec.Hatched = false;
+        figure.Y[i] = -0.1 * i * (100 - i); // a sagging parabola, -250 at midspan
+    figure.ScaleA = -250;
+    figure.Hatched = false;
     long long dx = 0, dy = 0;
     const QRegularExpression rel("^<linerel (-?\\d+) (-?\\d+)>$");
-    for (const QString& line : DiagramLines(spec, {}))
+    for (const QString& line : DiagramLines(figure, {}))
         if (const QRegularExpressionMatch m = rel.match(line); m.hasMatch()) {
             dx += m.captured(1).toLongLong();
             dy += m.captured(2).toLongLong();
@@ -515,10 +515,10 @@ TEST(DiagramMarkup, OutlineClosesAndLabelsNeverOverlap)
     EXPECT_EQ(dx, 70);
     EXPECT_EQ(dy, 0);
 
-    spec.Labels = true;
-    spec.Sign = -1; // sagging drawn below, as the moments
-    spec.Points = { { 0.5, -250 }, { 0.51, -249 }, { 0.9, -90 }, { 0, 0.001 } };
-    QStringList labels = DiagramLines(spec, {}).filter(QRegularExpression("^<goto 2><moverel -?\\d+ -?\\d+>-?\\d"));
+    figure.Labels = true;
+    figure.Sign = -1; // sagging drawn below, as the moments
+    figure.Points = { { 0.5, -250 }, { 0.51, -249 }, { 0.9, -90 }, { 0, 0.001 } };
+    QStringList labels = DiagramLines(figure, {}).filter(QRegularExpression("^<goto 2><moverel -?\\d+ -?\\d+>-?\\d"));
     // -250.00 under the midspan ordinate (20 mm below the base, the label 1 mm under it); -249.00 at
     // 35.7 mm finds no place clear of it, centred or beside; -90.00 stands alone; 0.001 prints 0.00.
     ASSERT_EQ(labels.size(), 2) << labels.join('\n').toStdString();
