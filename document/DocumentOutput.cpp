@@ -44,12 +44,13 @@ void printPages(QPagedPaintDevice& device, const std::vector<const TPrintPage*>&
     const QRect paintRect = device.pageLayout().paintRectPixels(dpi);
     const QRect fullRect = device.pageLayout().fullRectPixels(dpi);
     const QPointF origin(fullRect.left() - paintRect.left(), fullRect.top() - paintRect.top());
+    TPicturePainter pagePainter;
     for (size_t i = 0; i < pages.size(); ++i) {
         if (i > 0)
             device.newPage();
         const TPrintPage& page = *pages[i];
         const QSizeF size(page.PageWidth * dpi / 2540.0, page.PageHeight * device.logicalDpiY() / 2540.0);
-        page.Paint(painter, QRectF(origin, size), hairlineDpi / 2540.0);
+        pagePainter.Paint(painter, page.Picture, QRectF(origin, size), hairlineDpi / 2540.0);
     }
     painter.end();
 }

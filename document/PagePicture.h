@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <memory>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -111,3 +112,21 @@ public:
 // than one device pixel is drawn as a hairline; pixelsPerUnit, when given, says how many pixels a
 // page unit is for that rule (else the painter's scale does).
 void PaintPicture(QPainter& painter, const TPagePicture& picture, const QRectF& target, double pixelsPerUnit = 0);
+
+class TPictureReplay;
+
+// Paints many pictures with one set of fonts and of shaped texts, which a report repeats page
+// after page; PaintPicture is the same for one picture.
+class TPicturePainter
+{
+public:
+    TPicturePainter();
+    ~TPicturePainter();
+    TPicturePainter(const TPicturePainter&) = delete;
+    TPicturePainter& operator=(const TPicturePainter&) = delete;
+
+    void Paint(QPainter& painter, const TPagePicture& picture, const QRectF& target, double pixelsPerUnit = 0);
+
+private:
+    std::unique_ptr<TPictureReplay> Replay;
+};

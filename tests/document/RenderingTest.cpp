@@ -149,6 +149,65 @@ TEST(Rendering, PdfReplacesTheOldFileOnlyWhenWrittenWhole)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "posudek.pdf" });
 }
 
+// Words are drawn as glyph runs, a line's words in one font together; they must land where Qt's
+// own text drawing puts them, in every font, colour and fallback glyph, on every page painted with
+// one painter (fonts and shaped words are kept from page to page).
+TEST(Rendering, GlyphRunsDrawTheWordsAsTextDrawingDoes)
+{
+    TDokument doc;
+    Prepare(doc, SimpleFrame(),
+        { "<u>Podtržené</u> a prostý nosník <b>tučně</b> a <i>kurzívou</i> <color 255 0 0>červeně<color 0 0 0> M &get; "
+          "12,5 kNm "
+          "<u>podtrženě</u>",
+            "<fontsize 20>Velké písmo <fontsize 8>malé písmo",
+            "<newpage><gama> = 1,35 <b>ZS 1</b> [kN.m<sup>-1</sup>] <u>podtržené</u>" });
+    doc.LayOut();
+    ASSERT_EQ(doc.PageCount(), 2);
+    const auto reference = [](const TPrintPage& page) {
+        QImage img(210 * 4, 297 * 4, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(img.width() / 21000.0, img.height() / 29700.0);
+        for (const TTextItem& t : page.Picture.ItemsOf<TTextItem>()) {
+            if (t.Rotation != 0)
+                continue; // the credit line
+            const QFont font = MakePageFont(t.Font);
+            p.setFont(font);
+            p.setPen(QPen(QColor::fromRgb(t.Font.Color), 0));
+            p.drawText(QPointF(t.Pos.x(), t.Pos.y() + QFontMetricsF(font).ascent()), t.Text);
+        }
+        return img;
+    };
+    const auto render = [](TPicturePainter& painter, const TPrintPage& page) {
+        QImage img(210 * 4, 297 * 4, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        TPagePicture text;
+        for (const TTextItem& t : page.Picture.ItemsOf<TTextItem>())
+            if (t.Rotation == 0)
+                text.Add(TTextItem(t));
+        QPainter p(&img);
+        painter.Paint(p, text, QRectF(img.rect()));
+        return img;
+    };
+    const auto differing = [](const QImage& a, const QImage& b) {
+        int n = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                if (std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 64)
+                    ++n;
+        return n;
+    };
+    TPicturePainter painter;
+    for (int k : { 1, 2, 1 }) {
+        const QImage expected = reference(*doc.Page(k));
+        const QImage drawn = render(painter, *doc.Page(k));
+        const int dark = DarkPixels(expected, expected.rect());
+        EXPECT_GT(dark, 300) << "page " << k;
+        EXPECT_LT(differing(expected, drawn), dark / 50) << "page " << k;
+    }
+}
+
 TEST(Rendering, PaintingIsTheSameAtAnyResolution)
 {
     TDokument doc;
