@@ -12,14 +12,9 @@
 
 namespace {
 
-QString Num(long long v)
-{
-    return QString::number(v);
-}
-
 QString MoveFromBase(double dx, double dy)
 {
-    return QStringLiteral("<goto 2><moverel ") + Coord(dx) + QLatin1Char(' ') + Coord(dy) + QLatin1Char('>');
+    return u"<goto 2><moverel " % CoordDigits(dx) % u' ' % CoordDigits(dy) % u'>';
 }
 
 // The arrow at the right end of the base line, and under the diagram the span as a dimension line.
@@ -58,7 +53,7 @@ void AppendLabels(QStringList& out, const TDiagramFigure& s, const TLabelFont& f
                 continue;
             placed.push_back(box);
             placed.emplace_back(px - 0.2, std::min(0.0, double(dy)), 0.4, std::abs(double(dy))); // its ordinate
-            out << MoveFromBase(px, 0) + QStringLiteral("<linerel 0 ") + Num(dy) + QLatin1Char('>');
+            out << MoveFromBase(px, 0) % u"<linerel 0 " % TInteger(dy) % u'>';
             out << MoveFromBase(x, ly) + text;
             break;
         }
@@ -92,12 +87,12 @@ QStringList DiagramLines(const TDiagramFigure& s, const TLabelFont& font)
         scale = 10;
     const double k = s.Sign * DiagramAmplitude(s.Labels);
     QStringList out;
-    out << QStringLiteral("<moverel 0 25><mark 2><linerel ") + Coord(s.Width)
-            + QStringLiteral(" 0><goto 2><moverel 0 0>");
+    out.reserve(2 * SampleCount + 2 * s.Points.size() + 3);
+    out << u"<moverel 0 25><mark 2><linerel " % CoordDigits(s.Width) % u" 0><goto 2><moverel 0 0>";
     if (s.Hatched) {
         // Sample i stands at R(i W / 100): a hatch of vertical lines whose ends trace the diagram.
         for (int i = 0; i < SampleCount; ++i) {
-            out << QStringLiteral("<linerel 0 ") + Coord(k * s.Y[i] / scale) + QLatin1Char('>');
+            out << u"<linerel 0 " % CoordDigits(k * s.Y[i] / scale) % u'>';
             if (i < SampleCount - 1)
                 out << MoveFromBase((i + 1) * s.Width / 100, 0);
         }
@@ -106,11 +101,11 @@ QStringList DiagramLines(const TDiagramFigure& s, const TLabelFont& font)
         long long x = 0, y = 0;
         for (int i = 0; i < SampleCount; ++i) {
             const long long xi = RoundCoord(i * s.Width / 100), yi = RoundCoord(k * s.Y[i] / scale);
-            out << QStringLiteral("<linerel %1 %2>").arg(Num(xi - x), Num(yi - y));
+            out << u"<linerel " % TInteger(xi - x) % u' ' % TInteger(yi - y) % u'>';
             x = xi;
             y = yi;
         }
-        out << QStringLiteral("<linerel 0 %1>").arg(Num(-y));
+        out << u"<linerel 0 " % TInteger(-y) % u'>';
     }
     if (s.Labels) {
         if (s.SpanLine)

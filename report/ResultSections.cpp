@@ -143,9 +143,13 @@ void TReportWriter::WriteForceDiagrams()
 
 void TReportWriter::WriteTableXRow()
 {
-    const double L = Task.SpanL();
-    for (int i = 0; i <= 10; ++i)
-        Add(QStringLiteral("<td>") + ValueText(L / 100 * (10 * i)));
+    // The same in every table of the report: made once.
+    if (TableXCells.isEmpty()) {
+        const double L = Task.SpanL();
+        for (int i = 0; i <= 10; ++i)
+            TableXCells.append(u"<td>" % ValueText(L / 100 * (10 * i)));
+    }
+    Lines.append(TableXCells);
 }
 
 void TReportWriter::WriteSampleRow(const QString& caption, const TSamples& values, double factor, bool tableFormat)
@@ -153,7 +157,7 @@ void TReportWriter::WriteSampleRow(const QString& caption, const TSamples& value
     Add(caption);
     for (int j = 0; j < SampleCount; j += 10) {
         const double v = values[j] * factor;
-        Add(QStringLiteral("<td>") + (tableFormat ? TableValueText(v) : ValueText(v)));
+        Add(u"<td>" % (tableFormat ? TableValueText(v) : ValueText(v)));
     }
 }
 

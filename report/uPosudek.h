@@ -137,6 +137,7 @@ private:
     double W;
     double W2 = -1; // the diagram beside the first one; below 0: as wide as the first
     TLabelFont LabelFont;
+    QStringList TableXCells; // the x row of the value tables, "<td>" and the value
     bool SignWritten = false;
     bool HeadKept = false;
 };
