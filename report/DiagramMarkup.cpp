@@ -9,12 +9,41 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
 QString MoveFromBase(double dx, double dy)
 {
     return u"<goto 2><moverel " % CoordDigits(dx) % u' ' % CoordDigits(dy) % u'>';
+}
+
+// The lines of a hatch are the same few hundred texts all over the report: those within a diagram's
+// amplitude and width are made once and shared.
+QString VerticalLine(long long dy)
+{
+    const auto make = [](long long v) -> QString { return u"<linerel 0 " % TInteger(v) % u'>'; };
+    constexpr long long reach = 25;
+    static const std::vector<QString> common = [&make] {
+        std::vector<QString> lines;
+        for (long long v = -reach; v <= reach; ++v)
+            lines.push_back(make(v));
+        return lines;
+    }();
+    return std::abs(dy) <= reach ? common[size_t(dy + reach)] : make(dy);
+}
+
+QString AlongBase(long long dx) // MoveFromBase(dx, 0)
+{
+    const auto make = [](long long v) -> QString { return u"<goto 2><moverel " % TInteger(v) % u" 0>"; };
+    constexpr long long reach = 200;
+    static const std::vector<QString> common = [&make] {
+        std::vector<QString> lines;
+        for (long long v = 0; v <= reach; ++v)
+            lines.push_back(make(v));
+        return lines;
+    }();
+    return dx >= 0 && dx <= reach ? common[size_t(dx)] : make(dx);
 }
 
 // The arrow at the right end of the base line, and under the diagram the span as a dimension line.
@@ -92,9 +121,9 @@ QStringList DiagramLines(const TDiagramFigure& s, const TLabelFont& font)
     if (s.Hatched) {
         // Sample i stands at R(i W / 100): a hatch of vertical lines whose ends trace the diagram.
         for (int i = 0; i < SampleCount; ++i) {
-            out << u"<linerel 0 " % CoordDigits(k * s.Y[i] / scale) % u'>';
+            out << VerticalLine(RoundCoord(k * s.Y[i] / scale));
             if (i < SampleCount - 1)
-                out << MoveFromBase((i + 1) * s.Width / 100, 0);
+                out << AlongBase(RoundCoord((i + 1) * s.Width / 100));
         }
     } else {
         // The outline: up from the base line, through the sample ends, and back down to it.

@@ -75,15 +75,16 @@ void TReportWriter::WriteSchemaPointForces(const std::vector<TZSInfo>& infos)
 void TReportWriter::WriteSchemaUniformLoads(const std::vector<TZSInfo>& infos)
 {
     const long long w = RoundCoord(W);
-    const long long hatches = RoundCoord(W / 2);
+    if (UniformHatch.isEmpty()) // the same under every uniform load
+        for (long long j = 1; j <= RoundCoord(W / 2); ++j)
+            UniformHatch.append(u"<goto 1><moverel " % TInteger(2 * j) % u" 0><linerel 0 3>");
     for (const TZSInfo& info : infos)
         for (int k = 1; k <= info.Counts[KindQ]; ++k) {
             const TQLoad load = Task.ReadQ(info.Number, k);
             if (!load.Included)
                 continue;
             Add(u"<goto 1><boxrel " % TInteger(w) % u" 3>");
-            for (long long j = 1; j <= hatches; ++j)
-                Add(u"<goto 1><moverel " % TInteger(2 * j) % u" 0><linerel 0 3>");
+            Lines.append(UniformHatch);
             Add(Goto1MoveRel(w + 2, 0) % ValueText(load.q) % LineLoadUnit);
             Add(QStringLiteral("<goto 1><moverel 0 5><mark 1>"));
         }

@@ -38,11 +38,16 @@ void TReportWriter::WriteReactions()
     Add(QStringLiteral("<br>"));
 }
 
-TLineCandidates TReportWriter::EdgeValues(bool characteristic, bool withDeflection) const
+const TLineCandidates& TReportWriter::EdgeValues(bool characteristic)
 {
-    TLineCandidates values;
-    if (Option(TPrintOption::AxisLabels))
-        AddLineCandidates(characteristic ? Sums().LineN : Sums().LineD, withDeflection, values);
+    // M and Q come out the same with or without f.
+    TLineCandidates& values = Edges[characteristic];
+    if (!EdgesSwept[characteristic]) {
+        values = {};
+        if (Option(TPrintOption::AxisLabels))
+            AddLineCandidates(characteristic ? Sums().LineN : Sums().LineD, characteristic, values);
+        EdgesSwept[characteristic] = true;
+    }
     return values;
 }
 
@@ -62,14 +67,13 @@ void TReportWriter::DrawDiagram(const TSamples& y, double sign, const TExtreme& 
     figure.LabelFactor = labelFactor;
     if (figure.Labels)
         figure.Points = DiagramPoints(extreme, y, figure.SpanL, edges);
-    for (const QString& line : DiagramLines(figure, LabelFont))
-        Add(line);
+    Lines.append(DiagramLines(figure, LabelFont));
 }
 
 // Moments are stored hogging-positive and drawn upwards; positive shear is drawn downwards.
 void TReportWriter::DrawForceDiagram(bool moment, bool characteristic, double width, bool spanLine)
 {
-    const TLineCandidates edges = EdgeValues(characteristic, false);
+    const TLineCandidates& edges = EdgeValues(characteristic);
     if (moment)
         DrawDiagram(Sums().Moment(characteristic), -1, M(characteristic), width, edges.M, 1, spanLine);
     else
@@ -239,7 +243,7 @@ void TReportWriter::WriteDeflectionDiagram()
     const int height = DiagramHeight(Option(TPrintOption::AxisLabels));
     Add(QStringLiteral("<br><spacey %1>").arg(height + 10));
     Add(QStringLiteral("<mark 1>Průhyb <b>f(x)</b> <br><gotox 1>"));
-    DrawDiagram(Sums().fn, 1, F(), W, EdgeValues(true, true).f, 1000000); // the labels in mm
+    DrawDiagram(Sums().fn, 1, F(), W, EdgeValues(true).f, 1000000); // the labels in mm
     Add(QStringLiteral("<goto 1><moverel ") + Coord(W + 10) + QStringLiteral(" 0><mark 2>"));
     Add(QStringLiteral("<b>E = </b>") + UserText(in.Edit31 + QLatin1Char(' ') + in.EUnit)
         + QStringLiteral("<br><gotox 2>"));

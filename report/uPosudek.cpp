@@ -149,6 +149,7 @@ void TReportWriter::WriteCombinationBlocks()
 void TReportWriter::CalculateBlock(const std::vector<int>& members)
 {
     Block = TCalculation();
+    EdgesSwept = {};
     Block.SpanL = Results.Model().L;
     Block.Typ = Results.Model().Typ;
     Block.Sums = SumMembers(Results, members);
