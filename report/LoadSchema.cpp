@@ -116,14 +116,13 @@ void TReportWriter::WriteSchemaPartialLoad(const TQQLoad& q)
     // position typed far outside it from writing billions of lines.
     const long long hatches = std::min(RoundCoord((L - q.a - q.b) * (W / 2) / L), RoundCoord(W / 2)) - 1;
     for (long long j = 1; j <= hatches; ++j)
-        Add(Goto1MoveRel(RoundCoord(q.a / L * W + 2 * j), 0) % u"<linerel 0 "
+        Add(u"<goto 1><moverel " % CoordDigits(q.a / L * W + 2 * j) % u" 0><linerel 0 "
             % TInteger(-RoundHalfEven((hb - ha) * j / s + ha)) % u'>');
     // The value left of the load's start, clear of its outline.
-    const QString qa = ValueText(q.qa) + LineLoadUnit;
-    const long long qaWidth
-        = std::max<long long>(8, std::ceil(LabelFont.Width(ValueText(q.qa) + QStringLiteral(" kN.m-1  "))));
+    const QString qa = ValueText(q.qa);
+    const long long qaWidth = std::max<long long>(8, std::ceil(LabelFont.Width(qa % u" kN.m-1  ")));
     // Never across the left column's line 5 mm left of the beam.
-    Add(Goto1MoveRel(std::max(xa - qaWidth, -4LL), -3) % qa);
+    Add(Goto1MoveRel(std::max(xa - qaWidth, -4LL), -3) % qa % LineLoadUnit);
     Add(Goto1MoveRel(RoundCoord(W - q.b / L * W) + 2, -3) % ValueText(q.qb) % LineLoadUnit);
     Add(QStringLiteral("<goto 1><moverel 0 2><mark 1>"));
 }
@@ -143,8 +142,9 @@ void TReportWriter::WriteSchemaPointMoments(const std::vector<TZSInfo>& infos)
             Add(QStringLiteral("<linerel 0 -2><linerel 1 -1><linerel 2 0><linerel 1 1><linerel 0 2>"));
             Add(load.M < 0 ? QStringLiteral("<moverel -1 -2>") : QStringLiteral("<moverel -5 -2>"));
             Add(QStringLiteral("<linerel 1 2><linerel 1 -2>"));
-            Add(Goto1MoveRel(x, -1) % ValueText(load.M));
-            unitX = std::max(unitX, UnitAfter(RoundCoord(W * load.a / L), ValueText(load.M)));
+            const QString value = ValueText(load.M);
+            Add(Goto1MoveRel(x, -1) % value);
+            unitX = std::max(unitX, UnitAfter(x, value));
             drawn = true;
         }
     if (drawn)
