@@ -167,6 +167,20 @@ void BM_ReportPdf(benchmark::State& state)
 }
 BENCHMARK(BM_ReportPdf)->Unit(benchmark::kMillisecond);
 
+// Composing that report alone: the mark-up of the frame and the body, from the task (its result set
+// included), without layout.
+void BM_Compose(benchmark::State& state)
+{
+    TTask task = BigTask();
+    TDokument doc;
+    for (auto _ : state) {
+        ComposeReport(task, doc, TPageSetup());
+        benchmark::DoNotOptimize(doc.Body.size());
+    }
+    state.counters["lines"] = static_cast<double>(doc.Body.size());
+}
+BENCHMARK(BM_Compose)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)

@@ -9,17 +9,41 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
-QString Num(long long v)
-{
-    return QString::number(v);
-}
-
 QString MoveFromBase(double dx, double dy)
 {
-    return QStringLiteral("<goto 2><moverel ") + Coord(dx) + QLatin1Char(' ') + Coord(dy) + QLatin1Char('>');
+    return u"<goto 2><moverel " % CoordDigits(dx) % u' ' % CoordDigits(dy) % u'>';
+}
+
+// The lines of a hatch are the same few hundred texts all over the report: those within a diagram's
+// amplitude and width are made once and shared.
+QString VerticalLine(long long dy)
+{
+    const auto make = [](long long v) -> QString { return u"<linerel 0 " % TInteger(v) % u'>'; };
+    constexpr long long reach = 25;
+    static const std::vector<QString> common = [&make] {
+        std::vector<QString> lines;
+        for (long long v = -reach; v <= reach; ++v)
+            lines.push_back(make(v));
+        return lines;
+    }();
+    return std::abs(dy) <= reach ? common[size_t(dy + reach)] : make(dy);
+}
+
+QString AlongBase(long long dx) // MoveFromBase(dx, 0)
+{
+    const auto make = [](long long v) -> QString { return u"<goto 2><moverel " % TInteger(v) % u" 0>"; };
+    constexpr long long reach = 200;
+    static const std::vector<QString> common = [&make] {
+        std::vector<QString> lines;
+        for (long long v = 0; v <= reach; ++v)
+            lines.push_back(make(v));
+        return lines;
+    }();
+    return dx >= 0 && dx <= reach ? common[size_t(dx)] : make(dx);
 }
 
 // The arrow at the right end of the base line, and under the diagram the span as a dimension line.
@@ -58,7 +82,7 @@ void AppendLabels(QStringList& out, const TDiagramFigure& s, const TLabelFont& f
                 continue;
             placed.push_back(box);
             placed.emplace_back(px - 0.2, std::min(0.0, double(dy)), 0.4, std::abs(double(dy))); // its ordinate
-            out << MoveFromBase(px, 0) + QStringLiteral("<linerel 0 ") + Num(dy) + QLatin1Char('>');
+            out << MoveFromBase(px, 0) % u"<linerel 0 " % TInteger(dy) % u'>';
             out << MoveFromBase(x, ly) + text;
             break;
         }
@@ -92,25 +116,25 @@ QStringList DiagramLines(const TDiagramFigure& s, const TLabelFont& font)
         scale = 10;
     const double k = s.Sign * DiagramAmplitude(s.Labels);
     QStringList out;
-    out << QStringLiteral("<moverel 0 25><mark 2><linerel ") + Coord(s.Width)
-            + QStringLiteral(" 0><goto 2><moverel 0 0>");
+    out.reserve(2 * SampleCount + 2 * s.Points.size() + 3);
+    out << u"<moverel 0 25><mark 2><linerel " % CoordDigits(s.Width) % u" 0><goto 2><moverel 0 0>";
     if (s.Hatched) {
         // Sample i stands at R(i W / 100): a hatch of vertical lines whose ends trace the diagram.
         for (int i = 0; i < SampleCount; ++i) {
-            out << QStringLiteral("<linerel 0 ") + Coord(k * s.Y[i] / scale) + QLatin1Char('>');
+            out << VerticalLine(RoundCoord(k * s.Y[i] / scale));
             if (i < SampleCount - 1)
-                out << MoveFromBase((i + 1) * s.Width / 100, 0);
+                out << AlongBase(RoundCoord((i + 1) * s.Width / 100));
         }
     } else {
         // The outline: up from the base line, through the sample ends, and back down to it.
         long long x = 0, y = 0;
         for (int i = 0; i < SampleCount; ++i) {
             const long long xi = RoundCoord(i * s.Width / 100), yi = RoundCoord(k * s.Y[i] / scale);
-            out << QStringLiteral("<linerel %1 %2>").arg(Num(xi - x), Num(yi - y));
+            out << u"<linerel " % TInteger(xi - x) % u' ' % TInteger(yi - y) % u'>';
             x = xi;
             y = yi;
         }
-        out << QStringLiteral("<linerel 0 %1>").arg(Num(-y));
+        out << u"<linerel 0 " % TInteger(-y) % u'>';
     }
     if (s.Labels) {
         if (s.SpanLine)

@@ -141,15 +141,15 @@ void TReportWriter::WriteLoadCases()
     // The heading goes with the first load case, and each load case's title with its loads.
     Add(QStringLiteral("<keep>"));
     Add(QStringLiteral("<h2>Zatížení prvku</h2><br>"));
-    const std::vector<TLoadCase> pages = Task.LoadCases;
+    const std::vector<TLoadCase>& pages = Task.LoadCases;
     for (size_t i = 0; i < pages.size(); ++i) {
         // The page's own record, so that two pages with one caption each restate their own loads.
         const TZSInfo info = Task.GetZSInfo(pages[i].Number);
         Add(QStringLiteral("<keep>"));
-        Add(QStringLiteral("<h3><b>") + UserText(pages[i].Caption) + QStringLiteral("</b> [zatěžovací stav číslo ")
-            + QString::number(i + 1) + QStringLiteral("]</h3>    <i>"));
+        Add(u"<h3><b>" % UserText(pages[i].Caption) % u"</b> [zatěžovací stav číslo " % TInteger(i + 1)
+            % u"]</h3>    <i>");
         Add(info.ShortTerm ? QStringLiteral("krátkodobé zatížení, ") : QStringLiteral("dlouhodobé zatížení, "));
-        Add(QStringLiteral("<b><gama><sub>f</sub></b> = ") + FactorText(info.Gamaf) + QStringLiteral("</i><br>"));
+        Add(u"<b><gama><sub>f</sub></b> = " % FactorText(info.Gamaf) % u"</i><br>");
         Add(QStringLiteral("<br>"));
         // Solved as entered, but a position outside the span is most likely a typing error.
         for (const QString& warning : LoadPositionWarnings(Results.Model(), int(i)))
@@ -169,24 +169,22 @@ void TReportWriter::WriteLoadList(const TZSInfo& info)
     const int n = info.Number;
     for (int k = 1; k <= info.Counts[KindPx]; ++k)
         if (const TPxLoad l = Task.ReadPx(n, k); l.Included)
-            Add(QStringLiteral("<b>P<sub>%1</sub></b> = ").arg(k) + LoadValueText(l.P)
-                + QStringLiteral(" kN, <b>a</b> = ") + LoadValueText(l.a) + QStringLiteral(" m<br>"));
+            Add(u"<b>P<sub>" % TInteger(k) % u"</sub></b> = " % LoadValueText(l.P) % u" kN, <b>a</b> = "
+                % LoadValueText(l.a) % u" m<br>");
     for (int k = 1; k <= info.Counts[KindQ]; ++k)
         if (const TQLoad l = Task.ReadQ(n, k); l.Included)
-            Add(QStringLiteral("<b>q<sub>%1</sub></b> = ").arg(k) + LoadValueText(l.q)
-                + QStringLiteral(" kN.m<sup>-1</sup><br>"));
+            Add(u"<b>q<sub>" % TInteger(k) % u"</sub></b> = " % LoadValueText(l.q) % u" kN.m<sup>-1</sup><br>");
     for (int k = 1; k <= info.Counts[KindQQ]; ++k)
         if (const TQQLoad l = Task.ReadQQ(n, k); l.Included) {
-            Add(QStringLiteral("<b>qq<sub>%1,a</sub></b> = ").arg(k) + LoadValueText(l.qa)
-                + QStringLiteral(" kN.m<sup>-1</sup>, <b>a</b> = ") + LoadValueText(l.a) + QStringLiteral(" m    "));
-            Add(QStringLiteral("<b>qq<sub>%1,b</sub></b> = ").arg(k) + LoadValueText(l.qb)
-                + QStringLiteral(" kN.m<sup>-1</sup>, <b>b</b> = ") + LoadValueText(l.b)
-                + QStringLiteral(" m od pravého konce<br>"));
+            Add(u"<b>qq<sub>" % TInteger(k) % u",a</sub></b> = " % LoadValueText(l.qa)
+                % u" kN.m<sup>-1</sup>, <b>a</b> = " % LoadValueText(l.a) % u" m    ");
+            Add(u"<b>qq<sub>" % TInteger(k) % u",b</sub></b> = " % LoadValueText(l.qb)
+                % u" kN.m<sup>-1</sup>, <b>b</b> = " % LoadValueText(l.b) % u" m od pravého konce<br>");
         }
     for (int k = 1; k <= info.Counts[KindMx]; ++k)
         if (const TMxLoad l = Task.ReadMx(n, k); l.Included)
-            Add(QStringLiteral("<b>M<sub>%1</sub></b> = ").arg(k) + LoadValueText(l.M)
-                + QStringLiteral(" kNm, <b>a</b> = ") + LoadValueText(l.a) + QStringLiteral(" m<br>"));
+            Add(u"<b>M<sub>" % TInteger(k) % u"</sub></b> = " % LoadValueText(l.M) % u" kNm, <b>a</b> = "
+                % LoadValueText(l.a) % u" m<br>");
     Add(QStringLiteral("<br>"));
 }
 

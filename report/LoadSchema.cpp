@@ -8,9 +8,9 @@
 
 namespace {
 
-QString Goto1MoveRel(const QString& dx, const QString& dy)
+QString Goto1MoveRel(long long dx, long long dy)
 {
-    return QStringLiteral("<goto 1><moverel ") + dx + QLatin1Char(' ') + dy + QLatin1Char('>');
+    return u"<goto 1><moverel " % TInteger(dx) % u' ' % TInteger(dy) % u'>';
 }
 
 // As the load list writes it.
@@ -25,8 +25,7 @@ void TReportWriter::WriteLoadSchema(const std::vector<TZSInfo>& infos)
         cQ += info.Counts[KindQ];
         cQQ += info.Counts[KindQQ];
     }
-    Add(QStringLiteral("<moverel 0 3><spacey ") + QString::number(20 * cQ + 20 + 20 * cQQ + 20)
-        + QStringLiteral("><mark 1>"));
+    Add(u"<moverel 0 3><spacey " % TInteger(20 * cQ + 20 + 20 * cQQ + 20) % u"><mark 1>");
     WriteSchemaPointForces(infos);
     WriteSchemaUniformLoads(infos);
     for (const TZSInfo& info : infos)
@@ -37,7 +36,7 @@ void TReportWriter::WriteLoadSchema(const std::vector<TZSInfo>& infos)
     Add(QStringLiteral("<goto 1><moverel 0 2><mark 1>"));
     const TEndCondition& ends = EndConditionOf(Task.Typ);
     WriteSupport(ends.Left());
-    Add(QStringLiteral("<goto 1><linerel ") + Coord(W) + QStringLiteral(" 0>"));
+    Add(u"<goto 1><linerel " % CoordDigits(W) % u" 0>");
     WriteSupport(ends.Right());
     Add(QStringLiteral("<br>"));
 }
@@ -63,30 +62,30 @@ void TReportWriter::WriteSchemaPointForces(const std::vector<TZSInfo>& infos)
             if (!load.Included)
                 continue;
             const QString value = ValueText(load.P);
-            Add(Goto1MoveRel(Coord(W * load.a / L), QStringLiteral("0"))
-                + QStringLiteral("<linerel 0 -5><moverel -2 3><linerel 2 2><linerel 2 -2><moverel -4 -5>") + value);
+            Add(Goto1MoveRel(RoundCoord(W * load.a / L), 0)
+                % u"<linerel 0 -5><moverel -2 3><linerel 2 2><linerel 2 -2><moverel -4 -5>" % value);
             unitX = std::max(unitX, UnitAfter(RoundCoord(W * load.a / L) - 4, value));
             drawn = true;
         }
     // The unit once at the end of the row: forces standing close leave no room for it at each.
     if (drawn)
-        Add(Goto1MoveRel(QString::number(unitX), QStringLiteral("-5"))
-            + QStringLiteral("[kN]<goto 1><moverel 0 3><mark 1>"));
+        Add(Goto1MoveRel(unitX, -5) % u"[kN]<goto 1><moverel 0 3><mark 1>");
 }
 
 void TReportWriter::WriteSchemaUniformLoads(const std::vector<TZSInfo>& infos)
 {
     const long long w = RoundCoord(W);
-    const long long hatches = RoundCoord(W / 2);
+    if (UniformHatch.isEmpty()) // the same under every uniform load
+        for (long long j = 1; j <= RoundCoord(W / 2); ++j)
+            UniformHatch.append(u"<goto 1><moverel " % TInteger(2 * j) % u" 0><linerel 0 3>");
     for (const TZSInfo& info : infos)
         for (int k = 1; k <= info.Counts[KindQ]; ++k) {
             const TQLoad load = Task.ReadQ(info.Number, k);
             if (!load.Included)
                 continue;
-            Add(QStringLiteral("<goto 1><boxrel ") + QString::number(w) + QStringLiteral(" 3>"));
-            for (long long j = 1; j <= hatches; ++j)
-                Add(Goto1MoveRel(QString::number(2 * j), QStringLiteral("0")) + QStringLiteral("<linerel 0 3>"));
-            Add(Goto1MoveRel(QString::number(w + 2), QStringLiteral("0")) + ValueText(load.q) + LineLoadUnit);
+            Add(u"<goto 1><boxrel " % TInteger(w) % u" 3>");
+            Lines.append(UniformHatch);
+            Add(Goto1MoveRel(w + 2, 0) % ValueText(load.q) % LineLoadUnit);
             Add(QStringLiteral("<goto 1><moverel 0 5><mark 1>"));
         }
 }
@@ -109,27 +108,22 @@ void TReportWriter::WriteSchemaPartialLoad(const TQQLoad& q)
         hb = 0;
     const long long xa = RoundCoord(q.a / L * W);
     const long long len = RoundCoord((L - q.a - q.b) / L * W);
-    Add(QStringLiteral("<moverel ") + QString::number(xa) + QStringLiteral(" 0><linerel 0 ") + NegatedCoord(ha)
-        + QLatin1Char('>'));
-    Add(QStringLiteral("<linerel ") + QString::number(len) + QLatin1Char(' ') + QString::number(ha - hb)
-        + QLatin1Char('>'));
-    Add(QStringLiteral("<linerel 0 ") + QString::number(hb) + QStringLiteral("><linerel ") + NegatedCoord(len)
-        + QStringLiteral(" 0>"));
+    Add(u"<moverel " % TInteger(xa) % u" 0><linerel 0 " % NegatedCoord(ha) % u'>');
+    Add(u"<linerel " % TInteger(len) % u' ' % TInteger(ha - hb) % u'>');
+    Add(u"<linerel 0 " % TInteger(hb) % u"><linerel " % NegatedCoord(len) % u" 0>");
     const double s = (L - q.a - q.b) * (W / 2) / L;
     // A load inside the span never needs more hatches than the whole beam; the cap only stops a
     // position typed far outside it from writing billions of lines.
     const long long hatches = std::min(RoundCoord((L - q.a - q.b) * (W / 2) / L), RoundCoord(W / 2)) - 1;
     for (long long j = 1; j <= hatches; ++j)
-        Add(Goto1MoveRel(Coord(q.a / L * W + 2 * j), QStringLiteral("0")) + QStringLiteral("<linerel 0 ")
-            + QString::number(-RoundHalfEven((hb - ha) * j / s + ha)) + QLatin1Char('>'));
+        Add(u"<goto 1><moverel " % CoordDigits(q.a / L * W + 2 * j) % u" 0><linerel 0 "
+            % TInteger(-RoundHalfEven((hb - ha) * j / s + ha)) % u'>');
     // The value left of the load's start, clear of its outline.
-    const QString qa = ValueText(q.qa) + LineLoadUnit;
-    const long long qaWidth
-        = std::max<long long>(8, std::ceil(LabelFont.Width(ValueText(q.qa) + QStringLiteral(" kN.m-1  "))));
+    const QString qa = ValueText(q.qa);
+    const long long qaWidth = std::max<long long>(8, std::ceil(LabelFont.Width(qa % u" kN.m-1  ")));
     // Never across the left column's line 5 mm left of the beam.
-    Add(Goto1MoveRel(QString::number(std::max(xa - qaWidth, -4LL)), QStringLiteral("-3")) + qa);
-    Add(Goto1MoveRel(QString::number(RoundCoord(W - q.b / L * W) + 2), QStringLiteral("-3")) + ValueText(q.qb)
-        + LineLoadUnit);
+    Add(Goto1MoveRel(std::max(xa - qaWidth, -4LL), -3) % qa % LineLoadUnit);
+    Add(Goto1MoveRel(RoundCoord(W - q.b / L * W) + 2, -3) % ValueText(q.qb) % LineLoadUnit);
     Add(QStringLiteral("<goto 1><moverel 0 2><mark 1>"));
 }
 
@@ -143,18 +137,18 @@ void TReportWriter::WriteSchemaPointMoments(const std::vector<TZSInfo>& infos)
             const TMxLoad load = Task.ReadMx(info.Number, k);
             if (!load.Included)
                 continue;
-            const QString x = Coord(W * load.a / L);
-            Add(Goto1MoveRel(x, QStringLiteral("5")) + QStringLiteral("<linerel 0 2><moverel -2 -1>"));
+            const long long x = RoundCoord(W * load.a / L);
+            Add(Goto1MoveRel(x, 5) % u"<linerel 0 2><moverel -2 -1>");
             Add(QStringLiteral("<linerel 0 -2><linerel 1 -1><linerel 2 0><linerel 1 1><linerel 0 2>"));
             Add(load.M < 0 ? QStringLiteral("<moverel -1 -2>") : QStringLiteral("<moverel -5 -2>"));
             Add(QStringLiteral("<linerel 1 2><linerel 1 -2>"));
-            Add(Goto1MoveRel(x, QStringLiteral("-1")) + ValueText(load.M));
-            unitX = std::max(unitX, UnitAfter(RoundCoord(W * load.a / L), ValueText(load.M)));
+            const QString value = ValueText(load.M);
+            Add(Goto1MoveRel(x, -1) % value);
+            unitX = std::max(unitX, UnitAfter(x, value));
             drawn = true;
         }
     if (drawn)
-        Add(Goto1MoveRel(QString::number(unitX), QStringLiteral("-1"))
-            + QStringLiteral("[kNm]<goto 1><moverel 0 6><mark 1>"));
+        Add(Goto1MoveRel(unitX, -1) % u"[kNm]<goto 1><moverel 0 6><mark 1>");
 }
 
 long long TReportWriter::UnitAfter(long long x, const QString& value) const

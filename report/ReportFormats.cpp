@@ -38,7 +38,8 @@ long long RoundCoord(double v)
 
 QString Coord(double v)
 {
-    return QString::number(RoundCoord(v));
+    const TInteger n(RoundCoord(v));
+    return QLatin1String(n.Digits, n.Size);
 }
 
 QString NegatedCoord(long long v)

@@ -1,6 +1,8 @@
 #pragma once
 // The number formats of the report and the integer form of drawing coordinates.
 #include <QString>
+#include <QStringBuilder>
+#include <charconv>
 
 QString ValueText(double v); // 3 decimals, 8 significant digits: most numbers
 QString TableValueText(double v); // 1 decimal, 6 digits: M and Q in the value tables
@@ -12,6 +14,35 @@ QString DisplayText(double v); // 3 decimals, 6 digits: what the result displays
 // so that a wildly mistyped load position cannot overflow the arithmetic on it.
 long long RoundCoord(double v);
 QString Coord(double v);
+// The decimal digits of an integer as QString::number(v) writes them, as a piece of a QStringBuilder
+// expression, so that a line of mark-up with numbers in it is made in one allocation:
+//     const QString line = u"<linerel 0 " % TInteger(dy) % u'>';
+// (The pieces are references to temporaries: convert to QString within the same expression.)
+struct TInteger
+{
+    explicit TInteger(long long v) { Size = int(std::to_chars(Digits, Digits + sizeof Digits, v).ptr - Digits); }
+    char Digits[20]; // "-9223372036854775808"
+    int Size;
+};
+// Coord(v) as such a piece.
+inline TInteger CoordDigits(double v)
+{
+    return TInteger(RoundCoord(v));
+}
+
+template <> struct QConcatenable<TInteger>
+{
+    using type = TInteger;
+    using ConvertTo = QString;
+    enum { ExactSize = true };
+    static qsizetype size(const TInteger& n) { return n.Size; }
+    static void appendTo(const TInteger& n, QChar*& out)
+    {
+        for (int i = 0; i < n.Size; ++i)
+            *out++ = QLatin1Char(n.Digits[i]);
+    }
+};
+
 // "-" followed by an integer the mark-up reads as its negation, also when that integer is negative.
 QString NegatedCoord(long long v);
 

@@ -14,9 +14,8 @@ QString ReactionLine(const QString& n, const QString& d, double vn, double vd, c
     // A characteristic value that prints as 0.000 is 0 (or the rounding noise of a sum that cancels
     // out): dividing by it would print a factor like 1.4E+15.
     const double gama = std::abs(vn) < 0.0005 ? 1 : vd / vn;
-    return QStringLiteral("<b>") + n + QStringLiteral("</b> = ") + ValueText(vn) + unit
-        + QStringLiteral("<tab><b><gama><sub>f</sub></b> = ") + ValueText(gama) + QStringLiteral("<tab><b>") + d
-        + QStringLiteral("</b> = ") + ValueText(vd) + unit + QStringLiteral("<br>");
+    return u"<b>" % n % u"</b> = " % ValueText(vn) % unit % u"<tab><b><gama><sub>f</sub></b> = " % ValueText(gama)
+        % u"<tab><b>" % d % u"</b> = " % ValueText(vd) % unit % u"<br>";
 }
 
 } // namespace
@@ -38,11 +37,16 @@ void TReportWriter::WriteReactions()
     Add(QStringLiteral("<br>"));
 }
 
-TLineCandidates TReportWriter::EdgeValues(bool characteristic, bool withDeflection) const
+const TLineCandidates& TReportWriter::EdgeValues(bool characteristic)
 {
-    TLineCandidates values;
-    if (Option(TPrintOption::AxisLabels))
-        AddLineCandidates(characteristic ? Sums().LineN : Sums().LineD, withDeflection, values);
+    // M and Q come out the same with or without f.
+    TLineCandidates& values = Edges[characteristic];
+    if (!EdgesSwept[characteristic]) {
+        values = {};
+        if (Option(TPrintOption::AxisLabels))
+            AddLineCandidates(characteristic ? Sums().LineN : Sums().LineD, characteristic, values);
+        EdgesSwept[characteristic] = true;
+    }
     return values;
 }
 
@@ -62,14 +66,13 @@ void TReportWriter::DrawDiagram(const TSamples& y, double sign, const TExtreme& 
     figure.LabelFactor = labelFactor;
     if (figure.Labels)
         figure.Points = DiagramPoints(extreme, y, figure.SpanL, edges);
-    for (const QString& line : DiagramLines(figure, LabelFont))
-        Add(line);
+    Lines.append(DiagramLines(figure, LabelFont));
 }
 
 // Moments are stored hogging-positive and drawn upwards; positive shear is drawn downwards.
 void TReportWriter::DrawForceDiagram(bool moment, bool characteristic, double width, bool spanLine)
 {
-    const TLineCandidates edges = EdgeValues(characteristic, false);
+    const TLineCandidates& edges = EdgeValues(characteristic);
     if (moment)
         DrawDiagram(Sums().Moment(characteristic), -1, M(characteristic), width, edges.M, 1, spanLine);
     else
@@ -98,15 +101,15 @@ void TReportWriter::WriteForcePair(bool characteristic)
         return;
     }
     const int height = DiagramHeight(Option(TPrintOption::AxisLabels));
-    Add(QStringLiteral("<spacey %1>").arg(height + 10));
+    Add(u"<spacey " % TInteger(height + 10) % u'>');
     Add(characteristic ? QStringLiteral("<mark 1><b>Mx</b> <i>normový</i>:<br><gotox 1>")
                        : QStringLiteral("<mark 1><b>Mx</b> <i>výpočtový</i>:<br><gotox 1>"));
     DrawForceDiagram(true, characteristic, W);
-    Add(QStringLiteral("<goto 1><moverel ") + Coord(W + 10) + QStringLiteral(" 0>"));
+    Add(u"<goto 1><moverel " % CoordDigits(W + 10) % u" 0>");
     Add(characteristic ? QStringLiteral("<mark 2><b>Qx</b> <i>normová</i>:<br><gotox 2>")
                        : QStringLiteral("<mark 2><b>Qx</b> <i>výpočtová</i>:<br><gotox 2>"));
     DrawForceDiagram(false, characteristic, SecondWidth());
-    Add(QStringLiteral("<goto 1><moverel 0 %1><br><br>").arg(height));
+    Add(u"<goto 1><moverel 0 " % TInteger(height) % u"><br><br>");
     WriteSignConvention();
     EndHeadKeep();
 }
@@ -143,9 +146,13 @@ void TReportWriter::WriteForceDiagrams()
 
 void TReportWriter::WriteTableXRow()
 {
-    const double L = Task.SpanL();
-    for (int i = 0; i <= 10; ++i)
-        Add(QStringLiteral("<td>") + ValueText(L / 100 * (10 * i)));
+    // The same in every table of the report: made once.
+    if (TableXCells.isEmpty()) {
+        const double L = Task.SpanL();
+        for (int i = 0; i <= 10; ++i)
+            TableXCells.append(u"<td>" % ValueText(L / 100 * (10 * i)));
+    }
+    Lines.append(TableXCells);
 }
 
 void TReportWriter::WriteSampleRow(const QString& caption, const TSamples& values, double factor, bool tableFormat)
@@ -153,7 +160,7 @@ void TReportWriter::WriteSampleRow(const QString& caption, const TSamples& value
     Add(caption);
     for (int j = 0; j < SampleCount; j += 10) {
         const double v = values[j] * factor;
-        Add(QStringLiteral("<td>") + (tableFormat ? TableValueText(v) : ValueText(v)));
+        Add(u"<td>" % (tableFormat ? TableValueText(v) : ValueText(v)));
     }
 }
 
@@ -196,18 +203,16 @@ void TReportWriter::WriteExtremes()
         if (!Option(characteristic ? TPrintOption::Characteristic : TPrintOption::Design))
             continue;
         const QString& k = characteristic ? n : d;
-        Add(QStringLiteral("<b>M<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(M(characteristic).Max)
-            + QStringLiteral(" kNm, x = ") + DisplayText(M(characteristic).xMax) + QStringLiteral(" m, "));
-        Add(QStringLiteral("<tab><b>M<sub>") + k + QStringLiteral(",min</sub></b> = ")
-            + DisplayText(M(characteristic).Min) + QStringLiteral(" kNm, x = ") + DisplayText(M(characteristic).xMin)
-            + FromLeftEnd() + QStringLiteral("<br>"));
+        Add(u"<b>M<sub>" % k % u",max</sub></b> = " % DisplayText(M(characteristic).Max) % u" kNm, x = "
+            % DisplayText(M(characteristic).xMax) % u" m, ");
+        Add(u"<tab><b>M<sub>" % k % u",min</sub></b> = " % DisplayText(M(characteristic).Min) % u" kNm, x = "
+            % DisplayText(M(characteristic).xMin) % FromLeftEnd() % u"<br>");
         // The two groups really differ in these endings.
-        Add(QStringLiteral("<b>Q<sub>") + k + QStringLiteral(",max</sub></b> = ") + DisplayText(Q(characteristic).Max)
-            + QStringLiteral(" kN, x = ") + DisplayText(Q(characteristic).xMax)
-            + (characteristic ? QStringLiteral(" m,") : QStringLiteral(" m, ")));
-        Add(QStringLiteral("<tab><b>Q<sub>") + k + QStringLiteral(",min</sub></b> = ")
-            + DisplayText(Q(characteristic).Min) + QStringLiteral(" kN, x = ") + DisplayText(Q(characteristic).xMin)
-            + FromLeftEnd() + (characteristic ? QStringLiteral("<br><br>") : QStringLiteral("<br>")));
+        Add(u"<b>Q<sub>" % k % u",max</sub></b> = " % DisplayText(Q(characteristic).Max) % u" kN, x = "
+            % DisplayText(Q(characteristic).xMax) % (characteristic ? QStringLiteral(" m,") : QStringLiteral(" m, ")));
+        Add(u"<tab><b>Q<sub>" % k % u",min</sub></b> = " % DisplayText(Q(characteristic).Min) % u" kN, x = "
+            % DisplayText(Q(characteristic).xMin) % FromLeftEnd()
+            % (characteristic ? QStringLiteral("<br><br>") : QStringLiteral("<br>")));
     }
     Add(QStringLiteral("</keep>"));
     EndHeadKeep();
@@ -233,23 +238,19 @@ void TReportWriter::WriteDeflectionDiagram()
 {
     const TDeflectionInputs& in = Task.Deflection;
     const int height = DiagramHeight(Option(TPrintOption::AxisLabels));
-    Add(QStringLiteral("<br><spacey %1>").arg(height + 10));
+    Add(u"<br><spacey " % TInteger(height + 10) % u'>');
     Add(QStringLiteral("<mark 1>Průhyb <b>f(x)</b> <br><gotox 1>"));
-    DrawDiagram(Sums().fn, 1, F(), W, EdgeValues(true, true).f, 1000000); // the labels in mm
-    Add(QStringLiteral("<goto 1><moverel ") + Coord(W + 10) + QStringLiteral(" 0><mark 2>"));
-    Add(QStringLiteral("<b>E = </b>") + UserText(in.Edit31 + QLatin1Char(' ') + in.EUnit)
-        + QStringLiteral("<br><gotox 2>"));
-    Add(QStringLiteral("<b>I = </b>") + UserText(in.Edit30 + QLatin1Char(' ') + in.IyUnit)
-        + QStringLiteral("<br><br><gotox 2>"));
+    DrawDiagram(Sums().fn, 1, F(), W, EdgeValues(true).f, 1000000); // the labels in mm
+    Add(u"<goto 1><moverel " % CoordDigits(W + 10) % u" 0><mark 2>");
+    Add(u"<b>E = </b>" % UserText(in.Edit31 % u' ' % in.EUnit) % u"<br><gotox 2>");
+    Add(u"<b>I = </b>" % UserText(in.Edit30 % u' ' % in.IyUnit) % u"<br><br><gotox 2>");
     if (const QString chosen = ChosenFromLibrary(in); !chosen.isEmpty())
-        Add(UserText(chosen) + QStringLiteral("<br><br><gotox 2>"));
-    Add(QStringLiteral("<b>f<sub>max</sub> = </b>") + DisplayText(DeflectionMm(F().Max))
-        + QStringLiteral(" mm<br><gotox 2>"));
-    Add(QStringLiteral("<b>x<sub>f,max</sub> = </b>") + DisplayText(F().xMax) + QStringLiteral(" m<br><br><gotox 2>"));
-    Add(QStringLiteral("<b>f<sub>min</sub> = </b>") + DisplayText(DeflectionMm(F().Min))
-        + QStringLiteral(" mm<br><gotox 2>"));
-    Add(QStringLiteral("<b>x<sub>f,min</sub> = </b>") + DisplayText(F().xMin) + QStringLiteral(" m<br><gotox 2>"));
-    Add(QStringLiteral("<goto 1><moverel 0 %1><br><br>").arg(height));
+        Add(UserText(chosen) % u"<br><br><gotox 2>");
+    Add(u"<b>f<sub>max</sub> = </b>" % DisplayText(DeflectionMm(F().Max)) % u" mm<br><gotox 2>");
+    Add(u"<b>x<sub>f,max</sub> = </b>" % DisplayText(F().xMax) % u" m<br><br><gotox 2>");
+    Add(u"<b>f<sub>min</sub> = </b>" % DisplayText(DeflectionMm(F().Min)) % u" mm<br><gotox 2>");
+    Add(u"<b>x<sub>f,min</sub> = </b>" % DisplayText(F().xMin) % u" m<br><gotox 2>");
+    Add(u"<goto 1><moverel 0 " % TInteger(height) % u"><br><br>");
     WriteDeflectionProblem();
     WriteSignConvention();
     EndHeadKeep();

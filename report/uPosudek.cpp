@@ -41,10 +41,11 @@ void CheckReportNumbers(const TAnalysisModel& model)
         throw TError(QStringLiteral("Posudek nelze sestavit:\n") + unreadable.join(QLatin1Char('\n')));
 }
 
-void PrepareReport(const TTask& task, TDokument& doc, const TPageSetup& setup, const TClock& clock)
+namespace {
+
+// PrepareReport after its checks.
+void PrepareDocument(const TTask& task, TDokument& doc, const TPageSetup& setup, const TClock& clock)
 {
-    CheckReportSpan(task);
-    CheckReportNumbers(BuildModel(task));
     doc.Reset();
     doc.Font = setup.Font;
     doc.NoDiacritics = setup.NoDiacritics;
@@ -54,6 +55,15 @@ void PrepareReport(const TTask& task, TDokument& doc, const TPageSetup& setup, c
     doc.Author = task.Author;
     doc.TaskTitle = task.TaskTitle;
     BuildPageFrame(setup, doc, clock);
+}
+
+} // namespace
+
+void PrepareReport(const TTask& task, TDokument& doc, const TPageSetup& setup, const TClock& clock)
+{
+    CheckReportSpan(task);
+    CheckReportNumbers(BuildModel(task));
+    PrepareDocument(task, doc, setup, clock);
 }
 
 void BuildReport(const TTask& task, const TResultSet& results, TDokument& doc, const TPageSetup& setup)
@@ -71,8 +81,12 @@ void BuildReport(const TTask& task, const TResultSet& results, TDokument& doc, c
 
 void ComposeReport(const TTask& task, TDokument& doc, const TPageSetup& setup, const TClock& clock)
 {
-    PrepareReport(task, doc, setup, clock);
-    BuildReport(task, TResultSet(BuildModel(task)), doc, setup);
+    // PrepareReport with the model read once.
+    CheckReportSpan(task);
+    const TResultSet results(BuildModel(task));
+    CheckReportNumbers(results.Model());
+    PrepareDocument(task, doc, setup, clock);
+    BuildReport(task, results, doc, setup);
 }
 
 TReportWriter::TReportWriter(const TTask& task, const TResultSet& results, QStringList& lines, double diagramWidth)
@@ -119,8 +133,8 @@ void TReportWriter::WriteLoadCaseBlocks()
             continue;
         CalculateBlock({ int(i) });
         OpenBlockKeep();
-        Add(QStringLiteral("<h2>Výsledky pro ") + UserText(page.Caption) + QStringLiteral(" <i>(zatěžovací stav č.")
-            + QString::number(i + 1) + QStringLiteral(")</i></h2>"));
+        Add(u"<h2>Výsledky pro " % UserText(page.Caption) % u" <i>(zatěžovací stav č." % TInteger(i + 1)
+            % u")</i></h2>");
         WriteResultSections(Option(TPrintOption::LoadCaseDeflections));
         CloseBlockKeep();
     }
@@ -137,8 +151,7 @@ void TReportWriter::WriteCombinationBlocks()
         // must show row r's members.
         CalculateBlock(c.Members);
         OpenBlockKeep();
-        Add(QStringLiteral("<h2>Výsledky pro kombinaci ") + UserText(name) + QStringLiteral(" <i>(k. číslo ")
-            + QString::number(r) + QStringLiteral(")</i></h2>"));
+        Add(u"<h2>Výsledky pro kombinaci " % UserText(name) % u" <i>(k. číslo " % TInteger(r) % u")</i></h2>");
         if (Option(TPrintOption::CombinationSchema))
             WriteCombinationSchema(r);
         WriteResultSections(Option(TPrintOption::CombinationDeflections));
@@ -149,6 +162,7 @@ void TReportWriter::WriteCombinationBlocks()
 void TReportWriter::CalculateBlock(const std::vector<int>& members)
 {
     Block = TCalculation();
+    EdgesSwept = {};
     Block.SpanL = Results.Model().L;
     Block.Typ = Results.Model().Typ;
     Block.Sums = SumMembers(Results, members);

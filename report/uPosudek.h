@@ -19,6 +19,7 @@
 #include "report/TPageSetup.h"
 
 #include <QStringList>
+#include <array>
 #include <utility>
 
 class TDokument;
@@ -72,7 +73,11 @@ public:
     void WriteCombinationTable();
 
     // Result sections of one block (SetBlock).
-    void SetBlock(TCalculation block) { Block = std::move(block); }
+    void SetBlock(TCalculation block)
+    {
+        Block = std::move(block);
+        EdgesSwept = {};
+    }
     void WriteReactions();
     void WriteForceDiagrams();
     void WriteForceTables();
@@ -127,16 +132,22 @@ private:
     void WriteDeflectionProblem();
     void DrawDiagram(const TSamples& y, double sign, const TExtreme& extreme, double width,
         const std::vector<TCandidate>& edges, double labelFactor = 1, bool spanLine = true);
-    TLineCandidates EdgeValues(bool characteristic, bool withDeflection) const;
+    // The points of the block's exact line (characteristic or design) that the diagrams label; empty
+    // without "popis os u grafů". Swept once per block and line; f only for the characteristic one.
+    const TLineCandidates& EdgeValues(bool characteristic);
     double SecondWidth() const { return W2 < 0 ? W : W2; }
 
     const TTask& Task;
     const TResultSet& Results;
     TCalculation Block;
+    std::array<TLineCandidates, 2> Edges; // EdgeValues: design, characteristic
+    std::array<bool, 2> EdgesSwept {};
     QStringList& Lines;
     double W;
     double W2 = -1; // the diagram beside the first one; below 0: as wide as the first
     TLabelFont LabelFont;
+    QStringList TableXCells; // the x row of the value tables, "<td>" and the value
+    QStringList UniformHatch; // the hatch under a uniform load
     bool SignWritten = false;
     bool HeadKept = false;
 };

@@ -3,9 +3,11 @@
 
 #include "document/uDokument.h"
 #include "model/TError.h"
+#include "report/ReportFormats.h"
 #include "report/uPosudek.h"
 
 #include <QRegularExpression>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -524,4 +526,36 @@ TEST(DiagramMarkup, OutlineClosesAndLabelsNeverOverlap)
     ASSERT_EQ(labels.size(), 2) << labels.join('\n').toStdString();
     EXPECT_TRUE(labels[0].endsWith(" 21>-250.00"));
     EXPECT_TRUE(labels[1].endsWith(">-90.00"));
+}
+
+// A hatch is made of shared lines for the common ordinates and positions and of lines made on the
+// spot for the rest: either way each line carries its own rounded number. Values beyond the scale
+// (ordinates past 25 mm) and a base line wider than 200 mm cross both ranges.
+TEST(DiagramMarkup, HatchLinesCarryTheirOwnOrdinatesAndPositions)
+{
+    TDiagramFigure figure;
+    for (int i = 0; i < SampleCount; ++i)
+        figure.Y[i] = 0.8 * (i - 50); // -40 .. 40
+    figure.ScaleA = 25; // 1 mm per unit
+    figure.Width = 301;
+    const QStringList lines = DiagramLines(figure, {});
+    ASSERT_EQ(lines.size(), 2 * SampleCount);
+    for (int i = 0; i < SampleCount; ++i) {
+        EXPECT_EQ(lines[1 + 2 * i], QStringLiteral("<linerel 0 %1>").arg(RoundCoord(figure.Y[i])));
+        if (i < SampleCount - 1) {
+            EXPECT_EQ(lines[2 + 2 * i],
+                QStringLiteral("<goto 2><moverel %1 0>").arg(RoundCoord((i + 1) * figure.Width / 100)));
+        }
+    }
+}
+
+// The integer pieces of the report's lines write what QString::number writes.
+TEST(ReportFormats, IntegerPiecesAreTheDecimalDigits)
+{
+    for (const long long v : { 0LL, 7LL, -7LL, 1000000LL, -1000000LL, std::numeric_limits<long long>::max(),
+             std::numeric_limits<long long>::min() })
+        EXPECT_EQ(QString(u"<" % TInteger(v) % u'>'), QLatin1Char('<') + QString::number(v) + QLatin1Char('>'));
+    EXPECT_EQ(Coord(2.5), "2"); // halves to even
+    EXPECT_EQ(Coord(-3.5), "-4");
+    EXPECT_EQ(Coord(1e300), "1000000");
 }
