@@ -2,6 +2,8 @@
 #include "document/MarkupRegisters.h"
 #include "model/TError.h"
 
+#include <limits>
+
 namespace {
 
 TMarkupToken readDelimited(const QString& line, int start, QChar close, TTokenKind kind)
@@ -11,10 +13,11 @@ TMarkupToken readDelimited(const QString& line, int start, QChar close, TTokenKi
     t.Start = start;
     const int end = line.indexOf(close, start + 1);
     if (end < 0) {
-        t.Text = line.mid(start) + close;
+        t.Text = QStringView(line).mid(start);
+        t.Closed = false;
         t.End = line.size() - 1;
     } else {
-        t.Text = line.mid(start, end - start + 1);
+        t.Text = QStringView(line).mid(start, end - start + 1);
         t.End = end;
     }
     return t;
@@ -24,17 +27,50 @@ TMarkupToken readWord(const QString& line, int start)
 {
     TMarkupToken t;
     t.Start = start;
+    const QChar* const data = line.constData();
+    const int size = line.size();
     int i = start;
-    while (i < line.size() && line[i] != QLatin1Char('<') && line[i] != QLatin1Char('&') && line[i] != QLatin1Char(' '))
+    while (i < size && data[i] != QLatin1Char('<') && data[i] != QLatin1Char('&') && data[i] != QLatin1Char(' '))
         ++i;
-    if (i < line.size() && line[i] == QLatin1Char(' '))
+    if (i < size && data[i] == QLatin1Char(' '))
         ++i; // one trailing blank belongs to the word
-    t.Text = line.mid(start, i - start);
+    t.Text = QStringView(line).mid(start, i - start);
     t.End = i - 1;
     return t;
 }
 
+// An argument of the common form: an optional sign and at most nine ASCII digits. The value is
+// then that of ConvertTagArgument; anything else (longer, other characters, empty) is left to it.
+bool plainInteger(QStringView text, int& value)
+{
+    qsizetype i = 0;
+    bool negative = false;
+    if (!text.isEmpty() && (text[0] == QLatin1Char('-') || text[0] == QLatin1Char('+'))) {
+        negative = text[0] == QLatin1Char('-');
+        i = 1;
+    }
+    const qsizetype digits = text.size() - i;
+    if (digits < 1 || digits > 9)
+        return false;
+    int v = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return false;
+        v = v * 10 + (c - u'0');
+    }
+    value = negative ? -v : v;
+    return true;
+}
+
 } // namespace
+
+QString TMarkupToken::FullText() const
+{
+    if (Closed)
+        return Text.toString();
+    return Text.toString() + (Kind == TTokenKind::Entity ? QLatin1Char(';') : QLatin1Char('>'));
+}
 
 TMarkupToken ReadToken(const QString& line, int start)
 {
@@ -56,20 +92,23 @@ int ConvertTagArgument(const QString& text)
     return value;
 }
 
-QString ParseTagArgs(const QString& token, TMarkupRegisters& registers)
+QStringView ParseTagArgs(QStringView token, TMarkupRegisters& registers)
 {
-    int i = token.indexOf(QLatin1Char(' '));
+    qsizetype i = token.indexOf(QLatin1Char(' '));
     if (i < 0)
         return token;
-    const QString name = token.left(i);
-    const int last = token.size() - 1; // the closing '>' or ';'
+    const QStringView name = token.left(i);
+    const qsizetype last = token.size() - 1; // the closing '>' or ';'
     int slot = 1;
     while (i < last) {
         ++i; // over exactly one blank
-        int j = i;
+        qsizetype j = i;
         while (j < token.size() && token[j] != QLatin1Char(' ') && token[j] != QLatin1Char('>'))
             ++j;
-        const int value = ConvertTagArgument(token.mid(i, j - i));
+        const QStringView argument = token.mid(i, j - i);
+        int value = 0;
+        if (!plainInteger(argument, value))
+            value = ConvertTagArgument(argument.toString());
         if (slot <= TMarkupRegisters::ArgCount)
             registers.Args[slot] = value;
         ++slot;
