@@ -59,8 +59,9 @@ private:
 
     // Interpreter (MarkupInterpreter.cpp)
     void Execute(const TMarkupToken& token, TLineCursor& cursor);
-    static const QHash<QStringView, THandler>& PlainTags();
-    static const QHash<QStringView, THandler>& ArgumentTags();
+    class TTagTable;
+    static const TTagTable& PlainTags();
+    static const TTagTable& ArgumentTags();
 
     // Lines, lists and styles (MarkupText.cpp)
     void TagBr(TLineCursor&) { BreakLine(); }

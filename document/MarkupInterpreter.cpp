@@ -4,11 +4,63 @@
 #include "document/LayoutEngine.h"
 #include "document/MarkupRegisters.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
 using E = TLayoutEngine;
 
 // Table entries: a member handler, or a symbol drawn with DrawSymbol.
 #define H(member) [](E& e, E::TLineCursor& c) { e.member(c); }
 #define SYM(code) [](E& e, E::TLineCursor&) { e.Symbol(code); }
+
+// Names to handlers, open addressing over a power-of-two number of slots: a lookup hashes the
+// name's characters once and compares the one or two names in its slots.
+class TLayoutEngine::TTagTable
+{
+public:
+    TTagTable(std::initializer_list<std::pair<QStringView, THandler>> entries)
+    {
+        size_t size = 8;
+        while (size < 4 * entries.size())
+            size *= 2;
+        Slots.resize(size);
+        for (const auto& [name, handler] : entries) {
+            size_t i = Hash(name) & (size - 1);
+            while (Slots[i].Handler)
+                i = (i + 1) & (size - 1);
+            Slots[i] = { name, handler };
+        }
+    }
+
+    THandler Find(QStringView name) const
+    {
+        const size_t mask = Slots.size() - 1;
+        for (size_t i = Hash(name) & mask; Slots[i].Handler; i = (i + 1) & mask) {
+            const QStringView key = Slots[i].Name;
+            if (key.size() == name.size() && std::equal(key.begin(), key.end(), name.begin()))
+                return Slots[i].Handler;
+        }
+        return nullptr;
+    }
+
+private:
+    static size_t Hash(QStringView name)
+    {
+        uint32_t h = 2166136261u ^ static_cast<uint32_t>(name.size());
+        for (const QChar c : name)
+            h = (h ^ c.unicode()) * 16777619u;
+        return h ^ (h >> 15);
+    }
+
+    struct TSlot
+    {
+        QStringView Name;
+        THandler Handler = nullptr;
+    };
+    std::vector<TSlot> Slots;
+};
 
 void TLayoutEngine::Execute(const TMarkupToken& token, TLineCursor& cursor)
 {
@@ -23,18 +75,16 @@ void TLayoutEngine::Execute(const TMarkupToken& token, TLineCursor& cursor)
         completed = token.FullText();
         text = completed;
     }
-    THandler handler = nullptr;
-    if (text.contains(QLatin1Char(' ')))
-        handler = ArgumentTags().value(ParseTagArgs(text, Reg), nullptr);
-    else
-        handler = PlainTags().value(text, nullptr);
+    // A tag with a blank has arguments: they are read (and checked) whether its name is known or not.
+    const QStringView name = ParseTagArgs(text, Reg);
+    const THandler handler = (name.size() == text.size() ? PlainTags() : ArgumentTags()).Find(name);
     if (handler)
         handler(*this, cursor);
 }
 
-const QHash<QStringView, E::THandler>& TLayoutEngine::PlainTags()
+const E::TTagTable& TLayoutEngine::PlainTags()
 {
-    static const QHash<QStringView, THandler> tags {
+    static const TTagTable tags {
         { u"<br>", H(TagBr) },
         { u"<newpage>", H(TagNewPage) },
         { u"<tab>", H(TagTab) },
@@ -99,9 +149,9 @@ const QHash<QStringView, E::THandler>& TLayoutEngine::PlainTags()
     return tags;
 }
 
-const QHash<QStringView, E::THandler>& TLayoutEngine::ArgumentTags()
+const E::TTagTable& TLayoutEngine::ArgumentTags()
 {
-    static const QHash<QStringView, THandler> tags {
+    static const TTagTable tags {
         { u"<fontsize", H(TagFontSize) },
         { u"<color", H(TagColor) },
         { u"<sqr", H(TagSqr) },

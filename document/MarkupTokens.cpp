@@ -11,7 +11,12 @@ TMarkupToken readDelimited(const QString& line, int start, QChar close, TTokenKi
     TMarkupToken t;
     t.Kind = kind;
     t.Start = start;
-    const int end = line.indexOf(close, start + 1);
+    const QChar* const data = line.constData();
+    int end = start + 1;
+    while (end < line.size() && data[end] != close)
+        ++end;
+    if (end == line.size())
+        end = -1;
     if (end < 0) {
         t.Text = QStringView(line).mid(start);
         t.Closed = false;
@@ -94,16 +99,20 @@ int ConvertTagArgument(const QString& text)
 
 QStringView ParseTagArgs(QStringView token, TMarkupRegisters& registers)
 {
-    qsizetype i = token.indexOf(QLatin1Char(' '));
-    if (i < 0)
+    const QChar* const s = token.data();
+    const qsizetype size = token.size();
+    qsizetype i = 0;
+    while (i < size && s[i] != QLatin1Char(' '))
+        ++i;
+    if (i == size)
         return token;
     const QStringView name = token.left(i);
-    const qsizetype last = token.size() - 1; // the closing '>' or ';'
+    const qsizetype last = size - 1; // the closing '>' or ';'
     int slot = 1;
     while (i < last) {
         ++i; // over exactly one blank
         qsizetype j = i;
-        while (j < token.size() && token[j] != QLatin1Char(' ') && token[j] != QLatin1Char('>'))
+        while (j < size && s[j] != QLatin1Char(' ') && s[j] != QLatin1Char('>'))
             ++j;
         const QStringView argument = token.mid(i, j - i);
         int value = 0;
