@@ -2,25 +2,34 @@
 #include "document/MarkupRegisters.h"
 #include "model/TError.h"
 
-#include <limits>
-
 namespace {
 
-TMarkupToken readDelimited(const QString& line, int start, QChar close, TTokenKind kind)
+const char16_t* utf16(const QString& line)
+{
+    return reinterpret_cast<const char16_t*>(line.constData());
+}
+
+// A tag or entity runs to its closer (or to the end of the line); its first blank is noted on the way.
+TMarkupToken readDelimited(const QString& line, int start, char16_t close, TTokenKind kind)
 {
     TMarkupToken t;
     t.Kind = kind;
     t.Start = start;
-    const QChar* const data = line.constData();
+    const char16_t* const data = utf16(line);
+    const int size = line.size();
     int end = start + 1;
-    while (end < line.size() && data[end] != close)
+    while (end < size && data[end] != close)
         ++end;
-    if (end == line.size())
-        end = -1;
-    if (end < 0) {
+    for (int i = start + 1; i < end; ++i) {
+        if (data[i] == u' ') {
+            t.Blank = i - start;
+            break;
+        }
+    }
+    if (end == size) {
         t.Text = QStringView(line).mid(start);
         t.Closed = false;
-        t.End = line.size() - 1;
+        t.End = size - 1;
     } else {
         t.Text = QStringView(line).mid(start, end - start + 1);
         t.End = end;
@@ -32,40 +41,16 @@ TMarkupToken readWord(const QString& line, int start)
 {
     TMarkupToken t;
     t.Start = start;
-    const QChar* const data = line.constData();
+    const char16_t* const data = utf16(line);
     const int size = line.size();
     int i = start;
-    while (i < size && data[i] != QLatin1Char('<') && data[i] != QLatin1Char('&') && data[i] != QLatin1Char(' '))
+    while (i < size && data[i] != u'<' && data[i] != u'&' && data[i] != u' ')
         ++i;
-    if (i < size && data[i] == QLatin1Char(' '))
+    if (i < size && data[i] == u' ')
         ++i; // one trailing blank belongs to the word
     t.Text = QStringView(line).mid(start, i - start);
     t.End = i - 1;
     return t;
-}
-
-// An argument of the common form: an optional sign and at most nine ASCII digits. The value is
-// then that of ConvertTagArgument; anything else (longer, other characters, empty) is left to it.
-bool plainInteger(QStringView text, int& value)
-{
-    qsizetype i = 0;
-    bool negative = false;
-    if (!text.isEmpty() && (text[0] == QLatin1Char('-') || text[0] == QLatin1Char('+'))) {
-        negative = text[0] == QLatin1Char('-');
-        i = 1;
-    }
-    const qsizetype digits = text.size() - i;
-    if (digits < 1 || digits > 9)
-        return false;
-    int v = 0;
-    for (; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9')
-            return false;
-        v = v * 10 + (c - u'0');
-    }
-    value = negative ? -v : v;
-    return true;
 }
 
 } // namespace
@@ -81,9 +66,9 @@ TMarkupToken ReadToken(const QString& line, int start)
 {
     const QChar c = line[start];
     if (c == QLatin1Char('<'))
-        return readDelimited(line, start, QLatin1Char('>'), TTokenKind::Tag);
+        return readDelimited(line, start, u'>', TTokenKind::Tag);
     if (c == QLatin1Char('&'))
-        return readDelimited(line, start, QLatin1Char(';'), TTokenKind::Entity);
+        return readDelimited(line, start, u';', TTokenKind::Entity);
     return readWord(line, start);
 }
 
@@ -99,29 +84,44 @@ int ConvertTagArgument(const QString& text)
 
 QStringView ParseTagArgs(QStringView token, TMarkupRegisters& registers)
 {
-    const QChar* const s = token.data();
-    const qsizetype size = token.size();
-    qsizetype i = 0;
-    while (i < size && s[i] != QLatin1Char(' '))
-        ++i;
-    if (i == size)
+    return ParseTagArgs(token, token.indexOf(QLatin1Char(' ')), registers);
+}
+
+QStringView ParseTagArgs(QStringView token, qsizetype blank, TMarkupRegisters& registers)
+{
+    if (blank < 0)
         return token;
-    const QStringView name = token.left(i);
+    const char16_t* const s = token.utf16();
+    const qsizetype size = token.size();
     const qsizetype last = size - 1; // the closing '>' or ';'
+    qsizetype i = blank;
     int slot = 1;
     while (i < last) {
         ++i; // over exactly one blank
+        // An argument runs to the next blank or '>'. The common form, an optional sign and at most
+        // nine ASCII digits, is read here; any other is left to ConvertTagArgument, for its value
+        // or its message.
         qsizetype j = i;
-        while (j < size && s[j] != QLatin1Char(' ') && s[j] != QLatin1Char('>'))
+        const bool negative = s[j] == u'-';
+        if (negative || s[j] == u'+')
             ++j;
-        const QStringView argument = token.mid(i, j - i);
+        const qsizetype digits = j;
+        unsigned magnitude = 0;
+        bool plain = true;
+        for (; j < size && s[j] != u' ' && s[j] != u'>'; ++j) {
+            const unsigned digit = static_cast<unsigned>(s[j]) - u'0';
+            plain = plain && digit <= 9;
+            magnitude = magnitude * 10 + digit;
+        }
         int value = 0;
-        if (!plainInteger(argument, value))
-            value = ConvertTagArgument(argument.toString());
+        if (plain && j > digits && j - digits <= 9)
+            value = negative ? -static_cast<int>(magnitude) : static_cast<int>(magnitude);
+        else
+            value = ConvertTagArgument(token.mid(i, j - i).toString());
         if (slot <= TMarkupRegisters::ArgCount)
             registers.Args[slot] = value;
         ++slot;
         i = j;
     }
-    return name;
+    return token.left(blank);
 }

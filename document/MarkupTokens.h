@@ -15,6 +15,7 @@ struct TMarkupToken
     // without its closing character lacks it here; FullText appends it.
     QStringView Text;
     bool Closed = true; // a tag or entity has its closing character in the line
+    int Blank = -1; // a tag's or entity's first blank, as an index into Text; -1 none
     int Start = 0; // index of the first character in the line (0-based)
     int End = 0; // index of the last character consumed
 
@@ -29,6 +30,8 @@ TMarkupToken ReadToken(const QString& line, int start);
 // into Args 1..6 (further ones are checked but dropped), each as soon as it is read. Throws TError
 // when an argument is not an integer. token is a tag's or entity's full text, closer included.
 QStringView ParseTagArgs(QStringView token, TMarkupRegisters& registers);
+// The same with the index of the token's first blank known (-1: none, the token is returned).
+QStringView ParseTagArgs(QStringView token, qsizetype blank, TMarkupRegisters& registers);
 
 // The integer conversion of a tag argument; throws TError with the platform-style message.
 int ConvertTagArgument(const QString& text);
