@@ -2,7 +2,8 @@
 // look-ahead of its own, so at <keep> the block is laid out once on a scratch picture, without page
 // breaks, to find how low it reaches; when that is below the bottom margin but the block would fit
 // on a fresh page, the page is broken before it. A block taller than a page is set as it comes, and
-// the blocks inside it are then kept by the same rule.
+// the blocks inside it are then kept by the same rule. A block that fits where it stands is not laid
+// out a second time: its scratch items and the state after it are taken over (TakeMeasured).
 #include "document/LayoutEngine.h"
 #include "document/MarkupRegisters.h"
 #include "document/PageFonts.h"
