@@ -36,6 +36,10 @@ public:
     {
         const QString& Line;
         int Index;
+        int Base = 0; // the progress position the line started at
+        // Set when a kept block taken whole from its measure ends on a later body line: the
+        // layout goes on in that line after Index, from Base.
+        const QString* Next = nullptr;
     };
     using THandler = void (*)(TLayoutEngine&, TLineCursor&);
 
@@ -48,13 +52,16 @@ private:
     void BreakLine();
     void BreakPage();
     void DrawCredit();
+    void InterpretFrom(const QString& line, int start, int base);
     void ReportProgress(bool force);
+    void SkipProgress(int tokens);
     TPageFont DocumentFont() const;
 
     // Interpreter (MarkupInterpreter.cpp)
     void Execute(const TMarkupToken& token, TLineCursor& cursor);
-    static const QHash<QString, THandler>& PlainTags();
-    static const QHash<QString, THandler>& ArgumentTags();
+    class TTagTable;
+    static const TTagTable& PlainTags();
+    static const TTagTable& ArgumentTags();
 
     // Lines, lists and styles (MarkupText.cpp)
     void TagBr(TLineCursor&) { BreakLine(); }
@@ -118,7 +125,10 @@ private:
     // Blocks kept on one page (PageKeep.cpp)
     void TagKeep(TLineCursor&);
     void TagKeepEnd(TLineCursor&);
-    std::optional<int> MeasureBlock(const TLineCursor& cursor);
+    struct TMeasuredBlock;
+    std::optional<int> MeasureBlock(
+        const TLineCursor& cursor, long long giveUp, std::unique_ptr<TMeasuredBlock>& taken);
+    void TakeMeasured(TMeasuredBlock& block, TLineCursor& cursor);
     int FreshPageTop();
 
     // Fractions, roots, tables (MarkupMath.cpp)
@@ -167,6 +177,16 @@ private:
         int Need = 0; // the lowest y the block needs on its page
         bool Done = false; // its </keep> has been read
         bool Breaks = false; // it orders a page break itself: it cannot be kept
+        bool WouldBreak = false; // laid out for real here, a line or <spacey would break the page
+        int Line = -1; // the body line being measured
+        int Tokens = 0; // tokens read so far
+        // Where its </keep> was read: body line, last character and that line's progress base,
+        // and the progress position of the </keep>.
+        int EndLine = -1;
+        int EndIndex = -1;
+        int EndBase = 0;
+        int EndProgress = 0;
+        std::vector<size_t> PageCountItems; // the &pagecount; texts among the scratch items
     };
     std::optional<TMeasure> Measure;
     int KeepDepth = 0; // <keep> open in the layout

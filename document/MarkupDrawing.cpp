@@ -148,10 +148,13 @@ void TLayoutEngine::TagGotoY(TLineCursor&)
 void TLayoutEngine::TagSpaceY(TLineCursor&)
 {
     const TPrintPage& page = *Doc.CurrentPage;
-    if (Measure) // measured ahead: the block needs this much room below the cursor
+    const bool roomShort = static_cast<long long>(page.PageHeight) - At.Margins.Bottom - Y() < Millimetres(1);
+    if (Measure) { // measured ahead: the block needs this much room below the cursor
         Measure->Need = std::max(Measure->Need, ClampCoord(static_cast<long long>(Y()) + Millimetres(1)));
-    else if (static_cast<long long>(page.PageHeight) - At.Margins.Bottom - Y() < Millimetres(1))
+        Measure->WouldBreak = Measure->WouldBreak || roomShort;
+    } else if (roomShort) {
         BreakPage();
+    }
 }
 
 void TLayoutEngine::TagSpaceX(TLineCursor&)

@@ -87,6 +87,8 @@ public:
     void Ellipse(int x1, int y1, int x2, int y2);
     void StretchDraw(const QRect& target, const QImage& image);
 
+    TPagePicture& Target() { return Picture; }
+
 private:
     TPagePicture& Picture;
     TFontMetricsCache& Metrics;

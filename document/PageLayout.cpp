@@ -4,6 +4,7 @@
 #include "document/uDokument.h"
 #include "model/TError.h"
 
+#include <algorithm>
 #include <climits>
 
 TLayoutEngine::TLayoutEngine(TDokument& document)
@@ -98,15 +99,27 @@ void TLayoutEngine::RunFrame()
 
 void TLayoutEngine::InterpretLine(const QString& line, int start)
 {
-    const int base = Doc.ProgressPos;
-    TLineCursor cursor { line, 0 };
+    InterpretFrom(line, start, Doc.ProgressPos);
+}
+
+// The progress position of a token is the line's base plus the token's index plus one, so a line
+// adds the index of its last token plus one.
+void TLayoutEngine::InterpretFrom(const QString& text, int start, int base)
+{
+    const QString* line = &text;
     int i = start;
-    while (i < line.size() && !(Measure && Measure->Done)) {
+    while (i < line->size() && !(Measure && Measure->Done)) {
         Doc.ProgressPos = static_cast<int>(qMin<long long>(static_cast<long long>(base) + i + 1, INT_MAX));
         ReportProgress(false);
-        const TMarkupToken token = ReadToken(line, i);
-        cursor.Index = token.End;
+        if (Measure)
+            ++Measure->Tokens;
+        const TMarkupToken token = ReadToken(*line, i);
+        TLineCursor cursor { *line, token.End, base };
         Execute(token, cursor);
+        if (cursor.Next) { // a kept block ended on a later line
+            line = cursor.Next;
+            base = cursor.Base;
+        }
         i = cursor.Index + 1;
     }
 }
@@ -127,6 +140,24 @@ void TLayoutEngine::ReportProgress(bool force)
     Doc.ReportProgress(Doc.ProgressPos, Doc.ProgressTotal);
 }
 
+// What ReportProgress(false) once per token would have done over `tokens` tokens that were laid out
+// all at once: the clock is read (once, at the position reached) if it was due among them, and
+// the count to the next reading goes on as if they had been read one by one.
+void TLayoutEngine::SkipProgress(int tokens)
+{
+    if (!Doc.Observed() || tokens <= 0)
+        return;
+    const int due = std::max(TokensToClockRead, 1); // the token whose report reads the clock
+    if (tokens < due) {
+        TokensToClockRead -= tokens;
+        return;
+    }
+    const int afterReading = (tokens - due) % 256;
+    TokensToClockRead = 1;
+    ReportProgress(false);
+    TokensToClockRead = 256 - afterReading;
+}
+
 void TLayoutEngine::SetWord(const QString& text, bool pageCount)
 {
     // The margin is read anew after every break: a break starts a page with its own margins.
@@ -135,7 +166,9 @@ void TLayoutEngine::SetWord(const QString& text, bool pageCount)
     if (static_cast<long long>(X()) + width > right())
         BreakLine();
     Canvas->TextOut(X(), Y() - At.Raise, text);
-    if (pageCount && !Measure)
+    if (pageCount && Measure)
+        Measure->PageCountItems.push_back(Canvas->Target().Items.size() - 1);
+    else if (pageCount)
         PageCountItems.emplace_back(Doc.CurrentPage, Doc.CurrentPage->Picture.Items.size() - 1);
     X() = ClampCoord(static_cast<long long>(X()) + width);
     if (X() >= right())
@@ -157,9 +190,12 @@ void TLayoutEngine::BreakLine()
 {
     X() = At.Margins.Left;
     Y() = ClampCoord(static_cast<long long>(Y()) + RoundEven(1.5 * Canvas->XHeight()));
-    // A block measured ahead runs on as if the page had no end.
-    if (Y() >= Doc.CurrentPage->PageHeight - At.Margins.Bottom && !Doc.InFrame && !Measure)
-        BreakPage();
+    if (Y() >= Doc.CurrentPage->PageHeight - At.Margins.Bottom && !Doc.InFrame) {
+        if (Measure) // a block measured ahead runs on as if the page had no end
+            Measure->WouldBreak = true;
+        else
+            BreakPage();
+    }
 }
 
 void TLayoutEngine::BreakPage()

@@ -198,6 +198,12 @@ TEST_F(Pagination, ProgressCountsCharactersAndEndsOnLastToken)
     // Frame: token at 1 -> 1; body line 1 tokens at 1 and 4 -> 1 + 4; line 2 at 1 -> 5 + 1.
     EXPECT_EQ(calls.back(), std::make_pair(6, total));
     EXPECT_TRUE(watch.Finished);
+    // A kept block taken whole: the layout goes on after its </keep> with the same count.
+    Doc.AddObserver(&watch);
+    Lay({ "<b>" }, { "<keep>ab cd", "</keep><br>" });
+    Doc.RemoveObserver(&watch);
+    // Frame 1; line 1 tokens at 0, 6 and 9 -> 1 + 10; line 2 at 0 and 7 -> 11 + 8.
+    EXPECT_EQ(calls.back(), std::make_pair(19, (3 + 2) + (11 + 2) + (11 + 2)));
 }
 
 TEST_F(Pagination, DiacriticsAreStrippedFromFrameAndBody)
@@ -300,6 +306,75 @@ TEST_F(Pagination, KeptBlockCountsItsDrawingsAndRoomAndNests)
     EXPECT_EQ(Doc.PageCount(), 2);
 }
 
+namespace {
+
+// Every item of every page, as text.
+std::vector<std::string> Dump(const TDokument& doc)
+{
+    std::vector<std::string> out;
+    const auto pt = [](QPoint p) { return std::to_string(p.x()) + "," + std::to_string(p.y()) + " "; };
+    const auto pen = [](const TPagePen& p) { return std::to_string(p.Width) + "/" + std::to_string(p.Color); };
+    for (const TPrintPage& page : doc.Pages()) {
+        out.push_back("page " + std::to_string(page.Number));
+        for (const TPageItem& item : page.Picture.Items) {
+            if (const auto* t = std::get_if<TTextItem>(&item))
+                out.push_back("text " + pt(t->Pos) + t->Text.toStdString() + " " + std::to_string(t->Font.Size) + " "
+                    + std::to_string(t->Font.Bold) + std::to_string(t->Font.Italic) + std::to_string(t->Font.Color)
+                    + " " + std::to_string(t->Rotation));
+            else if (const auto* l = std::get_if<TLineItem>(&item))
+                out.push_back("line " + pt(l->From) + pt(l->To) + pen(l->Pen));
+            else if (const auto* r = std::get_if<TRectItem>(&item))
+                out.push_back("rect " + pt(r->Corner1) + pt(r->Corner2) + pen(r->Pen));
+            else
+                out.push_back("other");
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+// A block that fits where it stands is set exactly as without the keeping: the same items, the same
+// state after it (style, pen, marks, cursor), page numbers and the page count, also when it ends
+// within a line, nests, comes after page breaks, has a line break past the bottom margin at its
+// end, or stops the layout with an error.
+TEST_F(Pagination, KeptBlockIsSetAsUnkeptWhenItFits)
+{
+    const QStringList frame { "<left 20><right 20><top 20><bottom 20><cur 80 262>&pagenumber;/&pagecount;",
+        "<curx 0><cury 0>" };
+    int perPage = 0;
+    while (2000 + perPage * Line() < 27700)
+        ++perPage;
+    const std::vector<QStringList> bodies {
+        { "a<keep>b<br>", "<b>c &pagenumber;/&pagecount;", "d</keep>e <mark 2>f</b>", "<goto 2>g" },
+        { "<keep>x<keep>y<br>z</keep>w</keep>v<keep>", "u</keep>t" },
+        { "<keep><pen 20><mark 3><moverel 10 5><linerel 20 0><table 1><tr><td>q<td>r</table></keep><goto 3>s",
+            "<linerel 5 5><sqr 3>a</sqr>" },
+        { "a<newpage>b<keep><i>c &pagecount;<br>d</keep>e<spacey 10>f<newpage>g" },
+        FillPage(perPage, 1, "<keep>a<br></keep>b<keep>c</keep>"),
+        { "<keep>a<br><color 1>b<br></keep><keep><pen x>c</keep>d" },
+    };
+    for (const QStringList& body : bodies) {
+        QStringList plain = body;
+        for (QString& line : plain)
+            line.replace(QStringLiteral("keep>"), QStringLiteral("none>")); // unknown tags cut words as well
+        QString kept, expected;
+        try {
+            Lay(frame, body);
+        } catch (const TError& e) {
+            kept = e.Message;
+        }
+        const std::vector<std::string> withTags = Dump(Doc);
+        try {
+            Lay(frame, plain);
+        } catch (const TError& e) {
+            expected = e.Message;
+        }
+        EXPECT_EQ(withTags, Dump(Doc)) << body.join('|').toStdString();
+        EXPECT_EQ(kept, expected);
+    }
+}
+
 TEST_F(Pagination, PageCountGivesTheFinalNumberOfPagesOnEveryPage)
 {
     Lay({ "<left 20><right 20><top 20><bottom 20><cur 80 262>&pagenumber;/&pagecount;<curx 0><cury 0>" },
@@ -318,10 +393,11 @@ TEST_F(Pagination, RunInPartsGivesTheSamePages)
 {
     QStringList body;
     for (int i = 0; i < 40; ++i) {
-        body << QStringLiteral("<h2>Oddíl %1</h2>Text oddílu <b>%1</b> s <frac>q L<sup>2</sup><denom>8</frac>.<br>")
+        body << QStringLiteral(
+            "<keep><h2>Oddíl %1</h2>Text oddílu <b>%1</b> s <frac>q L<sup>2</sup><denom>8</frac>.<br>")
                     .arg(i);
         body << QStringLiteral("<table 1><tr><td>x<td>%1,0<tr><td>M<td>56,25</table><br><spacey 30>").arg(i);
-        body << QStringLiteral("<mark 2><linerel 40 10><goto 2><moverel 0 25><br>");
+        body << QStringLiteral("<mark 2><linerel 40 10><goto 2><moverel 0 25><br></keep>");
     }
     Lay(HeaderFrame, body);
     TDokument parts;
