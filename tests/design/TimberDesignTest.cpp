@@ -5,6 +5,7 @@
 #include "tests/support/LoadCaseBuilders.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -207,4 +208,33 @@ TEST(TimberTask, CombinationsWithoutTheShortActionsMayGovern)
     EXPECT_EQ(grid[0].Factors, (std::vector<double> { 1.35, 1.5 }));
     task.Timber.ServiceClass = QStringLiteral("4");
     EXPECT_THROW(TimberInputsOf(task), TError);
+}
+
+// The roof purlin of the steel test as C24 100 x 200 (W = 666 667 mm3), L = 6 m: G 0,5 kN/m, snow
+// 1,0 kN/m (short-term, kmod 0,9), wind 1,5 kN/m up (instantaneous, kmod 1,1); γM = 1,3.
+//   down 6.10b 1,1475·G + 1,5·S   M = 2,07375·4,5 = 9,331875 kNm  σ = 13,998 MPa  fm,d = 16,615  0,842
+//   up   6.10b 1,0·G + 1,5·W      M = 1,75·4,5 = 7,875            σ = 11,8125     fm,d = 20,308  0,582
+// Every action unfavourable the snow combination had the wind in it: σ = 0,72375·4,5 / W = 4,89 MPa.
+TEST(TimberTask, FavourableActionsOfARoofPurlin)
+{
+    TTask task;
+    task.SpanText = QStringLiteral("6");
+    const std::tuple<const char*, const char*, double> cases[]
+        = { { "G", "G", 0.5 }, { "Sníh", "S", 1.0 }, { "Vítr", "W", -1.5 } };
+    for (const auto& [name, action, q] : cases) {
+        AddCase(task, QString::fromUtf8(name), 1, { Q(q) });
+        task.LoadCases.back().Action = QString::fromLatin1(action);
+    }
+    task.Timber.ClassName = QStringLiteral("C24");
+    task.Timber.Width = QStringLiteral("100");
+    task.Timber.Depth = QStringLiteral("200");
+    const std::vector<TUlsCombination> uls = TimberUlsCombinations(task, TimberInputsOf(task));
+    // Down: 6.10a, 6.10b, each also as G alone; up: 6.10a, 6.10b and 1,0·G once.
+    ASSERT_EQ(uls.size(), 7u);
+    EXPECT_EQ(uls[6].Name, QString::fromUtf8("6.10b: 1,0·G + 1,5·Vítr"));
+    EXPECT_EQ(uls[5].Name, QString::fromUtf8("6.10a: 1,0·G"));
+    const TTimberTaskResult r = CheckTaskTimber(task);
+    EXPECT_NEAR(r.Uls.SigmaMd, 9.331875e6 / (100 * 200 * 200 / 6.0), 1e-9);
+    EXPECT_EQ(r.Uls.Bending.GovernedBy, QString::fromUtf8("6.10b: 1,15·G + 1,5·Sníh"));
+    EXPECT_NEAR(r.Uls.Bending.Utilisation, 13.9978125 / (0.9 * 24 / 1.3), 1e-6);
 }
