@@ -164,12 +164,13 @@ QString CombinationFormula(
 
 namespace {
 
-// The combinations of the kind with the load cases `acting` unfavourable and the others favourable:
-// EN 1990 6.4.3.2 with Table A1.2(B) and its notes 1 to 3 (Czech annex values above), a permanent
-// action unfavourable at γG,sup (ξ·γG,sup in 6.10b), favourable at γG,inf; a variable action
-// unfavourable leading at γQ or accompanying at γQ·ψ0 (6.10, 6.10a, 6.10b), favourable γQ = 0, so
-// left out. One combination per unfavourable variable action leading (one in all for 6.10a), each
-// appended to `out` unless one that was there before has its factors.
+// The combinations of the kind with the load cases `acting` unfavourable and the others favourable,
+// EN 1990 6.4.3.2 (6.10, 6.10a, 6.10b) with Table A1.2(B) and its notes (the Czech annex's values,
+// En1990.h): a permanent action unfavourable at γG,sup = 1,35 (6.10b: ξ·γG,sup = 0,85·1,35),
+// favourable at γG,inf = 1,0; a variable action unfavourable leading at γQ = 1,5 or accompanying at
+// γQ·ψ0 (ψ0 of Table A1.1), favourable at γQ = 0, that is left out. One combination per
+// unfavourable variable action leading (one in all for 6.10a), each appended to `out` unless one
+// that was there before has its factors.
 void AddCombinations(const TTask& task, TEnKind kind, const std::vector<bool>& acting, const QStringList& labels,
     std::vector<TEnCombination>& out)
 {
