@@ -160,8 +160,10 @@ TDesignActions DesignActionsOf(const TTask& task, double selfWeight)
     }
     const std::vector<TResultStore> cases = SolveEachLoadCase(withOwn);
     if (AnyLoadCaseClassified(task)) {
-        // The ULS combinations of EN 1990 (6.10 or 6.10a,b, Czech annex factors), each a line.
-        for (const TEnCombination& c : GenerateCombinations(withOwn, TEnKind::Uls))
+        // The ULS combinations of EN 1990 (6.10 or 6.10a,b, Czech annex factors), each a line, with
+        // the load cases acting against the sense of each combination's load favourable (6.4.3.2,
+        // Table A1.2(B)); the self-weight acts downwards.
+        for (const TEnCombination& c : MemberCheckCombinations(withOwn, LoadCaseResultants(cases)))
             lines.push_back(CombinedLine(c.Name, cases, c.Factors));
         return actions;
     }

@@ -51,8 +51,9 @@ QString CombinationName(const TCombinationGrid& grid, int row);
 // The self-weight of a section of `massKgPerM` as a uniform load (kN/m), g = 9,81 m/s2.
 double SelfWeightLoad(double massKgPerM);
 
-// The design lines of a task: with classified load cases the ULS combinations of EN 1990 (the
-// self-weight a permanent action among them; an unclassified load case throws TError naming it);
+// The design lines of a task: with classified load cases the ULS combinations of EN 1990 for member
+// checks, MemberCheckCombinations (the self-weight a permanent action among them, acting downwards;
+// an unclassified load case throws TError naming it);
 // otherwise every combination row with a member (the envelope's members), or every load case when
 // there is none, each as design values; with `selfWeight` > 0 (kN/m) the load
 // case "vlastní tíha průřezu" of that uniform load is added to each of them with

@@ -2,6 +2,7 @@
 
 #include "model/TError.h"
 
+#include <algorithm>
 #include <cmath>
 
 const std::vector<TActionType>& ActionTypes()
@@ -161,17 +162,24 @@ QString CombinationFormula(
     return QLatin1String(label) + QStringLiteral(": ") + (terms.isEmpty() ? QStringLiteral("0") : terms.join(" + "));
 }
 
-std::vector<TEnCombination> GenerateCombinations(const TTask& task, TEnKind kind)
+namespace {
+
+// The combinations of the kind with the load cases `acting` unfavourable and the others favourable,
+// EN 1990 6.4.3.2 (6.10, 6.10a, 6.10b) with Table A1.2(B) and its notes (the Czech annex's values,
+// En1990.h): a permanent action unfavourable at γG,sup = 1,35 (6.10b: ξ·γG,sup = 0,85·1,35),
+// favourable at γG,inf = 1,0; a variable action unfavourable leading at γQ = 1,5 or accompanying at
+// γQ·ψ0 (ψ0 of Table A1.1), favourable at γQ = 0, that is left out. One combination per
+// unfavourable variable action leading (one in all for 6.10a), each appended to `out` unless one
+// that was there before has its factors.
+void AddCombinations(const TTask& task, TEnKind kind, const std::vector<bool>& acting, const QStringList& labels,
+    std::vector<TEnCombination>& out)
 {
-    if (const QString problem = ClassificationProblem(task); !problem.isEmpty())
-        throw TError(problem);
-    const QStringList labels = LoadCaseLabels(task);
     const size_t n = task.LoadCases.size();
+    const size_t before = out.size();
     std::vector<int> variables;
     for (size_t k = 0; k < n; ++k)
-        if (!FindActionType(task.LoadCases[k].Action)->Permanent)
+        if (acting[k] && !FindActionType(task.LoadCases[k].Action)->Permanent)
             variables.push_back(int(k));
-    std::vector<TEnCombination> out;
     for (const TEnExpression& e : EnExpressions(kind, UsesRule610(task))) {
         // Without a variable action a leading expression still has its permanent part.
         std::vector<int> leads = e.Leading ? variables : std::vector<int> {};
@@ -181,11 +189,44 @@ std::vector<TEnCombination> GenerateCombinations(const TTask& task, TEnKind kind
             TEnCombination c;
             for (size_t k = 0; k < n; ++k) {
                 const TActionType& t = *FindActionType(task.LoadCases[k].Action);
-                c.Factors.push_back(t.Permanent ? e.GSup : VariableFactor(e, t, int(k) == lead));
+                c.Factors.push_back(t.Permanent ? (acting[k] ? e.GSup : e.GInf)
+                                                : (acting[k] ? VariableFactor(e, t, int(k) == lead) : 0.0));
             }
+            const auto listed = out.begin() + std::ptrdiff_t(before);
+            if (std::any_of(out.begin(), listed, [&](const TEnCombination& o) { return o.Factors == c.Factors; }))
+                continue;
             c.Name = CombinationFormula(e.Label, c.Factors, labels, task, lead);
             out.push_back(std::move(c));
         }
+    }
+}
+
+} // namespace
+
+std::vector<TEnCombination> GenerateCombinations(const TTask& task, TEnKind kind)
+{
+    if (const QString problem = ClassificationProblem(task); !problem.isEmpty())
+        throw TError(problem);
+    std::vector<TEnCombination> out;
+    AddCombinations(task, kind, std::vector<bool>(task.LoadCases.size(), true), LoadCaseLabels(task), out);
+    return out;
+}
+
+std::vector<TEnCombination> MemberCheckCombinations(const TTask& task, const std::vector<double>& resultants)
+{
+    if (const QString problem = ClassificationProblem(task); !problem.isEmpty())
+        throw TError(problem);
+    const size_t n = task.LoadCases.size();
+    const QStringList labels = LoadCaseLabels(task);
+    std::vector<TEnCombination> out;
+    // Downwards first (a zero resultant counts so), then upwards: the load cases acting in that sense
+    // unfavourable, the others favourable. A sense no load case acts in gives nothing.
+    for (const bool down : { true, false }) {
+        std::vector<bool> acting(n);
+        for (size_t k = 0; k < n; ++k)
+            acting[k] = (k < resultants.size() && resultants[k] < 0) != down;
+        if (std::find(acting.begin(), acting.end(), true) != acting.end())
+            AddCombinations(task, TEnKind::Uls, acting, labels, out);
     }
     return out;
 }

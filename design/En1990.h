@@ -80,6 +80,18 @@ struct TEnCombination
 // ClassificationProblem.
 std::vector<TEnCombination> GenerateCombinations(const TTask& task, TEnKind kind);
 
+// The ULS combinations a member check takes, each a whole line (lateral-torsional buckling needs the
+// whole moment diagram, the shear interaction M and V of one combination). For each sense of load,
+// downwards then upwards: the load cases acting in that sense unfavourable (permanent at γG,sup, in
+// 6.10b at ξ·γG,sup; variable ones in turn leading, the others accompanying, 6.10a with none
+// leading), the others favourable (permanent at γG,inf, variable left out), EN 1990 6.4.3.2 with
+// Table A1.2(B). `resultants` are the load cases' resultants, downwards positive (the reactions
+// A + B of each alone at factor 1): below 0 upwards, 0 downwards. A sense no load case acts in
+// gives nothing, and a combination the downward sense gave is not listed again. With every load
+// case acting downwards the same list as GenerateCombinations(task, TEnKind::Uls). Throws TError
+// with ClassificationProblem.
+std::vector<TEnCombination> MemberCheckCombinations(const TTask& task, const std::vector<double>& resultants);
+
 // "6.10b: 1,15·G + 1,5·Sníh + 1,05·Užitné A": the load cases with a factor other than 0, permanent
 // first, then the leading one (index `leading`, -1 for none), then the others in page order; factors
 // with two decimals at most and a decimal comma.

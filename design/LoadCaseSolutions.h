@@ -11,3 +11,7 @@
 // the design values times the load case's gamma_f, the deflection of the deflection tab's section.
 // Throws TError as the calculation does.
 std::vector<TResultStore> SolveEachLoadCase(const TTask& task);
+
+// The resultant of each load case, downwards positive: the sum of its reactions A + B (kN). A sum
+// within rounding of 0 against |A| + |B| (a couple, balanced loads) is 0.
+std::vector<double> LoadCaseResultants(const std::vector<TResultStore>& cases);

@@ -3,6 +3,7 @@
 #include "analysis/Checks.h"
 #include "design/DesignActions.h"
 #include "design/En1990.h"
+#include "design/LoadCaseSolutions.h"
 #include "model/TEndConditions.h"
 #include "model/TError.h"
 #include "model/uMyCommonLib.h"
@@ -113,7 +114,13 @@ std::vector<TUlsCombination> TimberUlsCombinations(const TTask& task, const TTim
         const std::vector<TLoadDuration> durations = Durations(in, task.LoadCases.size(), problem);
         const QStringList labels = LoadCaseLabels(task);
         std::set<std::vector<double>> made;
-        for (const TEnCombination& c : GenerateCombinations(task, TEnKind::Uls)) {
+        if (const QString unclassified = ClassificationProblem(task); !unclassified.isEmpty())
+            throw TError(unclassified);
+        // Favourable actions as EN 1990 6.4.3.2 with Table A1.2(B) takes them: the load cases acting
+        // against the sense of a combination's load at γG,inf or left out.
+        const std::vector<TEnCombination> en
+            = MemberCheckCombinations(task, LoadCaseResultants(SolveEachLoadCase(task)));
+        for (const TEnCombination& c : en) {
             const QString label = c.Name.section(QLatin1Char(':'), 0, 0);
             // The combination, then without what lasts shorter than each class it holds.
             std::set<TLoadDuration> held;

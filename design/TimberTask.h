@@ -43,10 +43,11 @@ struct TTimberTaskResult
 TTimberInputs TimberInputsOf(const TTask& task);
 
 // The ULS combinations a timber check takes: with classified load cases those of EN 1990 (6.10 or
-// 6.10a,b), each also without its variable actions shorter than each duration class it holds (the
+// 6.10a,b) for member checks (MemberCheckCombinations, favourable actions at γG,inf or left out),
+// each also without its variable actions shorter than each duration class it holds (the
 // higher kmod of the rest may govern, EN 1995-1-1 3.1.3(2)); otherwise every combination row with a
 // member, or every load case alone, at the gamma_f of its load cases. Throws TError with the
-// classification problem.
+// classification problem and as the solver does.
 std::vector<TUlsCombination> TimberUlsCombinations(const TTask& task, const TTimberInputs& inputs);
 
 // Throws TError as the solver does.

@@ -3,7 +3,10 @@
 #include "model/TError.h"
 #include "tests/support/LoadCaseBuilders.h"
 
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -180,4 +183,58 @@ TEST(En1990Uls, ExactExtremesBoundTheSamples)
     const double bP = 1.1475 * 6 + 1.5 * Ap + 1.5 * 0.5 * As, bS = 1.1475 * 6 + 1.5 * 0.7 * Ap + 1.5 * As;
     EXPECT_NEAR(e.Q.Max, std::max({ a, bP, bS }), 1e-9);
     EXPECT_NEAR(e.A.Max, std::max({ a, bP, bS }), 1e-9);
+}
+
+// Member checks take whole combinations; with load cases that each load one way on a beam whose
+// moment keeps its sign under a load of one sense (simply supported, cantilever; a fixed beam under
+// uniform loads alone) the largest and smallest M over them is the pointwise envelope's, where some
+// combination gives that sign (elsewhere the envelope keeps the least unfavourable value, 1,0·G).
+// With every load case acting downwards they are the combinations GenerateCombinations lists.
+TEST(En1990Uls, MemberCheckCombinationsMeetTheEnvelope)
+{
+    const char* const actions[] = { "G", "G", "Q-A", "Q-E", "Q-H", "S", "W", "T" };
+    std::mt19937 random(1990);
+    const auto uniform = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(random); };
+    for (int trial = 0; trial < 24; ++trial) {
+        SCOPED_TRACE(trial);
+        const unsigned char typs[] = { 11, 20, 22 };
+        const unsigned char typ = typs[trial % 3];
+        const bool allDown = trial % 4 == 0;
+        std::vector<TCaseSpec> cases;
+        for (int k = 0, n = 2 + trial % 3; k < n; ++k) {
+            const double sense = allDown || uniform(0, 1) < 0.6 ? 1 : -1;
+            std::vector<TTestLoad> loads { Q(sense * uniform(0.5, 5)) };
+            if (typ != 22) {
+                const double a = uniform(0, 3);
+                loads.push_back(Px(sense * uniform(1, 10), uniform(0, 4)));
+                loads.push_back(QQ(sense * uniform(0, 4), a, sense * uniform(0, 4), uniform(0, 3.9 - a)));
+            }
+            cases.push_back({ "ZS", actions[random() % 8], loads });
+        }
+        const TTask task = MakeEnTask(typ, trial % 2 ? "6.10" : "6.10a,b", cases);
+        const std::vector<TResultStore> solved = SolveEachLoadCase(task);
+        const std::vector<TEnCombination> member = MemberCheckCombinations(task, LoadCaseResultants(solved));
+        if (allDown) {
+            const std::vector<TEnCombination> all = GenerateCombinations(task, TEnKind::Uls);
+            ASSERT_EQ(member.size(), all.size());
+            for (size_t i = 0; i < all.size(); ++i) {
+                EXPECT_EQ(member[i].Name, all[i].Name);
+                EXPECT_EQ(member[i].Factors, all[i].Factors);
+            }
+        }
+        const TEnEnvelope e = ComputeEnEnvelope(task, TEnKind::Uls, solved);
+        for (int i = 0; i < SampleCount; ++i) {
+            double high = -HUGE_VAL, low = HUGE_VAL;
+            for (const TEnCombination& c : member) {
+                double M = 0;
+                for (size_t k = 0; k < solved.size(); ++k)
+                    M += c.Factors[k] * solved[k].Mn[size_t(i)];
+                high = std::max(high, M);
+                low = std::min(low, M);
+            }
+            const double tolerance = 1e-9 * (1 + std::max(std::fabs(e.Mmax[i]), std::fabs(e.Mmin[i])));
+            EXPECT_NEAR(std::max(high, 0.0), std::max(e.Mmax[i], 0.0), tolerance) << i;
+            EXPECT_NEAR(std::min(low, 0.0), std::min(e.Mmin[i], 0.0), tolerance) << i;
+        }
+    }
 }

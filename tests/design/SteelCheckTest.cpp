@@ -5,8 +5,10 @@
 #include "model/TError.h"
 #include "tests/support/LoadCaseBuilders.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -205,4 +207,41 @@ TEST(DesignActions, CombinationsAndTheSelfWeightCase)
     EXPECT_TRUE(en.Lines[1].Name.startsWith(QStringLiteral("6.10b: 1,15·G"))) << en.Lines[1].Name.toStdString();
     task.LoadCases[1].Action.clear(); // one load case without a type: no EN design values
     EXPECT_THROW(DesignActionsOf(task), TError);
+}
+
+// A roof purlin, L = 6 m, 6.10a,b: G 0,5 kN/m down, snow 1,0 kN/m down (ψ0 0,5), wind 1,5 kN/m up
+// (ψ0 0,6); M = q·36/8 = 4,5·q. Each sense of load with the actions against it favourable:
+//   down 6.10b, snow leading, wind left out: 0,85·1,35·0,5 + 1,5·1,0 = 2,07375 kN/m, M = 9,331875 kNm
+//   (every action unfavourable gave 0,57375 + 1,5 - 1,5·0,6·1,5 = 0,72375 kN/m, 3,26 kNm);
+//   up 6.10b, wind leading, G at γG,inf, snow left out: 1,0·0,5 - 1,5·1,5 = -1,75 kN/m, M = -7,875 kNm.
+TEST(DesignActions, FavourableActionsOfARoofPurlin)
+{
+    TTask task;
+    task.SpanText = QStringLiteral("6");
+    const std::tuple<const char*, const char*, double> cases[]
+        = { { "G", "G", 0.5 }, { "Sníh", "S", 1.0 }, { "Vítr", "W", -1.5 } };
+    for (const auto& [name, action, q] : cases) {
+        AddCase(task, QString::fromUtf8(name), 1, { Q(q) });
+        task.LoadCases.back().Action = QString::fromLatin1(action);
+    }
+    const TDesignActions a = DesignActionsOf(task);
+    // 6.10a and 6.10b snow leading downwards, the same upwards with the wind.
+    ASSERT_EQ(a.Lines.size(), 4u);
+    const auto sagging = std::min_element(
+        a.Lines.begin(), a.Lines.end(), [](const TDesignLine& l, const TDesignLine& r) { return l.Md[50] < r.Md[50]; });
+    const auto hogging = std::max_element(
+        a.Lines.begin(), a.Lines.end(), [](const TDesignLine& l, const TDesignLine& r) { return l.Md[50] < r.Md[50]; });
+    EXPECT_NEAR(sagging->Md[50], -(0.85 * 1.35 * 0.5 + 1.5 * 1.0) * 4.5, 1e-9);
+    EXPECT_EQ(sagging->Name, QString::fromUtf8("6.10b: 1,15·G + 1,5·Sníh"));
+    EXPECT_NEAR(hogging->Md[50], 7.875, 1e-9); // hogging positive as stored
+    EXPECT_EQ(hogging->Name, QString::fromUtf8("6.10b: 1,0·G + 1,5·Vítr"));
+    EXPECT_EQ(a.Lines[2].Name, QString::fromUtf8("6.10a: 1,0·G + 0,9·Vítr"));
+    const TSteelCheck c = Check(a);
+    EXPECT_NEAR(c.Bending.Design, 9.331875, 1e-9);
+    EXPECT_EQ(c.Bending.By, sagging->Name);
+    // With the self-weight (permanent, downwards) as one more G: γG,inf upwards as well.
+    const double g = SelfWeightLoad(42.24);
+    const TDesignActions own = DesignActionsOf(task, g);
+    ASSERT_EQ(own.Lines.size(), 4u);
+    EXPECT_NEAR(own.Lines[3].Md[50], -(0.5 + g - 1.5 * 1.5) * 4.5, 1e-9);
 }

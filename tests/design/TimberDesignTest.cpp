@@ -4,7 +4,9 @@
 #include "model/TError.h"
 #include "tests/support/LoadCaseBuilders.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -207,4 +209,41 @@ TEST(TimberTask, CombinationsWithoutTheShortActionsMayGovern)
     EXPECT_EQ(grid[0].Factors, (std::vector<double> { 1.35, 1.5 }));
     task.Timber.ServiceClass = QStringLiteral("4");
     EXPECT_THROW(TimberInputsOf(task), TError);
+}
+
+// The roof purlin of the steel test as C24 100 x 200 (W = 666 667 mm3), L = 6 m, with a stronger
+// wind: G 0,5 kN/m, snow 1,0 kN/m (short-term, kmod 0,9), wind 3,0 kN/m up (instantaneous, kmod
+// 1,1); γM = 1,3, M = 4,5·q.
+//   down 6.10b 1,1475·G + 1,5·S   M = 2,07375·4,5 = 9,33 kNm  σ = 14,00 MPa  fm,d = 16,615  0,842
+//   up   6.10b 1,0·G + 1,5·W      M = 4,0·4,5 = 18,0         σ = 27,0       fm,d = 20,308  1,330
+// Every action unfavourable the uplift was 1,1475·0,5 - 4,5 + 0,75·1,0 = -3,176 kN/m, σ = 21,4 MPa
+// (downwards the combinations without the instantaneous wind already gave the snow's 14,00 MPa).
+TEST(TimberTask, FavourableActionsOfARoofPurlin)
+{
+    TTask task;
+    task.SpanText = QStringLiteral("6");
+    const std::tuple<const char*, const char*, double> cases[]
+        = { { "G", "G", 0.5 }, { "Sníh", "S", 1.0 }, { "Vítr", "W", -3.0 } };
+    for (const auto& [name, action, q] : cases) {
+        AddCase(task, QString::fromUtf8(name), 1, { Q(q) });
+        task.LoadCases.back().Action = QString::fromLatin1(action);
+    }
+    task.Timber.ClassName = QStringLiteral("C24");
+    task.Timber.Width = QStringLiteral("100");
+    task.Timber.Depth = QStringLiteral("200");
+    const std::vector<TUlsCombination> uls = TimberUlsCombinations(task, TimberInputsOf(task));
+    // Down: 6.10a, 6.10b, each also as G alone; up: 6.10a, 6.10b and 1,0·G once.
+    ASSERT_EQ(uls.size(), 7u);
+    EXPECT_EQ(uls[3].Name, QString::fromUtf8("6.10b: 1,15·G"));
+    EXPECT_EQ(uls[5].Name, QString::fromUtf8("6.10a: 1,0·G"));
+    const TTimberTaskResult r = CheckTaskTimber(task);
+    EXPECT_NEAR(r.Uls.SigmaMd, 18e6 / (100 * 200 * 200 / 6.0), 1e-9);
+    EXPECT_EQ(r.Uls.Bending.GovernedBy, QString::fromUtf8("6.10b: 1,0·G + 1,5·Vítr"));
+    EXPECT_NEAR(r.Uls.Bending.Utilisation, 27 / (1.1 * 24 / 1.3), 1e-9);
+    // The deflections (right before as well): 5·6000⁴/(384·11 000·66,67e6) = 23,01 mm per kN/m. Each
+    // way the actions against it are left out: w_inst down (0,5 + 1,0), up (0,5 - 3,0): 2,5·23,01
+    // upwards; kdef 0,6, ψ2 = 0 for snow and wind: w_fin down 1,6·0,5 + 1,0, up 0,8 - 3,0: 2,2·23,01.
+    const double perKN = 5 * std::pow(6000.0, 4) / (384 * 11000 * (100 * std::pow(200.0, 3) / 12));
+    EXPECT_NEAR(r.Sls.wInst, 2.5 * perKN, 1e-9);
+    EXPECT_NEAR(r.Sls.wFin, 2.2 * perKN, 1e-9);
 }
