@@ -139,6 +139,27 @@ QString CombinationName(const TCombinationGrid& grid, int row)
     return name.isEmpty() ? QStringLiteral("kombinace v řádku %1").arg(row) : QStringLiteral("kombinace ") + name;
 }
 
+std::vector<TNamedFactors> TaskCombinationFactors(const TTask& task, const std::function<double(size_t)>& factor)
+{
+    const size_t n = task.LoadCases.size();
+    std::vector<TNamedFactors> out;
+    for (int row = 1; row < task.Grid.RowCount(); ++row) {
+        if (!CombinationRowHasMember(task, row))
+            continue;
+        std::vector<double> f(n, 0.0);
+        for (int page : CombinationPages(task, row))
+            f[size_t(page)] += factor(size_t(page));
+        out.push_back({ CombinationName(task.Grid, row), f });
+    }
+    if (out.empty())
+        for (size_t k = 0; k < n; ++k) {
+            std::vector<double> f(n, 0.0);
+            f[k] = factor(k);
+            out.push_back({ QStringLiteral("ZS ") + task.LoadCases[k].Caption, f });
+        }
+    return out;
+}
+
 double SelfWeightLoad(double massKgPerM)
 {
     return massKgPerM * 9.81 / 1000;

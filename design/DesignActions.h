@@ -6,6 +6,7 @@
 #include "analysis/Extremes.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 // One design situation: its moment (kNm, hogging positive as stored) and shear (kN) at the samples,
@@ -47,6 +48,17 @@ private:
 
 // "kombinace ZK1"; a row without a name by its number, as the envelope takes it too.
 QString CombinationName(const TCombinationGrid& grid, int row);
+
+// A combination as factors over the task's load cases, in page order.
+struct TNamedFactors
+{
+    QString Name;
+    std::vector<double> Factors;
+};
+// The task's own combinations: each combination row with a member, every member at factor(page)
+// as often as the row lists it ("kombinace ZK1"), or, when no row has a member, every load case
+// alone at factor(k) ("ZS Sníh").
+std::vector<TNamedFactors> TaskCombinationFactors(const TTask& task, const std::function<double(size_t)>& factor);
 
 // The self-weight of a section of `massKgPerM` as a uniform load (kN/m), g = 9,81 m/s2.
 double SelfWeightLoad(double massKgPerM);

@@ -17,20 +17,7 @@ TSlsResult OfTheCombinations(const TTask& task)
 {
     TSlsResult r;
     const std::vector<TSolvedCase> cases = SolveCases(task);
-    std::vector<std::pair<QString, std::vector<double>>> combinations;
-    for (int row = 1; row < task.Grid.RowCount(); ++row) {
-        if (!CombinationRowHasMember(task, row))
-            continue;
-        std::vector<double> f(cases.size(), 0.0);
-        for (int page : CombinationPages(task, row))
-            f[size_t(page)] += 1;
-        combinations.emplace_back(CombinationName(task.Grid, row), f);
-    }
-    if (combinations.empty())
-        for (size_t k = 0; k < cases.size(); ++k) {
-            combinations.emplace_back(QStringLiteral("ZS ") + cases[k].Name, std::vector<double>(cases.size(), 0.0));
-            combinations.back().second[k] = 1;
-        }
+    const std::vector<TNamedFactors> combinations = TaskCombinationFactors(task, [](size_t) { return 1.0; });
     const QString name = QStringLiteral("průhyb f_max (rozhodující kombinace)");
     const QString clause = QStringLiteral("mezního průhybu zadaného na kartě Průhyb");
     double ratio = 0;

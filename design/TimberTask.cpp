@@ -142,20 +142,8 @@ std::vector<TUlsCombination> TimberUlsCombinations(const TTask& task, const TTim
         return out;
     }
     const auto gammaF = [&](size_t k) { return task.GetZSInfo(task.LoadCases[k].Number).Gamaf; };
-    for (int row = 1; row < task.Grid.RowCount(); ++row) {
-        if (!CombinationRowHasMember(task, row))
-            continue;
-        std::vector<double> f(task.LoadCases.size(), 0.0);
-        for (int page : CombinationPages(task, row))
-            f[size_t(page)] += gammaF(size_t(page));
-        out.push_back({ CombinationName(task.Grid, row), f });
-    }
-    if (out.empty())
-        for (size_t k = 0; k < task.LoadCases.size(); ++k) {
-            std::vector<double> f(task.LoadCases.size(), 0.0);
-            f[k] = gammaF(k);
-            out.push_back({ QStringLiteral("ZS ") + task.LoadCases[k].Caption, f });
-        }
+    for (TNamedFactors& c : TaskCombinationFactors(task, gammaF))
+        out.push_back({ std::move(c.Name), std::move(c.Factors) });
     return out;
 }
 
