@@ -17,11 +17,7 @@ using TShapedText = QList<QGlyphRun>;
 
 struct TFontForPaint
 {
-    QString Face;
-    int PixelSize = 0;
-    bool Bold = false;
-    bool Italic = false;
-    bool Underline = false;
+    TPageFont Key; // what makes the font: face, pixel size and style (not the colour)
     QFont Font;
     double Ascent = 0;
     std::unordered_map<QString, TShapedText> Shaped;
@@ -205,19 +201,15 @@ private:
     {
         // A page uses a handful of fonts: the last one used first, then a look along the list.
         const auto same = [&font](const TFontForPaint& f) {
-            return f.PixelSize == font.PixelSize && f.Bold == font.Bold && f.Italic == font.Italic
-                && f.Underline == font.Underline && f.Face == font.Face;
+            return f.Key.PixelSize == font.PixelSize && f.Key.Bold == font.Bold && f.Key.Italic == font.Italic
+                && f.Key.Underline == font.Underline && f.Key.Face == font.Face;
         };
         if (LastFont && same(*LastFont))
             return *LastFont;
         auto it = std::find_if(Fonts.begin(), Fonts.end(), [&same](const auto& f) { return same(*f); });
         if (it == Fonts.end()) {
             auto f = std::make_unique<TFontForPaint>();
-            f->Face = font.Face;
-            f->PixelSize = font.PixelSize;
-            f->Bold = font.Bold;
-            f->Italic = font.Italic;
-            f->Underline = font.Underline;
+            f->Key = font;
             f->Font = MakePageFont(font);
             f->Ascent = QFontMetricsF(f->Font).ascent();
             it = Fonts.insert(Fonts.end(), std::move(f));

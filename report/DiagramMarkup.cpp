@@ -19,31 +19,41 @@ QString MoveFromBase(double dx, double dy)
 }
 
 // The lines of a hatch are the same few hundred texts all over the report: those within a diagram's
-// amplitude and width are made once and shared.
+// amplitude and width are made once and shared, the others made when asked for.
+class TSharedLines
+{
+public:
+    using TMake = QString (*)(long long);
+    TSharedLines(long long from, long long to, TMake make)
+        : From(from)
+        , Make(make)
+    {
+        for (long long v = from; v <= to; ++v)
+            Lines.push_back(make(v));
+    }
+    QString operator()(long long v) const
+    {
+        return v >= From && v - From < static_cast<long long>(Lines.size()) ? Lines[size_t(v - From)] : Make(v);
+    }
+
+private:
+    long long From;
+    TMake Make;
+    std::vector<QString> Lines;
+};
+
 QString VerticalLine(long long dy)
 {
-    const auto make = [](long long v) -> QString { return u"<linerel 0 " % TInteger(v) % u'>'; };
-    constexpr long long reach = 25;
-    static const std::vector<QString> common = [&make] {
-        std::vector<QString> lines;
-        for (long long v = -reach; v <= reach; ++v)
-            lines.push_back(make(v));
-        return lines;
-    }();
-    return std::abs(dy) <= reach ? common[size_t(dy + reach)] : make(dy);
+    static const TSharedLines lines(
+        -25, 25, [](long long v) -> QString { return u"<linerel 0 " % TInteger(v) % u'>'; });
+    return lines(dy);
 }
 
 QString AlongBase(long long dx) // MoveFromBase(dx, 0)
 {
-    const auto make = [](long long v) -> QString { return u"<goto 2><moverel " % TInteger(v) % u" 0>"; };
-    constexpr long long reach = 200;
-    static const std::vector<QString> common = [&make] {
-        std::vector<QString> lines;
-        for (long long v = 0; v <= reach; ++v)
-            lines.push_back(make(v));
-        return lines;
-    }();
-    return dx >= 0 && dx <= reach ? common[size_t(dx)] : make(dx);
+    static const TSharedLines lines(
+        0, 200, [](long long v) -> QString { return u"<goto 2><moverel " % TInteger(v) % u" 0>"; });
+    return lines(dx);
 }
 
 // The arrow at the right end of the base line, and under the diagram the span as a dimension line.

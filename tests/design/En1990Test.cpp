@@ -10,20 +10,20 @@
 
 namespace {
 
-struct TCaseSpec
+struct TCaseInput
 {
     const char* Name;
     const char* Action;
     std::vector<TTestLoad> Loads;
 };
 
-TTask MakeEnTask(unsigned char typ, const char* rule, const std::vector<TCaseSpec>& cases)
+TTask MakeEnTask(unsigned char typ, const char* rule, const std::vector<TCaseInput>& cases)
 {
     TTask task;
     task.SpanText = QStringLiteral("4");
     task.SetTyp(typ);
     task.CombinationRule = QString::fromLatin1(rule);
-    for (const TCaseSpec& c : cases) {
+    for (const TCaseInput& c : cases) {
         AddCase(task, QString::fromUtf8(c.Name), 1.1, c.Loads);
         task.LoadCases.back().Action = QString::fromLatin1(c.Action);
     }
@@ -200,7 +200,7 @@ TEST(En1990Uls, MemberCheckCombinationsMeetTheEnvelope)
         const unsigned char typs[] = { 11, 20, 22 };
         const unsigned char typ = typs[trial % 3];
         const bool allDown = trial % 4 == 0;
-        std::vector<TCaseSpec> cases;
+        std::vector<TCaseInput> cases;
         for (int k = 0, n = 2 + trial % 3; k < n; ++k) {
             const double sense = allDown || uniform(0, 1) < 0.6 ? 1 : -1;
             std::vector<TTestLoad> loads { Q(sense * uniform(0.5, 5)) };
